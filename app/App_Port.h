@@ -1,0 +1,46 @@
+// The window port: the one narrow interface through which the application core reaches whatever
+// needs the window system. The wx application implements it; the tests implement it with recorded
+// calls and scripted answers. Every call is made on the interface thread only: the core queues what
+// another thread raises and replays it there (C_App::M_Fn_UI_Queue_Run).
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Message box types and answers as the callers pass and compare them.
+enum E_Box : unsigned {
+    E_Box_OK = 0,     // OK button only
+    E_Box_Yes_No = 4, // Yes and No buttons
+};
+enum E_Box_Answer : int {
+    E_Box_Answer_OK = 1,
+    E_Box_Answer_Cancel = 2,
+    E_Box_Answer_Yes = 6,
+    E_Box_Answer_No = 7,
+};
+
+class C_App_Port {
+public:
+    virtual ~C_App_Port() = default;
+
+    // True while the main frame exists (messages then go to its output pane or to a box it owns).
+    virtual bool M_Fn_Frame_Exists() const = 0;
+    // True while the main frame has its output pane.
+    virtual bool M_Fn_Output_Exists() const = 0;
+
+    // A modal message box; i_owned: owned by the main frame, else without owner. Returns the answer.
+    virtual int M_Fn_Box(const std::wstring& i_text, const std::wstring& i_caption, unsigned i_type,
+                         bool i_owned) = 0;
+    // Appends one line to the output pane.
+    virtual void M_Fn_Output_Add_Line(const std::wstring& i_text) = 0;
+
+    // The system's open or save dialog. i_filters are (description, pattern) pairs in order.
+    // Confirmed: io_path and io_file_title receive the chosen path and file name, result 1.
+    // Cancelled: both unchanged, result 0.
+    virtual int M_Fn_File_Dialog(const std::vector<std::wstring>& i_filters, std::wstring& io_path, int i_save,
+                                 const std::wstring& i_title, std::wstring& io_file_title) = 0;
+
+    // Something was queued for the interface thread; the port arranges for C_App::M_Fn_UI_Queue_Run
+    // to be called there soon. May be called from any thread.
+    virtual void M_Fn_UI_Queue_Wake() {}
+};

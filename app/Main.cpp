@@ -1,0 +1,58 @@
+// Program entry. The desktop window is not built yet: this runs the start-up as far as it exists
+// (program directory, log file) on the console and says so.
+#include "app/App.h"
+#include "common/Common_String.h"
+
+#include <clocale>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+// A console port: messages go to the standard output; questions answer No; dialogs are cancelled.
+class C_App_Port_Console : public C_App_Port {
+public:
+    bool M_Fn_Frame_Exists() const override { return false; }
+    bool M_Fn_Output_Exists() const override { return false; }
+    int M_Fn_Box(const std::wstring& i_text, const std::wstring& i_caption, unsigned i_type, bool) override
+    {
+        std::cout << "[" << N_Common::N_String::G_Fn_To_Narrow_UTF8(i_caption) << "] "
+                  << N_Common::N_String::G_Fn_To_Narrow_UTF8(i_text) << std::endl;
+        return i_type == E_Box_Yes_No ? E_Box_Answer_No : E_Box_Answer_OK;
+    }
+    void M_Fn_Output_Add_Line(const std::wstring& i_text) override
+    {
+        std::cout << N_Common::N_String::G_Fn_To_Narrow_UTF8(i_text) << std::endl;
+    }
+    int M_Fn_File_Dialog(const std::vector<std::wstring>&, std::wstring&, int, const std::wstring&,
+                         std::wstring&) override
+    {
+        return 0;
+    }
+};
+
+std::wstring G_Fn_Program_Dir()
+{
+    std::error_code ec;
+    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    std::string dir = ec ? std::filesystem::current_path().string() : exe.parent_path().string();
+    return N_Common::N_String::G_Fn_To_Wide_UTF8(dir + "/");
+}
+
+} // namespace
+
+int main(int, char**)
+{
+    std::setlocale(LC_ALL, "C");
+    C_App app(std::make_shared<C_App_Port_Console>());
+    if (!app.M_Fn_Log_Open(G_Fn_Program_Dir())) {
+        C_App::G_Fn_Msg(L"Failed to open log file.");
+        return 1;
+    }
+    std::cout << "Veltrane: start-up ran as far as it exists (log file " << app.M_Fn_Log_Path_Get()
+              << "). The desktop window is not built yet; nothing more to show." << std::endl;
+    return 0;
+}

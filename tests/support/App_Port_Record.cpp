@@ -1,0 +1,87 @@
+#include "tests/support/App_Port_Record.h"
+
+#include "common/Common_String.h"
+
+#include <atomic>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+int C_App_Port_Record::M_Fn_Box(const std::wstring& i_text, const std::wstring& i_caption, unsigned i_type,
+                                bool i_owned)
+{
+    m_Calls.push_back({L"box", i_text, i_caption, i_type, i_owned});
+    if (!m_Box_Answers.empty()) {
+        int a = m_Box_Answers.front();
+        m_Box_Answers.pop_front();
+        return a;
+    }
+    return i_type == E_Box_Yes_No ? E_Box_Answer_No : E_Box_Answer_OK;
+}
+
+void C_App_Port_Record::M_Fn_Output_Add_Line(const std::wstring& i_text)
+{
+    m_Calls.push_back({L"line", i_text, L"", 0, true});
+}
+
+int C_App_Port_Record::M_Fn_File_Dialog(const std::vector<std::wstring>& i_filters, std::wstring& io_path, int i_save,
+                                        const std::wstring& i_title, std::wstring& io_file_title)
+{
+    m_Calls.push_back({L"file", i_title, L"", static_cast<unsigned>(i_save), true});
+    if (m_File_Answers.empty() || m_File_Answers.front().empty()) {
+        if (!m_File_Answers.empty())
+            m_File_Answers.pop_front();
+        return 0;
+    }
+    io_path = m_File_Answers.front();
+    m_File_Answers.pop_front();
+    size_t slash = io_path.find_last_of(L"/");
+    io_file_title = slash == std::wstring::npos ? io_path : io_path.substr(slash + 1);
+    return 1;
+}
+
+std::vector<std::wstring> C_App_Port_Record::M_Fn_Texts(const std::wstring& i_kind) const
+{
+    std::vector<std::wstring> out;
+    for (const C_Call& c : m_Calls)
+        if (c.m_Kind == i_kind)
+            out.push_back(c.m_Text);
+    return out;
+}
+
+C_Test_App::C_Test_App()
+{
+    static std::atomic<int> counter{0};
+    m_Dir = std::filesystem::temp_directory_path() /
+            ("veltrane_test_" + std::to_string(getpid()) + "_" + std::to_string(counter++));
+    std::filesystem::remove_all(m_Dir);
+    std::filesystem::create_directories(m_Dir);
+    m_Port = std::make_shared<C_App_Port_Record>();
+    m_App = std::make_unique<C_App>(m_Port);
+    m_App->M_Fn_Log_Open(N_Common::N_String::G_Fn_To_Wide_UTF8(m_Dir.string()));
+}
+
+C_Test_App::~C_Test_App()
+{
+    m_App.reset();
+    std::error_code ec;
+    std::filesystem::remove_all(m_Dir, ec);
+}
+
+std::string C_Test_App::log() const
+{
+    std::ifstream in(m_Dir / "log.txt", std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::vector<std::string> C_Test_App::log_lines() const
+{
+    std::vector<std::string> lines;
+    std::istringstream in(log());
+    std::string line;
+    while (std::getline(in, line))
+        lines.push_back(line);
+    return lines;
+}

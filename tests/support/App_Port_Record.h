@@ -1,0 +1,60 @@
+// A window port for tests: records every call and answers from scripted queues.
+#pragma once
+
+#include "app/App.h"
+#include "app/App_Port.h"
+
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+class C_App_Port_Record : public C_App_Port {
+public:
+    struct C_Call {
+        std::wstring m_Kind; // L"box", L"line", L"file"
+        std::wstring m_Text;
+        std::wstring m_Caption;
+        unsigned m_Type = 0;
+        bool m_Owned = false;
+    };
+
+    bool m_Frame = false;
+    bool m_Output = false;
+    std::vector<C_Call> m_Calls;
+    std::deque<int> m_Box_Answers;             // popped by each box; empty: OK (1), or No (7) for Yes/No
+    std::deque<std::wstring> m_File_Answers;   // popped by each file dialog; empty string = cancel
+    int m_Wakes = 0;
+
+    bool M_Fn_Frame_Exists() const override { return m_Frame; }
+    bool M_Fn_Output_Exists() const override { return m_Output; }
+    int M_Fn_Box(const std::wstring& i_text, const std::wstring& i_caption, unsigned i_type, bool i_owned) override;
+    void M_Fn_Output_Add_Line(const std::wstring& i_text) override;
+    int M_Fn_File_Dialog(const std::vector<std::wstring>& i_filters, std::wstring& io_path, int i_save,
+                         const std::wstring& i_title, std::wstring& io_file_title) override;
+    void M_Fn_UI_Queue_Wake() override { ++m_Wakes; }
+
+    // Texts of all recorded calls of one kind, in order.
+    std::vector<std::wstring> M_Fn_Texts(const std::wstring& i_kind) const;
+};
+
+// A test fixture helper: an application object with a recording port and a log in a fresh
+// temporary directory; removed again on destruction.
+class C_Test_App {
+public:
+    C_Test_App();
+    ~C_Test_App();
+    C_App& app() { return *m_App; }
+    C_App_Port_Record& port() { return *m_Port; }
+    const std::filesystem::path& dir() const { return m_Dir; }
+    // The whole log file as UTF-8 text.
+    std::string log() const;
+    // The log's lines without their line ends.
+    std::vector<std::string> log_lines() const;
+
+private:
+    std::filesystem::path m_Dir;
+    std::shared_ptr<C_App_Port_Record> m_Port;
+    std::unique_ptr<C_App> m_App;
+};
