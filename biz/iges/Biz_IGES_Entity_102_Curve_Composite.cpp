@@ -1,0 +1,173 @@
+#include "biz/iges/Biz_IGES_Entity_102_Curve_Composite.h"
+
+#include "biz/iges/Biz_IGES_Export_Fn.h"
+#include "biz/iges/Biz_IGES_Import_Fn.h"
+#include "common/Common_Exception.h"
+
+namespace N_Biz::N_IGES {
+
+// Marks a composite as on the current path for the length of one walk over its members.
+class C_Guard_Composite {
+public:
+    C_Guard_Composite(const C_Entity_102_Curve_Composite& ro_Composite, const char* i_Function)
+        : m_Composite(ro_Composite)
+    {
+        if (m_Composite.m_Busy || S_Depth >= C_Entity_102_Curve_Composite::S_Depth_Max)
+            throw N_Common::N_Exception::C_Exception(i_Function, __FILE__, __LINE__);
+        m_Composite.m_Busy = true;
+        ++S_Depth;
+    }
+    ~C_Guard_Composite()
+    {
+        m_Composite.m_Busy = false;
+        --S_Depth;
+    }
+    C_Guard_Composite(const C_Guard_Composite&) = delete;
+    C_Guard_Composite& operator=(const C_Guard_Composite&) = delete;
+
+private:
+    const C_Entity_102_Curve_Composite& m_Composite;
+    static thread_local int S_Depth;
+};
+
+thread_local int C_Guard_Composite::S_Depth = 0;
+
+C_Entity_102_Curve_Composite::C_Entity_102_Curve_Composite(const C_Entity_102_Curve_Composite& ro_Other)
+    : C_Entity(ro_Other), m_Members(ro_Other.m_Members)
+{
+}
+
+C_Entity_102_Curve_Composite& C_Entity_102_Curve_Composite::operator=(const C_Entity_102_Curve_Composite& ro_Other)
+{
+    C_Entity::operator=(ro_Other);
+    m_Members = ro_Other.m_Members;
+    return *this;
+}
+
+std::unique_ptr<C_Entity> C_Entity_102_Curve_Composite::Clone_apo_Entity() const
+{
+    return std::make_unique<C_Entity_102_Curve_Composite>(*this);
+}
+
+const C_Entity& C_Entity_102_Curve_Composite::M_Fn_Get_ro_Member(const C_Table_Entity& ro_Table, std::size_t i_Index,
+                                                                 const char* i_Function) const
+{
+    if (i_Index >= m_Members.size())
+        throw N_Common::N_Exception::C_Exception(i_Function, __FILE__, __LINE__);
+    const C_Entity& member = S_Fn_Get_ro_Entity(ro_Table, m_Members[i_Index], i_Function);
+    if (!S_Fn_If_Curve_Type(member.M_Fn_Get_Type()))
+        throw N_Common::N_Exception::C_Exception(i_Function, __FILE__, __LINE__);
+    return member;
+}
+
+int C_Entity_102_Curve_Composite::M_Fn_Get_o_Vector3_f_Start(C_Vector3_f& o_Point, const C_Table_Entity& ro_Table) const
+{
+    static const char* const s_Function = "N_Biz::N_IGES::C_Entity_102_Curve_Composite::M_Fn_Get_o_Vector3_f_Start";
+    C_Guard_Composite guard(*this, s_Function);
+    return M_Fn_Get_ro_Member(ro_Table, 0, s_Function).M_Fn_Get_o_Vector3_f_Start(o_Point, ro_Table);
+}
+
+int C_Entity_102_Curve_Composite::M_Fn_Get_o_Vector3_f_Finish(C_Vector3_f& o_Point, const C_Table_Entity& ro_Table) const
+{
+    static const char* const s_Function = "N_Biz::N_IGES::C_Entity_102_Curve_Composite::M_Fn_Get_o_Vector3_f_Finish";
+    C_Guard_Composite guard(*this, s_Function);
+    if (m_Members.empty())
+        VT_THROW(s_Function);
+    return M_Fn_Get_ro_Member(ro_Table, m_Members.size() - 1, s_Function).M_Fn_Get_o_Vector3_f_Finish(o_Point, ro_Table);
+}
+
+int C_Entity_102_Curve_Composite::M_Fn_Get_list_o_Vector3_f_Without_Start(std::vector<C_Vector3_f>& io_List,
+                                                                          const C_Table_Entity& ro_Table) const
+{
+    static const char* const s_Function =
+        "N_Biz::N_IGES::C_Entity_102_Curve_Composite::M_Fn_Get_list_o_Vector3_f_Without_Start";
+    C_Guard_Composite guard(*this, s_Function);
+    if (m_Members.empty())
+        VT_THROW(s_Function);
+    for (std::size_t i = 0; i < m_Members.size(); ++i)
+        M_Fn_Get_ro_Member(ro_Table, i, s_Function).M_Fn_Get_list_o_Vector3_f_Without_Start(io_List, ro_Table);
+    return 1;
+}
+
+int C_Entity_102_Curve_Composite::M_Fn_Get_list_o_Vector3_f_Transformed(std::vector<C_Vector3_f>& io_List,
+                                                                        const C_Table_Entity& ro_Table) const
+{
+    static const char* const s_Function =
+        "N_Biz::N_IGES::C_Entity_102_Curve_Composite::M_Fn_Get_list_o_Vector3_f_Transformed";
+    C_Guard_Composite guard(*this, s_Function);
+    for (std::size_t i = 0; i < m_Members.size(); ++i)
+        M_Fn_Get_ro_Member(ro_Table, i, s_Function).M_Fn_Get_list_o_Vector3_f_Transformed(io_List, ro_Table);
+    return 1;
+}
+
+void C_Entity_102_Curve_Composite::M_Fn_Draw_Render_Geometry(C_Context_Draw_Render& io_Context) const
+{
+    static const char* const s_Function = "N_Biz::N_IGES::C_Entity_102_Curve_Composite::M_Fn_Draw_Render_Geometry";
+    C_Guard_Composite guard(*this, s_Function);
+    for (std::size_t i = 0; i < m_Members.size(); ++i)
+        M_Fn_Get_ro_Member(*io_Context.m_p_Table, i, s_Function).M_Fn_Draw_Render(io_Context);
+}
+
+void C_Entity_102_Curve_Composite::M_Fn_Draw_Select_Geometry(C_Context_Draw_Select& io_Context) const
+{
+    static const char* const s_Function = "N_Biz::N_IGES::C_Entity_102_Curve_Composite::M_Fn_Draw_Select_Geometry";
+    C_Guard_Composite guard(*this, s_Function);
+    for (std::size_t i = 0; i < m_Members.size(); ++i)
+        M_Fn_Get_ro_Member(*io_Context.m_p_Table, i, s_Function).M_Fn_Draw_Select(io_Context);
+}
+
+void C_Entity_102_Curve_Composite::M_Fn_Remap_Id(const std::map<std::int32_t, std::int32_t>& ro_Map)
+{
+    std::vector<std::int32_t> members;
+    members.reserve(m_Members.size());
+    for (std::int32_t member : m_Members) {
+        const auto it = ro_Map.find(member);
+        if (it == ro_Map.end())
+            VT_THROW("N_Biz::N_IGES::C_Entity_102_Curve_Composite::M_Fn_Remap_Id");
+        members.push_back(it->second);
+    }
+    C_Entity::M_Fn_Remap_Id(ro_Map);
+    m_Members = std::move(members);
+}
+
+int C_Entity_102_Curve_Composite::M_Fn_Import_Param(bool& io_End, std::string_view& io_Text, char i_Delimiter_Param,
+                                                    char i_Delimiter_Record)
+{
+    // Every pointer present takes at least one character of the text, so a count beyond the text
+    // is a count the file cannot mean; refusing it keeps a hostile count from sizing the list.
+    const std::size_t room = io_Text.size();
+    std::int32_t count = 0;
+    N_Import::Fn_Read_Free_Field_Integer(io_End, io_Text, i_Delimiter_Param, i_Delimiter_Record, count);
+    m_Members.clear();
+    if (count < 1)
+        return 1;
+    if (std::size_t(count) > room)
+        VT_THROW("N_Biz::N_IGES::C_Entity_102_Curve_Composite::M_Fn_Import_Param");
+    m_Members.reserve(std::size_t(count));
+    for (std::int32_t i = 0; i < count; ++i) {
+        std::int32_t pointer = 0;
+        N_Import::Fn_Read_Free_Field_Integer(io_End, io_Text, i_Delimiter_Param, i_Delimiter_Record, pointer);
+        m_Members.push_back(std::int32_t((std::int64_t(pointer) + 1) / 2));
+    }
+    return 1;
+}
+
+int C_Entity_102_Curve_Composite::M_Fn_Export_Param(std::vector<std::string>& io_Lines, char i_Delimiter_Param,
+                                                    char i_Delimiter_Record) const
+{
+    static const char* const s_Function = "N_Biz::N_IGES::C_Entity_102_Curve_Composite::M_Fn_Export_Param";
+    if (m_Members.size() > std::size_t(INT32_MAX))
+        VT_THROW(s_Function);
+    N_Export::Fn_Write_Field_Integer(io_Lines, std::int32_t(m_Members.size()), i_Delimiter_Param,
+                                     i_Delimiter_Record, false, N_Export::G_Width_Param);
+    for (std::int32_t member : m_Members) {
+        const std::int64_t pointer = 2 * std::int64_t(member) - 1;
+        if (pointer < INT32_MIN || pointer > INT32_MAX)
+            VT_THROW(s_Function);
+        N_Export::Fn_Write_Field_Integer(io_Lines, std::int32_t(pointer), i_Delimiter_Param, i_Delimiter_Record,
+                                         false, N_Export::G_Width_Param);
+    }
+    return 1;
+}
+
+} // namespace N_Biz::N_IGES
