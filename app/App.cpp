@@ -198,6 +198,23 @@ void C_App::M_Fn_Report_Exception(const char* i_function, const char* i_file, in
     }
 }
 
+void C_App::M_Fn_UI_Doc_Proj_Modified(bool i_Modified)
+{
+    M_Fn_UI_Call([this, i_Modified] { m_Port->M_Fn_Doc_Proj_Modified(i_Modified); }, false);
+}
+
+void C_App::M_Fn_UI_Doc_Proj_Title(const std::wstring& i_Title)
+{
+    M_Fn_UI_Call([this, i_Title] { m_Port->M_Fn_Doc_Proj_Title(i_Title); }, false);
+}
+
+int C_App::M_Fn_UI_Doc_Proj_Save_Prompt(const std::wstring& i_Title)
+{
+    int result = E_Box_Answer_Cancel;
+    M_Fn_UI_Call([&] { result = m_Port->M_Fn_Doc_Proj_Save_Prompt(i_Title); }, true);
+    return result;
+}
+
 int C_App::M_Fn_UI_File_Dialog(const std::vector<std::wstring>& i_filters, std::wstring& io_path, int i_save,
                                const std::wstring& i_title, std::wstring& io_file_title)
 {

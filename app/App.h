@@ -68,6 +68,12 @@ public:
     int M_Fn_UI_File_Dialog(const std::vector<std::wstring>& i_filters, std::wstring& io_path, int i_save,
                             const std::wstring& i_title, std::wstring& io_file_title);
 
+    // The project document through the port: its modified mark and title (queued when called off
+    // the interface thread), and its save-if-modified question (E_Box_Answer_Yes, _No or _Cancel).
+    void M_Fn_UI_Doc_Proj_Modified(bool i_Modified);
+    void M_Fn_UI_Doc_Proj_Title(const std::wstring& i_Title);
+    int M_Fn_UI_Doc_Proj_Save_Prompt(const std::wstring& i_Title);
+
     // The progress record of a long task.
     N_UI::N_Progress::C_Status& M_Fn_UI_Progress_Get_ro_Status() { return m_Progress; }
 

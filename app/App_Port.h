@@ -40,6 +40,15 @@ public:
     virtual int M_Fn_File_Dialog(const std::vector<std::wstring>& i_filters, std::wstring& io_path, int i_save,
                                  const std::wstring& i_title, std::wstring& io_file_title) = 0;
 
+    // The project document (the framework's document of the open project). The project keeps its
+    // data; the window shows the document's state. i_Modified: the document has unsaved changes.
+    virtual void M_Fn_Doc_Proj_Modified(bool i_Modified) {}
+    // The document's title changed.
+    virtual void M_Fn_Doc_Proj_Title(const std::wstring& i_Title) {}
+    // Asks whether to save the changes of the document titled i_Title: E_Box_Answer_Yes saves,
+    // E_Box_Answer_No discards them, E_Box_Answer_Cancel keeps the project open.
+    virtual int M_Fn_Doc_Proj_Save_Prompt(const std::wstring& i_Title) { return E_Box_Answer_Cancel; }
+
     // Something was queued for the interface thread; the port arranges for C_App::M_Fn_UI_Queue_Run
     // to be called there soon. May be called from any thread.
     virtual void M_Fn_UI_Queue_Wake() {}

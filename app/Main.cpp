@@ -1,6 +1,7 @@
 // Program entry. The desktop window is not built yet: this runs the start-up as far as it exists
 // (program directory, log file) on the console and says so.
 #include "app/App.h"
+#include "biz/db/Biz_DB_Info_Schema.h"
 #include "common/Common_String.h"
 
 #include <clocale>
@@ -32,6 +33,13 @@ public:
     {
         return 0;
     }
+    // The console shows the project document's title and asks nothing: unsaved changes are
+    // discarded, as its Yes/No questions answer No.
+    void M_Fn_Doc_Proj_Title(const std::wstring& i_Title) override
+    {
+        std::cout << "[Project] " << N_Common::N_String::G_Fn_To_Narrow_UTF8(i_Title) << std::endl;
+    }
+    int M_Fn_Doc_Proj_Save_Prompt(const std::wstring&) override { return E_Box_Answer_No; }
 };
 
 std::wstring G_Fn_Program_Dir()
@@ -52,6 +60,9 @@ int main(int, char**)
         C_App::G_Fn_Msg(L"Failed to open log file.");
         return 1;
     }
+    // The schema from the fourteen schema files beside the program; shows its own failure message.
+    if (!N_Biz::N_DB::C_Info_Schema::S_Fn_Init_App(app))
+        return 1;
     std::cout << "Veltrane: start-up ran as far as it exists (log file " << app.M_Fn_Log_Path_Get()
               << "). The desktop window is not built yet; nothing more to show." << std::endl;
     return 0;

@@ -40,6 +40,26 @@ int C_App_Port_Record::M_Fn_File_Dialog(const std::vector<std::wstring>& i_filte
     return 1;
 }
 
+void C_App_Port_Record::M_Fn_Doc_Proj_Modified(bool i_Modified)
+{
+    m_Calls.push_back({L"doc_modified", i_Modified ? L"1" : L"0", L"", 0, true});
+}
+
+void C_App_Port_Record::M_Fn_Doc_Proj_Title(const std::wstring& i_Title)
+{
+    m_Calls.push_back({L"doc_title", i_Title, L"", 0, true});
+}
+
+int C_App_Port_Record::M_Fn_Doc_Proj_Save_Prompt(const std::wstring& i_Title)
+{
+    m_Calls.push_back({L"doc_save_prompt", i_Title, L"", 0, true});
+    if (m_Doc_Save_Answers.empty())
+        return E_Box_Answer_Cancel;
+    int a = m_Doc_Save_Answers.front();
+    m_Doc_Save_Answers.pop_front();
+    return a;
+}
+
 std::vector<std::wstring> C_App_Port_Record::M_Fn_Texts(const std::wstring& i_kind) const
 {
     std::vector<std::wstring> out;

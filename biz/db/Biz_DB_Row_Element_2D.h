@@ -1,0 +1,54 @@
+// A 2-D shell element row: its id, property key and three or four node references are fixed
+// members of the storage; it also keeps its unit normal. Tail of its binary form: one byte (0xFF
+// when the four-node flag 0x40 is set, 0x00 when clear; read back from the byte's lowest bit), then
+// the normal as three floats.
+#pragma once
+
+#include "biz/db/Biz_DB_Key.h"
+#include "biz/db/Biz_DB_Row_Node.h"
+#include "biz/db/Biz_DB_Row_Relation.h"
+#include "common/Common_Math_Vector.h"
+
+namespace N_Biz::N_DB {
+
+class C_Row_Element_2D : public C_Row_Relation {
+public:
+    // i_ro_Table must be null or of relation type Element_2D; else C_Exception. Sets flag 0x40
+    // when the table is of four-node elements.
+    explicit C_Row_Element_2D(const C_Info_Table* i_ro_Table = nullptr);
+    C_Row_Element_2D(const C_Row_Element_2D& ro_Other) : C_Row_Relation(ro_Other), m_Normal(ro_Other.m_Normal) {}
+    C_Row_Element_2D(C_Row_Element_2D&& ro_Other) noexcept : C_Row_Relation(std::move(ro_Other))
+    {
+        std::swap(m_Normal, ro_Other.m_Normal);
+    }
+    C_Row_Element_2D& operator=(C_Row_Element_2D ro_Other) noexcept
+    {
+        M_Fn_Swap_Relation(ro_Other);
+        std::swap(m_Normal, ro_Other.m_Normal);
+        return *this;
+    }
+
+    E_Result M_Fn_Stream_Serialize_o_I(std::istream& ro_Stream, const C_Info_Table* i_ro_Table) override;
+    E_Result M_Fn_Stream_Serialize_o_O(std::ostream& ro_Stream, int i_Nested) const override;
+
+    // The property key (fixed member). C_Exception for an empty row.
+    C_Key_C_Property& M_Fn_Key_C_Property();
+    const C_Key_C_Property& M_Fn_Key_C_Property() const;
+    // 4 for a four-node element (flag 0x40), else 3.
+    std::uint32_t M_Fn_Node_Num() const { return (m_u32_Flag & E_Flag_Four_Node) ? 4 : 3; }
+    // Node reference i (0 to 3; 3 only for a four-node table). C_Exception otherwise.
+    std::int32_t M_Fn_Node_Get(std::uint32_t i_Index) const;
+    void M_Fn_Node_Set(std::uint32_t i_Index, std::int32_t i_Node);
+
+    // Normal from the first three nodes P1, P2, P3 (node references taken as positions in
+    // ro_Nodes): (P3 - P2) x (P1 - P2), normalised (a zero vector becomes (0, 0, 1)), stored and
+    // returned. A reference outside ro_Nodes or a node row without table throws.
+    const N_Common::N_Math::C_Vector3<float>& M_Fn_Get_o_Vector3_f32_From_Nodes(const T_Nodes& ro_Nodes);
+
+    N_Common::N_Math::C_Vector3<float> m_Normal;
+
+private:
+    std::size_t M_Fn_Node_Offset(std::uint32_t i_Index) const;
+};
+
+} // namespace N_Biz::N_DB
