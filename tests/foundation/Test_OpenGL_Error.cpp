@@ -1,12 +1,11 @@
 #include "common/Common_Graphic_OpenGL_Error.h"
+#include "tests/foundation/Test_GL_Offscreen.h"
 #include "tests/support/App_Port_Record.h"
 
-#include <GL/osmesa.h>
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 using namespace N_Common::N_Graphic::N_OpenGL;
 
@@ -21,19 +20,8 @@ extern "C" const char* __lsan_default_suppressions()
 
 namespace {
 
-// One off-screen rendering context for the whole program, made current on first use and kept to
-// the end: OSMesa keeps per-buffer records that it never frees when a context is destroyed, so
-// creating one per test would only pile them up.
-bool G_Fn_Offscreen_GL()
-{
-    static std::vector<unsigned char> s_Buffer(16 * 16 * 4);
-    static const OSMesaContext s_Context = OSMesaCreateContextExt(OSMESA_RGBA, 16, 0, 0, nullptr);
-    if (!s_Context || !OSMesaMakeCurrent(s_Context, s_Buffer.data(), GL_UNSIGNED_BYTE, 16, 16))
-        return false;
-    while (glGetError() != GL_NO_ERROR) {
-    }
-    return true;
-}
+// The program's one off-screen rendering context (Test_GL_Offscreen.h), made current.
+bool G_Fn_Offscreen_GL() { return N_Test::G_Fn_GL_Offscreen(); }
 
 std::string G_Fn_Glu_Text(GLenum i_Code)
 {
