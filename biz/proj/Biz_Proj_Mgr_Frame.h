@@ -1,0 +1,34 @@
+// The view manager of the project: its three-dimensional view. Until the view window is built the
+// manager holds its project and the frozen flag, and every invalidation finds no window to reach.
+#pragma once
+
+#include <cstdint>
+
+namespace N_Biz::N_Proj {
+
+class C_Proj;
+
+class C_Mgr_Frame {
+public:
+    explicit C_Mgr_Frame(C_Proj* i_p_Proj) : m_p_Proj(i_p_Proj) {}
+    C_Mgr_Frame(const C_Mgr_Frame&) = delete;
+    C_Mgr_Frame& operator=(const C_Mgr_Frame&) = delete;
+
+    C_Proj* M_Fn_Get_Proj() const { return m_p_Proj; }
+
+    // Invalidates the main view's whole client area without erasing, unless drawing is frozen;
+    // nothing when the main view does not exist.
+    void M_Fn_View_Main_Invalidate() {}
+    // What the data changes call: the project view is invalidated, nothing is drawn at once.
+    void M_Fn_View_Main_Redraw() { M_Fn_View_Main_Invalidate(); }
+    // Closes the project's child frame when it is open (before the project goes).
+    void M_Fn_Frame_Close() {}
+
+    // Bit 0: drawing frozen (no invalidation reaches the view).
+    std::uint32_t m_Flags = 0;
+
+private:
+    C_Proj* m_p_Proj;
+};
+
+} // namespace N_Biz::N_Proj

@@ -1,0 +1,40 @@
+// The holder of the project's editing machine: the owning project and its top machine.
+//
+// The project creates it (after its selection manager, before its document link). The machine's
+// parent is this holder and its context the project; every state of the machine has this holder
+// as its context and reaches the project through M_Fn_Get_Proj().
+#pragma once
+
+#include <memory>
+
+namespace N_Biz::N_Proj {
+
+class C_Proj;
+
+namespace N_State {
+class C_Machine_Top;
+}
+
+class C_Mgr_State {
+public:
+    // Stores the owner, creates the machine (parent: this holder, context: the project) and
+    // initialises it at once. i_p_Proj is not owned.
+    explicit C_Mgr_State(C_Proj* i_p_Proj);
+    C_Mgr_State(const C_Mgr_State&) = delete;
+    C_Mgr_State& operator=(const C_Mgr_State&) = delete;
+    // Destroys the machine with its states; events still queued are dropped with it.
+    ~C_Mgr_State();
+
+    C_Proj* M_Fn_Get_Proj() const { return m_p_Proj; }
+    // The project's machine, for posting events and reading the regions' active states. Never null.
+    N_State::C_Machine_Top* M_Fn_Get_Machine() const { return m_up_Machine.get(); }
+
+    // Posts C_Event_C_Cancel: ends any running task.
+    void M_Fn_Post_Cancel();
+
+private:
+    C_Proj* m_p_Proj;
+    std::unique_ptr<N_State::C_Machine_Top> m_up_Machine;
+};
+
+} // namespace N_Biz::N_Proj

@@ -1,0 +1,46 @@
+// The project's change codes and the holder of its change signal.
+//
+// Every change that a pane or view of the project must follow is announced synchronously on the
+// project's signal with one of these codes; the slots run before the firing call returns. The
+// signal guards its own connection list, so the import worker may fire it.
+#pragma once
+
+#include <boost/signals2/signal.hpp>
+
+#include <cstdint>
+
+namespace N_Biz::N_Proj {
+
+class C_Proj;
+
+enum E_Signal : std::int32_t {
+    E_Signal_Destroy = 1,              // the project is being destroyed (every member still alive)
+    E_Signal_Cmd = 2,                  // the undo history changed
+    E_Signal_D_DB_C_P_Palette = 3,     // the current palette property changed
+    E_Signal_D_Sect_Add = 4,           // a section was added
+    E_Signal_Sel_Mode = 5,             // the select & edit mode or its prompt changed
+    E_Signal_Sel_Data = 6,             // selection, visibility or card data changed
+    E_Signal_State_Error = 7,          // the state machine's error region entered a new state
+    E_Signal_State_Input = 8,          // ... its input region
+    E_Signal_State_Task = 9,           // ... its task region
+    E_Signal_Frame_Activate = 10,      // the project's child frame was activated
+    E_Signal_Frame_Deactivate = 11,    // ... deactivated
+};
+
+// The change signal with its project.
+class C_Proj_Signal {
+public:
+    using T_Signal = boost::signals2::signal<void(C_Proj&, E_Signal)>;
+
+    explicit C_Proj_Signal(C_Proj* i_p_Proj) : m_p_Proj(i_p_Proj) {}
+    C_Proj_Signal(const C_Proj_Signal&) = delete;
+    C_Proj_Signal& operator=(const C_Proj_Signal&) = delete;
+
+    // Fires the signal once with the project and the code.
+    void M_Fn_Fire(E_Signal i_Code) { m_Signal(*m_p_Proj, i_Code); }
+
+    C_Proj* m_p_Proj;
+    T_Signal m_Signal;
+};
+
+} // namespace N_Biz::N_Proj

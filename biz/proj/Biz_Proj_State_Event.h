@@ -1,0 +1,15 @@
+// The events of the project's editing machine (N_Biz::N_Proj::N_State::C_Machine_Top). Events are
+// plain values, copied into the machine's queue when posted.
+#pragma once
+
+namespace N_Biz::N_Proj::N_State {
+
+// Ends the running editing task and returns the task region to its idle state. Posted before every
+// command that starts a task or changes the project outside a task, and by the undo history before
+// it undoes or redoes a project edit.
+class C_Event_C_Cancel {};
+
+// The select & edit mode changed (posted by the selection manager after it set the mode).
+class C_Event_Sel_Mode_Update {};
+
+} // namespace N_Biz::N_Proj::N_State
