@@ -6,105 +6,80 @@
 
 #include <thread>
 
-TEST(C_App, LogOpensWithAppInitAndAppends)
+TEST(C_App, LogOpensWithAppInitAndAppendsUtf8)
 {
     C_Test_App t;
     t.app().M_Fn_Log(L"second line \u4E2D");
-    auto lines = t.log_lines();
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], "Log: App init.");
-    EXPECT_EQ(lines[1], "Log: second line \xE4\xB8\xAD"); // UTF-8, not silenced by a non-ASCII character
+    EXPECT_EQ(t.log_lines(), (std::vector<std::string>{"Log: App init.", "Log: second line \xE4\xB8\xAD"}));
     EXPECT_EQ(t.log().find('\r'), std::string::npos);
 }
 
-TEST(C_App, MessageWithoutFrameGoesToABoxCaptionedMessage)
+TEST(C_App, MessageGoesToABoxOrTheOutputPaneAndAQuestionNeverToThePane)
 {
     C_Test_App t;
-    EXPECT_EQ(C_App::G_Fn_Msg(L"Failed to create config"), E_Box_Answer_OK);
-    ASSERT_EQ(t.port().m_Calls.size(), 1u);
-    EXPECT_EQ(t.port().m_Calls[0].m_Kind, L"box");
-    EXPECT_EQ(t.port().m_Calls[0].m_Caption, L"Message");
-    EXPECT_FALSE(t.port().m_Calls[0].m_Owned);
-    EXPECT_EQ(t.log_lines().back(), "Msg: Failed to create config");
-}
-
-TEST(C_App, MessageWithFrameGoesToOutputPaneOrFrameBox)
-{
-    C_Test_App t;
-    t.port().m_Frame = true;
-    t.port().m_Output = true;
+    const auto& calls = t.port().m_Calls;
+    EXPECT_EQ(C_App::G_Fn_Msg(L"Failed to create config"), E_Box_Answer_OK); // no frame: a box of its own
+    t.port().m_Frame = t.port().m_Output = true;
     C_App::G_Fn_Msg(L"Done: Create section line");
     t.port().m_Output = false;
     C_App::G_Fn_Msg(L"x");
-    ASSERT_EQ(t.port().m_Calls.size(), 2u);
-    EXPECT_EQ(t.port().m_Calls[0].m_Kind, L"line");
-    EXPECT_EQ(t.port().m_Calls[0].m_Text, L"Done: Create section line");
-    EXPECT_EQ(t.port().m_Calls[1].m_Kind, L"box");
-    EXPECT_EQ(t.port().m_Calls[1].m_Caption, L"Veltrane");
-    EXPECT_TRUE(t.port().m_Calls[1].m_Owned);
-}
+    ASSERT_EQ(calls.size(), 3u);
+    EXPECT_EQ(calls[0].m_Kind + L"|" + calls[0].m_Caption, L"box|Message");
+    EXPECT_FALSE(calls[0].m_Owned);
+    EXPECT_EQ(calls[1].m_Kind + L"|" + calls[1].m_Text, L"line|Done: Create section line");
+    EXPECT_EQ(calls[2].m_Kind + L"|" + calls[2].m_Caption, L"box|Veltrane");
+    EXPECT_TRUE(calls[2].m_Owned);
+    EXPECT_EQ(t.log_lines()[1], "Msg: Failed to create config");
 
-TEST(C_App, MemberMessageAsksAndNeverUsesTheOutputPane)
-{
-    C_Test_App t;
-    t.port().m_Frame = true;
     t.port().m_Output = true;
     t.port().m_Box_Answers = {E_Box_Answer_Yes, E_Box_Answer_No};
     EXPECT_EQ(t.app().M_Fn_Msg(L"Save?", E_Box_Yes_No), E_Box_Answer_Yes);
     EXPECT_EQ(t.app().M_Fn_Msg(L"Save?", E_Box_Yes_No), E_Box_Answer_No);
-    ASSERT_EQ(t.port().m_Calls.size(), 2u);
-    EXPECT_EQ(t.port().m_Calls[0].m_Caption, L"Message");
-    EXPECT_EQ(t.port().m_Calls[0].m_Type, 4u);
-    EXPECT_TRUE(t.port().M_Fn_Texts(L"line").empty());
+    ASSERT_EQ(calls.size(), 5u);
+    EXPECT_EQ(calls[3].m_Kind + L"|" + calls[3].m_Caption, L"box|Message");
+    EXPECT_EQ(calls[3].m_Type, 4u);
+    EXPECT_EQ(t.port().M_Fn_Texts(L"line").size(), 1u);
 }
 
-TEST(C_App, ExceptionReportBlockAndOneErrorBoxWithoutFrame)
+TEST(C_App, ExceptionReportBlockOneErrorBoxWithoutFrameAndAllLinesWithThePane)
 {
+    {
+        // An overlong text is cut, and the report never throws.
+        C_Test_App u;
+        const std::string info(5000, 'x');
+        EXPECT_NO_THROW(u.app().M_Fn_Report_Exception("F", "a/b", 1, info.c_str()));
+        EXPECT_LT(u.log().size(), 1100u + 30u);
+    }
     C_Test_App t;
     t.app().M_Fn_Report_Exception("C_Doc::OnCmd", "/x/y/UI_MDI_Proj_Doc.cpp", 42, "info text");
     t.app().M_Fn_Report_Exception("C_Doc::OnCmd", "UI_MDI_Proj_Doc.cpp", 43, "again");
-    std::string log = t.log();
     const std::string stars(64, '*');
-    std::string block = "Log: \n" + stars + "\n  Exception caught at:\n    Function: C_Doc::OnCmd\n"
-                        "    File: UI_MDI_Proj_Doc.cpp Line: 42\n  Exception information:\n    info text\n" +
-                        stars + "\n";
-    EXPECT_NE(log.find(block), std::string::npos) << log;
-    EXPECT_NE(log.find("Line: 43"), std::string::npos);
+    const std::string block = "Log: \n" + stars + "\n  Exception caught at:\n    Function: C_Doc::OnCmd\n"
+                              "    File: UI_MDI_Proj_Doc.cpp Line: 42\n  Exception information:\n    info text\n" +
+                              stars + "\n";
+    EXPECT_NE(t.log().find(block), std::string::npos) << t.log();
+    EXPECT_NE(t.log().find("Line: 43"), std::string::npos);
     auto boxes = t.port().M_Fn_Texts(L"box");
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(t.port().m_Calls[0].m_Caption, L"Error");
-    EXPECT_EQ(boxes[0], L"Error: An exception has occurred, please contact us for further solution about this problem.");
-}
+    EXPECT_EQ(boxes[0],
+              L"Error: An exception has occurred, please contact us for further solution about this problem.");
 
-TEST(C_App, ExceptionReportsWithOutputPaneAreAllAppended)
-{
-    C_Test_App t;
     t.port().m_Frame = t.port().m_Output = true;
     t.app().M_Fn_Report_Exception("F", "a/b", 1, "x");
     t.app().M_Fn_Report_Exception("F", "a/b", 2, "y");
     EXPECT_EQ(t.port().M_Fn_Texts(L"line").size(), 2u);
 }
 
-TEST(C_App, ReportCutsAnOverlongTextAndNeverThrows)
-{
-    C_Test_App t;
-    std::string info(5000, 'x');
-    EXPECT_NO_THROW(t.app().M_Fn_Report_Exception("F", "a/b", 1, info.c_str()));
-    EXPECT_LT(t.log().size(), 1100u + 30u);
-}
-
 TEST(C_App, FileDialogCancelledLeavesThePathAlone)
 {
     C_Test_App t;
     std::wstring path = L"/old/path.qmxb", title = L"path.qmxb";
-    t.port().m_File_Answers = {L""};
+    t.port().m_File_Answers = {L"", L"/new/dir/model.qmxb"};
     EXPECT_EQ(t.app().M_Fn_UI_File_Dialog({L"Veltrane (*.qmxb)", L"*.qmxb"}, path, 0, L"Open", title), 0);
-    EXPECT_EQ(path, L"/old/path.qmxb");
-    EXPECT_EQ(title, L"path.qmxb");
-    t.port().m_File_Answers = {L"/new/dir/model.qmxb"};
+    EXPECT_EQ(path + L"|" + title, L"/old/path.qmxb|path.qmxb");
     EXPECT_EQ(t.app().M_Fn_UI_File_Dialog({L"Veltrane (*.qmxb)", L"*.qmxb"}, path, 0, L"Open", title), 1);
-    EXPECT_EQ(path, L"/new/dir/model.qmxb");
-    EXPECT_EQ(title, L"model.qmxb");
+    EXPECT_EQ(path + L"|" + title, L"/new/dir/model.qmxb|model.qmxb");
 }
 
 TEST(C_App, WorkerMessagesAreLoggedAtOnceAndShownOnTheInterfaceThread)
@@ -121,17 +96,14 @@ TEST(C_App, WorkerMessagesAreLoggedAtOnceAndShownOnTheInterfaceThread)
     EXPECT_EQ(t.app().M_Fn_UI_Queue_Run(), 2);
     ASSERT_EQ(t.port().m_Calls.size(), 2u);
     EXPECT_EQ(t.port().m_Calls[0].m_Text, L"from worker");
-}
 
-TEST(C_App, WorkerQuestionWaitsForTheInterfaceThreadsAnswer)
-{
-    C_Test_App t;
+    // A question from a worker waits for the interface thread's answer.
     t.port().m_Box_Answers = {E_Box_Answer_Yes};
     int answer = 0;
-    std::thread worker([&] { answer = t.app().M_Fn_Msg(L"Go on?", E_Box_Yes_No); });
+    std::thread asking([&] { answer = t.app().M_Fn_Msg(L"Go on?", E_Box_Yes_No); });
     while (t.app().M_Fn_UI_Queue_Run() == 0)
         std::this_thread::yield();
-    worker.join();
+    asking.join();
     EXPECT_EQ(answer, E_Box_Answer_Yes);
 }
 

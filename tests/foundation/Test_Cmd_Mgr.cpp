@@ -4,6 +4,7 @@
 #include "biz/cmd/Biz_Cmd_Entry.h"
 #include "biz/cmd/Biz_Cmd_Mgr.h"
 #include "common/Common_Exception.h"
+#include "tests/foundation/Test_Thrown.h"
 #include "tests/support/App_Port_Record.h"
 
 #include <gtest/gtest.h>
@@ -35,29 +36,20 @@ public:
         if (m_p_Destroyed)
             *m_p_Destroyed = true;
     }
-    void MV_Fn_Execute() override
-    {
-        m_Log.push_back("execute " + m_Name);
-        if (m_Throw_Execute)
-            throw std::runtime_error("execute");
-        m_Target = m_New;
-    }
-    void MV_Fn_Undo() override
-    {
-        m_Log.push_back("undo " + m_Name);
-        if (m_Throw_Undo)
-            throw std::runtime_error("undo");
-        m_Target = m_Old;
-    }
-    void MV_Fn_Redo() override
-    {
-        m_Log.push_back("redo " + m_Name);
-        m_Target = m_New;
-    }
+    void MV_Fn_Execute() override { M_Fn_Step("execute", m_Throw_Execute, m_New); }
+    void MV_Fn_Undo() override { M_Fn_Step("undo", m_Throw_Undo, m_Old); }
+    void MV_Fn_Redo() override { M_Fn_Step("redo", false, m_New); }
     void MV_Fn_Child_add_finished() override { m_Log.push_back("finished " + m_Name); }
     // A change to the value that was there already changes nothing.
     bool MV_Fn_Is_empty() const override { return m_Old == m_New; }
 
+    void M_Fn_Step(const std::string& i_What, bool i_Throw, int i_Value)
+    {
+        m_Log.push_back(i_What + " " + m_Name);
+        if (i_Throw)
+            throw std::runtime_error(i_What);
+        m_Target = i_Value;
+    }
     C_Log& m_Log;
     int& m_Target;
     int m_Old;
@@ -74,16 +66,8 @@ public:
     C_Entry_Test(C_Log& ro_Log, std::wstring i_Name) : C_Entry(std::move(i_Name)), m_Log(ro_Log) {}
     void MV_Fn_On_Undo_Pre() override { m_Log.push_back("undo pre"); }
     void MV_Fn_On_Redo_Pre() override { m_Log.push_back("redo pre"); }
-    int MV_Fn_On_Undo_Post() override
-    {
-        m_Log.push_back("undo post");
-        return 7;
-    }
-    int MV_Fn_On_Redo_Post() override
-    {
-        m_Log.push_back("redo post");
-        return 8;
-    }
+    int MV_Fn_On_Undo_Post() override { return m_Log.push_back("undo post"), 7; }
+    int MV_Fn_On_Redo_Post() override { return m_Log.push_back("redo post"), 8; }
     C_Log& m_Log;
 };
 
@@ -102,11 +86,11 @@ struct C_Info {
     bool operator==(const C_Info&) const = default;
 };
 
-C_Info G_Fn_Info(const C_Mgr& ro_Mgr)
+C_Info info(const C_Mgr& ro_Mgr)
 {
-    C_Info info;
-    ro_Mgr.M_Fn_Get_Info(info.m_Can_Undo, info.m_Can_Redo, info.m_Undo_Text, info.m_Redo_Text);
-    return info;
+    C_Info i;
+    ro_Mgr.M_Fn_Get_Info(i.m_Can_Undo, i.m_Can_Redo, i.m_Undo_Text, i.m_Redo_Text);
+    return i;
 }
 
 // One command as every top-level operation runs it: begin, group, the changes, end.
@@ -114,13 +98,12 @@ struct C_Command {
     C_Log& m_Log;
     C_Mgr& m_Mgr;
     std::shared_ptr<C_Entry_Test> m_sp_Entry;
-    std::shared_ptr<C_Elem_Group> m_sp_Group;
+    std::shared_ptr<C_Elem_Group> m_sp_Group = std::make_shared<C_Elem_Group>();
 
-    C_Command(C_Log& ro_Log, C_Mgr& ro_Mgr, const std::wstring& i_Name) : m_Log(ro_Log), m_Mgr(ro_Mgr)
+    C_Command(C_Log& ro_Log, C_Mgr& ro_Mgr, const std::wstring& i_Name)
+        : m_Log(ro_Log), m_Mgr(ro_Mgr), m_sp_Entry(std::make_shared<C_Entry_Test>(ro_Log, i_Name))
     {
-        m_sp_Entry = std::make_shared<C_Entry_Test>(ro_Log, i_Name);
         m_Mgr.M_Fn_Entry_Begin(m_sp_Entry);
-        m_sp_Group = std::make_shared<C_Elem_Group>();
         m_sp_Entry->M_Fn_Child_Add_and_Execute(m_sp_Group);
     }
     std::shared_ptr<C_Elem_Set> M_Fn_Set(int& ro_Target, int i_New, std::string i_Name = "set")
@@ -129,19 +112,17 @@ struct C_Command {
         m_sp_Group->M_Fn_Child_Add_and_Execute(sp);
         return sp;
     }
-    void M_Fn_End() { m_Mgr.M_Fn_Entry_End(); }
 };
 
 // Runs one complete command that sets ro_Target to i_New.
-void G_Fn_Run(C_Log& ro_Log, C_Mgr& ro_Mgr, const std::wstring& i_Name, int& ro_Target, int i_New)
+void run(C_Log& ro_Log, C_Mgr& ro_Mgr, const std::wstring& i_Name, int& ro_Target, int i_New)
 {
-    C_Command cmd(ro_Log, ro_Mgr, i_Name);
-    cmd.M_Fn_Set(ro_Target, i_New);
-    cmd.M_Fn_End();
+    C_Command(ro_Log, ro_Mgr, i_Name).M_Fn_Set(ro_Target, i_New);
+    ro_Mgr.M_Fn_Entry_End();
 }
 
 // The user-message lines of the log ("Msg: ..."), in order.
-std::vector<std::string> G_Fn_Msg_Lines(const C_Test_App& ro_App)
+std::vector<std::string> msg_lines(const C_Test_App& ro_App)
 {
     std::vector<std::string> lines;
     for (const std::string& line : ro_App.log_lines())
@@ -152,25 +133,28 @@ std::vector<std::string> G_Fn_Msg_Lines(const C_Test_App& ro_App)
 
 } // namespace
 
-// --- Group ------------------------------------------------------------------------------------
+// --- Group and entry ------------------------------------------------------------------------------
 
-TEST(C_Elem_Group, ChildrenAreUndoneLastToFirstAndRedoneFirstToLast)
+TEST(C_Elem_Group, ChildrenAreUndoneLastToFirstAndEmptyOnesAreDropped)
 {
     C_Log log;
-    int a = 0, b = 0;
+    int a = 0, b = 0, same = 5;
     C_Elem_Group group;
     group.m_State = C_Elem::E_State_Open; // as an entry leaves it
     auto sp_a = std::make_shared<C_Elem_Set>(log, a, 1, "a");
-    auto sp_b = std::make_shared<C_Elem_Set>(log, b, 2, "b");
+    group.M_Fn_Child_Add_and_Execute(std::make_shared<C_Elem_Set>(log, same, 5, "same")); // changes nothing
     group.M_Fn_Child_Add_and_Execute(sp_a);
     EXPECT_EQ(sp_a->m_State, C_Elem::E_State_Done);
-    group.M_Fn_Child_Add_and_Execute(sp_b);
+    ASSERT_EQ(group.M_Fn_Get_Children().size(), 1u); // the empty one is gone once the next came
+    group.M_Fn_Child_Add_and_Execute(std::make_shared<C_Elem_Set>(log, b, 2, "b"));
+    group.M_Fn_Child_Add_and_Execute(std::make_shared<C_Elem_Set>(log, same, 5, "last"));
     group.MV_Fn_Child_add_finished();
+    ASSERT_EQ(group.M_Fn_Get_Children().size(), 2u); // the last empty one is gone once finished
     EXPECT_EQ(group.m_State, C_Elem::E_State_Done);
-    EXPECT_EQ(log, (C_Log{"execute a", "finished a", "execute b", "finished b"}));
+    EXPECT_EQ(log, (C_Log{"execute same", "finished same", "execute a", "finished a", "execute b", "finished b",
+                          "execute last", "finished last"}));
     EXPECT_TRUE(group.MV_Fn_Is_group());
     EXPECT_FALSE(group.MV_Fn_Is_empty());
-
     log.clear();
     group.MV_Fn_Undo();
     EXPECT_EQ(log, (C_Log{"undo b", "undo a"}));
@@ -179,28 +163,10 @@ TEST(C_Elem_Group, ChildrenAreUndoneLastToFirstAndRedoneFirstToLast)
     log.clear();
     group.MV_Fn_Redo();
     EXPECT_EQ(log, (C_Log{"redo a", "redo b"}));
-    EXPECT_EQ(sp_b->m_State, C_Elem::E_State_Done);
     EXPECT_EQ(a * 10 + b, 12);
 }
 
-TEST(C_Elem_Group, ChildThatIsEmptyOnceFinishedIsDropped)
-{
-    C_Log log;
-    int a = 5, b = 0, c = 3;
-    C_Elem_Group group;
-    group.m_State = C_Elem::E_State_Open;
-    group.M_Fn_Child_Add_and_Execute(std::make_shared<C_Elem_Set>(log, a, 5, "same a")); // changes nothing
-    group.M_Fn_Child_Add_and_Execute(std::make_shared<C_Elem_Set>(log, b, 1, "b"));
-    group.M_Fn_Child_Add_and_Execute(std::make_shared<C_Elem_Set>(log, c, 3, "same c")); // changes nothing
-    ASSERT_EQ(group.M_Fn_Get_Children().size(), 2u); // the first is gone once the second came
-    group.MV_Fn_Child_add_finished();
-    ASSERT_EQ(group.M_Fn_Get_Children().size(), 1u); // the last is gone once the group is finished
-    log.clear();
-    group.MV_Fn_Undo();
-    EXPECT_EQ(log, (C_Log{"undo b"}));
-}
-
-TEST(C_Elem_Group, ProtocolViolationsThrow)
+TEST(C_Elem_Group, ProtocolViolationsThrowAndAFailedChildIsNotAdded)
 {
     C_Log log;
     int a = 0;
@@ -208,8 +174,6 @@ TEST(C_Elem_Group, ProtocolViolationsThrow)
     EXPECT_THROW(group.MV_Fn_Is_empty(), C_Exception); // never executed
     EXPECT_THROW(group.M_Fn_Child_Add_and_Execute(std::make_shared<C_Elem_Set>(log, a, 1)), C_Exception);
     EXPECT_THROW(group.MV_Fn_Child_add_finished(), C_Exception);
-    EXPECT_TRUE(log.empty());
-
     group.m_State = C_Elem::E_State_Open;
     EXPECT_TRUE(group.MV_Fn_Is_empty());
     EXPECT_THROW(group.M_Fn_Child_Add_and_Execute(nullptr), C_Exception);
@@ -217,6 +181,11 @@ TEST(C_Elem_Group, ProtocolViolationsThrow)
     sp_used->m_State = C_Elem::E_State_Done;
     EXPECT_THROW(group.M_Fn_Child_Add_and_Execute(sp_used), C_Exception);
     EXPECT_TRUE(log.empty());
+    auto sp_bad = std::make_shared<C_Elem_Set>(log, a, 1);
+    sp_bad->m_Throw_Execute = true;
+    EXPECT_THROW(group.M_Fn_Child_Add_and_Execute(sp_bad), std::runtime_error);
+    EXPECT_EQ(sp_bad->m_State, C_Elem::E_State_New);
+    EXPECT_TRUE(group.M_Fn_Get_Children().empty());
 
     group.M_Fn_Child_Add_and_Execute(std::make_shared<C_Elem_Set>(log, a, 1));
     EXPECT_THROW(group.MV_Fn_Redo(), C_Exception); // the child is done, not undone
@@ -225,62 +194,35 @@ TEST(C_Elem_Group, ProtocolViolationsThrow)
     EXPECT_THROW(group.MV_Fn_Undo(), C_Exception); // the child is undone already
 }
 
-TEST(C_Elem_Group, ChildWhoseExecutionThrowsIsNotAdded)
-{
-    C_Log log;
-    int a = 0;
-    C_Elem_Group group;
-    group.m_State = C_Elem::E_State_Open;
-    auto sp = std::make_shared<C_Elem_Set>(log, a, 1);
-    sp->m_Throw_Execute = true;
-    EXPECT_THROW(group.M_Fn_Child_Add_and_Execute(sp), std::runtime_error);
-    EXPECT_EQ(sp->m_State, C_Elem::E_State_New);
-    EXPECT_TRUE(group.M_Fn_Get_Children().empty());
-}
-
-// --- Entry ------------------------------------------------------------------------------------
-
-TEST(C_Entry, LifeFromFreshToUndoneAndBack)
+TEST(C_Entry, UndoAndRedoRunTheHooksAroundTheElementAndAnEmptyGroupIsReleased)
 {
     C_Log log;
     int a = 0;
     C_Entry_Test entry(log, L"Set a");
-    EXPECT_EQ(entry.M_Fn_Get_State(), C_Entry::E_State_Fresh);
     entry.M_Fn_On_Parent_Entry_Begin();
-    EXPECT_EQ(entry.M_Fn_Get_State(), C_Entry::E_State_Begun);
     auto sp = std::make_shared<C_Elem_Set>(log, a, 4);
     entry.M_Fn_Child_Add_and_Execute(sp);
-    EXPECT_EQ(entry.M_Fn_Get_State(), C_Entry::E_State_Element);
     EXPECT_EQ(sp->m_State, C_Elem::E_State_Done); // a plain element is done at once
     entry.M_Fn_On_Parent_Entry_End();
     EXPECT_EQ(entry.M_Fn_Get_State(), C_Entry::E_State_Done);
-
     log.clear();
     EXPECT_EQ(entry.M_Fn_Undo(), 7); // the post hook's result
-    EXPECT_EQ(log, (C_Log{"undo pre", "undo set", "undo post"}));
     EXPECT_EQ(entry.M_Fn_Get_State(), C_Entry::E_State_Undone);
-    EXPECT_EQ(sp->m_State, C_Elem::E_State_Undone);
     EXPECT_EQ(a, 0);
-    log.clear();
     EXPECT_EQ(entry.M_Fn_Redo(), 8);
-    EXPECT_EQ(log, (C_Log{"redo pre", "redo set", "redo post"}));
-    EXPECT_EQ(entry.M_Fn_Get_State(), C_Entry::E_State_Done);
     EXPECT_EQ(a, 4);
-}
+    EXPECT_EQ(log, (C_Log{"undo pre", "undo set", "undo post", "redo pre", "redo set", "redo post"}));
 
-TEST(C_Entry, GroupStaysOpenUntilTheEntryEndsAndIsReleasedWhenEmpty)
-{
-    C_Log log;
-    C_Entry_Test entry(log, L"Nothing");
-    entry.M_Fn_On_Parent_Entry_Begin();
+    // A group stays open until the entry ends, and is released when it stayed empty.
+    C_Entry_Test empty(log, L"Nothing");
+    empty.M_Fn_On_Parent_Entry_Begin();
     auto sp_group = std::make_shared<C_Elem_Group>();
-    entry.M_Fn_Child_Add_and_Execute(sp_group);
+    empty.M_Fn_Child_Add_and_Execute(sp_group);
     EXPECT_EQ(sp_group->m_State, C_Elem::E_State_Open);
-    entry.M_Fn_On_Parent_Entry_End();
+    empty.M_Fn_On_Parent_Entry_End();
     EXPECT_EQ(sp_group->m_State, C_Elem::E_State_Done);
-    EXPECT_EQ(entry.M_Fn_Get_Child(), nullptr);
-    EXPECT_EQ(entry.M_Fn_Get_State(), C_Entry::E_State_Done);
-    EXPECT_THROW(entry.M_Fn_Undo(), C_Exception); // no element to undo
+    EXPECT_EQ(empty.M_Fn_Get_Child(), nullptr);
+    EXPECT_THROW(empty.M_Fn_Undo(), C_Exception); // no element to undo
 }
 
 TEST(C_Entry, ProtocolViolationsThrow)
@@ -288,58 +230,49 @@ TEST(C_Entry, ProtocolViolationsThrow)
     C_Log log;
     int a = 0;
     C_Entry_Test entry(log, L"x");
-    EXPECT_THROW(entry.M_Fn_Child_Add_and_Execute(std::make_shared<C_Elem_Set>(log, a, 1)), C_Exception);
+    EXPECT_THROW(entry.M_Fn_Child_Add_and_Execute(std::make_shared<C_Elem_Set>(log, a, 1)), C_Exception); // not begun
     EXPECT_THROW(entry.M_Fn_On_Parent_Entry_End(), C_Exception);
     EXPECT_THROW(entry.M_Fn_Undo(), C_Exception);
-    EXPECT_THROW(entry.M_Fn_Redo(), C_Exception);
     entry.M_Fn_On_Parent_Entry_Begin();
     EXPECT_THROW(entry.M_Fn_On_Parent_Entry_Begin(), C_Exception);
     EXPECT_THROW(entry.M_Fn_Child_Add_and_Execute(nullptr), C_Exception);
     entry.M_Fn_Child_Add_and_Execute(std::make_shared<C_Elem_Set>(log, a, 1));
-    EXPECT_THROW(entry.M_Fn_Child_Add_and_Execute(std::make_shared<C_Elem_Set>(log, a, 2)), C_Exception);
+    EXPECT_THROW(entry.M_Fn_Child_Add_and_Execute(std::make_shared<C_Elem_Set>(log, a, 2)), C_Exception); // a second
     EXPECT_EQ(a, 1);
     EXPECT_THROW(entry.M_Fn_Undo(), C_Exception); // not ended yet
     entry.M_Fn_On_Parent_Entry_End();
     EXPECT_THROW(entry.M_Fn_On_Parent_Entry_End(), C_Exception);
-    EXPECT_THROW(entry.M_Fn_Redo(), C_Exception); // done, not undone
-    try {
-        entry.M_Fn_Redo();
-    } catch (const C_Exception& e) {
-        EXPECT_STREQ(e.M_Fn_Function(), "N_Biz::N_Cmd::C_Entry::M_Fn_Redo");
-        EXPECT_STREQ(C_Exception::S_Fn_File_Name(e.M_Fn_File()), "Biz_Cmd_Entry.cpp");
-        EXPECT_GT(e.M_Fn_Line(), 0);
-    }
+    const N_Test::C_Thrown thrown = N_Test::G_Fn_Thrown([&] { entry.M_Fn_Redo(); }); // done, not undone
+    EXPECT_EQ(thrown.m_Function + " " + thrown.m_File, "N_Biz::N_Cmd::C_Entry::M_Fn_Redo Biz_Cmd_Entry.cpp");
+    EXPECT_GT(thrown.m_Line, 0);
 }
 
 // --- History ----------------------------------------------------------------------------------
 
-TEST(C_Mgr, GetInfoOnAnEmptyHistory)
-{
-    C_Mgr mgr;
-    EXPECT_EQ(G_Fn_Info(mgr), (C_Info{0, 0, L"(Ctrl+Z)", L"(Ctrl+Y)"}));
-    EXPECT_EQ(mgr.M_Fn_Get_State(), C_Mgr::E_State_Idle);
-}
-
-TEST(C_Mgr, DoneUndoAndRedoLinesAreWordedExactly)
+TEST(C_Mgr, InfoAndTheDoneUndoAndRedoLinesAreWordedExactly)
 {
     C_Test_App t;
-    t.port().m_Frame = true;
-    t.port().m_Output = true;
+    t.port().m_Frame = t.port().m_Output = true;
     C_Log log;
     int a = 0;
     C_Mgr_Test mgr;
-    G_Fn_Run(log, mgr, L"Create section point", a, 1);
-    EXPECT_EQ(G_Fn_Info(mgr), (C_Info{1, 0, L"Create section point", L"(Ctrl+Y)"}));
+    EXPECT_EQ(info(mgr), (C_Info{0, 0, L"(Ctrl+Z)", L"(Ctrl+Y)"}));
+    EXPECT_EQ(mgr.M_Fn_Get_State(), C_Mgr::E_State_Idle);
+    mgr.M_Fn_Undo(); // at the ends undo and redo do nothing
+    mgr.M_Fn_Redo();
+    run(log, mgr, L"Create section point", a, 1);
+    EXPECT_EQ(info(mgr), (C_Info{1, 0, L"Create section point", L"(Ctrl+Y)"}));
+    mgr.M_Fn_Redo();
     mgr.M_Fn_Undo();
     EXPECT_EQ(a, 0);
-    EXPECT_EQ(G_Fn_Info(mgr), (C_Info{0, 1, L"(Ctrl+Z)", L"Create section point"}));
+    EXPECT_EQ(info(mgr), (C_Info{0, 1, L"(Ctrl+Z)", L"Create section point"}));
+    mgr.M_Fn_Undo();
     mgr.M_Fn_Redo();
     EXPECT_EQ(a, 1);
     EXPECT_EQ(mgr.m_Changes, 3);
-
-    EXPECT_EQ(G_Fn_Msg_Lines(t), (std::vector<std::string>{"Msg: Done: Create section point",
-                                                           "Msg: Undo: Create section point",
-                                                           "Msg: Redo: Create section point"}));
+    EXPECT_EQ(msg_lines(t), (std::vector<std::string>{"Msg: Done: Create section point",
+                                                      "Msg: Undo: Create section point",
+                                                      "Msg: Redo: Create section point"}));
     EXPECT_EQ(t.port().M_Fn_Texts(L"line"), (std::vector<std::wstring>{L"Done: Create section point",
                                                                        L"Undo: Create section point",
                                                                        L"Redo: Create section point"}));
@@ -351,25 +284,17 @@ TEST(C_Mgr, EntryWhoseGroupStaysEmptyDisappearsWithoutDone)
     C_Log log;
     int a = 0;
     C_Mgr_Test mgr;
-    G_Fn_Run(log, mgr, L"First", a, 1);
+    run(log, mgr, L"First", a, 1);
     const int changes = mgr.m_Changes;
-    {
-        C_Command cmd(log, mgr, L"Nothing to do");
-        cmd.M_Fn_End();
-    }
-    {
-        C_Command cmd(log, mgr, L"Same value");
-        cmd.M_Fn_Set(a, 1); // reports itself empty once finished
-        cmd.M_Fn_End();
-    }
-    // An entry that never received its group disappears as well.
-    mgr.M_Fn_Entry_Begin(std::make_shared<C_Entry_Test>(log, L"No group"));
+    C_Command(log, mgr, L"Nothing to do");
     mgr.M_Fn_Entry_End();
-
+    run(log, mgr, L"Same value", a, 1); // reports itself empty once finished
+    mgr.M_Fn_Entry_Begin(std::make_shared<C_Entry_Test>(log, L"No group")); // never receives its group
+    mgr.M_Fn_Entry_End();
     EXPECT_EQ(mgr.M_Fn_Get_History().size(), 1u);
     EXPECT_EQ(mgr.m_Changes, changes);
-    EXPECT_EQ(G_Fn_Info(mgr), (C_Info{1, 0, L"First", L"(Ctrl+Y)"}));
-    EXPECT_EQ(G_Fn_Msg_Lines(t), (std::vector<std::string>{"Msg: Done: First"}));
+    EXPECT_EQ(info(mgr), (C_Info{1, 0, L"First", L"(Ctrl+Y)"}));
+    EXPECT_EQ(msg_lines(t), (std::vector<std::string>{"Msg: Done: First"}));
 }
 
 TEST(C_Mgr, The201stEntryDropsTheOldest)
@@ -379,58 +304,44 @@ TEST(C_Mgr, The201stEntryDropsTheOldest)
     std::vector<int> data(201, 0);
     C_Mgr mgr;
     for (int i = 0; i < 201; ++i)
-        G_Fn_Run(log, mgr, L"Step " + std::to_wstring(i + 1), data[i], i + 1);
+        run(log, mgr, L"Step " + std::to_wstring(i + 1), data[i], i + 1);
     ASSERT_EQ(mgr.M_Fn_Get_History().size(), 200u);
     EXPECT_EQ(mgr.M_Fn_Get_History().front()->M_Fn_Get_Name(), L"Step 2");
-
     for (int i = 0; i < 201; ++i)
         mgr.M_Fn_Undo();
     EXPECT_EQ(data[0], 1); // the oldest change can no longer be undone
     for (int i = 1; i < 201; ++i)
         ASSERT_EQ(data[i], 0) << i;
-    const auto lines = G_Fn_Msg_Lines(t);
+    const auto lines = msg_lines(t);
     ASSERT_EQ(lines.size(), 401u); // 201 "Done: ", 200 "Undo: ", nothing for the last undo
     EXPECT_EQ(lines[201], "Msg: Undo: Step 201");
     EXPECT_EQ(lines[400], "Msg: Undo: Step 2");
-    EXPECT_EQ(G_Fn_Info(mgr), (C_Info{0, 1, L"(Ctrl+Z)", L"Step 2"}));
+    EXPECT_EQ(info(mgr), (C_Info{0, 1, L"(Ctrl+Z)", L"Step 2"}));
 }
 
-TEST(C_Mgr, UndoAndRedoAtTheEndsDoNothing)
+TEST(C_Mgr, OpenEntryIsCancelledByUndoAndByTheNextBegin)
 {
     C_Test_App t;
     C_Log log;
-    int a = 0;
+    int a = 0, b = 0, c = 0;
     C_Mgr_Test mgr;
-    mgr.M_Fn_Undo();
-    mgr.M_Fn_Redo();
-    G_Fn_Run(log, mgr, L"A", a, 1);
-    mgr.M_Fn_Redo();
-    mgr.M_Fn_Undo();
-    mgr.M_Fn_Undo();
-    EXPECT_EQ(mgr.m_Changes, 2);
-    EXPECT_EQ(G_Fn_Msg_Lines(t), (std::vector<std::string>{"Msg: Done: A", "Msg: Undo: A"}));
-}
-
-TEST(C_Mgr, UndoWithAnOpenEntryCancelsItThenUndoesThePreviousEntry)
-{
-    C_Test_App t;
-    C_Log log;
-    int a = 0, b = 0;
-    C_Mgr_Test mgr;
-    G_Fn_Run(log, mgr, L"Set a", a, 1);
-    C_Command cmd(log, mgr, L"Set b");
-    cmd.M_Fn_Set(b, 2);
+    run(log, mgr, L"Set a", a, 1);
+    C_Command(log, mgr, L"Set b").M_Fn_Set(b, 2);
     log.clear();
-
-    mgr.M_Fn_Undo();
-    EXPECT_EQ(b, 0);
-    EXPECT_EQ(a, 0);
+    mgr.M_Fn_Undo(); // cancels "Set b", then undoes "Set a"
+    EXPECT_EQ(a + b, 0);
     EXPECT_EQ(log, (C_Log{"finished set", "undo pre", "undo set", "undo post", "undo pre", "undo set", "undo post"}));
     EXPECT_EQ(mgr.M_Fn_Get_State(), C_Mgr::E_State_Idle);
     ASSERT_EQ(mgr.M_Fn_Get_History().size(), 1u);
-    EXPECT_EQ(G_Fn_Info(mgr), (C_Info{0, 1, L"(Ctrl+Z)", L"Set a"}));
+    EXPECT_EQ(info(mgr), (C_Info{0, 1, L"(Ctrl+Z)", L"Set a"}));
     EXPECT_EQ(mgr.m_Changes, 3); // done, cancel, undo
-    EXPECT_EQ(G_Fn_Msg_Lines(t), (std::vector<std::string>{"Msg: Done: Set a", "Msg: Undo: Set a"}));
+    EXPECT_EQ(msg_lines(t), (std::vector<std::string>{"Msg: Done: Set a", "Msg: Undo: Set a"}));
+
+    C_Command(log, mgr, L"Left open").M_Fn_Set(b, 3);
+    run(log, mgr, L"Next", c, 4);
+    EXPECT_EQ(b * 10 + c, 4);
+    ASSERT_EQ(mgr.M_Fn_Get_History().size(), 1u); // the redo tail went too
+    EXPECT_EQ(mgr.M_Fn_Get_History().back()->M_Fn_Get_Name(), L"Next");
 }
 
 TEST(C_Mgr, NewEntryAfterTwoUndosCutsTheRedoTail)
@@ -438,34 +349,20 @@ TEST(C_Mgr, NewEntryAfterTwoUndosCutsTheRedoTail)
     C_Log log;
     int a = 0, b = 0, c = 0, d = 0;
     C_Mgr mgr;
-    G_Fn_Run(log, mgr, L"A", a, 1);
-    G_Fn_Run(log, mgr, L"B", b, 1);
-    G_Fn_Run(log, mgr, L"C", c, 1);
+    run(log, mgr, L"A", a, 1);
+    run(log, mgr, L"B", b, 1);
+    run(log, mgr, L"C", c, 1);
     mgr.M_Fn_Undo();
     mgr.M_Fn_Undo();
-    EXPECT_EQ(G_Fn_Info(mgr), (C_Info{1, 1, L"A", L"B"}));
-    G_Fn_Run(log, mgr, L"D", d, 1);
+    EXPECT_EQ(info(mgr), (C_Info{1, 1, L"A", L"B"}));
+    run(log, mgr, L"D", d, 1);
     EXPECT_EQ(mgr.M_Fn_Get_History().size(), 2u);
-    EXPECT_EQ(G_Fn_Info(mgr), (C_Info{1, 0, L"D", L"(Ctrl+Y)"}));
+    EXPECT_EQ(info(mgr), (C_Info{1, 0, L"D", L"(Ctrl+Y)"}));
     mgr.M_Fn_Redo();
     EXPECT_EQ(b + c, 0);
     mgr.M_Fn_Undo();
     mgr.M_Fn_Undo();
     EXPECT_EQ(a + d, 0);
-}
-
-TEST(C_Mgr, BeginCancelsAnEntryLeftOpen)
-{
-    C_Log log;
-    int a = 0, b = 0;
-    C_Mgr mgr;
-    C_Command left_open(log, mgr, L"Left open");
-    left_open.M_Fn_Set(a, 3);
-    G_Fn_Run(log, mgr, L"Next", b, 4);
-    EXPECT_EQ(a, 0);
-    EXPECT_EQ(b, 4);
-    ASSERT_EQ(mgr.M_Fn_Get_History().size(), 1u);
-    EXPECT_EQ(mgr.M_Fn_Get_History().back()->M_Fn_Get_Name(), L"Next");
 }
 
 TEST(C_Mgr, HandlerCancelsTheOpenEntryAfterAnException)
@@ -474,7 +371,7 @@ TEST(C_Mgr, HandlerCancelsTheOpenEntryAfterAnException)
     C_Log log;
     int a = 0, b = 0, c = 0;
     C_Mgr_Test mgr;
-    G_Fn_Run(log, mgr, L"Before", c, 9);
+    run(log, mgr, L"Before", c, 9);
     // The top-level handler of a command: on any failure between begin and end, revert what the
     // command executed before reporting.
     try {
@@ -484,92 +381,70 @@ TEST(C_Mgr, HandlerCancelsTheOpenEntryAfterAnException)
         auto sp_bad = std::make_shared<C_Elem_Set>(log, c, 5, "bad");
         sp_bad->m_Throw_Execute = true;
         cmd.m_sp_Group->M_Fn_Child_Add_and_Execute(sp_bad);
-        cmd.M_Fn_End();
+        mgr.M_Fn_Entry_End();
         FAIL() << "no exception";
     } catch (const std::exception& e) {
         if (mgr.M_Fn_Get_State() == C_Mgr::E_State_Open)
             mgr.M_Fn_Entry_Cancel();
         t.app().M_Fn_Report_Exception("handler", __FILE__, __LINE__, e.what());
     }
-    EXPECT_EQ(a, 0); // no half-done change stays applied
-    EXPECT_EQ(b, 0);
-    EXPECT_EQ(c, 9);
+    EXPECT_EQ(a * 100 + b * 10 + c, 9); // no half-done change stays applied
     EXPECT_EQ(mgr.M_Fn_Get_State(), C_Mgr::E_State_Idle);
     ASSERT_EQ(mgr.M_Fn_Get_History().size(), 1u);
-    EXPECT_EQ(G_Fn_Info(mgr), (C_Info{1, 0, L"Before", L"(Ctrl+Y)"}));
-    EXPECT_EQ(G_Fn_Msg_Lines(t), (std::vector<std::string>{"Msg: Done: Before"}));
-    // The history goes on normally.
-    mgr.M_Fn_Undo();
+    EXPECT_EQ(info(mgr), (C_Info{1, 0, L"Before", L"(Ctrl+Y)"}));
+    EXPECT_EQ(msg_lines(t), (std::vector<std::string>{"Msg: Done: Before"}));
+    mgr.M_Fn_Undo(); // the history goes on normally
     EXPECT_EQ(c, 0);
 }
 
-TEST(C_Mgr, CancelWhoseUndoFailsStillLeavesTheHistoryIdle)
+TEST(C_Mgr, FailingUndoOfACancelOrOfAnEntryLeavesTheHistoryUsable)
 {
     C_Log log;
     int a = 0, b = 0;
     C_Mgr_Test mgr;
-    G_Fn_Run(log, mgr, L"A", b, 1);
-    C_Command cmd(log, mgr, L"Broken");
-    cmd.M_Fn_Set(a, 1)->m_Throw_Undo = true;
+    run(log, mgr, L"A", b, 1);
+    C_Command(log, mgr, L"Broken").M_Fn_Set(a, 1)->m_Throw_Undo = true;
     const int changes = mgr.m_Changes;
-    EXPECT_THROW(mgr.M_Fn_Entry_Cancel(), std::runtime_error);
+    EXPECT_THROW(mgr.M_Fn_Entry_Cancel(), std::runtime_error); // the entry is removed all the same
     EXPECT_EQ(mgr.M_Fn_Get_State(), C_Mgr::E_State_Idle);
     ASSERT_EQ(mgr.M_Fn_Get_History().size(), 1u);
     EXPECT_EQ(mgr.m_Changes, changes + 1);
-    mgr.M_Fn_Undo();
-    EXPECT_EQ(b, 0);
-}
 
-TEST(C_Mgr, FailedUndoLeavesTheEntryToUndoAgain)
-{
-    C_Log log;
-    int a = 0;
-    C_Mgr mgr;
-    C_Command cmd(log, mgr, L"A");
-    auto sp = cmd.M_Fn_Set(a, 1);
-    cmd.M_Fn_End();
+    auto sp = C_Command(log, mgr, L"C").M_Fn_Set(a, 2);
+    mgr.M_Fn_Entry_End();
     sp->m_Throw_Undo = true;
-    EXPECT_THROW(mgr.M_Fn_Undo(), std::runtime_error);
-    EXPECT_EQ(G_Fn_Info(mgr), (C_Info{1, 0, L"A", L"(Ctrl+Y)"}));
+    EXPECT_THROW(mgr.M_Fn_Undo(), std::runtime_error); // the cursor stays where it was
+    EXPECT_EQ(info(mgr), (C_Info{1, 0, L"C", L"(Ctrl+Y)"}));
     sp->m_Throw_Undo = false;
     mgr.M_Fn_Undo();
-    EXPECT_EQ(a, 0);
+    mgr.M_Fn_Undo();
+    EXPECT_EQ(a * 10 + b, 10);
 }
 
-TEST(C_Mgr, DestructorReleasesEntriesWithoutCancellingThem)
+TEST(C_Mgr, DestructorReleasesEntriesWithoutCancellingThemAndClearCancelsOnlyTheOpenOne)
 {
     C_Log log;
     int a = 0;
     bool destroyed = false;
     {
         C_Mgr mgr;
-        C_Command cmd(log, mgr, L"Open at close");
-        cmd.M_Fn_Set(a, 1)->m_p_Destroyed = &destroyed;
+        C_Command(log, mgr, L"Open at close").M_Fn_Set(a, 1)->m_p_Destroyed = &destroyed;
         log.clear();
-        cmd.m_sp_Entry.reset();
-        cmd.m_sp_Group.reset();
     }
     EXPECT_TRUE(log.empty()); // no hook, no undo: the objects they reach may be gone already
     EXPECT_TRUE(destroyed);
     EXPECT_EQ(a, 1);
-}
 
-TEST(C_Mgr, ClearCancelsTheOpenEntryAndReleasesTheRestWithoutUndoing)
-{
-    C_Log log;
-    int a = 0, b = 0, c = 0;
+    int b = 0, c = 0, d = 0;
     C_Mgr_Test mgr;
-    G_Fn_Run(log, mgr, L"A", a, 1);
-    G_Fn_Run(log, mgr, L"B", b, 1);
+    run(log, mgr, L"A", b, 1);
+    run(log, mgr, L"B", c, 1);
     mgr.M_Fn_Undo();
-    C_Command cmd(log, mgr, L"C");
-    cmd.M_Fn_Set(c, 1);
+    C_Command(log, mgr, L"C").M_Fn_Set(d, 1);
     mgr.M_Fn_Clear();
-    EXPECT_EQ(a, 1);
-    EXPECT_EQ(b, 0);
-    EXPECT_EQ(c, 0);
+    EXPECT_EQ(b * 100 + c * 10 + d, 100);
     EXPECT_TRUE(mgr.M_Fn_Get_History().empty());
-    EXPECT_EQ(G_Fn_Info(mgr), (C_Info{0, 0, L"(Ctrl+Z)", L"(Ctrl+Y)"}));
+    EXPECT_EQ(info(mgr), (C_Info{0, 0, L"(Ctrl+Z)", L"(Ctrl+Y)"}));
 }
 
 TEST(C_Mgr, ProtocolViolationsThrow)
@@ -577,23 +452,14 @@ TEST(C_Mgr, ProtocolViolationsThrow)
     C_Log log;
     int a = 0;
     C_Mgr mgr;
-    EXPECT_THROW(mgr.M_Fn_Entry_End(), C_Exception);
     EXPECT_THROW(mgr.M_Fn_Entry_Cancel(), C_Exception);
     EXPECT_THROW(mgr.M_Fn_Entry_Begin(nullptr), C_Exception);
-    EXPECT_EQ(mgr.M_Fn_Get_State(), C_Mgr::E_State_Idle);
-
-    auto sp_entry = std::make_shared<C_Entry_Test>(log, L"A");
-    mgr.M_Fn_Entry_Begin(sp_entry);
-    sp_entry->M_Fn_Child_Add_and_Execute(std::make_shared<C_Elem_Set>(log, a, 1));
+    const N_Test::C_Thrown thrown = N_Test::G_Fn_Thrown([&] { mgr.M_Fn_Entry_End(); });
+    EXPECT_EQ(thrown.m_Function + " " + thrown.m_File, "N_Biz::N_Cmd::C_Mgr::M_Fn_Entry_End Biz_Cmd_Mgr.cpp");
+    C_Command cmd(log, mgr, L"A");
+    cmd.M_Fn_Set(a, 1);
     mgr.M_Fn_Entry_End();
-    // An entry cannot be begun twice.
-    EXPECT_THROW(mgr.M_Fn_Entry_Begin(sp_entry), C_Exception);
+    EXPECT_THROW(mgr.M_Fn_Entry_Begin(cmd.m_sp_Entry), C_Exception); // an entry cannot be begun twice
     EXPECT_EQ(mgr.M_Fn_Get_State(), C_Mgr::E_State_Idle);
     EXPECT_EQ(mgr.M_Fn_Get_History().size(), 1u);
-    try {
-        mgr.M_Fn_Entry_End();
-    } catch (const C_Exception& e) {
-        EXPECT_STREQ(e.M_Fn_Function(), "N_Biz::N_Cmd::C_Mgr::M_Fn_Entry_End");
-        EXPECT_STREQ(C_Exception::S_Fn_File_Name(e.M_Fn_File()), "Biz_Cmd_Mgr.cpp");
-    }
 }

@@ -1,40 +1,26 @@
 #include "common/Common_Exception.h"
 #include "common/Common_String.h"
 
+#include "tests/foundation/Test_Thrown.h"
 #include <gtest/gtest.h>
 
 #include <clocale>
-#include <cstring>
 #include <string>
 #include <thread>
 
 using N_Common::N_Exception::C_Exception;
 namespace S = N_Common::N_String;
 
-TEST(C_Exception, WhatNamesFunctionFileAndLine)
+TEST(C_Exception, WhatNamesFunctionAndTheFileCutAfterTheLastSeparatorOfEitherKind)
 {
-    C_Exception e("F", "/src/tree/Biz_Cmd_Mgr", 200);
-    EXPECT_STREQ(e.what(), "Function: F\n    File: Biz_Cmd_Mgr Line: 200");
-}
-
-TEST(C_Exception, FileIsCutAfterTheLastSeparatorOfEitherKind)
-{
+    EXPECT_STREQ(C_Exception("F", "/src/tree/Biz_Cmd_Mgr", 200).what(), "Function: F\n    File: Biz_Cmd_Mgr Line: 200");
     EXPECT_STREQ(C_Exception("G", "a/b\\c", 1).what(), "Function: G\n    File: c Line: 1");
     EXPECT_STREQ(C_Exception("G", ".\\x/", 7).what(), "Function: G\n    File:  Line: 7");
     EXPECT_STREQ(C_Exception("G", "plain", 3).what(), "Function: G\n    File: plain Line: 3");
-}
-
-TEST(C_Exception, ThrowMacroCarriesOurOwnFileAndLine)
-{
-    int line = 0;
-    try {
-        line = __LINE__ + 1;
-        VT_THROW("N_Test::F");
-    } catch (const C_Exception& e) {
-        EXPECT_EQ(e.M_Fn_Line(), line);
-        std::string expected = "Function: N_Test::F\n    File: Test_Exception_String.cpp Line: " + std::to_string(line);
-        EXPECT_EQ(std::string(e.what()), expected);
-    }
+    const int line = __LINE__ + 1;
+    const N_Test::C_Thrown thrown = N_Test::G_Fn_Thrown([] { VT_THROW("N_Test::F"); });
+    EXPECT_EQ(thrown.m_Line, line);
+    EXPECT_EQ(thrown.m_What, "Function: N_Test::F\n    File: Test_Exception_String.cpp Line: " + std::to_string(line));
 }
 
 TEST(C_Exception, TextIsOwnedByEachExceptionAcrossThreads)
@@ -42,10 +28,7 @@ TEST(C_Exception, TextIsOwnedByEachExceptionAcrossThreads)
     C_Exception a("A", "x/one", 1);
     const char* ta = a.what();
     std::string other;
-    std::thread t([&] {
-        C_Exception b("B", "y/two", 2);
-        other = b.what();
-    });
+    std::thread t([&] { other = C_Exception("B", "y/two", 2).what(); });
     t.join();
     EXPECT_STREQ(ta, "Function: A\n    File: one Line: 1");
     EXPECT_EQ(other, "Function: B\n    File: two Line: 2");
@@ -62,32 +45,24 @@ TEST(G_Fn_Trim, RemovesOnlyOuterBlanksTabsAndLineEnds)
     EXPECT_EQ(S::G_Fn_Trim("\vx\v"), "\vx\v"); // only the four characters count
 }
 
-TEST(NationalText, GbkRoundTripKeepsTheProcessLocale)
+TEST(N_String, GbkRoundTripKeepsTheProcessLocaleAndStopsAtABadCharacter)
 {
     std::setlocale(LC_ALL, "C");
-    std::string before = std::setlocale(LC_ALL, nullptr);
+    const std::string before = std::setlocale(LC_ALL, nullptr);
     const std::wstring chinese = L"\u6750\u6599\u5C5E\u6027"; // four characters
-    std::string narrow = S::G_Fn_To_Narrow(chinese);
-    EXPECT_EQ(narrow.size(), 8u); // two bytes each, not cut to four
-    EXPECT_EQ(std::string(std::setlocale(LC_ALL, nullptr)), before);
-    // The GBK bytes of U+6750 (material) are 0xB2 0xC4.
-    EXPECT_EQ(static_cast<unsigned char>(narrow[0]), 0xB2);
-    EXPECT_EQ(static_cast<unsigned char>(narrow[1]), 0xC4);
+    const std::string narrow = S::G_Fn_To_Narrow(chinese);
+    ASSERT_EQ(narrow.size(), 8u); // two bytes each, not cut to four
+    EXPECT_EQ(narrow.substr(0, 2), "\xB2\xC4"); // the GBK bytes of U+6750 (material)
     EXPECT_EQ(S::G_Fn_To_Wide(narrow), chinese);
     EXPECT_EQ(std::string(std::setlocale(LC_ALL, nullptr)), before);
     EXPECT_EQ(S::G_Fn_To_Wide("MAT1 7.+7"), L"MAT1 7.+7");
-}
-
-TEST(NationalText, ConversionStopsAtTheFirstBadCharacterAndAtNul)
-{
-    // 0x81 0x20 is not a GBK sequence: what was converted before it stands.
+    // 0x81 0x20 is no GBK sequence and U+263A has no GBK form: what was converted before stands.
     EXPECT_EQ(S::G_Fn_To_Wide(std::string("ab\x81\x20z", 5)), L"ab");
     EXPECT_EQ(S::G_Fn_To_Wide(std::string("ab\0cd", 5)), L"ab");
-    // U+00E9 has no GBK form... but U+263A (smiley) does not either: conversion ends there.
     EXPECT_EQ(S::G_Fn_To_Narrow(L"ok\u263Ano"), "ok");
 }
 
-TEST(NationalText, ConvertsOnTwoThreadsAtOnce)
+TEST(N_String, GbkConvertsOnTwoThreadsAtOnce)
 {
     const std::wstring text = L"\u622A\u9762 section";
     std::string a, b;
@@ -99,7 +74,7 @@ TEST(NationalText, ConvertsOnTwoThreadsAtOnce)
     EXPECT_EQ(S::G_Fn_To_Wide(a), text);
 }
 
-TEST(UnicodeText, Utf8ByHand)
+TEST(N_String, Utf8ByHandAndUtf16Surrogates)
 {
     EXPECT_EQ(S::G_Fn_To_Narrow_UTF8(L"A\u00E9\u4E2D\U0001F600"), "A\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80");
     EXPECT_EQ(S::G_Fn_To_Wide_UTF8("A\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80"), L"A\u00E9\u4E2D\U0001F600");
@@ -107,15 +82,8 @@ TEST(UnicodeText, Utf8ByHand)
     EXPECT_EQ(S::G_Fn_To_Wide_UTF8("\x80" "a"), L"\uFFFD" L"a");
     EXPECT_EQ(S::G_Fn_To_Wide_UTF8("a\xE4\xB8"), L"a\uFFFD");
     EXPECT_EQ(S::G_Fn_To_Wide_UTF8("\xC0\xAF"), L"\uFFFD");
-}
-
-TEST(UnicodeText, Utf16SurrogatesAndLoneUnitsRoundTrip)
-{
-    std::u16string u = S::G_Fn_To_UTF16(L"x\U0001F600");
-    ASSERT_EQ(u.size(), 3u);
-    EXPECT_EQ(u[1], 0xD83D);
-    EXPECT_EQ(u[2], 0xDE00);
-    EXPECT_EQ(S::G_Fn_From_UTF16(u), L"x\U0001F600");
-    std::u16string lone = {u'a', 0xD800, u'b'};
+    EXPECT_EQ(S::G_Fn_To_UTF16(L"x\U0001F600"), (std::u16string{u'x', 0xD83D, 0xDE00}));
+    EXPECT_EQ(S::G_Fn_From_UTF16(u"x\U0001F600"), L"x\U0001F600");
+    const std::u16string lone = {u'a', 0xD800, u'b'};
     EXPECT_EQ(S::G_Fn_To_UTF16(S::G_Fn_From_UTF16(lone)), lone);
 }

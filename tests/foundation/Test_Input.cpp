@@ -2,70 +2,34 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 using namespace N_Biz::N_Input;
 
-TEST(C_Input, NewRecordIsAllZero)
+TEST(C_Input, NamedKeysSetTheirKindWithoutCodeAndOtherKeysKeepTheirCode)
 {
-    auto sp = std::make_shared<C_Input>();
-    EXPECT_EQ(sp->m_Kind, 0);
-    EXPECT_EQ(sp->m_Key_Kind, 0);
-    EXPECT_EQ(sp->m_Key_Code, 0);
-    EXPECT_EQ(sp->m_Key_Count, 0);
-    EXPECT_EQ(sp->m_X, 0);
-    EXPECT_EQ(sp->m_Y, 0);
-    EXPECT_EQ(sp->m_Wheel_Angle, 0.0f);
-    EXPECT_EQ(sp->m_Flags, 0u);
-}
-
-TEST(C_Input, NamedKeysSetTheirKindWithoutCode)
-{
-    const struct {
-        int vk;
-        int kind;
-    } cases[] = {{27, 1}, {13, 2}, {16, 3}, {17, 4}, {18, 5}};
+    // Window key code, key kind, key code kept.
+    const int cases[][3] = {{27, 1, 0}, {13, 2, 0}, {16, 3, 0}, {17, 4, 0},
+                            {18, 5, 0}, {65, 0, 65}, {46, E_Key_Other, 46}};
     for (const auto& c : cases) {
         C_Input in;
         in.m_Kind = E_Kind_Key_Down;
-        in.M_Fn_Set_Key(c.vk, 3);
-        EXPECT_EQ(in.m_Key_Kind, c.kind) << c.vk;
-        EXPECT_EQ(in.m_Key_Code, 0) << c.vk;
-        EXPECT_EQ(in.m_Key_Count, 3) << c.vk;
+        in.M_Fn_Set_Key(c[0], 3);
+        EXPECT_EQ(in.m_Key_Kind, c[1]) << c[0];
+        EXPECT_EQ(in.m_Key_Code, c[2]) << c[0];
+        EXPECT_EQ(in.m_Key_Count, 3) << c[0];
     }
 }
 
-TEST(C_Input, OtherKeysKeepTheirCode)
+TEST(C_Input, FlagsMapWindowCodesToOurBitsAndKeepHigherBits)
 {
-    C_Input in;
-    in.M_Fn_Set_Key(65, 1); // the letter A
-    EXPECT_EQ(in.m_Key_Kind, 0);
-    EXPECT_EQ(in.m_Key_Code, 65);
-    EXPECT_EQ(in.m_Key_Count, 1);
-    C_Input del;
-    del.M_Fn_Set_Key(46, 2);
-    EXPECT_EQ(del.m_Key_Kind, E_Key_Other);
-    EXPECT_EQ(del.m_Key_Code, 46);
-    EXPECT_EQ(del.m_Key_Count, 2);
-}
-
-TEST(C_Input, FlagsMapWindowCodesToOurBits)
-{
-    const struct {
-        unsigned window;
-        unsigned ours;
-    } cases[] = {{0x10, 0x01}, {0x01, 0x02}, {0x02, 0x04}, {0x04, 0x08}, {0x08, 0x10}, {0x1F, 0x1F}, {0x00, 0x00}};
+    const unsigned cases[][2] = {{0x10, 0x01}, {0x01, 0x02}, {0x02, 0x04}, {0x04, 0x08},
+                                 {0x08, 0x10}, {0x1F, 0x1F}, {0x00, 0x00}};
     for (const auto& c : cases) {
         C_Input in;
-        in.M_Fn_Set_Flags(c.window, false);
-        EXPECT_EQ(in.m_Flags, c.ours) << c.window;
-        in.M_Fn_Set_Flags(c.window, true);
-        EXPECT_EQ(in.m_Flags, c.ours | 0x20u) << c.window;
+        in.M_Fn_Set_Flags(c[0], false);
+        EXPECT_EQ(in.m_Flags, c[1]) << c[0];
+        in.M_Fn_Set_Flags(c[0], true); // Alt
+        EXPECT_EQ(in.m_Flags, c[1] | 0x20u) << c[0];
     }
-}
-
-TEST(C_Input, FlagsKeepHigherBitsAndReplaceOurs)
-{
     C_Input in;
     in.m_Flags = 0xFFFFFFFFu;
     in.M_Fn_Set_Flags(0x01, false); // only the left button
@@ -75,17 +39,13 @@ TEST(C_Input, FlagsKeepHigherBitsAndReplaceOurs)
     EXPECT_EQ(in.m_Flags, 0x40u | 0x08u | 0x10u | 0x20u);
 }
 
-TEST(C_Input, WheelNotchIsFifteenDegrees)
+TEST(C_Input, WheelNotchIsFifteenDegreesAndYCountsUpFromTheBottomEdge)
 {
     EXPECT_NEAR(C_Input::S_Fn_Wheel_Angle(-120), -0.2618f, 1e-4f);
     EXPECT_NEAR(C_Input::S_Fn_Wheel_Angle(120), 0.2618f, 1e-4f);
     EXPECT_FLOAT_EQ(C_Input::S_Fn_Wheel_Angle(240), 30.0f * 0.0174533f);
     EXPECT_EQ(C_Input::S_Fn_Wheel_Angle(0), 0.0f);
-}
-
-TEST(C_Input, YCountsUpFromTheBottomEdge)
-{
-    EXPECT_EQ(C_Input::S_Fn_Y_From_Window(600, 0), 600);   // top-left pixel
-    EXPECT_EQ(C_Input::S_Fn_Y_From_Window(600, 599), 1);   // bottom row
+    EXPECT_EQ(C_Input::S_Fn_Y_From_Window(600, 0), 600); // top-left pixel
+    EXPECT_EQ(C_Input::S_Fn_Y_From_Window(600, 599), 1); // bottom row
     EXPECT_EQ(C_Input::S_Fn_Y_From_Window(600, 250), 350);
 }

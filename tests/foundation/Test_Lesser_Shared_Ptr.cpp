@@ -24,11 +24,6 @@ struct C_Counted_Base {
         --s_Live;
         ++s_Destroyed;
     }
-    static void reset_counts()
-    {
-        s_Live = 0;
-        s_Destroyed = 0;
-    }
 };
 
 struct C_Counted : C_Counted_Base {
@@ -37,84 +32,95 @@ struct C_Counted : C_Counted_Base {
 
 // Declared first in a test, so it is destroyed last: every object of the test must be gone by then.
 struct C_Count_Guard {
-    C_Count_Guard() { C_Counted_Base::reset_counts(); }
+    C_Count_Guard() { C_Counted_Base::s_Live = 0, C_Counted_Base::s_Destroyed = 0; }
     ~C_Count_Guard() { EXPECT_EQ(C_Counted_Base::s_Live.load(), 0) << "leaked objects"; }
+    int destroyed() const { return C_Counted_Base::s_Destroyed.load(); }
 };
+
+using T_Ptr = lesser_shared_ptr<C_Counted>;
+using T_Weak = lesser_weak_ptr<C_Counted>;
 
 } // namespace
 
 // --- ownership ---------------------------------------------------------------------------------
 
-TEST(lesser_shared_ptr, NullPointerGivesAnEmptyPointerWithoutBlock)
+TEST(lesser_shared_ptr, EmptyPointersHaveNoBlockAndABlockWithoutObjectTestsFalse)
 {
-    lesser_shared_ptr<C_Counted> p(nullptr);
+    T_Ptr p(nullptr), q;
     EXPECT_FALSE(p);
     EXPECT_EQ(p.block(), nullptr);
     EXPECT_EQ(p.get(), nullptr);
     EXPECT_EQ(p.use_count(), 0);
-    lesser_shared_ptr<C_Counted> q;
-    EXPECT_FALSE(q);
     EXPECT_EQ(q.block(), nullptr);
-}
+    EXPECT_EQ(T_Ptr::from_weak(nullptr).block(), nullptr);
+    T_Weak w;
+    EXPECT_TRUE(w.expired());
+    EXPECT_FALSE(w.lock());
 
-TEST(lesser_shared_ptr, ABlockHoldingANullObjectTestsFalse)
-{
-    // A block without object (one owner's reference, as a fresh block has).
+    // A block without object, with one owner's reference as a fresh block has.
     auto* block = new lesser_count_block<C_Counted>(nullptr);
-    lesser_shared_ptr<C_Counted> p = lesser_shared_ptr<C_Counted>::from_weak(block);
-    ASSERT_EQ(p.block(), block);
-    EXPECT_FALSE(p);
-    EXPECT_EQ(p.get(), nullptr);
-    // Hand the first reference over to p, so that p's release frees the block.
-    block->use.fetch_sub(1);
-    EXPECT_EQ(p.use_count(), 1);
+    T_Ptr b = T_Ptr::from_weak(block);
+    ASSERT_EQ(b.block(), block);
+    EXPECT_FALSE(b);
+    block->use.fetch_sub(1); // hand the first reference over to b, so that b's release frees the block
+    EXPECT_EQ(b.use_count(), 1);
 }
 
-TEST(lesser_shared_ptr, NewBlockStartsWithOneUseAndOneWeak)
-{
-    C_Count_Guard guard;
-    lesser_shared_ptr<C_Counted> p(new C_Counted);
-    ASSERT_TRUE(p);
-    EXPECT_EQ(p->m_Value, 7);
-    EXPECT_EQ((*p).m_Value, 7);
-    EXPECT_EQ(p.block()->use.load(), 1);
-    EXPECT_EQ(p.block()->weak.load(), 1);
-}
-
-TEST(lesser_shared_ptr, CopiesShareTheBlockAndTheLastReleaseDeletes)
+TEST(lesser_shared_ptr, CopiesShareTheBlockAndTheLastReleaseDeletesThroughTheVirtualDestructor)
 {
     C_Count_Guard guard;
     {
-        lesser_shared_ptr<C_Counted> a(new C_Counted);
+        lesser_shared_ptr<C_Counted_Base> base(new C_Counted);
+    }
+    EXPECT_EQ(guard.destroyed(), 1);
+    {
+        T_Ptr a(new C_Counted);
+        EXPECT_EQ(a->m_Value, 7);
+        EXPECT_EQ((*a).m_Value, 7);
+        EXPECT_EQ(a.block()->use.load(), 1); // a new block: one use, one weak
+        EXPECT_EQ(a.block()->weak.load(), 1);
         {
-            lesser_shared_ptr<C_Counted> b(a);
-            lesser_shared_ptr<C_Counted> c;
+            T_Ptr b(a), c;
             c = b;
             EXPECT_EQ(a.block(), c.block());
             EXPECT_EQ(a.use_count(), 3);
             EXPECT_EQ(a.block()->weak.load(), 1);
         }
         EXPECT_EQ(a.use_count(), 1);
-        EXPECT_EQ(C_Counted_Base::s_Destroyed.load(), 0);
+        T_Ptr d(std::move(a)); // a move leaves the source empty
+        EXPECT_EQ(a.block(), nullptr);
+        T_Ptr e;
+        e = std::move(d);
+        EXPECT_EQ(e.use_count(), 1);
+        EXPECT_EQ(guard.destroyed(), 1);
     }
-    EXPECT_EQ(C_Counted_Base::s_Destroyed.load(), 1);
+    EXPECT_EQ(guard.destroyed(), 2);
 }
 
-TEST(lesser_shared_ptr, DeletesThroughTheVirtualDestructor)
+TEST(lesser_shared_ptr, AssignmentResetAndSelfAssignment)
 {
     C_Count_Guard guard;
-    {
-        lesser_shared_ptr<C_Counted_Base> p(new C_Counted);
-    }
-    EXPECT_EQ(C_Counted_Base::s_Destroyed.load(), 1);
-}
+    T_Ptr a(new C_Counted), b(new C_Counted);
+    a = b; // releases a's object
+    EXPECT_EQ(guard.destroyed(), 1);
+    EXPECT_EQ(b.use_count(), 2);
+    a = T_Ptr(); // no longer the last owner: nothing goes
+    EXPECT_FALSE(a);
+    EXPECT_EQ(guard.destroyed(), 1);
 
-TEST(lesser_shared_ptr, SelfAssignmentChangesNoCount)
-{
-    C_Count_Guard guard;
-    lesser_shared_ptr<C_Counted> p(new C_Counted);
-    lesser_weak_ptr<C_Counted> w(p);
-    lesser_shared_ptr<C_Counted>& alias = p;
+    T_Ptr other(b);
+    b.reset(new C_Counted);
+    EXPECT_NE(b.block(), other.block());
+    EXPECT_EQ(guard.destroyed(), 1);
+    other = T_Ptr(); // the last owner
+    EXPECT_EQ(guard.destroyed(), 2);
+    b.reset(nullptr);
+    EXPECT_EQ(b.block(), nullptr);
+    EXPECT_EQ(guard.destroyed(), 3);
+
+    T_Ptr p(new C_Counted);
+    T_Weak w(p);
+    T_Ptr& alias = p;
     p = alias;
     EXPECT_EQ(p.use_count(), 1);
     EXPECT_EQ(p.block()->weak.load(), 2);
@@ -123,114 +129,48 @@ TEST(lesser_shared_ptr, SelfAssignmentChangesNoCount)
     EXPECT_TRUE(p);
 }
 
-TEST(lesser_shared_ptr, AssigningEmptyToTheLastOwnerDeletesTheObject)
-{
-    C_Count_Guard guard;
-    lesser_shared_ptr<C_Counted> p(new C_Counted);
-    p = lesser_shared_ptr<C_Counted>();
-    EXPECT_FALSE(p);
-    EXPECT_EQ(C_Counted_Base::s_Destroyed.load(), 1);
-}
-
-TEST(lesser_shared_ptr, AssignmentReleasesTheOldObject)
-{
-    C_Count_Guard guard;
-    lesser_shared_ptr<C_Counted> a(new C_Counted);
-    lesser_shared_ptr<C_Counted> b(new C_Counted);
-    a = b;
-    EXPECT_EQ(C_Counted_Base::s_Destroyed.load(), 1);
-    EXPECT_EQ(b.use_count(), 2);
-}
-
-TEST(lesser_shared_ptr, ResetReplacesTheObject)
-{
-    C_Count_Guard guard;
-    lesser_shared_ptr<C_Counted> p(new C_Counted);
-    lesser_shared_ptr<C_Counted> other(p);
-    p.reset(new C_Counted);
-    EXPECT_NE(p.block(), other.block());
-    EXPECT_EQ(C_Counted_Base::s_Destroyed.load(), 0);
-    other.reset();
-    EXPECT_EQ(C_Counted_Base::s_Destroyed.load(), 1);
-    p.reset(nullptr);
-    EXPECT_EQ(p.block(), nullptr);
-    EXPECT_EQ(C_Counted_Base::s_Destroyed.load(), 2);
-}
-
-TEST(lesser_shared_ptr, MoveLeavesTheSourceEmpty)
-{
-    C_Count_Guard guard;
-    lesser_shared_ptr<C_Counted> a(new C_Counted);
-    lesser_shared_ptr<C_Counted> b(std::move(a));
-    EXPECT_EQ(a.block(), nullptr);
-    EXPECT_EQ(b.use_count(), 1);
-    lesser_shared_ptr<C_Counted> c;
-    c = std::move(b);
-    EXPECT_EQ(c.use_count(), 1);
-    EXPECT_EQ(C_Counted_Base::s_Destroyed.load(), 0);
-}
-
 // --- weak references ---------------------------------------------------------------------------
 
-TEST(lesser_shared_ptr, WeakHolderLocksWhileAnOwnerLives)
+TEST(lesser_shared_ptr, WeakHoldersLockWhileAnOwnerLivesAndEachHoldAReference)
 {
     C_Count_Guard guard;
-    lesser_shared_ptr<C_Counted> p(new C_Counted);
-    lesser_weak_ptr<C_Counted> w(p);
-    EXPECT_EQ(p.block()->weak.load(), 2);
-    EXPECT_FALSE(w.expired());
-    lesser_shared_ptr<C_Counted> q = w.lock();
+    T_Ptr p(new C_Counted);
+    T_Weak a(p);
+    EXPECT_EQ(a.block(), p.block());
+    EXPECT_FALSE(a.expired());
+    T_Ptr q = a.lock();
     EXPECT_EQ(q.get(), p.get());
     EXPECT_EQ(p.use_count(), 2);
-    EXPECT_EQ(w.block(), p.block());
-}
-
-TEST(lesser_shared_ptr, FromWeakAfterTheLastReleaseIsEmptyAndTheWeakHolderFreesTheBlock)
-{
-    C_Count_Guard guard;
-    lesser_weak_ptr<C_Counted> w;
     {
-        lesser_shared_ptr<C_Counted> p(new C_Counted);
-        w = lesser_weak_ptr<C_Counted>(p);
-    }
-    EXPECT_EQ(C_Counted_Base::s_Destroyed.load(), 1);
-    ASSERT_NE(w.block(), nullptr);
-    // The block is still there, with the use count at 0 and only the holder's weak reference.
-    EXPECT_EQ(w.block()->use.load(), 0);
-    EXPECT_EQ(w.block()->weak.load(), 1);
-    EXPECT_TRUE(w.expired());
-    EXPECT_FALSE(lesser_shared_ptr<C_Counted>::from_weak(w.block()));
-    EXPECT_EQ(lesser_shared_ptr<C_Counted>::from_weak(w.block()).block(), nullptr);
-    // The lock never resurrects the count.
-    EXPECT_EQ(w.block()->use.load(), 0);
-    // Releasing the holder frees the block (a leak here is reported by the sanitizer build).
-    w.reset();
-    EXPECT_EQ(w.block(), nullptr);
-}
-
-TEST(lesser_shared_ptr, WeakCopiesEachHoldAReference)
-{
-    C_Count_Guard guard;
-    lesser_shared_ptr<C_Counted> p(new C_Counted);
-    lesser_weak_ptr<C_Counted> a(p);
-    {
-        lesser_weak_ptr<C_Counted> b(a);
-        lesser_weak_ptr<C_Counted> c;
+        T_Weak b(a), c;
         c = b;
         EXPECT_EQ(p.block()->weak.load(), 4);
         EXPECT_TRUE(b == a);
     }
     EXPECT_EQ(p.block()->weak.load(), 2);
     p.reset();
+    q.reset();
     EXPECT_EQ(a.block()->weak.load(), 1);
 }
 
-TEST(lesser_shared_ptr, FromWeakOfNullIsEmpty)
+TEST(lesser_shared_ptr, FromWeakAfterTheLastReleaseIsEmptyAndTheWeakHolderFreesTheBlock)
 {
-    EXPECT_EQ(lesser_shared_ptr<C_Counted>::from_weak(nullptr).block(), nullptr);
-    lesser_weak_ptr<C_Counted> w;
+    C_Count_Guard guard;
+    T_Weak w;
+    {
+        T_Ptr p(new C_Counted);
+        w = T_Weak(p);
+    }
+    EXPECT_EQ(guard.destroyed(), 1);
+    ASSERT_NE(w.block(), nullptr);
+    // The block is still there, with the use count at 0 and only the holder's weak reference.
+    EXPECT_EQ(w.block()->use.load(), 0);
+    EXPECT_EQ(w.block()->weak.load(), 1);
     EXPECT_TRUE(w.expired());
-    EXPECT_FALSE(w.lock());
+    EXPECT_EQ(T_Ptr::from_weak(w.block()).block(), nullptr);
+    EXPECT_EQ(w.block()->use.load(), 0); // the lock never resurrects the count
+    w.reset(); // frees the block (a leak here is reported by the sanitizer build)
+    EXPECT_EQ(w.block(), nullptr);
 }
 
 TEST(lesser_count_block, AddRefLockRefusesACountBelowOne)
@@ -238,12 +178,11 @@ TEST(lesser_count_block, AddRefLockRefusesACountBelowOne)
     lesser_count_block<C_Counted> block(nullptr);
     EXPECT_TRUE(block.add_ref_lock());
     EXPECT_EQ(block.use.load(), 2);
-    block.use = 0;
-    EXPECT_FALSE(block.add_ref_lock());
-    EXPECT_EQ(block.use.load(), 0);
-    block.use = -1;
-    EXPECT_FALSE(block.add_ref_lock());
-    EXPECT_EQ(block.use.load(), -1);
+    for (int count : {0, -1}) {
+        block.use = count;
+        EXPECT_FALSE(block.add_ref_lock());
+        EXPECT_EQ(block.use.load(), count);
+    }
 }
 
 // --- threads -----------------------------------------------------------------------------------
@@ -256,8 +195,8 @@ TEST(lesser_shared_ptr, WeakLockRacesTheLastReleaseSafely)
 {
     C_Count_Guard guard;
     constexpr int k_Rounds = 20000;
-    lesser_shared_ptr<C_Counted>* owner = nullptr;
-    lesser_weak_ptr<C_Counted>* weak = nullptr;
+    T_Ptr* owner = nullptr;
+    T_Weak* weak = nullptr;
     std::atomic<int> published{-1}; // round whose owner and weak holder are ready
     std::atomic<int> armed{-1};     // round the locker is about to lock
     std::atomic<int> finished{-1};  // round the locker has finished
@@ -269,7 +208,7 @@ TEST(lesser_shared_ptr, WeakLockRacesTheLastReleaseSafely)
                 std::this_thread::yield();
             armed.store(round);
             {
-                lesser_shared_ptr<C_Counted> p = weak->lock();
+                T_Ptr p = weak->lock();
                 if (p) {
                     ++good_locks;
                     if (p->m_Alive.load() != 1 || p->m_Value != 7)
@@ -280,15 +219,15 @@ TEST(lesser_shared_ptr, WeakLockRacesTheLastReleaseSafely)
         }
     });
     for (int round = 0; round < k_Rounds; ++round) {
-        owner = new lesser_shared_ptr<C_Counted>(new C_Counted);
-        weak = new lesser_weak_ptr<C_Counted>(*owner);
+        owner = new T_Ptr(new C_Counted);
+        weak = new T_Weak(*owner);
         published.store(round);
         while (armed.load() < round) {
         }
         delete owner; // races the lock
         while (finished.load() < round)
             std::this_thread::yield();
-        ASSERT_EQ(C_Counted_Base::s_Destroyed.load(), round + 1) << "round " << round;
+        ASSERT_EQ(guard.destroyed(), round + 1) << "round " << round;
         ASSERT_TRUE(weak->expired());
         ASSERT_FALSE(weak->lock());
         delete weak; // frees the block (a leak or double free shows in the sanitizer build)
@@ -304,15 +243,15 @@ TEST(lesser_shared_ptr, WeakLockRacesTheLastReleaseSafely)
 TEST(lesser_shared_ptr, ConcurrentCopiesCountExactly)
 {
     C_Count_Guard guard;
-    lesser_shared_ptr<C_Counted> p(new C_Counted);
-    lesser_weak_ptr<C_Counted> w(p);
+    T_Ptr p(new C_Counted);
+    T_Weak w(p);
     std::vector<std::thread> threads;
     for (int t = 0; t < 4; ++t)
         threads.emplace_back([&] {
             for (int i = 0; i < 20000; ++i) {
-                lesser_shared_ptr<C_Counted> copy(p);
-                lesser_shared_ptr<C_Counted> locked = w.lock();
-                lesser_weak_ptr<C_Counted> weak_copy(w);
+                T_Ptr copy(p);
+                T_Ptr locked = w.lock();
+                T_Weak weak_copy(w);
             }
         });
     for (auto& t : threads)
@@ -320,5 +259,5 @@ TEST(lesser_shared_ptr, ConcurrentCopiesCountExactly)
     EXPECT_EQ(p.use_count(), 1);
     EXPECT_EQ(p.block()->weak.load(), 2);
     p.reset();
-    EXPECT_EQ(C_Counted_Base::s_Destroyed.load(), 1);
+    EXPECT_EQ(guard.destroyed(), 1);
 }

@@ -1,6 +1,7 @@
 #include "biz/sel/Biz_Sel_Mgr.h"
 #include "common/Common_Exception.h"
 
+#include "tests/foundation/Test_Thrown.h"
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -43,7 +44,7 @@ using T_Ptr = std::shared_ptr<C_Test_Row>;
 using T_Sel_Ptr = N_Biz::N_Sel::C_Mgr<C_Test_Row, T_Ptr, C_Test_Owner_Ptr>;
 using T_Sel_Index = N_Biz::N_Sel::C_Mgr<C_Test_Row, std::uint32_t, C_Test_Owner_Index>;
 
-// Fixture: three rows a, b, c; P1 = {b, c} made by an Or, then P0 = {a, b}; counter reset.
+// Three rows a, b, c; P1 = {b, c} made by an Or, then P0 = {a, b}; counter reset.
 struct C_Abc {
     C_Test_Owner_Ptr owner;
     T_Sel_Ptr sel{&owner};
@@ -59,66 +60,52 @@ struct C_Abc {
         sel.M_Fn_Sel_P0_Add(b);
         owner.m_Notified = 0;
     }
-    std::vector<C_Test_Row*> P1() const
+    // P1 as the row names a, b, c.
+    std::string P1() const
     {
-        std::vector<C_Test_Row*> out;
+        std::string out;
         for (const auto& h : sel.M_Fn_Sel_P1_Get())
-            out.push_back(h.get());
+            out += h == a ? 'a' : h == b ? 'b' : h == c ? 'c' : '?';
         return out;
     }
+    std::vector<std::uint32_t> flags() const { return {a->m_Flag, b->m_Flag, c->m_Flag}; }
 };
 
 } // namespace
 
-TEST(C_Mgr, SelOrAppendsUnselectedPicksAndNotifiesOnce)
+TEST(C_Mgr, SelUpdateRulesYesOrXorAndTheirNotifications)
 {
-    C_Abc t;
-    t.sel.M_Fn_Sel_P1_Update_Or();
-    EXPECT_EQ(t.P1(), (std::vector<C_Test_Row*>{t.b.get(), t.c.get(), t.a.get()}));
-    EXPECT_EQ(t.owner.m_Notified, 1);
-    EXPECT_EQ(t.a->m_Flag, 3u);
-    EXPECT_EQ(t.b->m_Flag, 3u);
-    EXPECT_EQ(t.c->m_Flag, 2u);
-    EXPECT_EQ(t.sel.M_Fn_Sel_P0_Get().size(), 2u); // the update rules never clear P0
-}
-
-TEST(C_Mgr, SelXorTogglesEachPickAndNotifiesOnce)
-{
-    C_Abc t;
-    t.sel.M_Fn_Sel_P1_Update_Xor();
-    EXPECT_EQ(t.P1(), (std::vector<C_Test_Row*>{t.c.get(), t.a.get()}));
-    EXPECT_EQ(t.owner.m_Notified, 1);
-    EXPECT_EQ(t.a->m_Flag, 3u);
-    EXPECT_EQ(t.b->m_Flag, 1u);
-    EXPECT_EQ(t.c->m_Flag, 2u);
-}
-
-TEST(C_Mgr, SelYesReplacesTheSelectionWithTwoNotifications)
-{
-    C_Abc t;
-    t.sel.M_Fn_Sel_P1_Update_Yes();
-    EXPECT_EQ(t.P1(), (std::vector<C_Test_Row*>{t.a.get(), t.b.get()}));
-    EXPECT_EQ(t.owner.m_Notified, 2); // the clear of a non-empty P1, then the update
-    EXPECT_EQ(t.c->m_Flag, 0u);
-    EXPECT_EQ(t.a->m_Flag, 3u);
-}
-
-TEST(C_Mgr, SelUpdatesAlwaysNotifyEvenWithEmptyPickButClearOfEmptyDoesNot)
-{
+    const struct {
+        void (T_Sel_Ptr::*m_Rule)();
+        const char* m_P1;
+        int m_Notified;
+        std::vector<std::uint32_t> m_Flags; // of a, b, c: bit 0 picked, bit 1 selected
+    } cases[] = {
+        {&T_Sel_Ptr::M_Fn_Sel_P1_Update_Or, "bca", 1, {3, 3, 2}},  // unselected picks appended
+        {&T_Sel_Ptr::M_Fn_Sel_P1_Update_Xor, "ca", 1, {3, 1, 2}},  // each pick toggled
+        {&T_Sel_Ptr::M_Fn_Sel_P1_Update_Yes, "ab", 2, {3, 3, 0}},  // the clear of a non-empty P1, then the update
+    };
+    for (const auto& c : cases) {
+        C_Abc t;
+        (t.sel.*c.m_Rule)();
+        EXPECT_EQ(t.P1(), c.m_P1);
+        EXPECT_EQ(t.owner.m_Notified, c.m_Notified) << c.m_P1;
+        EXPECT_EQ(t.flags(), c.m_Flags) << c.m_P1;
+        EXPECT_EQ(t.sel.M_Fn_Sel_P0_Get().size(), 2u); // the update rules never clear P0
+    }
+    // The updates always notify, even with nothing picked; a clear of an empty P1 does not.
     C_Test_Owner_Ptr owner;
     T_Sel_Ptr sel(&owner);
     sel.M_Fn_Sel_P1_Clear();
     EXPECT_EQ(owner.m_Notified, 0);
     sel.M_Fn_Sel_P1_Update_Or();
-    EXPECT_EQ(owner.m_Notified, 1);
     sel.M_Fn_Sel_P1_Update_Xor();
-    EXPECT_EQ(owner.m_Notified, 2);
     sel.M_Fn_Sel_P1_Update_Yes(); // P1 empty: only the final notification
     EXPECT_EQ(owner.m_Notified, 3);
     EXPECT_TRUE(sel.M_Fn_Sel_P1_Get().empty());
 }
 
-TEST(C_Mgr, SelPickingTheSameRowTwiceKeepsOneEntryAndClearResetsBitZero)
+TEST(C_Mgr, SelPickingTwiceKeepsOneEntryAndClearsResetTheirBitOnly)
 {
     C_Test_Owner_Ptr owner;
     T_Sel_Ptr sel(&owner);
@@ -132,53 +119,33 @@ TEST(C_Mgr, SelPickingTheSameRowTwiceKeepsOneEntryAndClearResetsBitZero)
     EXPECT_TRUE(sel.M_Fn_Sel_P0_Get().empty());
     EXPECT_EQ(r->m_Flag, 0x4u);
     EXPECT_EQ(owner.m_Notified, 0);
-}
 
-TEST(C_Mgr, SelClearOfP1ResetsBitOneAndNotifiesOnce)
-{
     C_Abc t;
     t.sel.M_Fn_Sel_P1_Clear();
     EXPECT_TRUE(t.sel.M_Fn_Sel_P1_Get().empty());
     EXPECT_EQ(t.owner.m_Notified, 1);
-    EXPECT_EQ(t.b->m_Flag, 1u);
-    EXPECT_EQ(t.c->m_Flag, 0u);
+    EXPECT_EQ(t.flags(), (std::vector<std::uint32_t>{1, 1, 0}));
 }
 
 TEST(C_Mgr, SelCheckInThrowsForAPickedOrSelectedRow)
 {
     C_Test_Owner_Ptr owner;
     T_Sel_Ptr sel(&owner);
-    C_Test_Row clean;
+    C_Test_Row clean, picked, selected;
     clean.m_Flag = 0x4;
     EXPECT_NO_THROW(sel.M_Fn_Sel_Check_in(clean));
-
-    C_Test_Row picked, selected;
     picked.m_Flag = 0x1;
     selected.m_Flag = 0x2;
-    int line_picked = 0, line_selected = 0;
-    try {
-        sel.M_Fn_Sel_Check_in(picked);
-        ADD_FAILURE() << "no exception for bit 0";
-    } catch (const C_Exception& e) {
-        line_picked = e.M_Fn_Line();
-    }
-    try {
-        sel.M_Fn_Sel_Check_in(selected);
-        ADD_FAILURE() << "no exception for bit 1";
-    } catch (const C_Exception& e) {
-        line_selected = e.M_Fn_Line();
-        const std::string what = e.what();
-        EXPECT_EQ(what.rfind("Function: N_Biz::N_Sel::C_Mgr<", 0), 0u) << what;
-        EXPECT_NE(what.find("C_Test_Row"), std::string::npos) << what;
-        EXPECT_NE(what.find("C_Test_Owner_Ptr>::M_Fn_Sel_Check_in\n    File: Biz_Sel_Mgr.h Line: "), std::string::npos)
-            << what;
-    }
-    EXPECT_GT(line_picked, 0);
-    EXPECT_GT(line_selected, 0);
-    EXPECT_NE(line_picked, line_selected); // the two causes are told apart by their lines
+    const N_Test::C_Thrown by_pick = N_Test::G_Fn_Thrown([&] { sel.M_Fn_Sel_Check_in(picked); });
+    const N_Test::C_Thrown by_selection = N_Test::G_Fn_Thrown([&] { sel.M_Fn_Sel_Check_in(selected); });
+    EXPECT_EQ(by_selection.m_What.rfind("Function: N_Biz::N_Sel::C_Mgr<", 0), 0u) << by_selection.m_What;
+    EXPECT_NE(by_selection.m_What.find("C_Test_Owner_Ptr>::M_Fn_Sel_Check_in\n    File: Biz_Sel_Mgr.h Line: "),
+              std::string::npos);
+    EXPECT_GT(by_pick.m_Line, 0);
+    EXPECT_NE(by_pick.m_Line, by_selection.m_Line); // the two causes are told apart by their lines
 }
 
-TEST(C_Mgr, SelCheckOutOfTheHeadOfP1NotifiesWhileStillListed)
+TEST(C_Mgr, SelCheckOutNotifiesOnlyForTheHeadOfP1WhileItIsStillListed)
 {
     C_Abc t; // P1 = {b, c}, P0 = {a, b}
     std::size_t size_seen = 0;
@@ -189,37 +156,28 @@ TEST(C_Mgr, SelCheckOutOfTheHeadOfP1NotifiesWhileStillListed)
     };
     t.sel.M_Fn_Sel_Check_out(*t.b);
     EXPECT_EQ(t.owner.m_Notified, 1);
-    EXPECT_EQ(size_seen, 2u);    // still listed
+    EXPECT_EQ(size_seen, 2u);      // still listed
     EXPECT_EQ(flag_seen & 2u, 0u); // bit 1 already cleared
-    EXPECT_EQ(t.P1(), (std::vector<C_Test_Row*>{t.c.get()}));
+    EXPECT_EQ(t.P1(), "c");
     EXPECT_EQ(t.sel.M_Fn_Sel_P0_Get().size(), 1u); // its P0 entry went too, without notification
     EXPECT_EQ(t.b->m_Flag, 0u);
-}
 
-TEST(C_Mgr, SelCheckOutFurtherBackInP1DoesNotNotify)
-{
-    C_Abc t;
-    t.sel.M_Fn_Sel_Check_out(*t.c);
-    EXPECT_EQ(t.owner.m_Notified, 0);
-    EXPECT_EQ(t.P1(), (std::vector<C_Test_Row*>{t.b.get()}));
-    EXPECT_EQ(t.c->m_Flag, 0u);
-    t.sel.M_Fn_Sel_Check_out(*t.a); // only picked
-    EXPECT_EQ(t.owner.m_Notified, 0);
-    EXPECT_EQ(t.sel.M_Fn_Sel_P0_Get().size(), 1u);
-    EXPECT_EQ(t.sel.M_Fn_Sel_P0_Get().front(), t.b);
-    EXPECT_EQ(t.a->m_Flag, 0u);
-}
-
-TEST(C_Mgr, SelNotifyIfSoleOnlyForTheOnlySelectedRow)
-{
-    C_Abc t; // P1 = {b, c}
-    t.sel.M_Fn_Sel_P1_Notify_If_Sole(*t.b);
-    EXPECT_EQ(t.owner.m_Notified, 0);
-    t.sel.M_Fn_Sel_Check_out(*t.c);
-    t.sel.M_Fn_Sel_P1_Notify_If_Sole(*t.a); // not selected
-    EXPECT_EQ(t.owner.m_Notified, 0);
-    t.sel.M_Fn_Sel_P1_Notify_If_Sole(*t.b);
-    EXPECT_EQ(t.owner.m_Notified, 1);
+    C_Abc u;
+    u.sel.M_Fn_Sel_Check_out(*u.c); // further back in P1
+    u.sel.M_Fn_Sel_Check_out(*u.a); // only picked
+    EXPECT_EQ(u.owner.m_Notified, 0);
+    EXPECT_EQ(u.P1(), "b");
+    ASSERT_EQ(u.sel.M_Fn_Sel_P0_Get().size(), 1u);
+    EXPECT_EQ(u.sel.M_Fn_Sel_P0_Get().front(), u.b);
+    EXPECT_EQ(u.flags(), (std::vector<std::uint32_t>{0, 3, 0}));
+    // Notify_If_Sole notifies only for the only selected row: now b.
+    u.sel.M_Fn_Sel_P1_Notify_If_Sole(*u.a); // not selected
+    EXPECT_EQ(u.owner.m_Notified, 0);
+    u.sel.M_Fn_Sel_P1_Notify_If_Sole(*u.b);
+    EXPECT_EQ(u.owner.m_Notified, 1);
+    C_Abc v; // P1 = {b, c}: b is not alone
+    v.sel.M_Fn_Sel_P1_Notify_If_Sole(*v.b);
+    EXPECT_EQ(v.owner.m_Notified, 0);
 }
 
 TEST(C_Mgr, SelValueHandlesAreResolvedThroughTheOwner)

@@ -1,8 +1,11 @@
 #include "common/Common_Container_slotvec.h"
+#include "tests/foundation/Test_Thrown.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,16 +15,15 @@ using N_Common::N_Exception::C_Exception;
 namespace {
 
 // Fills every free slot through add() and returns the indices in the order they were handed out.
-std::vector<std::uint32_t> fill_free(slotvec<int>& ro_Table, int i_Value)
+std::vector<std::uint32_t> fill_free(slotvec<int>& ro_Table)
 {
     std::vector<std::uint32_t> order;
     while (ro_Table.free_count() > 0)
-        order.push_back(ro_Table.add(i_Value));
+        order.push_back(ro_Table.add(0));
     return order;
 }
 
-// Checks the stated invariant through the public surface: exactly free_count() slots are free and
-// the free ones hold a default value.
+// Exactly free_count() slots are free, and the free ones hold a default value.
 template <class T>
 void expect_free_slots_default(const slotvec<T>& ro_Table)
 {
@@ -34,91 +36,53 @@ void expect_free_slots_default(const slotvec<T>& ro_Table)
     EXPECT_EQ(free, ro_Table.free_count());
 }
 
-// Runs i_Fn, expects a C_Exception and returns its function text.
-template <class F>
-std::string thrown_function(F i_Fn)
-{
-    try {
-        i_Fn();
-    } catch (const C_Exception& e) {
-        EXPECT_STREQ(C_Exception::S_Fn_File_Name(e.M_Fn_File()), "Common_Container_slotvec.h");
-        return e.M_Fn_Function();
-    }
-    ADD_FAILURE() << "no exception";
-    return {};
-}
-
 } // namespace
 
 // --- slot order -------------------------------------------------------------------------------
 
-TEST(slotvec, NewTableIsEmpty)
+TEST(slotvec, SlotOrderAfterAddAtGapsAndErasures)
 {
-    slotvec<int> t;
-    EXPECT_EQ(t.size(), 0u);
-    EXPECT_EQ(t.free_count(), 0u);
-    EXPECT_EQ(t.next_index(), 0u);
-    EXPECT_FALSE(t.is_used_at(0));
+    // A script of "+" (add, its index recorded), "A<i>" (add_at i) and "E<i>" (erase_at i); then
+    // the order in which add() hands out the free slots, and the index of the add after that.
+    const struct {
+        const char* m_Script;
+        std::vector<std::uint32_t> m_Adds;
+        std::vector<std::uint32_t> m_Free_Order;
+        std::uint32_t m_Next;
+    } cases[] = {
+        {"+ + + +", {0, 1, 2, 3}, {}, 4},
+        {"A5", {}, {4, 3, 2, 1, 0}, 6},           // gaps stacked with the highest on top
+        {"A5 A1", {}, {3, 2, 4, 0}, 6},           // taking 1 moves the top (4) into 1's position
+        {"A3 A2", {}, {1, 0}, 4},                 // taking the top just pops it
+        {"A4 A8", {}, {7, 6, 5, 3, 2, 1, 0}, 9},  // later gaps stacked above earlier ones
+        {"+ + + + + + + + + + E3 + E3 E7 + + +", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 3, 7, 3, 10}, {}, 11},
+        {"+ + + + E1 E2", {0, 1, 2, 3}, {2, 1}, 4}, // most recently erased first
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.m_Script);
+        slotvec<int> t;
+        EXPECT_EQ(t.next_index(), 0u);
+        std::vector<std::uint32_t> adds;
+        std::istringstream script(c.m_Script);
+        for (std::string op; script >> op;) {
+            if (op == "+") {
+                const std::uint32_t predicted = t.next_index();
+                adds.push_back(t.add(7));
+                EXPECT_EQ(adds.back(), predicted);
+            } else if (op[0] == 'A') {
+                EXPECT_EQ(t.add_at(std::stoul(op.substr(1)), 9), std::stoul(op.substr(1)));
+            } else {
+                t.erase_at(std::stoul(op.substr(1)));
+            }
+        }
+        EXPECT_EQ(adds, c.m_Adds);
+        expect_free_slots_default(t);
+        EXPECT_EQ(fill_free(t), c.m_Free_Order);
+        EXPECT_EQ(t.add(1), c.m_Next);
+    }
 }
 
-TEST(slotvec, AddAppendsInOrderWhenNothingIsFree)
-{
-    slotvec<int> t;
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(t.add(i * 10), static_cast<std::uint32_t>(i));
-    EXPECT_EQ(t.size(), 4u);
-    EXPECT_EQ(t.at(3), 30);
-}
-
-TEST(slotvec, AddAtPastTheEndStacksGapsHighestOnTop)
-{
-    slotvec<int> t;
-    EXPECT_EQ(t.add_at(5, 55), 5u);
-    EXPECT_EQ(t.size(), 6u);
-    EXPECT_TRUE(t.is_used_at(5));
-    for (std::uint32_t i = 0; i < 5; ++i)
-        EXPECT_FALSE(t.is_used_at(i));
-    EXPECT_EQ(t.next_index(), 4u);
-    EXPECT_EQ(fill_free(t, 1), (std::vector<std::uint32_t>{4, 3, 2, 1, 0}));
-    EXPECT_EQ(t.add(2), 6u);
-    EXPECT_EQ(t.at(5), 55);
-}
-
-TEST(slotvec, AddAtOnAFreeSlotMovesTheTopIntoItsStackPosition)
-{
-    slotvec<int> t;
-    t.add_at(5, 5);
-    // Stack bottom to top: 0 1 2 3 4. Taking 1 puts 4 into 1's position.
-    EXPECT_EQ(t.add_at(1, 11), 1u);
-    EXPECT_EQ(t.at(1), 11);
-    EXPECT_EQ(fill_free(t, 0), (std::vector<std::uint32_t>{3, 2, 4, 0}));
-}
-
-TEST(slotvec, AddAtOnTheTopSlotJustPops)
-{
-    slotvec<int> t;
-    t.add_at(3, 3);
-    EXPECT_EQ(t.add_at(2, 2), 2u);
-    EXPECT_EQ(fill_free(t, 0), (std::vector<std::uint32_t>{1, 0}));
-}
-
-TEST(slotvec, ErasedSlotsAreRefilledMostRecentFirst)
-{
-    slotvec<int> t;
-    for (int i = 0; i < 10; ++i)
-        t.add(i);
-    t.erase_at(3);
-    EXPECT_EQ(t.next_index(), 3u);
-    EXPECT_EQ(t.add(33), 3u);
-    t.erase_at(3);
-    t.erase_at(7);
-    EXPECT_EQ(t.add(77), 7u);
-    EXPECT_EQ(t.add(33), 3u);
-    EXPECT_EQ(t.add(10), 10u);
-    EXPECT_EQ(t.size(), 11u);
-}
-
-TEST(slotvec, EraseNeverMovesOtherElements)
+TEST(slotvec, EraseNeverMovesOtherElementsReleasesAtOnceAndNeverShrinks)
 {
     slotvec<std::string> t;
     for (int i = 0; i < 6; ++i)
@@ -127,34 +91,19 @@ TEST(slotvec, EraseNeverMovesOtherElements)
     t.erase_at(0);
     EXPECT_EQ(t.at(1), "1");
     EXPECT_EQ(t.at(5), "5");
-    EXPECT_EQ(t.size(), 6u);
     expect_free_slots_default(t);
-}
-
-TEST(slotvec, EraseReleasesTheHeldObjectAtOnce)
-{
-    slotvec<std::shared_ptr<int>> t;
-    auto p = std::make_shared<int>(4);
-    t.add(p);
-    EXPECT_EQ(p.use_count(), 2);
-    t.erase_at(0);
-    EXPECT_EQ(p.use_count(), 1);
-    EXPECT_EQ(t.elements()[0], nullptr);
-}
-
-TEST(slotvec, SlotCountNeverShrinksAndGapsHoldDefaults)
-{
-    slotvec<int> t;
-    t.add_at(4, 9);
-    t.add_at(8, 9);
-    expect_free_slots_default(t);
-    EXPECT_EQ(t.size(), 9u);
-    // The gaps of the second add_at (5, 6, 7) were stacked above the first ones (0..3).
-    EXPECT_EQ(fill_free(t, 1), (std::vector<std::uint32_t>{7, 6, 5, 3, 2, 1, 0}));
-    for (std::uint32_t i = 0; i < 9; ++i)
+    for (std::uint32_t i : {1, 3, 4, 5})
         t.erase_at(i);
-    EXPECT_EQ(t.size(), 9u);
-    EXPECT_EQ(t.free_count(), 9u);
+    EXPECT_EQ(t.size(), 6u);
+    EXPECT_EQ(t.free_count(), 6u);
+
+    slotvec<std::shared_ptr<int>> p;
+    auto sp = std::make_shared<int>(4);
+    p.add(sp);
+    EXPECT_EQ(sp.use_count(), 2);
+    p.erase_at(0);
+    EXPECT_EQ(sp.use_count(), 1);
+    EXPECT_EQ(p.elements()[0], nullptr);
 }
 
 TEST(slotvec, MixedOperationsKeepTheFreeStackConsistent)
@@ -196,7 +145,7 @@ TEST(slotvec, MixedOperationsKeepTheFreeStackConsistent)
     }
     EXPECT_EQ(t.free_count(), free);
     // Every free slot is handed out exactly once before the table grows.
-    std::vector<std::uint32_t> order = fill_free(t, 0);
+    std::vector<std::uint32_t> order = fill_free(t);
     EXPECT_EQ(order.size(), free);
     for (std::uint32_t i : order)
         EXPECT_FALSE(used[i]);
@@ -205,66 +154,43 @@ TEST(slotvec, MixedOperationsKeepTheFreeStackConsistent)
 
 // --- misuse ------------------------------------------------------------------------------------
 
-TEST(slotvec, AtRefusesFreeAndMissingSlotsFromEitherOverload)
-{
-    slotvec<int> t;
-    t.add(1);
-    t.add(2);
-    t.erase_at(0);
-    const slotvec<int>& ro = t;
-    EXPECT_EQ(thrown_function([&] { t.at(0); }), "N_Common::N_Container::slotvec<int >::at");
-    EXPECT_EQ(thrown_function([&] { ro.at(0); }), "N_Common::N_Container::slotvec<int >::at");
-    EXPECT_EQ(thrown_function([&] { t.at(2); }), "N_Common::N_Container::slotvec<int >::at");
-    EXPECT_EQ(ro.at(1), 2);
-    // The two overloads report different lines.
-    int line_modifiable = 0, line_read_only = 0;
-    try { t.at(0); } catch (const C_Exception& e) { line_modifiable = e.M_Fn_Line(); }
-    try { ro.at(0); } catch (const C_Exception& e) { line_read_only = e.M_Fn_Line(); }
-    EXPECT_GT(line_modifiable, 0);
-    EXPECT_GT(line_read_only, 0);
-    EXPECT_NE(line_modifiable, line_read_only);
-}
-
-TEST(slotvec, EraseTwiceThrowsAndLeavesTheStackAlone)
+TEST(slotvec, MisuseThrowsNamingTheElementTypeAndLeavesTheTableAlone)
 {
     slotvec<int> t;
     for (int i = 0; i < 4; ++i)
         t.add(i);
     t.erase_at(1);
     t.erase_at(2);
-    EXPECT_EQ(thrown_function([&] { t.erase_at(2); }), "N_Common::N_Container::slotvec<int >::erase_at");
-    EXPECT_EQ(thrown_function([&] { t.erase_at(9); }), "N_Common::N_Container::slotvec<int >::erase_at");
-    EXPECT_EQ(t.free_count(), 2u);
-    EXPECT_EQ(fill_free(t, 0), (std::vector<std::uint32_t>{2, 1}));
-}
+    const slotvec<int>& ro = t;
+    const std::string ns = "N_Common::N_Container::slotvec<int >::";
+    const std::pair<std::function<void()>, std::string> cases[] = {
+        {[&] { t.at(1); }, "at"}, // free
+        {[&] { ro.at(1); }, "at"},
+        {[&] { t.at(4); }, "at"}, // missing
+        {[&] { t.erase_at(2); }, "erase_at"},
+        {[&] { t.erase_at(9); }, "erase_at"},
+        {[&] { t.add_at(0, 5); }, "add_at"},                        // in use
+        {[&] { t.add_at(slotvec<int>::S_In_Use, 1); }, "add_at"}}; // no slot can have it
+    for (const auto& [fn, name] : cases) {
+        const auto thrown = N_Test::G_Fn_Thrown(fn);
+        EXPECT_EQ(thrown.m_Function, ns + name);
+        EXPECT_EQ(thrown.m_File, "Common_Container_slotvec.h");
+    }
+    EXPECT_EQ(ro.at(0), 0);
+    EXPECT_EQ(t.size(), 4u);
+    EXPECT_EQ(fill_free(t), (std::vector<std::uint32_t>{2, 1}));
+    // The two overloads of at() report different lines.
+    EXPECT_NE(N_Test::G_Fn_Thrown([&] { t.at(4); }).m_Line, N_Test::G_Fn_Thrown([&] { ro.at(4); }).m_Line);
 
-TEST(slotvec, AddAtOnASlotInUseThrowsAndKeepsTheOldElement)
-{
-    slotvec<std::string> t;
-    t.add("old");
-    EXPECT_EQ(thrown_function([&] { t.add_at(0, "new"); }),
+    slotvec<std::string> s;
+    s.add("old");
+    EXPECT_EQ(N_Test::G_Fn_Thrown([&] { s.add_at(0, "new"); }).m_Function,
               "N_Common::N_Container::slotvec<std::__cxx11::basic_string<char, std::char_traits<char>, "
               "std::allocator<char> > >::add_at");
-    EXPECT_EQ(t.at(0), "old");
-    EXPECT_EQ(t.size(), 1u);
-}
-
-TEST(slotvec, TheOneIndexNoSlotCanHaveIsRefused)
-{
-    slotvec<int> t;
-    EXPECT_THROW(t.add_at(slotvec<int>::S_In_Use, 1), C_Exception);
-    EXPECT_EQ(t.size(), 0u);
-}
-
-TEST(slotvec, ExceptionTextNamesTheElementType)
-{
-    slotvec<std::shared_ptr<double>> t;
-    try {
-        t.at(0);
-        FAIL();
-    } catch (const C_Exception& e) {
-        const std::string what = e.what();
-        EXPECT_NE(what.find("N_Common::N_Container::slotvec<std::shared_ptr<double> >::at"), std::string::npos);
-        EXPECT_NE(what.find("File: Common_Container_slotvec.h Line: "), std::string::npos);
-    }
+    EXPECT_EQ(s.at(0), "old");
+    slotvec<std::shared_ptr<double>> p;
+    EXPECT_NE(N_Test::G_Fn_Thrown([&] { p.at(0); }).m_What.find(
+                  "Function: N_Common::N_Container::slotvec<std::shared_ptr<double> >::at\n"
+                  "    File: Common_Container_slotvec.h Line: "),
+              std::string::npos);
 }

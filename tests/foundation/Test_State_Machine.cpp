@@ -1,11 +1,13 @@
 #include "common/Common_Exception.h"
 #include "common/Common_State_Machine.h"
 
+#include "tests/foundation/Test_Thrown.h"
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 using N_Common::N_Exception::C_Exception;
@@ -62,7 +64,7 @@ public:
         if (m_Throw_Unknown)
             VT_THROW("C_Test_Top::M_Fn_On_No_Transition");
     }
-    void M_Fn_On_Sub_Change(int i_Region_Index) override { m_Log.push_back("sub change " + std::to_string(i_Region_Index)); }
+    void M_Fn_On_Sub_Change(int i_Region) override { m_Log.push_back("sub change " + std::to_string(i_Region)); }
     C_Log& m_Log;
     bool m_Throw_Unknown = false;
 };
@@ -83,153 +85,127 @@ struct C_Fixture {
         m_Top.M_Fn_Init_Register_Region(0, 1);
         m_Top.M_Fn_Init_Register_Region(1, 3);
     }
-
     template <class E>
-    void M_Fn_Add(std::uint32_t from, std::uint32_t to, std::int32_t kind, std::function<bool(const E&)> guard,
-                  std::function<void(const E&)> action)
+    void add(std::uint32_t from, std::uint32_t to, std::int32_t kind, std::function<bool(const E&)> guard = {},
+             std::function<void(const E&)> action = {})
     {
         m_Top.M_Fn_Init_Register_Transition<E>(from, to, kind, std::move(guard), std::move(action));
     }
-    std::function<void(const C_Event_Go&)> M_Fn_Say(std::string text)
+    template <class E = C_Event_Go>
+    std::function<void(const E&)> say(std::string text)
     {
-        return [this, text](const C_Event_Go&) { m_Log.push_back(text); };
+        return [this, text](const E&) { m_Log.push_back(text); };
     }
+    template <class E>
+    void post(const E& i_Event = {})
+    {
+        C_Machine::M_Fn_Event_Process(&m_Top, i_Event);
+    }
+    // The log since the last call.
+    C_Log take() { return std::exchange(m_Log, {}); }
 };
 
 } // namespace
 
 // --- Posting and processing order -----------------------------------------------------------
 
-TEST(C_Machine, NewMachineHasInitialStatesWithoutEntryAndWiring)
+TEST(C_Machine, NewMachineHasInitialStatesWithoutEntryAndSubMachinesSeeTheTopsContext)
 {
     C_Fixture f;
     EXPECT_EQ(f.m_Top.M_Fn_Get_Id_Sub(0), 1u);
     EXPECT_EQ(f.m_Top.M_Fn_Get_Id_Sub(1), 3u);
     EXPECT_TRUE(f.m_Log.empty());
-    EXPECT_EQ(f.m_Top.M_Fn_Get_Id(), 1024u);
-    EXPECT_EQ(f.m_Top.M_Fn_Get_Busy(), 0);
     int holder = 0;
-    C_Log log;
-    C_Test_Top top(log);
-    top.M_Fn_Set_Parent(&holder);
-    auto up = std::make_unique<C_Test_State>(log, "A");
+    C_Test_Top top(f.m_Log);
+    top.M_Fn_Set_Parent(&holder); // the context of the sub-machines added from now on
+    auto up = std::make_unique<C_Test_State>(f.m_Log, "A");
     C_Test_State* p_a = up.get();
     top.M_Fn_Init_Add_Sub(7, std::move(up));
     EXPECT_EQ(p_a->M_Fn_Get_Parent(), &top);
     EXPECT_EQ(p_a->M_Fn_Get_Context(), &holder);
-    EXPECT_EQ(p_a->M_Fn_Get_Id(), 7u);
 }
 
 TEST(C_Machine, EventPostedFromActionRunsAfterCurrentEventBeforeOuterPostReturns)
 {
     C_Fixture f;
-    f.M_Fn_Add<C_Event_Go>(1, 2, 0, {}, [&](const C_Event_Go& e) {
+    f.add<C_Event_Go>(1, 2, 0, {}, [&](const C_Event_Go& e) {
         f.m_Log.push_back("action 1->2 value " + std::to_string(e.m_Value));
-        C_Machine::M_Fn_Event_Process(&f.m_Top, C_Event_Go{7});
-        C_Machine::M_Fn_Event_Process<C_Event_Other>(&f.m_Top);
+        f.post(C_Event_Go{7});
+        f.post<C_Event_Other>();
         f.m_Log.push_back("queued " + std::to_string(f.m_Top.M_Fn_Get_Count_Queue()));
     });
-    f.M_Fn_Add<C_Event_Go>(2, 1, 0, {}, [&](const C_Event_Go& e) {
+    f.add<C_Event_Go>(2, 1, 0, {}, [&](const C_Event_Go& e) {
         f.m_Log.push_back("action 2->1 value " + std::to_string(e.m_Value));
     });
-    f.M_Fn_Add<C_Event_Other>(3, 3, 1, {}, [&](const C_Event_Other&) { f.m_Log.push_back("other"); });
-
-    C_Machine::M_Fn_Event_Process(&f.m_Top, C_Event_Go{5});
-
-    const C_Log expected = {"exit S1",         "action 1->2 value 5", "queued 2",     "entry S2", "sub change 0",
-                            "exit S2",         "action 2->1 value 7", "entry S1",     "sub change 0",
-                            "other"};
-    EXPECT_EQ(f.m_Log, expected);
+    f.add<C_Event_Other>(3, 3, 1, {}, f.say<C_Event_Other>("other"));
+    f.post(C_Event_Go{5});
+    EXPECT_EQ(f.take(), (C_Log{"exit S1", "action 1->2 value 5", "queued 2", "entry S2", "sub change 0", "exit S2",
+                               "action 2->1 value 7", "entry S1", "sub change 0", "other"}));
     EXPECT_EQ(f.m_Top.M_Fn_Get_Count_Queue(), 0u);
-    EXPECT_EQ(f.m_Top.M_Fn_Get_Id_Sub(0), 1u);
-}
 
-TEST(C_Machine, EventsPostedFromGuardAndEntryWaitInTheQueue)
-{
-    C_Fixture f;
-    f.M_Fn_Add<C_Event_Go>(1, 2, 0,
-                           [&](const C_Event_Go&) {
-                               EXPECT_EQ(f.m_Top.M_Fn_Get_Busy(), 1);
-                               C_Machine::M_Fn_Event_Process<C_Event_Other>(&f.m_Top);
-                               f.m_Log.push_back("guard");
-                               return true;
-                           },
-                           {});
-    f.m_p_State[2]->m_Fn_On_Entry = [&] { C_Machine::M_Fn_Event_Process(&f.m_Top, C_Event_Go{1}); };
-    f.M_Fn_Add<C_Event_Other>(3, 3, 1, {}, [&](const C_Event_Other&) { f.m_Log.push_back("other"); });
-    f.M_Fn_Add<C_Event_Go>(2, 2, 1, {}, f.M_Fn_Say("go in S2"));
-
-    C_Machine::M_Fn_Event_Process(&f.m_Top, C_Event_Go{});
-    const C_Log expected = {"guard", "exit S1", "entry S2", "sub change 0", "other", "go in S2"};
-    EXPECT_EQ(f.m_Log, expected);
-    EXPECT_EQ(f.m_Top.M_Fn_Get_Busy(), 0);
+    // Events posted from a guard or an entry wait in the queue as well.
+    C_Fixture g;
+    g.add<C_Event_Go>(1, 2, 0, [&](const C_Event_Go&) {
+        EXPECT_EQ(g.m_Top.M_Fn_Get_Busy(), 1);
+        g.post<C_Event_Other>();
+        g.m_Log.push_back("guard");
+        return true;
+    });
+    g.m_p_State[2]->m_Fn_On_Entry = [&] { g.post(C_Event_Go{1}); };
+    g.add<C_Event_Other>(3, 3, 1, {}, g.say<C_Event_Other>("other"));
+    g.add<C_Event_Go>(2, 2, 1, {}, g.say("go in S2"));
+    g.post<C_Event_Go>();
+    EXPECT_EQ(g.take(), (C_Log{"guard", "exit S1", "entry S2", "sub change 0", "other", "go in S2"}));
+    EXPECT_EQ(g.m_Top.M_Fn_Get_Busy(), 0);
 }
 
 TEST(C_Machine, RegionsTakeTheSameEventInIndexOrder)
 {
     C_Fixture f;
-    f.M_Fn_Add<C_Event_Go>(3, 4, 0, {}, f.M_Fn_Say("region 1"));
-    f.M_Fn_Add<C_Event_Go>(1, 2, 0, {}, f.M_Fn_Say("region 0"));
-    C_Machine::M_Fn_Event_Process(&f.m_Top, C_Event_Go{});
-    const C_Log expected = {"exit S1", "region 0", "entry S2", "sub change 0",
-                            "exit S3", "region 1", "entry S4", "sub change 1"};
-    EXPECT_EQ(f.m_Log, expected);
+    f.add<C_Event_Go>(3, 4, 0, {}, f.say("region 1"));
+    f.add<C_Event_Go>(1, 2, 0, {}, f.say("region 0"));
+    f.post<C_Event_Go>();
+    EXPECT_EQ(f.take(), (C_Log{"exit S1", "region 0", "entry S2", "sub change 0", "exit S3", "region 1", "entry S4",
+                               "sub change 1"}));
     EXPECT_EQ(f.m_Top.M_Fn_Get_Id_Sub(0), 2u);
     EXPECT_EQ(f.m_Top.M_Fn_Get_Id_Sub(1), 4u);
 }
 
-TEST(C_Machine, FirstAcceptingTransitionIsTakenAndLaterOnesNotAsked)
+TEST(C_Machine, GuardsChooseTheFirstAcceptingTransitionAndARefusalCountsAsHandled)
 {
     C_Fixture f;
     int asked_third = 0;
-    f.M_Fn_Add<C_Event_Go>(1, 1, 1, [](const C_Event_Go&) { return false; }, f.M_Fn_Say("first"));
-    f.M_Fn_Add<C_Event_Go>(1, 2, 0, [](const C_Event_Go& e) { return e.m_Value == 2; }, f.M_Fn_Say("second"));
-    f.M_Fn_Add<C_Event_Go>(1, 1, 1, [&](const C_Event_Go&) { ++asked_third; return true; }, f.M_Fn_Say("third"));
-    C_Machine::M_Fn_Event_Process(&f.m_Top, C_Event_Go{2});
-    EXPECT_EQ(asked_third, 0);
-    EXPECT_EQ(f.m_Log, (C_Log{"exit S1", "second", "entry S2", "sub change 0"}));
+    f.add<C_Event_Go>(1, 1, 1, [](const C_Event_Go& e) { return e.m_Value == 1; }, f.say("first"));
+    f.add<C_Event_Go>(1, 2, 0, [](const C_Event_Go& e) { return e.m_Value == 2; }, f.say("second"));
+    f.add<C_Event_Go>(1, 1, 1, [&](const C_Event_Go& e) { return ++asked_third, e.m_Value == 2; }, f.say("third"));
+    f.post(C_Event_Go{3}); // every guard refuses: neither exit, action, entry, sub change nor "no transition"
+    EXPECT_TRUE(f.take().empty());
+    EXPECT_EQ(asked_third, 1);
+    f.post(C_Event_Go{2});
+    EXPECT_EQ(asked_third, 1); // not asked once the second accepted
+    EXPECT_EQ(f.take(), (C_Log{"exit S1", "second", "entry S2", "sub change 0"}));
 }
 
-TEST(C_Machine, RefusingGuardCountsAsHandledAndChangesNothing)
-{
-    C_Fixture f;
-    f.M_Fn_Add<C_Event_Go>(1, 2, 0, [](const C_Event_Go&) { return false; }, f.M_Fn_Say("action"));
-    C_Machine::M_Fn_Event_Process(&f.m_Top, C_Event_Go{});
-    EXPECT_TRUE(f.m_Log.empty()); // neither exit, action, entry, sub change nor "no transition"
-    EXPECT_EQ(f.m_Top.M_Fn_Get_Id_Sub(0), 1u);
-}
-
-TEST(C_Machine, UnknownEventRunsNoTransitionWhichReachesThePoster)
-{
-    C_Fixture f;
-    C_Machine::M_Fn_Event_Process<C_Event_Unknown>(&f.m_Top);
-    EXPECT_EQ(f.m_Log, (C_Log{"no transition"}));
-    f.m_Top.m_Throw_Unknown = true;
-    EXPECT_THROW(C_Machine::M_Fn_Event_Process<C_Event_Unknown>(&f.m_Top), C_Exception);
-    EXPECT_EQ(f.m_Top.M_Fn_Get_Busy(), 0);
-}
-
-TEST(C_Machine, InternalTransitionRunsOnlyItsAction)
-{
-    C_Fixture f;
-    f.M_Fn_Add<C_Event_Go>(1, 2, 5, {}, f.M_Fn_Say("internal"));
-    C_Machine::M_Fn_Event_Process(&f.m_Top, C_Event_Go{});
-    EXPECT_EQ(f.m_Log, (C_Log{"internal"}));
-    EXPECT_EQ(f.m_Top.M_Fn_Get_Id_Sub(0), 1u);
-}
-
-TEST(C_Machine, SelfTransitionRunsExitActionEntryAndSubChange)
+TEST(C_Machine, InternalAndSelfTransitionsAndUnknownEvents)
 {
     C_Fixture f;
     std::uint32_t id_during_action = 0;
-    f.M_Fn_Add<C_Event_Go>(3, 3, 0, {}, [&](const C_Event_Go&) {
+    f.add<C_Event_Go>(1, 2, 5, {}, f.say("internal")); // kind 5: only its action runs
+    f.add<C_Event_Go>(3, 3, 0, {}, [&](const C_Event_Go&) {
         id_during_action = f.m_Top.M_Fn_Get_Id_Sub(1);
         f.m_Log.push_back("action");
     });
-    C_Machine::M_Fn_Event_Process(&f.m_Top, C_Event_Go{});
-    EXPECT_EQ(f.m_Log, (C_Log{"exit S3", "action", "entry S3", "sub change 1"}));
+    f.post<C_Event_Go>();
+    EXPECT_EQ(f.take(), (C_Log{"internal", "exit S3", "action", "entry S3", "sub change 1"}));
     EXPECT_EQ(id_during_action, 1024u); // the source is left before the action runs
+    EXPECT_EQ(f.m_Top.M_Fn_Get_Id_Sub(0), 1u);
     EXPECT_EQ(f.m_Top.M_Fn_Get_Id_Sub(1), 3u);
+    // An unknown event runs the no-transition notice, whose exception reaches the poster.
+    f.post<C_Event_Unknown>();
+    EXPECT_EQ(f.take(), (C_Log{"no transition"}));
+    f.m_Top.m_Throw_Unknown = true;
+    EXPECT_THROW(f.post<C_Event_Unknown>(), C_Exception);
+    EXPECT_EQ(f.m_Top.M_Fn_Get_Busy(), 0);
 }
 
 TEST(C_Machine, NestedMachineSeesTheEventBeforeItsParentChooses)
@@ -244,8 +220,8 @@ TEST(C_Machine, NestedMachineSeesTheEventBeforeItsParentChooses)
     p_outer->M_Fn_Init_Register_Transition<C_Event_Go>(0, 1, 0, {}, {});
     top.M_Fn_Init_Add_Sub(0, std::move(up_outer));
     top.M_Fn_Init_Register_Region(0, 0);
-    top.M_Fn_Init_Register_Transition<C_Event_Other>(0, 0, 1, {}, [&](const C_Event_Other&) { log.push_back("top other"); });
-
+    top.M_Fn_Init_Register_Transition<C_Event_Other>(0, 0, 1, {},
+                                                     [&](const C_Event_Other&) { log.push_back("top other"); });
     // The nested machine handles Go: the top machine counts it handled although its state has no
     // transition for it.
     C_Machine::M_Fn_Event_Process(&top, C_Event_Go{});
@@ -268,60 +244,45 @@ TEST(C_Machine, SubMachineIdsFrom0To1023AreAcceptedAnd1024Refused)
     bool destroyed = false;
     EXPECT_THROW(top.M_Fn_Init_Add_Sub(1024, std::make_unique<C_Test_State>(log, "x", &destroyed)), C_Exception);
     EXPECT_TRUE(destroyed); // a refused sub-machine is not leaked
-
-    std::unique_ptr<C_Machine> up = std::make_unique<C_Test_State>(log, "y");
+    std::unique_ptr<C_Machine> up = std::make_unique<C_Test_State>(log, "y"), up_null;
     EXPECT_THROW(top.M_Fn_Init_Register_Machine(1024, up), C_Exception);
     EXPECT_NE(up, nullptr); // the caller keeps it
     EXPECT_THROW(top.M_Fn_Init_Register_Machine(0, up), C_Exception); // id in use
     EXPECT_NE(up, nullptr);
     EXPECT_NO_THROW(top.M_Fn_Init_Register_Machine(5, up));
     EXPECT_EQ(up, nullptr); // taken over
-
-    std::unique_ptr<C_Machine> up_null;
     EXPECT_THROW(top.M_Fn_Init_Register_Machine(6, up_null), C_Exception);
     EXPECT_THROW(top.M_Fn_Init_Add_Sub(6, nullptr), C_Exception);
-    // The slot stayed free: a real machine can still take it.
-    EXPECT_NO_THROW(top.M_Fn_Init_Add_Sub(6, std::make_unique<C_Test_State>(log, "six")));
+    EXPECT_NO_THROW(top.M_Fn_Init_Add_Sub(6, std::make_unique<C_Test_State>(log, "six"))); // the slot stayed free
+    EXPECT_THROW(C_Machine::M_Fn_Event_Process<C_Event_Go>(nullptr), C_Exception);
 }
 
 TEST(C_Machine, RegionAndTransitionRegistrationErrors)
 {
     C_Fixture f;
-    try {
-        f.m_Top.M_Fn_Init_Register_Region(0, 2); // region 0 exists
-        FAIL() << "no exception";
-    } catch (const C_Exception& e) {
-        EXPECT_STREQ(e.M_Fn_Function(), "N_Common::N_State::C_Machine::M_Fn_Init_Register_Region");
-        EXPECT_STREQ(C_Exception::S_Fn_File_Name(e.M_Fn_File()), "Common_State_Machine.cpp");
-    }
+    // Region 0 exists already.
+    const N_Test::C_Thrown thrown = N_Test::G_Fn_Thrown([&] { f.m_Top.M_Fn_Init_Register_Region(0, 2); });
+    EXPECT_EQ(thrown.m_Function, "N_Common::N_State::C_Machine::M_Fn_Init_Register_Region");
+    EXPECT_EQ(thrown.m_File, "Common_State_Machine.cpp");
     EXPECT_EQ(f.m_Top.M_Fn_Get_Id_Sub(0), 1u);
     EXPECT_THROW(f.m_Top.M_Fn_Init_Register_Region(2, 9), C_Exception); // no sub-machine 9
     EXPECT_THROW(f.m_Top.M_Fn_Get_Id_Sub(2), C_Exception);              // so no region 2
     EXPECT_THROW(f.m_Top.M_Fn_Get_Id_Sub(7), C_Exception);
-    EXPECT_THROW(f.M_Fn_Add<C_Event_Go>(9, 1, 0, {}, {}), C_Exception); // unregistered source
+    EXPECT_THROW(f.add<C_Event_Go>(9, 1, 0), C_Exception); // unregistered source
     // A region past a gap: the gap is skipped when events are processed.
     f.m_Top.M_Fn_Init_Register_Region(3, 2);
-    f.M_Fn_Add<C_Event_Go>(2, 2, 1, {}, f.M_Fn_Say("region 3"));
-    C_Machine::M_Fn_Event_Process(&f.m_Top, C_Event_Go{});
-    EXPECT_EQ(f.m_Log, (C_Log{"region 3"}));
-}
-
-TEST(C_Machine, UnregisteredTargetFailsOnlyWhenTakenAndKeepsTheSourceState)
-{
-    C_Fixture f;
-    f.M_Fn_Add<C_Event_Go>(1, 77, 0, [](const C_Event_Go& e) { return e.m_Value == 1; }, {});
-    f.M_Fn_Add<C_Event_Go>(1, 2, 0, {}, {});
-    EXPECT_THROW(C_Machine::M_Fn_Event_Process(&f.m_Top, C_Event_Go{1}), C_Exception);
+    f.add<C_Event_Go>(2, 2, 1, {}, f.say("region 3"));
+    f.post<C_Event_Go>();
+    EXPECT_EQ(f.take(), (C_Log{"region 3"}));
+    // An unregistered target fails only when taken, and keeps the source state.
+    f.add<C_Event_Go>(1, 77, 0, [](const C_Event_Go& e) { return e.m_Value == 1; });
+    f.add<C_Event_Go>(1, 2, 0);
+    EXPECT_THROW(f.post(C_Event_Go{1}), C_Exception);
     EXPECT_EQ(f.m_Top.M_Fn_Get_Id_Sub(0), 1u);
     EXPECT_EQ(f.m_Top.M_Fn_Get_Busy(), 0);
-    f.m_Log.clear();
-    C_Machine::M_Fn_Event_Process(&f.m_Top, C_Event_Go{0});
-    EXPECT_EQ(f.m_Log, (C_Log{"exit S1", "entry S2", "sub change 0"}));
-}
-
-TEST(C_Machine, NullMachineCannotBePostedTo)
-{
-    EXPECT_THROW(C_Machine::M_Fn_Event_Process<C_Event_Go>(nullptr), C_Exception);
+    f.take();
+    f.post(C_Event_Go{0});
+    EXPECT_EQ(f.take(), (C_Log{"exit S1", "entry S2", "sub change 0", "region 3"}));
 }
 
 // --- Recovery after an exception ----------------------------------------------------------------
@@ -330,60 +291,45 @@ TEST(C_Machine, ExceptionInGuardLeavesTheMachineUsable)
 {
     C_Fixture f;
     bool fail = true;
-    f.M_Fn_Add<C_Event_Go>(1, 2, 0,
-                           [&](const C_Event_Go&) {
-                               C_Machine::M_Fn_Event_Process<C_Event_Other>(&f.m_Top); // a follow-up
-                               if (fail)
-                                   VT_THROW("guard");
-                               return true;
-                           },
-                           {});
-    f.M_Fn_Add<C_Event_Other>(3, 3, 1, {}, [&](const C_Event_Other&) { f.m_Log.push_back("other"); });
-
-    EXPECT_THROW(C_Machine::M_Fn_Event_Process(&f.m_Top, C_Event_Go{}), C_Exception);
+    f.add<C_Event_Go>(1, 2, 0, [&](const C_Event_Go&) {
+        f.post<C_Event_Other>(); // a follow-up
+        if (fail)
+            VT_THROW("guard");
+        return true;
+    });
+    f.add<C_Event_Other>(3, 3, 1, {}, f.say<C_Event_Other>("other"));
+    EXPECT_THROW(f.post<C_Event_Go>(), C_Exception);
     EXPECT_EQ(f.m_Top.M_Fn_Get_Busy(), 0);
     EXPECT_EQ(f.m_Top.M_Fn_Get_Count_Queue(), 0u); // the follow-up of the failed event is dropped
     EXPECT_TRUE(f.m_Log.empty());
     EXPECT_EQ(f.m_Top.M_Fn_Get_Id_Sub(0), 1u);
-
     fail = false;
-    C_Machine::M_Fn_Event_Process(&f.m_Top, C_Event_Go{});
-    EXPECT_EQ(f.m_Log, (C_Log{"exit S1", "entry S2", "sub change 0", "other"}));
+    f.post<C_Event_Go>();
+    EXPECT_EQ(f.take(), (C_Log{"exit S1", "entry S2", "sub change 0", "other"}));
 }
 
-TEST(C_Machine, ExceptionInActionOrExitKeepsTheSourceStateAndTheMachineUsable)
+TEST(C_Machine, ExceptionInActionExitOrEntryLeavesAnActiveStateAndTheMachineUsable)
 {
     C_Fixture f;
     bool fail = true;
-    f.M_Fn_Add<C_Event_Go>(1, 2, 0, {}, [&](const C_Event_Go&) {
+    f.add<C_Event_Go>(1, 2, 0, {}, [&](const C_Event_Go&) {
         if (fail)
             throw std::runtime_error("action");
     });
-    EXPECT_THROW(C_Machine::M_Fn_Event_Process(&f.m_Top, C_Event_Go{}), std::runtime_error);
+    f.add<C_Event_Go>(2, 1, 0);
+    EXPECT_THROW(f.post<C_Event_Go>(), std::runtime_error);
     EXPECT_EQ(f.m_Top.M_Fn_Get_Id_Sub(0), 1u); // never left without an active state
     EXPECT_EQ(f.m_Top.M_Fn_Get_Busy(), 0);
-
     f.m_p_State[1]->m_Throw_Exit = true;
     fail = false;
-    EXPECT_THROW(C_Machine::M_Fn_Event_Process(&f.m_Top, C_Event_Go{}), std::runtime_error);
+    EXPECT_THROW(f.post<C_Event_Go>(), std::runtime_error);
     EXPECT_EQ(f.m_Top.M_Fn_Get_Id_Sub(0), 1u);
     EXPECT_EQ(f.m_p_State[1]->M_Fn_Get_Busy(), 0);
-
     f.m_p_State[1]->m_Throw_Exit = false;
-    f.m_Log.clear();
-    C_Machine::M_Fn_Event_Process(&f.m_Top, C_Event_Go{});
-    EXPECT_EQ(f.m_Log, (C_Log{"exit S1", "entry S2", "sub change 0"}));
-}
-
-TEST(C_Machine, ExceptionInEntryLeavesTheTargetActiveAndTheMachineUsable)
-{
-    C_Fixture f;
     f.m_p_State[2]->m_Fn_On_Entry = [] { throw std::runtime_error("entry"); };
-    f.M_Fn_Add<C_Event_Go>(1, 2, 0, {}, {});
-    f.M_Fn_Add<C_Event_Go>(2, 1, 0, {}, {});
-    EXPECT_THROW(C_Machine::M_Fn_Event_Process(&f.m_Top, C_Event_Go{}), std::runtime_error);
-    EXPECT_EQ(f.m_Top.M_Fn_Get_Id_Sub(0), 2u);
-    f.m_Log.clear();
-    C_Machine::M_Fn_Event_Process(&f.m_Top, C_Event_Go{});
-    EXPECT_EQ(f.m_Log, (C_Log{"exit S2", "entry S1", "sub change 0"}));
+    EXPECT_THROW(f.post<C_Event_Go>(), std::runtime_error);
+    EXPECT_EQ(f.m_Top.M_Fn_Get_Id_Sub(0), 2u); // the target is active
+    f.take();
+    f.post<C_Event_Go>();
+    EXPECT_EQ(f.take(), (C_Log{"exit S2", "entry S1", "sub change 0"}));
 }

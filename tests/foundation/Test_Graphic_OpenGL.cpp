@@ -1,0 +1,584 @@
+// The OpenGL pieces in an off-screen Mesa context: the GL error log, selection-mode picking, the GLU
+// NURBS tessellator and the curve that drives it.
+#include "common/Common_Exception.h"
+#include "common/Common_Graphic_OpenGL_Error.h"
+#include "common/Common_Graphic_OpenGL_Select.h"
+#include "common/Common_Graphic_OpenGL_Tess_NURBS.h"
+#include "common/Common_Math_Geom_NURBS_Curve.h"
+#include "tests/support/App_Port_Record.h"
+
+#include <GL/glu.h>
+#include <GL/osmesa.h>
+#include "tests/foundation/Test_Thrown.h"
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+using namespace N_Common::N_Graphic::N_OpenGL;
+using N_Common::N_Exception::C_Exception;
+using N_Common::N_Math::N_Geom::C_NURBS_Curve;
+using Curve = C_NURBS_Curve<float>;
+using P2 = N_Common::N_Math::C_Vector2<float>;
+
+#if defined(__SANITIZE_ADDRESS__)
+// Mesa's off-screen driver keeps a few small records of its own to the end of the process without
+// a pointer that the leak checker can see; they are the driver's, not ours.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libOSMesa.so\n"; }
+#endif
+
+namespace {
+
+constexpr int s_GL_Size = 64;
+const float s_Half_Sqrt2 = 0.70710678f;
+
+// Makes the program's one off-screen context current (made on first use and kept to the end: OSMesa
+// keeps per-buffer records that it never frees, so one per test would pile them up), with a viewport
+// of the whole 64 x 64 buffer, identity matrices and no pending GL error. The test program links
+// OSMesa ahead of libGL, so the gl* entry points that this code and GLU call reach this context.
+bool gl_context()
+{
+    static std::vector<unsigned char> s_Buffer(s_GL_Size * s_GL_Size * 4);
+    static const OSMesaContext s_Context = OSMesaCreateContextExt(OSMESA_RGBA, 16, 0, 0, nullptr);
+    if (!s_Context || !OSMesaMakeCurrent(s_Context, s_Buffer.data(), GL_UNSIGNED_BYTE, s_GL_Size, s_GL_Size))
+        return false;
+    glViewport(0, 0, s_GL_Size, s_GL_Size);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    while (glGetError() != GL_NO_ERROR) {
+    }
+    return true;
+}
+
+std::string glu_text(GLenum i_Code) { return reinterpret_cast<const char*>(gluErrorString(i_Code)); }
+
+} // namespace
+
+// --- GL error log ----------------------------------------------------------------------------------
+
+TEST(G_Fn_Check_Error, AProvokedErrorWritesExactlyOneLineAndIsConsumedWithoutApplication)
+{
+    ASSERT_TRUE(gl_context());
+    glEnable(0x7FFF); // not a capability: GL_INVALID_ENUM
+    EXPECT_NO_THROW(G_Fn_Check_Error()); // without an application nothing is written
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)); // but the error is consumed
+    C_Test_App t;
+    const auto before = t.log_lines().size();
+    G_Fn_Check_Error();
+    EXPECT_EQ(t.log_lines().size(), before);
+    glEnable(0x7FFF);
+    G_Fn_Check_Error();
+    G_Fn_Check_Error(); // the error was read: the second check writes nothing
+    const auto lines = t.log_lines();
+    ASSERT_EQ(lines.size(), before + 1);
+    EXPECT_EQ(lines.back(), "Log: GL Error: " + glu_text(GL_INVALID_ENUM));
+}
+
+TEST(G_Fn_Log_NURBS_Error, NonZeroCodeWritesOneLineWithItsTextOrNumber)
+{
+    C_Test_App t;
+    const auto before = t.log_lines().size();
+    G_Fn_Log_NURBS_Error(0);
+    EXPECT_EQ(t.log_lines().size(), before);
+    G_Fn_Log_NURBS_Error(GLU_NURBS_ERROR1);
+    G_Fn_Log_NURBS_Error(0x12345); // unknown to GLU
+    const auto lines = t.log_lines();
+    ASSERT_EQ(lines.size(), before + 2);
+    EXPECT_GT(glu_text(GLU_NURBS_ERROR1).size(), 0u);
+    EXPECT_EQ(lines[before], "Log: GLu NURBS Error: " + glu_text(GLU_NURBS_ERROR1));
+    EXPECT_EQ(lines[before + 1], "Log: GLu NURBS Error: " + std::to_string(0x12345));
+}
+
+// --- selection-mode picking ------------------------------------------------------------------------
+
+namespace {
+
+struct C_Hit {
+    GLuint m_Min;
+    GLuint m_Max;
+    std::vector<GLuint> m_Names;
+};
+
+// Collects the hit records a pass delivers.
+struct C_Hits {
+    std::vector<C_Hit> m_Hits;
+    C_Select::C_Fn_Hit callback()
+    {
+        return [this](GLuint i_Min, GLuint i_Max, GLuint i_Count, const GLuint* ip_Names) {
+            m_Hits.push_back({i_Min, i_Max, std::vector<GLuint>(ip_Names, ip_Names + i_Count)});
+        };
+    }
+};
+
+// A 1x1 pick box at window position (x, y) over the view (0..64) x (0..64).
+void pick_projection(double i_X, double i_Y)
+{
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPickMatrix(i_X, i_Y, 1.0, 1.0, viewport);
+    glOrtho(0, s_GL_Size, 0, s_GL_Size, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+// A pickable quad of the given name over x0..x1, y 4..60.
+void quad(GLuint i_Name, float i_X0, float i_X1)
+{
+    glLoadName(i_Name);
+    glBegin(GL_QUADS);
+    glVertex2f(i_X0, 4);
+    glVertex2f(i_X1, 4);
+    glVertex2f(i_X1, 60);
+    glVertex2f(i_X0, 60);
+    glEnd();
+}
+
+// Picks at (x, y) over two quads: name 1 on the left half (x 4..28), name 2 on the right (x 36..60).
+std::vector<C_Hit> pick(double i_X, double i_Y)
+{
+    pick_projection(i_X, i_Y);
+    C_Hits hits;
+    C_Select::M_Fn_Start();
+    quad(1, 4, 28);
+    quad(2, 36, 60);
+    C_Select::M_Fn_Finish(hits.callback());
+    return hits.m_Hits;
+}
+
+GLint render_mode()
+{
+    GLint mode = 0;
+    glGetIntegerv(GL_RENDER_MODE, &mode);
+    return mode;
+}
+
+// Leaves no pass open behind a failed test.
+struct C_Close_Pass {
+    ~C_Close_Pass()
+    {
+        if (C_Select::S_Fn_If_Started())
+            C_Select::M_Fn_Finish([](GLuint, GLuint, GLuint, const GLuint*) {});
+    }
+};
+
+} // namespace
+
+TEST(C_Select, PicksOnlyTheRecordUnderTheOnePixelBox)
+{
+    ASSERT_TRUE(gl_context());
+    C_Close_Pass close;
+    auto left = pick(16.5, 32.5);
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_EQ(left[0].m_Names, std::vector<GLuint>{1});
+    // The quads lie at z = 0, half way between the near and far planes: depth 0.5 of 2^32 - 1.
+    EXPECT_LE(left[0].m_Min, left[0].m_Max);
+    EXPECT_NEAR(double(left[0].m_Min) / 4294967295.0, 0.5, 1e-3);
+    auto right = pick(48.5, 32.5);
+    ASSERT_EQ(right.size(), 1u);
+    EXPECT_EQ(right[0].m_Names, std::vector<GLuint>{2});
+    EXPECT_TRUE(pick(32.5, 32.5).empty()); // between the quads nothing is hit
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST(C_Select, PassStateAndMisuse)
+{
+    ASSERT_TRUE(gl_context());
+    C_Close_Pass close;
+    auto none = [](GLuint, GLuint, GLuint, const GLuint*) {};
+    EXPECT_THROW(C_Select::M_Fn_Finish(none), C_Exception);
+    EXPECT_THROW(C_Select::M_Fn_Check_Capacity(none), C_Exception);
+    EXPECT_FALSE(C_Select::S_Fn_If_Started());
+    C_Select::M_Fn_Start();
+    EXPECT_EQ(C_Select::S_Fn_Get_Usage(), 0u);
+    EXPECT_EQ(C_Select::S_Fn_Get_Record_Size(), 16u); // 12 bytes of header + the name 0
+    EXPECT_EQ(render_mode(), GL_SELECT);
+    C_Select::M_Fn_Check_Capacity(none);
+    const N_Test::C_Thrown thrown = N_Test::G_Fn_Thrown([] { C_Select::M_Fn_Start(); }); // a second start
+    EXPECT_EQ(thrown.m_Function + " " + thrown.m_File,
+              "N_Common::N_Graphic::N_OpenGL::C_Select::M_Fn_Start Common_Graphic_OpenGL_Select.cpp");
+    EXPECT_TRUE(C_Select::S_Fn_If_Started());
+    EXPECT_EQ(C_Select::S_Fn_Get_Usage(), 16u);
+    C_Select::M_Fn_Finish(none);
+    EXPECT_FALSE(C_Select::S_Fn_If_Started());
+    EXPECT_EQ(C_Select::S_Fn_Get_Record_Size(), 12u);
+    EXPECT_EQ(render_mode(), GL_RENDER);
+}
+
+TEST(C_Select, CapacityCheckFlushesOnlyPastTheLimit)
+{
+    ASSERT_TRUE(gl_context());
+    C_Close_Pass close;
+    pick_projection(16.5, 32.5);
+    C_Hits hits;
+    const auto callback = hits.callback();
+    C_Select::M_Fn_Start();
+    quad(5, 4, 28); // one hit pending in this pass
+    // 65,536 records of 16 bytes fill the estimate exactly: 65,536 x 16 = 1,048,576.
+    for (int i = 0; i < 65536; ++i)
+        C_Select::M_Fn_Check_Capacity(callback);
+    EXPECT_EQ(C_Select::S_Fn_Get_Usage(), 1048576u);
+    EXPECT_TRUE(hits.m_Hits.empty());
+    // The next one would overflow: the pass is finished, its hit delivered, and a new pass opened.
+    C_Select::M_Fn_Check_Capacity(callback);
+    ASSERT_EQ(hits.m_Hits.size(), 1u);
+    EXPECT_EQ(hits.m_Hits[0].m_Names, std::vector<GLuint>{5});
+    EXPECT_TRUE(C_Select::S_Fn_If_Started());
+    EXPECT_EQ(C_Select::S_Fn_Get_Usage(), 0u);
+    EXPECT_EQ(C_Select::S_Fn_Get_Record_Size(), 16u);
+    quad(7, 4, 28); // the new pass picks on as before
+    C_Select::M_Fn_Finish(callback);
+    ASSERT_EQ(hits.m_Hits.size(), 2u);
+    EXPECT_EQ(hits.m_Hits[1].m_Names, std::vector<GLuint>{7});
+}
+
+TEST(C_Select, ThrowingCallbackLeavesSelectionClosed)
+{
+    ASSERT_TRUE(gl_context());
+    C_Close_Pass close;
+    pick_projection(16.5, 32.5);
+    C_Select::M_Fn_Start();
+    quad(1, 4, 28);
+    // An empty callback with a hit present fails as std::function reports it ...
+    EXPECT_THROW(C_Select::M_Fn_Finish(C_Select::C_Fn_Hit()), std::bad_function_call);
+    // ... and the selection is closed and usable again.
+    EXPECT_FALSE(C_Select::S_Fn_If_Started());
+    EXPECT_EQ(render_mode(), GL_RENDER);
+    auto again = pick(16.5, 32.5);
+    ASSERT_EQ(again.size(), 1u);
+    EXPECT_EQ(again[0].m_Names, std::vector<GLuint>{1});
+}
+
+// --- GLU NURBS tessellator -------------------------------------------------------------------------
+
+namespace {
+
+// Drives GLU directly (without the curve class) with homogeneous control points.
+void glu_curve(C_Tess_NURBS& ro_T, std::vector<GLfloat> i_Knots, std::vector<GLfloat> i_Ctrl, GLint i_Order)
+{
+    ro_T.M_Fn_Clear();
+    gluBeginCurve(ro_T.M_Fn_Get_GLU());
+    gluNurbsCurve(ro_T.M_Fn_Get_GLU(), GLint(i_Knots.size()), i_Knots.data(), 4, i_Ctrl.data(), i_Order,
+                  GL_MAP1_VERTEX_4);
+    gluEndCurve(ro_T.M_Fn_Get_GLU());
+}
+
+float glu_property(const C_Tess_NURBS& ro_T, GLenum i_Property)
+{
+    GLfloat value = -1;
+    gluGetNurbsProperty(ro_T.M_Fn_Get_GLU(), i_Property, &value);
+    return value;
+}
+
+std::ptrdiff_t count(const std::vector<std::int32_t>& ro_Codes, std::int32_t i_Code)
+{
+    return std::count(ro_Codes.begin(), ro_Codes.end(), i_Code);
+}
+
+} // namespace
+
+TEST(C_Tess_NURBS, ConstructionConfiguresGLU)
+{
+    C_Tess_NURBS t(C_Tess_NURBS::S_Mode_Tessellator), r(C_Tess_NURBS::S_Mode_Renderer);
+    const std::pair<GLenum, float> properties[] = {
+        {GLU_NURBS_MODE, float(GLU_NURBS_TESSELLATOR)}, {GLU_DISPLAY_MODE, float(GLU_OUTLINE_PATCH)},
+        {GLU_AUTO_LOAD_MATRIX, 0.0f},                   {GLU_SAMPLING_METHOD, float(GLU_DOMAIN_DISTANCE)},
+        {GLU_SAMPLING_TOLERANCE, 50.0f},                {GLU_PARAMETRIC_TOLERANCE, 0.25f},
+        {GLU_U_STEP, 2.0f},                             {GLU_V_STEP, 2.0f}};
+    for (const auto& [property, value] : properties)
+        EXPECT_EQ(glu_property(t, property), value) << property;
+    EXPECT_EQ(glu_property(r, GLU_NURBS_MODE), float(GLU_NURBS_RENDERER));
+    EXPECT_EQ(glu_property(r, GLU_U_STEP), 2.0f);
+    EXPECT_EQ(glu_property(C_Tess_NURBS::S_Fn_Get_Renderer(), GLU_NURBS_MODE), float(GLU_NURBS_RENDERER));
+    EXPECT_EQ(glu_property(C_Tess_NURBS::S_Fn_Get_Tessellator(), GLU_NURBS_MODE), float(GLU_NURBS_TESSELLATOR));
+}
+
+TEST(C_Tess_NURBS, EachSpanGivesBeginVerticesEndAndPolynomialVerticesStayExact)
+{
+    ASSERT_TRUE(gl_context());
+    C_Tess_NURBS t(C_Tess_NURBS::S_Mode_Tessellator);
+    // Quadratic Bezier (0,0), (1,2), (2,0): x = 2u, y = 4u(1 - u), so y = 2x - x^2.
+    glu_curve(t, {0, 0, 0, 1, 1, 1}, {0, 0, 0, 1, 1, 2, 0, 1, 2, 0, 0, 1}, 3);
+    ASSERT_GE(t.m_Codes.size(), 4u);
+    EXPECT_EQ(t.m_Codes.front(), C_Tess_NURBS::S_Code_Begin);
+    EXPECT_EQ(t.m_Codes.back(), C_Tess_NURBS::S_Code_End);
+    EXPECT_EQ(count(t.m_Codes, C_Tess_NURBS::S_Code_Vertex), std::ptrdiff_t(t.m_Codes.size() - 2));
+    EXPECT_EQ(t.m_Types, std::vector<std::int32_t>{GL_LINE_STRIP});
+    EXPECT_EQ(t.m_Vertices.size(), t.m_Codes.size() - 2);
+    // Every w = 1: the vertices come back exactly as GLU evaluated them, on the parabola, from the
+    // first control point to the last.
+    for (const auto& v : t.m_Vertices) {
+        EXPECT_NEAR(v.y, 2 * v.x - v.x * v.x, 1e-5f);
+        EXPECT_EQ(v.z, 0.0f);
+    }
+    EXPECT_EQ(t.m_Vertices.front().x, 0.0f);
+    EXPECT_EQ(t.m_Vertices.back().x, 2.0f);
+    EXPECT_EQ(t.m_Vertices.back().y, 0.0f);
+
+    glu_curve(t, {0, 0, 0, 0.5f, 1, 1, 1}, {10, 0, 0, 1, 10, 5, 0, 1, 5, 10, 0, 1, 0, 10, 0, 1}, 3); // two spans
+    EXPECT_EQ(t.m_Types, (std::vector<std::int32_t>{GL_LINE_STRIP, GL_LINE_STRIP}));
+    EXPECT_EQ(count(t.m_Codes, C_Tess_NURBS::S_Code_Begin), 2);
+    EXPECT_EQ(count(t.m_Codes, C_Tess_NURBS::S_Code_End), 2);
+    EXPECT_EQ(count(t.m_Codes, C_Tess_NURBS::S_Code_Vertex), std::ptrdiff_t(t.m_Vertices.size()));
+}
+
+TEST(C_Tess_NURBS, VertexCallbackDividesByWeightAndColoursAreCounted)
+{
+    C_Tess_NURBS t(C_Tess_NURBS::S_Mode_Tessellator);
+    GLfloat plain[4] = {1.5f, -2.25f, 3.0f, 1.0f}, weighted[4] = {3.0f, -4.5f, 6.0f, 2.0f};
+    C_Tess_NURBS::S_Fn_Callback_Vertex(plain, &t); // w = 1: stored unchanged
+    C_Tess_NURBS::S_Fn_Callback_Vertex(weighted, &t); // (w x, w y, w z, w) back to (x, y, z)
+    ASSERT_EQ(t.m_Vertices.size(), 2u);
+    for (const auto& v : t.m_Vertices) {
+        EXPECT_EQ(v.x, 1.5f);
+        EXPECT_EQ(v.y, -2.25f);
+        EXPECT_EQ(v.z, 3.0f);
+    }
+    EXPECT_EQ(t.m_Codes, (std::vector<std::int32_t>{5, 5}));
+
+    ASSERT_TRUE(gl_context());
+    GLfloat knots[4] = {0, 0, 1, 1}, vertex[8] = {0, 0, 0, 1, 1, 0, 0, 1}, colour[8] = {1, 0, 0, 1, 0, 1, 0, 1};
+    t.M_Fn_Clear();
+    gluBeginCurve(t.M_Fn_Get_GLU());
+    gluNurbsCurve(t.M_Fn_Get_GLU(), 4, knots, 4, colour, 2, GL_MAP1_COLOR_4);
+    gluNurbsCurve(t.M_Fn_Get_GLU(), 4, knots, 4, vertex, 2, GL_MAP1_VERTEX_4);
+    gluEndCurve(t.M_Fn_Get_GLU());
+    EXPECT_GT(count(t.m_Codes, C_Tess_NURBS::S_Code_Vertex), 0);
+    EXPECT_EQ(count(t.m_Codes, C_Tess_NURBS::S_Code_Color), count(t.m_Codes, C_Tess_NURBS::S_Code_Vertex));
+    const auto capacity = t.m_Codes.capacity();
+    t.M_Fn_Clear();
+    EXPECT_TRUE(t.m_Codes.empty() && t.m_Types.empty() && t.m_Vertices.empty());
+    EXPECT_EQ(t.m_Codes.capacity(), capacity);
+}
+
+// --- NURBS curve -----------------------------------------------------------------------------------
+
+namespace {
+
+Curve curve(std::int32_t i_Order, std::vector<float> i_Knots, std::vector<Curve::C_Ctrl_Point> i_Ctrls)
+{
+    Curve c;
+    c.m_Order = i_Order;
+    c.m_Count_Ctrl = std::int32_t(i_Ctrls.size());
+    c.m_Count_Knot = std::int32_t(i_Knots.size());
+    c.m_Knots = std::move(i_Knots);
+    c.m_Ctrls = std::move(i_Ctrls);
+    return c;
+}
+
+// A quarter circle of radius 10 about the origin from (10, 0) to (0, 10) as a rational quadratic:
+// the middle control point at the corner (10, 10) with weight cos 45 degrees.
+Curve quarter_circle(float i_Knot_End = 1)
+{
+    const float e = i_Knot_End;
+    return curve(3, {0, 0, 0, e, e, e}, {{10, 0, 0, 1}, {10, 10, 0, s_Half_Sqrt2}, {0, 10, 0, 1}});
+}
+
+// An open cubic of two spans through (0, 0) ... (30, 0).
+Curve open_cubic()
+{
+    return curve(4, {0, 0, 0, 0, 5, 10, 10, 10, 10},
+                 {{0, 0, 0, 1}, {5, 10, 0, 1}, {15, -10, 0, 1}, {25, 10, 0, 1}, {30, 0, 0, 1}});
+}
+
+float distance(const P2& ro_A, const P2& ro_B) { return (ro_A - ro_B).M_Fn_Length(); }
+
+// The chain start, points..., terminate has no segment shorter than i_Min.
+void expect_chain(const P2& ro_Start, const std::vector<P2>& ro_Points, const P2& ro_Terminate, float i_Min)
+{
+    std::vector<P2> chain{ro_Start};
+    chain.insert(chain.end(), ro_Points.begin(), ro_Points.end());
+    chain.push_back(ro_Terminate);
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        EXPECT_GE(distance(chain[i - 1], chain[i]), i_Min) << "segment " << i;
+}
+
+C_Tess_NURBS& tessellator() { return C_Tess_NURBS::S_Fn_Get_Tessellator(); }
+
+} // namespace
+
+TEST(C_NURBS_Curve, RationalQuarterCircleLiesOnTheCircle)
+{
+    ASSERT_TRUE(gl_context());
+    ASSERT_TRUE(OSMesaMakeCurrent(nullptr, nullptr, 0, 0, 0)); // tessellating needs no current context
+    C_Tess_NURBS& t = tessellator();
+    for (float knot_end : {1.0f, 10.0f, 250.0f}) {
+        ASSERT_EQ(quarter_circle(knot_end).M_Fn_Eval(t), 1);
+        EXPECT_EQ(t.m_Types.size(), 1u); // one span, one strip: the previous output was emptied first
+        ASSERT_GE(t.m_Vertices.size(), 4u) << knot_end;
+        for (const auto& v : t.m_Vertices) {
+            EXPECT_NEAR(std::hypot(v.x, v.y), 10.0, 1e-4) << knot_end;
+            EXPECT_EQ(v.z, 0.0f);
+        }
+        EXPECT_NEAR(t.m_Vertices.front().x, 10.0f, 1e-5);
+        EXPECT_NEAR(t.m_Vertices.front().y, 0.0f, 1e-5);
+        EXPECT_NEAR(t.m_Vertices.back().x, 0.0f, 1e-5);
+        EXPECT_NEAR(t.m_Vertices.back().y, 10.0f, 1e-5);
+    }
+    // The samples are spread over the arc: the middle of the parameter range is at 45 degrees.
+    EXPECT_TRUE(std::any_of(t.m_Vertices.begin(), t.m_Vertices.end(), [](const auto& v) {
+        return std::fabs(v.x - 10 * s_Half_Sqrt2) < 0.1f && std::fabs(v.y - 10 * s_Half_Sqrt2) < 0.1f;
+    }));
+    EXPECT_EQ(t.m_Busy, 0);
+    // A wide knot range is sampled at a bounded count, and the usual sampling is back afterwards.
+    for (float range : {1e6f, 1e30f}) {
+        quarter_circle(range).M_Fn_Eval(t);
+        EXPECT_LE(t.m_Vertices.size(), Curve::S_Samples_Max + 2) << range;
+        EXPECT_GE(t.m_Vertices.size(), Curve::S_Samples_Max / 2) << range;
+        const auto& v = t.m_Vertices[t.m_Vertices.size() / 3];
+        EXPECT_NEAR(std::hypot(v.x, v.y), 10.0, 1e-4);
+    }
+    EXPECT_EQ(glu_property(t, GLU_U_STEP), 2.0f);
+    ASSERT_TRUE(gl_context());
+}
+
+TEST(C_NURBS_Curve, RendererDrawsTheExactCircle)
+{
+    ASSERT_TRUE(gl_context());
+    // The view spans (-16 .. 16) on a 64-pixel viewport: 2 pixels per unit, centre at pixel 32.
+    glMatrixMode(GL_PROJECTION);
+    glOrtho(-16, 16, -16, 16, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    std::vector<GLfloat> feedback(4096);
+    glFeedbackBuffer(GLsizei(feedback.size()), GL_2D, feedback.data());
+    glRenderMode(GL_FEEDBACK);
+    quarter_circle(10).M_Fn_Eval(C_Tess_NURBS::S_Fn_Get_Renderer());
+    const GLint size = glRenderMode(GL_RENDER);
+    ASSERT_GT(size, 0);
+    int vertices = 0;
+    for (GLint i = 0; i < size; i += 5) {
+        const GLint token = GLint(feedback[i]);
+        ASSERT_TRUE(token == GL_LINE_TOKEN || token == GL_LINE_RESET_TOKEN) << token;
+        for (int k = 0; k < 2; ++k, ++vertices)
+            EXPECT_NEAR(std::hypot((feedback[i + 1 + 2 * k] - 32) / 2, (feedback[i + 2 + 2 * k] - 32) / 2), 10.0, 1e-3);
+    }
+    EXPECT_GE(vertices, 20);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    EXPECT_EQ(C_Tess_NURBS::S_Fn_Get_Renderer().m_Busy, 0);
+}
+
+TEST(C_NURBS_Curve, InconsistentCurvesAreRefusedBeforeAnythingIsTouched)
+{
+    EXPECT_TRUE(quarter_circle().M_Fn_If_Consistent());
+    EXPECT_TRUE(open_cubic().M_Fn_If_Consistent());
+    EXPECT_FALSE(Curve().M_Fn_If_Consistent()); // the default curve is empty
+    const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
+    const std::function<void(Curve&)> changes[] = {
+        [](Curve& c) { c.m_Count_Knot = 7; },          // knots != points + order
+        [](Curve& c) { c.m_Knots.push_back(1); },       // vector longer than its count
+        [](Curve& c) { c.m_Count_Ctrl = 4; },           // count without the points
+        [](Curve& c) { c.m_Ctrls.pop_back(); },         // points missing
+        [](Curve& c) { c.m_Order = 1, c.m_Count_Knot = 4, c.m_Knots.resize(4); },             // order 1
+        [](Curve& c) { c.m_Order = 4, c.m_Count_Knot = 7, c.m_Knots.push_back(1); },          // fewer points than order
+        [](Curve& c) { c.m_Order = -3, c.m_Count_Knot = 0, c.m_Knots.clear(); },
+        [](Curve& c) { c.m_Knots = {0, 0, 1, 0, 1, 1}; }, // decreasing
+        [&](Curve& c) { c.m_Knots[5] = inf; },
+        [&](Curve& c) { c.m_Knots[2] = nan; },
+        [](Curve& c) { c.m_Knots = {-3e38f, -3e38f, -3e38f, 3e38f, 3e38f, 3e38f}; }, // the range overflows
+        [](Curve& c) { c.m_Ctrls[1].w = 0; },
+        [](Curve& c) { c.m_Ctrls[1].w = -1; },
+        [&](Curve& c) { c.m_Ctrls[1].w = nan; }};
+    C_Tess_NURBS& t = tessellator();
+    quarter_circle().M_Fn_Eval(t);
+    const auto before = t.m_Vertices.size();
+    for (std::size_t i = 0; i < std::size(changes); ++i) {
+        Curve c = quarter_circle();
+        changes[i](c);
+        EXPECT_FALSE(c.M_Fn_If_Consistent()) << i;
+        EXPECT_THROW(c.M_Fn_Eval(t), C_Exception) << i;
+    }
+    EXPECT_EQ(t.m_Busy, 0);
+    EXPECT_EQ(t.m_Vertices.size(), before);
+    // Coordinates are refreshed from the section points before use, so they are checked at
+    // evaluation only.
+    Curve nan_point = quarter_circle();
+    nan_point.m_Ctrls[0].x = nan;
+    EXPECT_TRUE(nan_point.M_Fn_If_Consistent());
+    const N_Test::C_Thrown thrown = N_Test::G_Fn_Thrown([&] { nan_point.M_Fn_Eval(t); });
+    EXPECT_EQ(thrown.m_Function + " " + thrown.m_File,
+              "N_Common::N_Math::N_Geom::C_NURBS_Curve<float>::M_Fn_Eval Common_Math_Geom_NURBS_Curve.h");
+    // A busy evaluator, and a chain from the renderer, are refused too.
+    C_Tess_NURBS busy(C_Tess_NURBS::S_Mode_Tessellator);
+    busy.m_Busy = 1;
+    EXPECT_THROW(quarter_circle().M_Fn_Eval(busy), C_Exception);
+    EXPECT_EQ(busy.m_Busy, 1);
+    EXPECT_TRUE(busy.m_Vertices.empty());
+    std::vector<P2> points;
+    C_Tess_NURBS& renderer = C_Tess_NURBS::S_Fn_Get_Renderer();
+    EXPECT_THROW(quarter_circle().M_Fn_Eval_Excluding_Endpoint(renderer, {10, 0}, {0, 10}, 1.0f, points), C_Exception);
+}
+
+TEST(C_NURBS_Curve, CurveRefusedByGLUIsLoggedAndGivesNoVertex)
+{
+    C_Test_App app;
+    // Order 30 is consistent here but beyond what GLU evaluates.
+    std::vector<float> knots(60, 0.0f);
+    std::fill(knots.begin() + 30, knots.end(), 1.0f);
+    const Curve c = curve(30, knots, std::vector<Curve::C_Ctrl_Point>(30, {1, 2, 0, 1}));
+    ASSERT_TRUE(c.M_Fn_If_Consistent());
+    const auto before = app.log_lines().size();
+    ASSERT_NO_THROW(c.M_Fn_Eval(tessellator()));
+    EXPECT_TRUE(tessellator().m_Vertices.empty());
+    const auto lines = app.log_lines();
+    ASSERT_GT(lines.size(), before);
+    EXPECT_EQ(lines[before].rfind("Log: GLu NURBS Error: ", 0), 0u) << lines[before];
+    EXPECT_EQ(tessellator().m_Busy, 0);
+}
+
+TEST(C_NURBS_Curve, ChainOfAnOpenCurveEndsWithoutZeroLengthSegment)
+{
+    EXPECT_EQ(Curve::S_Fn_Sampling_Distance(2.03125f, 2.0f), 2.03125f);
+    EXPECT_FLOAT_EQ(Curve::S_Fn_Sampling_Distance(std::nullopt, 2.0f), 2e-6f);
+    EXPECT_EQ(Curve::S_Fn_Sampling_Distance(std::nullopt, 0.0f), 0.0f);
+    C_Tess_NURBS& t = tessellator();
+    const P2 start(0, 0), terminate(30, 0);
+    std::vector<P2> points;
+    ASSERT_EQ(open_cubic().M_Fn_Eval_Excluding_Endpoint(t, start, terminate, 2.03125f, points), 1);
+    // The last sample lies on the terminate point, whose node ends the chain: it is not repeated.
+    ASSERT_FALSE(t.m_Vertices.empty());
+    EXPECT_LT(distance(P2(t.m_Vertices.back().x, t.m_Vertices.back().y), terminate), 1e-4f);
+    ASSERT_FALSE(points.empty());
+    EXPECT_GT(distance(points.back(), terminate), 1e-4f);
+    // Every kept interior point is at least the sampling distance from the one before.
+    for (std::size_t i = 0; i < points.size(); ++i)
+        EXPECT_GE(distance(points[i], i ? points[i - 1] : start), 2.03125f) << i;
+    expect_chain(start, points, terminate, 1e-4f);
+
+    // Settings 0: distance 0. GLU delivers the joint of the two spans twice; the floor drops the
+    // copy, and the first and last samples (on the end points) go too. A NaN distance is taken as 0.
+    open_cubic().M_Fn_Eval_Excluding_Endpoint(t, start, terminate, 0.0f, points);
+    EXPECT_EQ(points.size(), t.m_Vertices.size() - 3);
+    for (const auto& p : points)
+        ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y));
+    expect_chain(start, points, terminate, 1e-4f);
+    std::vector<P2> again;
+    open_cubic().M_Fn_Eval_Excluding_Endpoint(t, start, terminate, std::numeric_limits<float>::quiet_NaN(), again);
+    EXPECT_EQ(again.size(), points.size());
+}
+
+TEST(C_NURBS_Curve, ChainEndCases)
+{
+    C_Tess_NURBS& t = tessellator();
+    std::vector<P2> points{{1, 1}};
+    // The whole quarter circle lies within 100 of its start point: start node, terminate node.
+    quarter_circle(10).M_Fn_Eval_Excluding_Endpoint(t, {10, 0}, {0, 10}, 100.0f, points);
+    EXPECT_TRUE(points.empty());
+    // A terminate point moved away from the curve's end: the end sample gets its own node.
+    quarter_circle(10).M_Fn_Eval_Excluding_Endpoint(t, {10, 0}, {0, 12}, 2.0f, points);
+    ASSERT_FALSE(points.empty());
+    EXPECT_NEAR(points.back().x, 0.0f, 1e-5);
+    EXPECT_NEAR(points.back().y, 10.0f, 1e-5);
+    // A closed quadratic loop starting and ending at (0, 0) keeps its interior and skips the closing sample.
+    curve(3, {0, 0, 0, 4, 8, 8, 8}, {{0, 0, 0, 1}, {10, 0, 0, 1}, {10, 10, 0, 1}, {0, 0, 0, 1}})
+        .M_Fn_Eval_Excluding_Endpoint(t, {0, 0}, {0, 0}, 1.0f, points);
+    ASSERT_GE(points.size(), 3u);
+    expect_chain({0, 0}, points, {0, 0}, 1e-4f);
+}
