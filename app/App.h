@@ -77,6 +77,10 @@ public:
     // The progress record of a long task.
     N_UI::N_Progress::C_Status& M_Fn_UI_Progress_Get_ro_Status() { return m_Progress; }
 
+    // Runs i_fn on the interface thread: at once when called there, else queued for
+    // M_Fn_UI_Queue_Run without waiting. For what a worker raises that is bound for a window (the
+    // tree and pane updates of the import's changes).
+    void M_Fn_UI_Post(std::function<void()> i_fn) { M_Fn_UI_Call(std::move(i_fn), false); }
     // Runs, on the interface thread, every window call that another thread queued. Returns how many ran.
     int M_Fn_UI_Queue_Run();
     // True on the thread that created the application object.

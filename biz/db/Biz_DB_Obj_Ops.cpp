@@ -229,7 +229,7 @@ void G_Fn_Number_I(std::basic_istream<Ch>& ro_Stream, F i_Parse)
 // Parses an integer of type P at the start of i_Word (a leading '+' allowed; a '-' only for signed
 // P); returns the characters used, 0 when none or out of range.
 template <class P>
-std::size_t G_Fn_Parse_Integer(const std::string& i_Word, P& o_Value)
+std::size_t G_Fn_Parse_Integer(std::string_view i_Word, P& o_Value)
 {
     const char* first = i_Word.data();
     const char* last = first + i_Word.size();
@@ -248,7 +248,7 @@ std::size_t G_Fn_Parse_Integer(const std::string& i_Word, P& o_Value)
 // of Fortran-style decks: a sign right after the mantissa ("7.+7", "1.5-3", Nastran's implicit
 // exponent) and a D exponent ("2.1D+5"); stopping at the sign would silently give 7 for 7.+7.
 template <class P>
-std::size_t G_Fn_Parse_Float(const std::string& i_Word, P& o_Value)
+std::size_t G_Fn_Parse_Float(std::string_view i_Word, P& o_Value)
 {
     const char* first = i_Word.data();
     const char* last = first + i_Word.size();
@@ -287,7 +287,7 @@ std::size_t G_Fn_Parse_Float(const std::string& i_Word, P& o_Value)
     return static_cast<std::size_t>(end - first);
 }
 
-std::size_t G_Fn_Parse_Pointer(const std::string& i_Word, void*& o_Value)
+std::size_t G_Fn_Parse_Pointer(std::string_view i_Word, void*& o_Value)
 {
     std::uintptr_t bits = 0;
     const char* first = i_Word.data();
@@ -419,6 +419,79 @@ void Fn_Obj_WText_I(void* io_p_Value, std::wistream& ro_Stream)
     }
 }
 
+// Whole-field text reader of one type (see G_Fn_Obj_Text_I_Field).
+template <class T>
+int Fn_Obj_Text_I_Field(void* io_p_Value, std::string_view i_Text)
+{
+    if constexpr (std::is_same_v<T, std::string>) {
+        G_Fn_Ref<T>(io_p_Value).assign(i_Text.data(), i_Text.size());
+        return 1;
+    } else if constexpr (std::is_same_v<T, std::wstring>) {
+        G_Fn_Ref<T>(io_p_Value) = N_Common::N_String::G_Fn_To_Wide(std::string(i_Text));
+        return 1;
+    } else {
+        while (!i_Text.empty() && G_Fn_Is_Blank(i_Text.front()))
+            i_Text.remove_prefix(1);
+        while (!i_Text.empty() && G_Fn_Is_Blank(i_Text.back()))
+            i_Text.remove_suffix(1);
+        if (i_Text.empty() || i_Text.size() > G_Token_Max)
+            return 0;
+        std::size_t used = 0;
+        if constexpr (std::is_same_v<T, void*>) {
+            void* value = nullptr;
+            used = G_Fn_Parse_Pointer(i_Text, value);
+            if (used == i_Text.size())
+                G_Fn_Ref<T>(io_p_Value) = value;
+        } else if constexpr (std::is_floating_point_v<T>) {
+            T value{};
+            used = G_Fn_Parse_Float(i_Text, value);
+            if (used == i_Text.size())
+                G_Fn_Ref<T>(io_p_Value) = value;
+        } else if constexpr (std::is_same_v<T, std::uint8_t> || std::is_same_v<T, std::uint16_t>) {
+            std::uint32_t wide = 0;
+            used = G_Fn_Parse_Integer(i_Text, wide);
+            if (used == i_Text.size())
+                G_Fn_Ref<T>(io_p_Value) = static_cast<T>(wide); // the low bits, as the stream reader
+        } else if constexpr (std::is_same_v<T, std::int8_t> || std::is_same_v<T, std::int16_t>) {
+            std::int32_t wide = 0;
+            used = G_Fn_Parse_Integer(i_Text, wide);
+            if (used == i_Text.size())
+                G_Fn_Ref<T>(io_p_Value) = static_cast<T>(static_cast<std::make_unsigned_t<T>>(wide));
+        } else if constexpr (std::is_integral_v<T>) {
+            T value{};
+            used = G_Fn_Parse_Integer(i_Text, value);
+            if (used == i_Text.size())
+                G_Fn_Ref<T>(io_p_Value) = value;
+        } else { // keys: an id key
+            std::int32_t id = 0;
+            used = G_Fn_Parse_Integer(i_Text, id);
+            if (used == i_Text.size())
+                G_Fn_Ref<T>(io_p_Value) = T(id);
+        }
+        return used == i_Text.size() ? 1 : 0;
+    }
+}
+
+using T_pfn_Text_I_Field = int (*)(void*, std::string_view);
+
+template <E_Type_Obj E>
+constexpr T_pfn_Text_I_Field G_Fn_Text_I_Field_Of()
+{
+    return &Fn_Obj_Text_I_Field<typename C_Obj_Type<E>::type>;
+}
+
+// Indexed by E_Type_Obj.
+const std::array<T_pfn_Text_I_Field, G_Type_Obj_Num> G_Text_I_Field = {
+    G_Fn_Text_I_Field_Of<E_Type_Obj_PVOID>(),        G_Fn_Text_I_Field_Of<E_Type_Obj_UINT8>(),
+    G_Fn_Text_I_Field_Of<E_Type_Obj_UINT16>(),       G_Fn_Text_I_Field_Of<E_Type_Obj_UINT32>(),
+    G_Fn_Text_I_Field_Of<E_Type_Obj_UINT64>(),       G_Fn_Text_I_Field_Of<E_Type_Obj_INT8>(),
+    G_Fn_Text_I_Field_Of<E_Type_Obj_INT16>(),        G_Fn_Text_I_Field_Of<E_Type_Obj_INT32>(),
+    G_Fn_Text_I_Field_Of<E_Type_Obj_INT64>(),        G_Fn_Text_I_Field_Of<E_Type_Obj_FLOAT32>(),
+    G_Fn_Text_I_Field_Of<E_Type_Obj_FLOAT64>(),      G_Fn_Text_I_Field_Of<E_Type_Obj_string>(),
+    G_Fn_Text_I_Field_Of<E_Type_Obj_wstring>(),      G_Fn_Text_I_Field_Of<E_Type_Obj_C_Key_Common>(),
+    G_Fn_Text_I_Field_Of<E_Type_Obj_C_Key_C_Material>(), G_Fn_Text_I_Field_Of<E_Type_Obj_C_Key_C_Property>(),
+};
+
 template <E_Type_Obj E>
 constexpr C_Obj_Ops G_Fn_Ops_Of()
 {
@@ -428,8 +501,10 @@ constexpr C_Obj_Ops G_Fn_Ops_Of()
                      &Fn_Obj_WText_O<T>,   &Fn_Obj_WText_I<T>, &Fn_Obj_Size<T>};
 }
 
+} // namespace
+
 // Indexed by E_Type_Obj.
-const std::array<C_Obj_Ops, G_Type_Obj_Num> G_Ops = {
+const std::array<C_Obj_Ops, G_Type_Obj_Num> N_Impl::G_Obj_Ops_Table = {
     G_Fn_Ops_Of<E_Type_Obj_PVOID>(),        G_Fn_Ops_Of<E_Type_Obj_UINT8>(),
     G_Fn_Ops_Of<E_Type_Obj_UINT16>(),       G_Fn_Ops_Of<E_Type_Obj_UINT32>(),
     G_Fn_Ops_Of<E_Type_Obj_UINT64>(),       G_Fn_Ops_Of<E_Type_Obj_INT8>(),
@@ -439,15 +514,6 @@ const std::array<C_Obj_Ops, G_Type_Obj_Num> G_Ops = {
     G_Fn_Ops_Of<E_Type_Obj_wstring>(),      G_Fn_Ops_Of<E_Type_Obj_C_Key_Common>(),
     G_Fn_Ops_Of<E_Type_Obj_C_Key_C_Material>(), G_Fn_Ops_Of<E_Type_Obj_C_Key_C_Property>(),
 };
-
-} // namespace
-
-const C_Obj_Ops& G_Fn_Obj_Ops(E_Type_Obj i_Type)
-{
-    if (i_Type >= G_Type_Obj_Num)
-        VT_THROW("N_Biz::N_DB::G_Fn_Obj_Ops");
-    return G_Ops[i_Type];
-}
 
 int G_Fn_Obj_Text_I_Whole(E_Type_Obj i_Type, void* io_p_Value, const std::string& i_Text)
 {
@@ -460,6 +526,13 @@ int G_Fn_Obj_Text_I_Whole(E_Type_Obj i_Type, void* io_p_Value, const std::string
         if (!G_Fn_Is_Blank(rest))
             return 0;
     return 1;
+}
+
+int G_Fn_Obj_Text_I_Field(E_Type_Obj i_Type, void* io_p_Value, std::string_view i_Text)
+{
+    if (i_Type >= G_Type_Obj_Num)
+        VT_THROW("N_Biz::N_DB::G_Fn_Obj_Text_I_Field");
+    return G_Text_I_Field[i_Type](io_p_Value, i_Text);
 }
 
 } // namespace N_Biz::N_DB

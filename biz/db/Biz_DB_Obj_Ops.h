@@ -32,13 +32,16 @@
 
 #include "biz/db/Biz_DB_Enum.h"
 #include "biz/db/Biz_DB_Key.h"
+#include "common/Common_Exception.h"
 #include "common/Common_Stream_Serialize.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <istream>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 namespace N_Biz::N_DB {
 
@@ -64,8 +67,19 @@ struct C_Obj_Ops {
     std::size_t (*m_pfn_Size)();
 };
 
-// The record of a type; throws C_Exception for a value outside 0-15.
-const C_Obj_Ops& G_Fn_Obj_Ops(E_Type_Obj i_Type);
+namespace N_Impl {
+// The records, indexed by E_Type_Obj.
+extern const std::array<C_Obj_Ops, G_Type_Obj_Num> G_Obj_Ops_Table;
+} // namespace N_Impl
+
+// The record of a type; throws C_Exception for a value outside 0-15. Inline: every value of every
+// row passes here when the row is made, copied and destroyed.
+inline const C_Obj_Ops& G_Fn_Obj_Ops(E_Type_Obj i_Type)
+{
+    if (i_Type >= G_Type_Obj_Num)
+        VT_THROW("N_Biz::N_DB::G_Fn_Obj_Ops");
+    return N_Impl::G_Obj_Ops_Table[i_Type];
+}
 
 // The address of the value of a field (the pointed-to object for an indirect field).
 inline void* G_Fn_Obj_Value(void* i_p_Field, bool i_Indirect)
@@ -120,5 +134,13 @@ template <> struct C_Obj_Type_Of<C_Key_C_Property> { static constexpr E_Type_Obj
 // aside) was read into the value, else 0 (the value then holds whatever the reader left). Used for
 // the default and bound texts of the schema files.
 int G_Fn_Obj_Text_I_Whole(E_Type_Obj i_Type, void* io_p_Value, const std::string& i_Text);
+
+// The field reader of the deck readers, without a stream: the text of one deck field into the
+// value. Numbers and keys: blanks at both ends are dropped and the rest must be one number of the
+// type as the text readers above take it, to its last character, so "-7.-1" is -0.7 and "12abc"
+// or "1.5.2" are refused rather than cut short; an empty or blank text is refused. Texts take the
+// field as it stands, blanks included. Returns 1 on success, 0 on refusal (the value unchanged).
+// Throws C_Exception only for a type outside 0-15.
+int G_Fn_Obj_Text_I_Field(E_Type_Obj i_Type, void* io_p_Value, std::string_view i_Text);
 
 } // namespace N_Biz::N_DB

@@ -35,7 +35,7 @@ E_Result G_Fn_Refuse(std::istream& ro_Stream)
 // Key rebuilding after load, for any card kind (see M_Fn_Stream_Serialize_Rebuild_Key_Common).
 template <class Row>
 E_Result G_Fn_Rebuild_Key(C_Row& ro_Row, E_Id_Column i_Id,
-                          N_Common::N_Container::slotvec<N_Common::N_Pointer::lesser_shared_ptr<Row>>& ro_Table)
+                          const N_Common::N_Container::slotvec<N_Common::N_Pointer::lesser_shared_ptr<Row>>& ro_Table)
 {
     C_Route_Request request{i_Id, {}};
     ro_Row.M_Fn_Route_Walk_Default(request);
@@ -490,19 +490,19 @@ void C_Row::M_Fn_Get_wstring_Desc(const std::wstring& i_Indent, std::vector<std:
 }
 
 E_Result C_Row::M_Fn_Stream_Serialize_Rebuild_Key_Common(
-    N_Common::N_Container::slotvec<N_Common::N_Pointer::lesser_shared_ptr<C_Row_Common>>& ro_Table)
+    const N_Common::N_Container::slotvec<N_Common::N_Pointer::lesser_shared_ptr<C_Row_Common>>& ro_Table)
 {
     return G_Fn_Rebuild_Key(*this, E_Id_Column_Key_foreign_C_Section, ro_Table);
 }
 
 E_Result C_Row::M_Fn_Stream_Serialize_Rebuild_Key_C_Material(
-    E_Id_Column i_Id, N_Common::N_Container::slotvec<N_Common::N_Pointer::lesser_shared_ptr<C_Row_C_Material>>& ro_Table)
+    E_Id_Column i_Id, const N_Common::N_Container::slotvec<N_Common::N_Pointer::lesser_shared_ptr<C_Row_C_Material>>& ro_Table)
 {
     return G_Fn_Rebuild_Key(*this, i_Id, ro_Table);
 }
 
 E_Result C_Row::M_Fn_Stream_Serialize_Rebuild_Key_C_Property(
-    N_Common::N_Container::slotvec<N_Common::N_Pointer::lesser_shared_ptr<C_Row_C_Property>>& ro_Table)
+    const N_Common::N_Container::slotvec<N_Common::N_Pointer::lesser_shared_ptr<C_Row_C_Property>>& ro_Table)
 {
     return G_Fn_Rebuild_Key(*this, E_Id_Column_Key_foreign_C_Property, ro_Table);
 }

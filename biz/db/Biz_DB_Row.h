@@ -138,11 +138,11 @@ public:
     // 1. An id of 0 or less clears the key: 1. An id naming a free slot clears the key: 0. A slot
     // in use without a live row throws. Keys already in reference form are left alone.
     E_Result M_Fn_Stream_Serialize_Rebuild_Key_Common(
-        N_Common::N_Container::slotvec<N_Common::N_Pointer::lesser_shared_ptr<C_Row_Common>>& ro_Table);
+        const N_Common::N_Container::slotvec<N_Common::N_Pointer::lesser_shared_ptr<C_Row_Common>>& ro_Table);
     E_Result M_Fn_Stream_Serialize_Rebuild_Key_C_Material(
-        E_Id_Column i_Id, N_Common::N_Container::slotvec<N_Common::N_Pointer::lesser_shared_ptr<C_Row_C_Material>>& ro_Table);
+        E_Id_Column i_Id, const N_Common::N_Container::slotvec<N_Common::N_Pointer::lesser_shared_ptr<C_Row_C_Material>>& ro_Table);
     E_Result M_Fn_Stream_Serialize_Rebuild_Key_C_Property(
-        N_Common::N_Container::slotvec<N_Common::N_Pointer::lesser_shared_ptr<C_Row_C_Property>>& ro_Table);
+        const N_Common::N_Container::slotvec<N_Common::N_Pointer::lesser_shared_ptr<C_Row_C_Property>>& ro_Table);
 
 protected:
     struct C_No_Repeat {};

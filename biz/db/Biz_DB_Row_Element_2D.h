@@ -39,6 +39,13 @@ public:
     // Node reference i (0 to 3; 3 only for a four-node table). C_Exception otherwise.
     std::int32_t M_Fn_Node_Get(std::uint32_t i_Index) const;
     void M_Fn_Node_Set(std::uint32_t i_Index, std::int32_t i_Node);
+    // Corner i (0 to 3) of the element seen as a quadrilateral, as drawing and picking walk it:
+    // node reference i, except that corner 3 of a three-node element repeats node 3 (a fourth node
+    // was never written). C_Exception for an index above 3 or an empty row.
+    std::int32_t M_Fn_Node_Corner_Get(std::uint32_t i_Index) const
+    {
+        return M_Fn_Node_Get(i_Index == 3 && M_Fn_Node_Num() == 3 ? 2 : i_Index);
+    }
 
     // Normal from the first three nodes P1, P2, P3 (node references taken as positions in
     // ro_Nodes): (P3 - P2) x (P1 - P2), normalised (a zero vector becomes (0, 0, 1)), stored and

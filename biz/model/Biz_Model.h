@@ -1,0 +1,111 @@
+// One imported shell finite-element model of a project: the nodes and 2-D elements read from a
+// Nastran bulk-data file or a Dyna keyword file, the maps from the file's section, material and
+// property ids to the slots of the project's cards, its name and source path, and its placement
+// transform.
+//
+// A model is created by the project's model manager (or the project's readers), which set the
+// owner statics immediately before (S_Fn_Owner_Set), filled once by an import or a project file,
+// and added to and removed from the project by the model manager's undoable commands, which call
+// M_Fn_Rel_Self_On_Add / _Remove: then the model's tree item comes and goes and its cards record
+// it as their owning model (a card belongs to at most one model).
+//
+// The import runs on the import worker thread, while the model is not yet in the project.
+#pragma once
+
+#include "app/UI_Tree_Signal.h"
+#include "biz/model/Biz_Model_Data.h"
+#include "common/Common_Math_Matrix4.h"
+#include "common/Common_Math_Vector.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace N_Biz::N_Cmd {
+class C_Elem_Group;
+}
+namespace N_Biz::N_Proj {
+class C_Proj;
+class C_Mgr_D_Model;
+} // namespace N_Biz::N_Proj
+
+namespace N_Biz::N_Model {
+
+class C_Proj_Port;
+
+class C_Model {
+public:
+    // The owner of the next model: its project, and the project's side of the model's relations
+    // (the project's model manager). Set both immediately before creating a model.
+    static N_Proj::C_Proj* S_p_Proj;
+    static C_Proj_Port* S_p_Proj_Port;
+    static void S_Fn_Owner_Set(N_Proj::C_Proj* i_p_Proj, C_Proj_Port* i_p_Port)
+    {
+        S_p_Proj = i_p_Proj;
+        S_p_Proj_Port = i_p_Port;
+    }
+
+    // Id 0, empty path, name "Untitled Model", empty data, identity transform, the owner from the
+    // statics. C_Exception when either static is null (checked after the members are built).
+    C_Model();
+    C_Model(const C_Model&) = delete;
+    C_Model& operator=(const C_Model&) = delete;
+    virtual ~C_Model();
+
+    // Imports a Dyna keyword file (Nastran bulk-data file) at i_Path as this model named i_Name;
+    // its cards are added to the project inside the open group i_sp_Group. C_Exception when the
+    // model has a source path already (a model is imported once), or when the path (checked first,
+    // then stored) or the name is empty. Shows "DYNA importing start..." ("Nastran importing
+    // start..."), then "... importing finished." with the totals, or "... importing failed.".
+    // Returns 1 on success, else the reader's failure code.
+    std::uint32_t M_Fn_Import_Dyna(const std::wstring& i_Path, const std::wstring& i_Name,
+                                   const std::shared_ptr<N_Cmd::C_Elem_Group>& i_sp_Group);
+    std::uint32_t M_Fn_Import_Nastran(const std::wstring& i_Path, const std::wstring& i_Name,
+                                      const std::shared_ptr<N_Cmd::C_Elem_Group>& i_sp_Group);
+
+    // The model entered the project's model manager i_p_Mgr at slot M_Fn_Id_Get(): its tree item
+    // is added and every card of its maps (sections, then materials, then properties) records this
+    // model as its owner. C_Exception, before anything changes, when a card is missing or already
+    // owned.
+    void M_Fn_Rel_Self_On_Add(N_Proj::C_Mgr_D_Model* i_p_Mgr);
+    // The reverse (properties, materials, sections; then the tree item). C_Exception, before
+    // anything changes, when a card is missing or not owned by this model.
+    void M_Fn_Rel_Self_On_Remove();
+
+    // The coordinates of node i_Index carried through the model's transform. C_Exception when the
+    // index is not below the node count or the node row has no table.
+    N_Common::N_Math::C_Vector3<float> M_Fn_Node_Vector3_Global_Get(std::uint32_t i_Index) const;
+
+    N_Proj::C_Proj* M_Fn_Proj_Get() const { return m_p_Proj; }
+    C_Proj_Port* M_Fn_Proj_Port() const { return m_p_Proj_Port; }
+    // The model's slot in its project's model manager; 0 when not in a project.
+    std::uint32_t M_Fn_Id_Get() const { return m_u32_Id; }
+    void M_Fn_Id_Set(std::uint32_t i_Id) { m_u32_Id = i_Id; }
+    N_UI::N_Tree::C_Signal& M_Fn_Tree() { return m_Tree; }
+    const std::wstring& M_Fn_Path_Get() const { return m_Path; }
+    // For the project file's reader, which restores a model that was imported before.
+    void M_Fn_Path_Set(const std::wstring& i_Path) { m_Path = i_Path; }
+    const std::wstring& M_Fn_Name_Get() const { return m_Name; }
+    void M_Fn_Name_Set(const std::wstring& i_Name) { m_Name = i_Name; }
+    C_Model_Data& M_Fn_Data() { return m_Data; }
+    const C_Model_Data& M_Fn_Data() const { return m_Data; }
+    N_Common::N_Math::C_Matrix4<float>& M_Fn_Transform() { return m_Transform; }
+    const N_Common::N_Math::C_Matrix4<float>& M_Fn_Transform() const { return m_Transform; }
+
+private:
+    // Steps 1-2 of both imports: the path and name checks and their storing.
+    void M_Fn_Import_Begin(const std::wstring& i_Path, const std::wstring& i_Name, const char* i_Function);
+    // The result's messages and totals.
+    void M_Fn_Import_End(std::uint32_t i_Result, const wchar_t* i_Format, bool i_Sections);
+
+    N_Proj::C_Proj* m_p_Proj;
+    std::uint32_t m_u32_Id = 0;
+    N_UI::N_Tree::C_Signal m_Tree;
+    std::wstring m_Path;
+    std::wstring m_Name = L"Untitled Model";
+    C_Model_Data m_Data;
+    N_Common::N_Math::C_Matrix4<float> m_Transform;
+    C_Proj_Port* m_p_Proj_Port;
+};
+
+} // namespace N_Biz::N_Model
