@@ -215,6 +215,21 @@ int C_App::M_Fn_UI_Doc_Proj_Save_Prompt(const std::wstring& i_Title)
     return result;
 }
 
+int C_App::M_Fn_UI_Enter_Text(const std::wstring& i_Prompt, std::wstring& io_Text)
+{
+    int result = 0;
+    M_Fn_UI_Call(
+        [&] {
+            std::wstring text = io_Text;
+            if (m_Port->M_Fn_Enter_Text(i_Prompt, text) == 1) {
+                io_Text = text;
+                result = 1;
+            }
+        },
+        true);
+    return result;
+}
+
 int C_App::M_Fn_UI_File_Dialog(const std::vector<std::wstring>& i_filters, std::wstring& io_path, int i_save,
                                const std::wstring& i_title, std::wstring& io_file_title)
 {

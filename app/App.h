@@ -68,6 +68,9 @@ public:
     int M_Fn_UI_File_Dialog(const std::vector<std::wstring>& i_filters, std::wstring& io_path, int i_save,
                             const std::wstring& i_title, std::wstring& io_file_title);
 
+    // The text-entry dialog through the port; 1 when confirmed (io_Text set), 0 otherwise.
+    int M_Fn_UI_Enter_Text(const std::wstring& i_Prompt, std::wstring& io_Text);
+
     // The project document through the port: its modified mark and title (queued when called off
     // the interface thread), and its save-if-modified question (E_Box_Answer_Yes, _No or _Cancel).
     void M_Fn_UI_Doc_Proj_Modified(bool i_Modified);

@@ -40,6 +40,10 @@ public:
     virtual int M_Fn_File_Dialog(const std::vector<std::wstring>& i_filters, std::wstring& io_path, int i_save,
                                  const std::wstring& i_title, std::wstring& io_file_title) = 0;
 
+    // The modal text-entry dialog: shows i_Prompt with io_Text as the initial edit text. Confirmed:
+    // io_Text receives the edited text, result 1. Cancelled: io_Text unchanged, result 0.
+    virtual int M_Fn_Enter_Text(const std::wstring& i_Prompt, std::wstring& io_Text) { return 0; }
+
     // The project document (the framework's document of the open project). The project keeps its
     // data; the window shows the document's state. i_Modified: the document has unsaved changes.
     virtual void M_Fn_Doc_Proj_Modified(bool i_Modified) {}

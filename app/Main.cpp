@@ -1,7 +1,9 @@
 // Program entry. The desktop window is not built yet: this runs the start-up as far as it exists
 // (program directory, log file) on the console and says so.
 #include "app/App.h"
+#include "biz/config/Biz_Config.h"
 #include "biz/db/Biz_DB_Info_Schema.h"
+#include "biz/sect/Biz_Sect_Info.h"
 #include "common/Common_String.h"
 
 #include <clocale>
@@ -9,6 +11,7 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <new>
 #include <unistd.h>
 
 namespace {
@@ -33,6 +36,8 @@ public:
     {
         return 0;
     }
+    // Text entry is cancelled, as the other dialogs are.
+    int M_Fn_Enter_Text(const std::wstring&, std::wstring&) override { return 0; }
     // The console shows the project document's title and asks nothing: unsaved changes are
     // discarded, as its Yes/No questions answer No.
     void M_Fn_Doc_Proj_Title(const std::wstring& i_Title) override
@@ -63,6 +68,24 @@ int main(int, char**)
     // The schema from the fourteen schema files beside the program; shows its own failure message.
     if (!N_Biz::N_DB::C_Info_Schema::S_Fn_Init_App(app))
         return 1;
+    // The configuration (every run starts from its defaults), then the result labels that every
+    // display of section results reads; both live until the application ends.
+    try {
+        app.m_sp_Config = std::make_shared<N_Biz::N_Config::C_Config>();
+    } catch (const std::bad_alloc&) {
+    }
+    if (!app.m_sp_Config) {
+        C_App::G_Fn_Msg(L"Failed to create config");
+        return 1;
+    }
+    try {
+        app.m_sp_Sect_Info = std::make_shared<N_Biz::N_Sect::C_Info>();
+    } catch (const std::bad_alloc&) {
+    }
+    if (!app.m_sp_Sect_Info) {
+        C_App::G_Fn_Msg(L"Failed to create section info");
+        return 1;
+    }
     std::cout << "Veltrane: start-up ran as far as it exists (log file " << app.M_Fn_Log_Path_Get()
               << "). The desktop window is not built yet; nothing more to show." << std::endl;
     return 0;

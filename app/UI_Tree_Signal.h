@@ -18,7 +18,11 @@ class C_Proj;
 class C_Mgr_D_DB_C_M;
 class C_Mgr_D_DB_C_P;
 class C_Mgr_D_Model;
+class C_Mgr_D_Sect;
 } // namespace N_Biz::N_Proj
+namespace N_Biz::N_Sect {
+class C_Sect;
+}
 
 namespace N_UI::N_Tree {
 
@@ -35,6 +39,8 @@ public:
         E_Event_Add_Proj_D_DB_C_P_Mgr = 7,   // the node of the properties, below the project
         E_Event_Add_Proj_D_Model_Mgr = 8,    // the node of the models, below the project
         E_Event_Add_Proj_D_Model_Mgr_I = 9,  // a model entered the model manager
+        E_Event_Add_Proj_D_Sect_G = 10,      // a section group entered its manager, below the project
+        E_Event_Add_Proj_D_Sect_G_I = 11,    // a section entered its group, below the group
     };
 
     void M_Fn_On_Add_Proj_D_DB_C_M_Mgr_I(N_Biz::N_Proj::C_Mgr_D_DB_C_M* i_p_Mgr, std::uint32_t i_Slot)
@@ -62,6 +68,16 @@ public:
     void M_Fn_On_Add_Proj_D_Model_Mgr(N_Biz::N_Proj::C_Mgr_D_Model* i_p_Mgr, const C_Signal& ro_Parent)
     {
         M_Fn_Add_Below(E_Event_Add_Proj_D_Model_Mgr, i_p_Mgr, ro_Parent);
+    }
+    // A section group at slot i_Slot of its manager, below the project's hook ro_Parent; a section,
+    // below its group's hook ro_Parent.
+    void M_Fn_On_Add_Proj_D_Sect_G(N_Biz::N_Proj::C_Mgr_D_Sect* i_p_Mgr, std::uint32_t i_Slot, const C_Signal& ro_Parent)
+    {
+        M_Fn_Add_Below(E_Event_Add_Proj_D_Sect_G, i_p_Mgr, ro_Parent, i_Slot);
+    }
+    void M_Fn_On_Add_Proj_D_Sect_G_I(N_Biz::N_Sect::C_Sect* i_p_Sect, const C_Signal& ro_Parent)
+    {
+        M_Fn_Add_Below(E_Event_Add_Proj_D_Sect_G_I, i_p_Sect, ro_Parent);
     }
     void M_Fn_On_Remove()
     {
@@ -101,14 +117,14 @@ private:
     }
 
     // A parent that is not in the tree has no item to hang below.
-    void M_Fn_Add_Below(E_Event i_Event, const void* i_p_Mgr, const C_Signal& ro_Parent)
+    void M_Fn_Add_Below(E_Event i_Event, const void* i_p_Mgr, const C_Signal& ro_Parent, std::uint32_t i_Slot = 0)
     {
         if (!ro_Parent.m_Added)
             VT_THROW("N_UI::N_Tree::C_Signal::M_Fn_On_Add");
         if (m_Added)
             VT_THROW("N_UI::N_Tree::C_Signal::M_Fn_On_Add");
         m_p_Parent = &ro_Parent;
-        M_Fn_Add(i_Event, i_p_Mgr, 0);
+        M_Fn_Add(i_Event, i_p_Mgr, i_Slot);
     }
 
     std::uint32_t m_Added = 0;

@@ -24,6 +24,16 @@ void C_App_Port_Record::M_Fn_Output_Add_Line(const std::wstring& i_text)
     m_Calls.push_back({L"line", i_text, L"", 0, true});
 }
 
+int C_App_Port_Record::M_Fn_Enter_Text(const std::wstring& i_Prompt, std::wstring& io_Text)
+{
+    m_Calls.push_back({L"enter", i_Prompt, io_Text, 0, true});
+    if (m_Enter_Answers.empty())
+        return 0;
+    io_Text = m_Enter_Answers.front();
+    m_Enter_Answers.pop_front();
+    return 1;
+}
+
 int C_App_Port_Record::M_Fn_File_Dialog(const std::vector<std::wstring>& i_filters, std::wstring& io_path, int i_save,
                                         const std::wstring& i_title, std::wstring& io_file_title)
 {

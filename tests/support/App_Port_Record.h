@@ -13,7 +13,7 @@
 class C_App_Port_Record : public C_App_Port {
 public:
     struct C_Call {
-        std::wstring m_Kind; // L"box", L"line", L"file", L"doc_modified", L"doc_title", L"doc_save_prompt"
+        std::wstring m_Kind; // L"box", L"line", L"file", L"enter", L"doc_modified", L"doc_title", L"doc_save_prompt"
         std::wstring m_Text;
         std::wstring m_Caption;
         unsigned m_Type = 0;
@@ -25,6 +25,7 @@ public:
     std::vector<C_Call> m_Calls;
     std::deque<int> m_Box_Answers;             // popped by each box; empty: OK (1), or No (7) for Yes/No
     std::deque<std::wstring> m_File_Answers;   // popped by each file dialog; empty string = cancel
+    std::deque<std::wstring> m_Enter_Answers;  // popped by each text entry; empty queue = cancel
     std::deque<int> m_Doc_Save_Answers;        // popped by each save prompt; empty: Cancel (2)
     int m_Wakes = 0;
 
@@ -34,6 +35,8 @@ public:
     void M_Fn_Output_Add_Line(const std::wstring& i_text) override;
     int M_Fn_File_Dialog(const std::vector<std::wstring>& i_filters, std::wstring& io_path, int i_save,
                          const std::wstring& i_title, std::wstring& io_file_title) override;
+    // Recorded as L"enter" with the prompt as text and the initial text as caption.
+    int M_Fn_Enter_Text(const std::wstring& i_Prompt, std::wstring& io_Text) override;
     void M_Fn_UI_Queue_Wake() override { ++m_Wakes; }
     // Recorded with the text "1"/"0", the title, and the title.
     void M_Fn_Doc_Proj_Modified(bool i_Modified) override;
