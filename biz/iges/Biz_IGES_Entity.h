@@ -163,6 +163,24 @@ public:
     // writer refuses a table that fails this, since its pointers would name nothing.
     void M_Fn_Check_References(const C_Table_Entity& ro_Table) const;
 
+    // Builds the section geometry of one entity (the section import): nothing unless the entity
+    // use is geometry. At the top level blanked and physically dependent entities are skipped,
+    // others choose their property card by colour and build their curve. A composite's member must
+    // be physically dependent (else C_Exception); under hierarchy 0 it takes its parent's card,
+    // under 1 or 2 it is skipped when blanked and otherwise takes its own; another hierarchy throws.
+    // Returns 1, or the colour lookup's result other than 1.
+    int M_Fn_Sect_Geom_Build(C_Context_Sect_Geom_Build& io_Context) const;
+    // Makes the property card of the entity's colour the context's current one: the cached card of
+    // its colour number or colour definition, else the first "Auto-created Property" card of
+    // exactly that colour among the cards the property palette lists under its hue, else a new
+    // such card (added undoably into the context's group; the default material is added first when
+    // the project has no material card 1). Returns 1, or the colour lookup's result other than 1.
+    int M_Fn_Sect_Geom_Build_Attribute(C_Context_Sect_Geom_Build& io_Context) const;
+    // A new section point at (i_X, i_Y), added undoably at the point table's next free index (0
+    // there throws C_Exception); returns its id.
+    static std::int32_t S_Fn_Sect_Geom_Build_Geometry_Point(C_Context_Sect_Geom_Build& io_Context, float i_X,
+                                                            float i_Y);
+
     // Draws one entity for display or picking with the rules of entity use, blanking, subordinate
     // switch and hierarchy: at the top level blanked and physically dependent entities are skipped;
     // a composite's member must be physically dependent, and under hierarchy 1 or 2 is drawn with

@@ -1,4 +1,5 @@
 #include "biz/iges/Biz_IGES_Entity_102_Curve_Composite.h"
+#include "biz/iges/Biz_IGES_Context_Sect_Geom_Build.h"
 
 #include "biz/iges/Biz_IGES_Export_Fn.h"
 #include "biz/iges/Biz_IGES_Import_Fn.h"
@@ -167,6 +168,33 @@ int C_Entity_102_Curve_Composite::M_Fn_Export_Param(std::vector<std::string>& io
         N_Export::Fn_Write_Field_Integer(io_Lines, std::int32_t(pointer), i_Delimiter_Param, i_Delimiter_Record,
                                          false, N_Export::G_Width_Param);
     }
+    return 1;
+}
+
+} // namespace N_Biz::N_IGES
+
+namespace N_Biz::N_IGES {
+
+int C_Entity_102_Curve_Composite::M_Fn_Sect_Geom_Build_Geometry(C_Context_Sect_Geom_Build& io_Context) const
+{
+    static const char* const s_Function = "N_Biz::N_IGES::C_Entity_102_Curve_Composite::M_Fn_Sect_Geom_Build_Geometry";
+    C_Guard_Composite guard(*this, s_Function);
+    const std::int32_t start_entry = io_Context.m_Id_Point_Start;
+    try {
+        // Each member starts where the previous one ended.
+        for (std::size_t i = 0; i < m_Members.size(); ++i) {
+            const int result = M_Fn_Get_ro_Member(*io_Context.m_p_Table, i, s_Function).M_Fn_Sect_Geom_Build(io_Context);
+            if (result != 1) {
+                io_Context.m_Id_Point_Start = start_entry;
+                return result;
+            }
+            io_Context.m_Id_Point_Start = io_Context.m_Id_Point_End;
+        }
+    } catch (...) {
+        io_Context.m_Id_Point_Start = start_entry;
+        throw;
+    }
+    io_Context.m_Id_Point_Start = start_entry;
     return 1;
 }
 

@@ -40,6 +40,8 @@ public:
     void M_Fn_Remap_Id(const std::map<std::int32_t, std::int32_t>& ro_Map) override;
     // N, then N directory pointers; pointer p is member slot (p+1)/2. A count larger than the
     // parameter text could hold throws; missing pointers read as slot 0.
+    // The entity's section curve (see Biz_IGES_Entity_Sect_Geom_Build.cpp).
+    int M_Fn_Sect_Geom_Build_Geometry(C_Context_Sect_Geom_Build& io_Context) const override;
     int M_Fn_Import_Param(bool& io_End, std::string_view& io_Text, char i_Delimiter_Param,
                           char i_Delimiter_Record) override;
     // N, then the pointers 2s-1.

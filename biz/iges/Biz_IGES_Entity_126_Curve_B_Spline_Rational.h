@@ -32,6 +32,8 @@ public:
     int M_Fn_Transform(const C_Matrix4_f& ro_T) override;
     // K, M, PROP1..PROP4 (integers), K+M+2 knots, K+1 weights, K+1 control points (x, y, z), V0, V1,
     // XNORM, YNORM, ZNORM (reals).
+    // The entity's section curve (see Biz_IGES_Entity_Sect_Geom_Build.cpp).
+    int M_Fn_Sect_Geom_Build_Geometry(C_Context_Sect_Geom_Build& io_Context) const override;
     int M_Fn_Import_Param(bool& io_End, std::string_view& io_Text, char i_Delimiter_Param,
                           char i_Delimiter_Record) override;
     // Throws when the lists do not hold the counts (knots = control points + degree + 1).

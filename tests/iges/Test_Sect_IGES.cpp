@@ -1,0 +1,538 @@
+// The section's IGES exchange and scaling: a section written to a file and read back into a new
+// section, the global values of an exported file, the grouping and chaining of the export, the
+// import of a file from another CAD system, and the scale commands with their text entry.
+#include "tests/sect/Test_Sect_Geom_Support.h"
+
+#include "biz/db/Biz_DB_Row_C_Material.h"
+#include "biz/iges/Biz_IGES_Entity_100_Arc_Circular.h"
+#include "biz/iges/Biz_IGES_Entity_102_Curve_Composite.h"
+#include "biz/iges/Biz_IGES_Entity_110_Line.h"
+#include "biz/iges/Biz_IGES_Entity_126_Curve_B_Spline_Rational.h"
+#include "biz/iges/Biz_IGES_Entity_314_Color.h"
+#include "biz/iges/Biz_IGES_Export_Context_File.h"
+#include "biz/iges/Biz_IGES_Import_Context_File.h"
+#include "biz/proj/Biz_Proj_Mgr_D_DB_C_M.h"
+#include "biz/sect/Biz_Sect_D_Geom_E_Arc.h"
+#include "biz/sect/Biz_Sect_D_Geom_E_Curve_NURBS.h"
+#include "biz/sect/Biz_Sect_Mgr_D_Plane.h"
+#include "biz/sect/Biz_Sect_Mgr_D_Sect.h"
+#include "common/Common_String.h"
+#include "tests/iges/Test_IGES_Support.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+
+namespace {
+
+using namespace N_Test_Sect_Geom;
+using N_Biz::N_IGES::N_Import::C_Context_File;
+
+class C_Mgr_D_Sect : public C_Geom_Test {
+protected:
+    // A named property card with a display colour, stored in the project.
+    lesser_shared_ptr<N_Biz::N_DB::C_Row_C_Property> M_Fn_Property_Named(const std::wstring& i_Name,
+                                                                        std::array<float, 4> i_Color)
+    {
+        auto sp = M_Fn_Property(2.0f);
+        sp->M_Fn_Column_Practical_Get_o_Visitor_Field(N_Biz::N_DB::E_Id_Column_Name).M_Fn_Ref<std::wstring>() = i_Name;
+        sp->m_Display.M_Fn_Color_Set(i_Color);
+        return sp;
+    }
+    // A quadratic clamped NURBS curve through four new points, with the given property.
+    std::uint32_t M_Fn_NURBS(const T_sp_Group& ro_sp_Group, const std::vector<std::array<float, 2>>& ro_Ctrl,
+                             const N_Biz::N_DB::C_Key_C_Property& ro_Key)
+    {
+        auto sp = std::make_shared<C_D_Geom_E_Curve_NURBS>();
+        sp->m_Curve.m_Order = 3;
+        sp->m_Curve.m_Count_Ctrl = static_cast<std::int32_t>(ro_Ctrl.size());
+        sp->m_Curve.m_Count_Knot = sp->m_Curve.m_Count_Ctrl + 3;
+        sp->m_Curve.m_Knots = {0, 0, 0, 0.5f, 1, 1, 1};
+        sp->m_Ref_Points.resize(ro_Ctrl.size() + 2);
+        for (std::size_t i = 0; i < ro_Ctrl.size(); ++i) {
+            sp->m_Curve.m_Ctrls.push_back({ro_Ctrl[i][0], ro_Ctrl[i][1], 0, 1});
+            sp->m_Ref_Points[i + 2].m_Id_Point = static_cast<std::int32_t>(M_Fn_Point(ro_sp_Group, ro_Ctrl[i][0], ro_Ctrl[i][1]));
+        }
+        sp->m_Ref_Points[0].m_Id_Point = sp->m_Ref_Points[2].m_Id_Point;
+        sp->m_Ref_Points[1].m_Id_Point = sp->m_Ref_Points.back().m_Id_Point;
+        sp->m_Key_C_P = ro_Key;
+        const std::uint32_t id = entities().M_Fn_Next_Index();
+        T_sp_Entity sp_entity = sp;
+        entities().M_Fn_Proc_Cmd_Sub_Add_At(id, sp_entity, ro_sp_Group);
+        return id;
+    }
+    std::uint32_t M_Fn_Arc(const T_sp_Group& ro_sp_Group, float i_Cx, float i_Cy, float i_R, std::int32_t i_Dir)
+    {
+        const auto s = static_cast<std::int32_t>(M_Fn_Point(ro_sp_Group, i_Cx + i_R, i_Cy));
+        const auto t = static_cast<std::int32_t>(M_Fn_Point(ro_sp_Group, i_Cx - i_R, i_Cy));
+        const auto c = static_cast<std::int32_t>(M_Fn_Point(ro_sp_Group, i_Cx, i_Cy));
+        T_sp_Entity sp = std::make_shared<C_D_Geom_E_Arc>(s, t, c, i_Dir);
+        const std::uint32_t id = entities().M_Fn_Next_Index();
+        entities().M_Fn_Proc_Cmd_Sub_Add_At(id, sp, ro_sp_Group);
+        return id;
+    }
+    std::string M_Fn_Path(const char* i_Name) const { return (m_App.dir() / i_Name).string(); }
+    // Exports sect() through the command with the file dialog answered by i_Path.
+    void M_Fn_Export(const std::string& i_Path)
+    {
+        m_App.port().m_File_Answers.push_back(N_Common::N_String::G_Fn_To_Wide_UTF8(i_Path));
+        EXPECT_EQ(sect().M_Fn_Get_Mgr_D_Sect().M_Fn_Doc_On_Cmd_Sect_Edit_D_Sect_Export(), 1);
+    }
+    // Reads the file and imports it into a new section in one entry "Import section".
+    std::unique_ptr<C_Sect> M_Fn_Import(const std::string& i_Path)
+    {
+        C_Context_File context(N_Common::N_String::G_Fn_To_Wide_UTF8(i_Path), L"file.igs");
+        EXPECT_EQ(context.M_Fn_Import(), 1);
+        auto up = M_Fn_Sect_New();
+        auto sp_entry = std::make_shared<N_Biz::N_Sect::N_Cmd::C_Entry_C>(L"Import section", up->M_Fn_Get_Mgr_State());
+        history().M_Fn_Entry_Run(sp_entry, [&] {
+            auto sp_group = std::make_shared<N_Biz::N_Cmd::C_Elem_Group>();
+            sp_entry->M_Fn_Child_Add_and_Execute(sp_group);
+            EXPECT_EQ(up->M_Fn_Get_Mgr_D_Sect().M_Fn_Proc_Sub_IGES_Import(sp_group, context), 1);
+        });
+        return up;
+    }
+    // Entity counts of a section by type code.
+    static std::map<std::int32_t, int> S_Fn_Kinds(const C_Sect& ro_Sect)
+    {
+        std::map<std::int32_t, int> kinds;
+        const auto& store = ro_Sect.M_Fn_Get_Mgr_D_Geom_E().M_Fn_Get_Store();
+        for (std::uint32_t i = 1; i < store.size(); ++i)
+            if (store.is_used_at(i))
+                ++kinds[store.at(i)->M_Fn_Type_Get()];
+        return kinds;
+    }
+    // Every point's position in model space, sorted.
+    static std::vector<std::array<float, 3>> S_Fn_Points_Global(const C_Sect& ro_Sect)
+    {
+        std::vector<std::array<float, 3>> points;
+        const auto& store = ro_Sect.M_Fn_Get_Mgr_D_Geom_P().M_Fn_Get_Store();
+        for (std::uint32_t i = 1; i < store.size(); ++i)
+            if (store.is_used_at(i)) {
+                const auto g = ro_Sect.M_Fn_Plane_Local_To_Global_2({store.at(i).m_X, store.at(i).m_Y});
+                points.push_back({g.x, g.y, g.z});
+            }
+        std::sort(points.begin(), points.end(), [](const auto& a, const auto& b) {
+            for (int k = 0; k < 3; ++k)
+                if (std::fabs(a[k] - b[k]) > 1e-3f)
+                    return a[k] < b[k];
+            return false;
+        });
+        return points;
+    }
+    // The name of the property card of entity i_Id of ro_Sect ("" without one).
+    static std::wstring S_Fn_Property_Name(const C_Sect& ro_Sect, std::uint32_t i_Id)
+    {
+        auto sp = ro_Sect.M_Fn_Get_Mgr_D_Geom_E().M_Fn_Get_At(i_Id)->m_Key_C_P.M_Fn_Lock();
+        if (!sp)
+            return L"";
+        return sp->M_Fn_Column_Practical_Get_o_Visitor_Field(N_Biz::N_DB::E_Id_Column_Name).M_Fn_Get<std::wstring>();
+    }
+};
+
+// Lines, an arc and a NURBS curve written and read back: the same points in model space, kinds and
+// counts, properties matched by colour, all in one undoable entry.
+TEST_F(C_Mgr_D_Sect, ExportImportRoundTrip)
+{
+    auto sp_steel = M_Fn_Property_Named(L"Steel", {0, 0, 1, 1});
+    std::uint32_t id_nurbs = 0;
+    M_Fn_Run(L"Build", [&](const T_sp_Group& g) {
+        const std::uint32_t a = M_Fn_Point(g, 0, 0), b = M_Fn_Point(g, 10, 0), c = M_Fn_Point(g, 10, 10);
+        const std::uint32_t l1 = M_Fn_Line(g, a, b), l2 = M_Fn_Line(g, c, b); // joined, l2 reversed
+        for (std::uint32_t l : {l1, l2})
+            std::const_pointer_cast<C_D_Geom_Entity>(entities().M_Fn_Get_At(l))->m_Key_C_P =
+                N_Biz::N_DB::C_Key_C_Property(sp_steel);
+        M_Fn_Arc(g, 25, 0, 5, 1); // clockwise, no property
+        id_nurbs = M_Fn_NURBS(g, {{{40, 0}}, {{45, 8}}, {{50, -4}}, {{55, 0}}}, N_Biz::N_DB::C_Key_C_Property(sp_steel));
+    });
+    const std::string path = M_Fn_Path("round.igs");
+    M_Fn_Export(path);
+
+    const std::size_t history_before = M_Fn_History_Size();
+    auto up_new = M_Fn_Import(path);
+    EXPECT_EQ(M_Fn_History_Size(), history_before + 1);
+    EXPECT_EQ(history().M_Fn_Get_History().back()->M_Fn_Get_Name(), L"Import section");
+
+    // 2 lines, 1 arc, 1 NURBS curve; 3 + 3 + 4 points.
+    EXPECT_EQ(S_Fn_Kinds(*up_new), S_Fn_Kinds(sect()));
+    EXPECT_EQ((S_Fn_Kinds(*up_new)), (std::map<std::int32_t, int>{{3, 1}, {5, 1}, {6, 2}}));
+    const auto before = S_Fn_Points_Global(sect());
+    const auto after = S_Fn_Points_Global(*up_new);
+    ASSERT_EQ(after.size(), 10u);
+    ASSERT_EQ(after.size(), before.size());
+    for (std::size_t i = 0; i < before.size(); ++i)
+        for (int k = 0; k < 3; ++k)
+            EXPECT_NEAR(after[i][k], before[i][k], 1e-4) << i << " " << k;
+
+    // The arc is still clockwise and the curve keeps its knots.
+    const auto& new_store = up_new->M_Fn_Get_Mgr_D_Geom_E().M_Fn_Get_Store();
+    for (std::uint32_t i = 1; i < new_store.size(); ++i) {
+        if (!new_store.is_used_at(i))
+            continue;
+        const auto* p_arc = dynamic_cast<const C_D_Geom_E_Arc*>(new_store.at(i).get());
+        const auto* p_curve = dynamic_cast<const C_D_Geom_E_Curve_NURBS*>(new_store.at(i).get());
+        // Seen from the same side as the original (the plane may be flipped, which mirrors it).
+        const bool flipped = up_new->M_Fn_Plane_Local_To_Global_3({0, 0, 1}).z <
+                             up_new->M_Fn_Plane_Local_To_Global_3({0, 0, 0}).z;
+        if (p_arc) {
+            EXPECT_EQ(p_arc->m_Direction, flipped ? 0 : 1);
+        }
+        if (p_curve) {
+            EXPECT_EQ(p_curve->m_Curve.m_Knots, (std::vector<float>{0, 0, 0, 0.5f, 1, 1, 1}));
+            EXPECT_EQ(p_curve->m_Curve.m_Order, 3);
+        }
+        // Lines and the curve took the card made for Steel's blue, the arc one for white.
+        EXPECT_EQ(S_Fn_Property_Name(*up_new, i), L"Auto-created Property");
+        auto sp_card = new_store.at(i)->m_Key_C_P.M_Fn_Lock();
+        ASSERT_TRUE(sp_card);
+        const std::array<float, 4> expected = p_arc ? std::array<float, 4>{1, 1, 1, 1} : std::array<float, 4>{0, 0, 1, 1};
+        EXPECT_EQ(sp_card->m_Display.m_Color_Normal, expected);
+    }
+    auto& mgr_p = m_up_Proj->M_Fn_Get_Mgr_D_DB_C_P();
+    EXPECT_EQ(mgr_p.M_Fn_Get_Store().size() - mgr_p.M_Fn_Get_Store().free_count(), 4u); // slot 0, Steel, 2 new
+    EXPECT_TRUE(m_up_Proj->M_Fn_Get_Mgr_D_DB_C_M().M_Fn_Get_Store().is_used_at(1));        // default material
+
+    // A second import finds the cards again by colour and name.
+    auto up_second = M_Fn_Import(path);
+    EXPECT_EQ(mgr_p.M_Fn_Get_Store().size() - mgr_p.M_Fn_Get_Store().free_count(), 4u);
+
+    // Undoing the first import's entry... the second one first, then the first: nothing is left.
+    history().M_Fn_Undo();
+    history().M_Fn_Undo();
+    EXPECT_EQ(up_new->M_Fn_Get_Mgr_D_Geom_E().M_Fn_Count(), 0u);
+    EXPECT_EQ(up_new->M_Fn_Get_Mgr_D_Geom_P().M_Fn_Count(), 0u);
+    EXPECT_EQ(mgr_p.M_Fn_Get_Store().size() - mgr_p.M_Fn_Get_Store().free_count(), 2u);
+    history().M_Fn_Redo();
+    EXPECT_EQ(up_new->M_Fn_Get_Mgr_D_Geom_E().M_Fn_Count(), 4u);
+    history().M_Fn_Clear();
+    (void)id_nurbs;
+}
+
+// The plane of an import: a single line (its points in line with their mean) keeps the identity
+// plane; a square drawn clockwise or counter-clockwise gives the same plane, centred on its mean.
+TEST_F(C_Mgr_D_Sect, ImportPlane)
+{
+    M_Fn_Run(L"Line", [&](const T_sp_Group& g) { M_Fn_Line_XY(g, 3, 4, 7, 9); });
+    M_Fn_Export(M_Fn_Path("line.igs"));
+    auto up_line = M_Fn_Import(M_Fn_Path("line.igs"));
+    const N_Common::N_Math::C_Matrix4<float> identity;
+    for (int k = 0; k < 16; ++k)
+        EXPECT_EQ(up_line->M_Fn_Get_Mgr_D_Plane().M_Fn_Get_Matrix().m_Data[k], identity.m_Data[k]) << k;
+    EXPECT_EQ(up_line->M_Fn_Get_Mgr_D_Geom_P().M_Fn_Get_At(1).m_X, 3.0f);
+
+    std::vector<N_Common::N_Math::C_Matrix4<float>> planes;
+    for (bool clockwise : {false, true}) {
+        auto sp_p = M_Fn_Property_Named(clockwise ? L"CW" : L"CCW", {1, 1, 0, 1});
+        auto up = M_Fn_Sect_New();
+        m_up_Sect.swap(up);
+        M_Fn_Run(L"Square", [&](const T_sp_Group& g) {
+            std::vector<std::uint32_t> p;
+            for (auto [x, y] : {std::pair{0.f, 0.f}, {10.f, 0.f}, {10.f, 10.f}, {0.f, 10.f}})
+                p.push_back(M_Fn_Point(g, x + 100, y + 50));
+            if (clockwise)
+                std::reverse(p.begin(), p.end());
+            for (std::size_t i = 0; i < 4; ++i)
+                std::const_pointer_cast<C_D_Geom_Entity>(entities().M_Fn_Get_At(M_Fn_Line(g, p[i], p[(i + 1) % 4])))
+                    ->m_Key_C_P = N_Biz::N_DB::C_Key_C_Property(sp_p);
+        });
+        M_Fn_Export(M_Fn_Path("square.igs"));
+        auto up_square = M_Fn_Import(M_Fn_Path("square.igs"));
+        planes.push_back(up_square->M_Fn_Get_Mgr_D_Plane().M_Fn_Get_Matrix());
+        history().M_Fn_Clear();
+        m_up_Sect.swap(up);
+    }
+    for (int k = 0; k < 16; ++k)
+        EXPECT_EQ(planes[0].m_Data[k], planes[1].m_Data[k]) << k;
+    // The square's 4 corners, each met twice by the closed composite, average to its centre.
+    EXPECT_NEAR(planes[0](0, 3), 105.0f, 1e-4f);
+    EXPECT_NEAR(planes[0](1, 3), 55.0f, 1e-4f);
+    EXPECT_NEAR(planes[0](2, 2), 1.0f, 1e-6f);
+}
+
+// Entities that cannot become section geometry end the import with C_Exception, and the entry's
+// cancel leaves the new section empty: a curve whose knots run backwards, a colour pointer to a
+// line, a composite member that is not physically dependent.
+TEST_F(C_Mgr_D_Sect, ImportRefusesBrokenEntities)
+{
+    using namespace N_Biz::N_IGES;
+    for (int variant = 0; variant < 3; ++variant) {
+        C_Context_File context(L"mem.igs", L"mem.igs");
+        context.m_sp_Global = std::make_shared<C_Global>();
+        context.m_Table.add(nullptr);
+        auto sp_line = std::make_shared<C_Entity_110_Line>();
+        sp_line->m_X2 = 1;
+        context.m_Table.add(sp_line);
+        if (variant == 0) {
+            auto sp_curve = std::make_shared<C_Entity_126_Curve_B_Spline_Rational>();
+            sp_curve->m_Degree = 1;
+            sp_curve->m_Count_Ctrl = 2;
+            sp_curve->m_Count_Knot = 4;
+            sp_curve->m_Knots = {1, 1, 0, 0};
+            sp_curve->m_Weights = {1, 1};
+            sp_curve->m_Ctrl_Points = {C_Vector3_f(0, 0, 0), C_Vector3_f(1, 0, 0)};
+            context.m_Table.add(sp_curve);
+        } else if (variant == 1) {
+            sp_line->M_Fn_Set_Color_Slot(1); // itself: not a colour definition
+        } else {
+            auto sp_composite = std::make_shared<C_Entity_102_Curve_Composite>();
+            sp_composite->m_Members = {1};
+            sp_line->M_Fn_Set_Subordinate(C_Entity::E_Subordinate_Logical);
+            context.m_Table.add(sp_composite);
+        }
+        auto up = M_Fn_Sect_New();
+        auto sp_entry = std::make_shared<N_Biz::N_Sect::N_Cmd::C_Entry_C>(L"Import section", up->M_Fn_Get_Mgr_State());
+        EXPECT_THROW(history().M_Fn_Entry_Run(sp_entry,
+                                              [&] {
+                                                  auto sp_group = std::make_shared<N_Biz::N_Cmd::C_Elem_Group>();
+                                                  sp_entry->M_Fn_Child_Add_and_Execute(sp_group);
+                                                  up->M_Fn_Get_Mgr_D_Sect().M_Fn_Proc_Sub_IGES_Import(sp_group, context);
+                                              }),
+                     N_Common::N_Exception::C_Exception)
+            << variant;
+        EXPECT_EQ(up->M_Fn_Get_Mgr_D_Geom_E().M_Fn_Count(), 0u) << variant;
+        EXPECT_EQ(up->M_Fn_Get_Mgr_D_Geom_P().M_Fn_Count(), 0u) << variant;
+        history().M_Fn_Clear();
+    }
+}
+
+// The global section of an exported file carries the fixed values.
+TEST_F(C_Mgr_D_Sect, ExportGlobalValues)
+{
+    sect().m_Text_2 = L"Rocker";
+    M_Fn_Run(L"Build", [&](const T_sp_Group& g) { M_Fn_Line_XY(g, 0, 0, 5, 0); });
+    const std::string path = M_Fn_Path("global.igs");
+    M_Fn_Export(path);
+    C_Context_File context(N_Common::N_String::G_Fn_To_Wide_UTF8(path), L"global.igs");
+    ASSERT_EQ(context.M_Fn_Import(), 1);
+    const auto& g = *context.m_sp_Global;
+    EXPECT_EQ(context.m_Delimiter_Param, ',');
+    EXPECT_EQ(context.m_Delimiter_Record, ';');
+    EXPECT_EQ(g.m_Product_Id_Sender, "Rocker");
+    EXPECT_EQ(g.m_Product_Id_Receiver, "Rocker");
+    EXPECT_EQ(g.m_Name_File, path);
+    EXPECT_EQ(g.m_System_Id_Native, "Veltrane Ver.1.0");
+    EXPECT_EQ(g.m_Version_Preprocessor, "Veltrane Ver.1.0");
+    EXPECT_EQ(g.m_Bits_Integer, 32);
+    EXPECT_EQ(g.m_Single_Power_Max, 75);
+    EXPECT_EQ(g.m_Single_Digits, 6);
+    EXPECT_EQ(g.m_Double_Power_Max, 75);
+    EXPECT_EQ(g.m_Double_Digits, 15);
+    EXPECT_EQ(g.m_Scale_Model_Space, 1.0f);
+    EXPECT_EQ(g.m_Units_Flag, 2);
+    EXPECT_EQ(g.m_Units_Name, "mm");
+    EXPECT_EQ(g.m_Line_Weight_Gradations_Max, 1000);
+    EXPECT_EQ(g.m_Width_Line_Weight_Max, 1.0f);
+    EXPECT_EQ(g.m_Date_Generation, "20150101.000000");
+    EXPECT_EQ(g.m_Date_Modification, "20150101.000000");
+    EXPECT_FLOAT_EQ(g.m_Resolution_Min, 0.001f);
+    EXPECT_EQ(g.m_Coord_Max, 10000.0f);
+    EXPECT_EQ(g.m_Author, "Veltrane");
+    EXPECT_EQ(g.m_Organization, "Veltrane");
+    EXPECT_EQ(g.m_Version_Flag, 11);
+    EXPECT_EQ(g.m_Drafting_Standard_Flag, 0);
+    EXPECT_EQ(g.m_Application_Protocol, "");
+    const std::string text = N_Test_IGES::G_Fn_Read_File(path);
+    EXPECT_NE(text.find("2,2Hmm,"), std::string::npos);
+    EXPECT_NE(text.find("15H20150101.000000"), std::string::npos);
+
+    // A cancelled dialog writes nothing and still succeeds.
+    EXPECT_EQ(sect().M_Fn_Get_Mgr_D_Sect().M_Fn_Proc_Sub_IGES_Export(), 1);
+}
+
+// A weld line stays out; two lines of different properties meeting at a point are two curves, each
+// with its own colour definition; lines of one property joined end to end are one composite.
+TEST_F(C_Mgr_D_Sect, ExportGroupsAndChains)
+{
+    auto sp_a = M_Fn_Property_Named(L"A", {1, 0, 0, 1});
+    auto sp_b = M_Fn_Property_Named(L"B", {0, 1, 0, 1});
+    M_Fn_Run(L"Build", [&](const T_sp_Group& g) {
+        const std::uint32_t p0 = M_Fn_Point(g, 0, 0), p1 = M_Fn_Point(g, 10, 0), p2 = M_Fn_Point(g, 20, 0);
+        const std::uint32_t la = M_Fn_Line(g, p0, p1), lb = M_Fn_Line(g, p1, p2);
+        std::const_pointer_cast<C_D_Geom_Entity>(entities().M_Fn_Get_At(la))->m_Key_C_P = N_Biz::N_DB::C_Key_C_Property(sp_a);
+        std::const_pointer_cast<C_D_Geom_Entity>(entities().M_Fn_Get_At(lb))->m_Key_C_P = N_Biz::N_DB::C_Key_C_Property(sp_b);
+        const std::uint32_t p3 = M_Fn_Point(g, 10, 10);
+        T_sp_Entity sp_weld = std::make_shared<C_D_Geom_E_Line>(static_cast<std::int32_t>(p1), static_cast<std::int32_t>(p3));
+        sp_weld->M_Fn_Weld_Set(true);
+        entities().M_Fn_Proc_Cmd_Sub_Add_At(entities().M_Fn_Next_Index(), sp_weld, g);
+    });
+    N_Biz::N_IGES::N_Export::C_Context_File context(L"x.igs", L"x.igs");
+    ASSERT_EQ(sect().M_Fn_Get_Mgr_D_Sect().M_Fn_Proc_Sub_IGES_Export_Process_Data(context), 1);
+    std::map<std::int32_t, int> types;
+    std::vector<std::string> names;
+    for (std::uint32_t i = 1; i < context.m_Table.size(); ++i) {
+        const auto& sp = context.m_Table.at(i);
+        EXPECT_EQ(sp->m_Id, static_cast<std::int32_t>(i));
+        ++types[sp->M_Fn_Get_Type()];
+        if (auto* p_color = dynamic_cast<N_Biz::N_IGES::C_Entity_314_Color*>(sp.get()))
+            names.push_back(p_color->m_Name);
+        if (auto* p_line = dynamic_cast<N_Biz::N_IGES::C_Entity_110_Line*>(sp.get())) {
+            EXPECT_TRUE(p_line->M_Fn_If_Color_Pointer());
+            EXPECT_TRUE(p_line->M_Fn_If_Independent());
+        }
+    }
+    EXPECT_EQ(types, (std::map<std::int32_t, int>{{110, 2}, {314, 2}}));
+    EXPECT_EQ(names, (std::vector<std::string>{"A", "B"}));
+
+    // Both lines under one property: one composite of two dependent members, end to end.
+    M_Fn_Run(L"Same", [&](const T_sp_Group& g) {
+        auto sp_copy = entities().M_Fn_Get_At(2)->Clone_apo_D_Geom_Entity();
+        sp_copy->m_Key_C_P = N_Biz::N_DB::C_Key_C_Property(sp_a);
+        T_sp_Entity sp = std::move(sp_copy);
+        entities().M_Fn_Proc_Cmd_Sub_Modify_At(2, sp, g);
+    });
+    N_Biz::N_IGES::N_Export::C_Context_File context2(L"y.igs", L"y.igs");
+    ASSERT_EQ(sect().M_Fn_Get_Mgr_D_Sect().M_Fn_Proc_Sub_IGES_Export_Process_Data(context2), 1);
+    const N_Biz::N_IGES::C_Entity_102_Curve_Composite* p_composite = nullptr;
+    for (std::uint32_t i = 1; i < context2.m_Table.size(); ++i)
+        if (auto* p = dynamic_cast<const N_Biz::N_IGES::C_Entity_102_Curve_Composite*>(context2.m_Table.at(i).get()))
+            p_composite = p;
+    ASSERT_NE(p_composite, nullptr);
+    ASSERT_EQ(p_composite->m_Members.size(), 2u);
+    N_Biz::N_IGES::C_Vector3_f end, start;
+    for (std::int32_t m : p_composite->m_Members)
+        EXPECT_TRUE(context2.m_Table.at(static_cast<std::uint32_t>(m))->M_Fn_If_Physically_Dependent());
+    context2.m_Table.at(static_cast<std::uint32_t>(p_composite->m_Members[0]))->M_Fn_Get_o_Vector3_f_Finish(end, context2.m_Table);
+    context2.m_Table.at(static_cast<std::uint32_t>(p_composite->m_Members[1]))->M_Fn_Get_o_Vector3_f_Start(start, context2.m_Table);
+    EXPECT_EQ(end.x, start.x);
+    EXPECT_EQ(end.y, start.y);
+}
+
+// Scaling changes every coordinate by the factor and undoes exactly.
+TEST_F(C_Mgr_D_Sect, ScaleUniformAndUndo)
+{
+    M_Fn_Run(L"Build", [&](const T_sp_Group& g) {
+        M_Fn_Line_XY(g, 1.5f, -2.25f, 3, 4);
+        M_Fn_Arc(g, 10, 1, 2, 0);
+    });
+    const auto before = G_Fn_Bytes(sect());
+    std::vector<std::array<float, 2>> old;
+    for (std::uint32_t i = 1; i <= 5; ++i)
+        old.push_back({points().M_Fn_Get_At(i).m_X, points().M_Fn_Get_At(i).m_Y});
+    m_App.port().m_Enter_Answers.push_back(L"2.5");
+    EXPECT_EQ(sect().M_Fn_Get_Mgr_D_Sect().M_Fn_Doc_On_Cmd_Sect_Edit_D_Sect_Scale(), 1);
+    EXPECT_EQ(history().M_Fn_Get_History().back()->M_Fn_Get_Name(), L"Scale section");
+    for (std::uint32_t i = 1; i <= 5; ++i) {
+        EXPECT_EQ(points().M_Fn_Get_At(i).m_X, old[i - 1][0] * 2.5f);
+        EXPECT_EQ(points().M_Fn_Get_At(i).m_Y, old[i - 1][1] * 2.5f);
+    }
+    EXPECT_EQ(S_Fn_Kinds(sect()), (std::map<std::int32_t, int>{{3, 1}, {6, 1}}));
+    history().M_Fn_Undo();
+    EXPECT_EQ(G_Fn_Bytes(sect()), before);
+
+    // Scale Y: only y changes.
+    m_App.port().m_Enter_Answers.push_back(L"0.5");
+    sect().M_Fn_Get_Mgr_D_Sect().M_Fn_Doc_On_Cmd_Sect_Edit_D_Sect_Scale_Y();
+    EXPECT_EQ(points().M_Fn_Get_At(1).m_X, 1.5f);
+    EXPECT_EQ(points().M_Fn_Get_At(1).m_Y, -2.25f * 0.5f);
+    EXPECT_EQ(S_Fn_Kinds(sect()).count(3), 0u);
+    history().M_Fn_Undo();
+    // The arc is back; the slots its lines used stay free in the tables.
+    EXPECT_EQ(S_Fn_Kinds(sect()), (std::map<std::int32_t, int>{{3, 1}, {6, 1}}));
+    EXPECT_EQ(points().M_Fn_Count(), 5u);
+    for (std::uint32_t i = 1; i <= 5; ++i) {
+        EXPECT_EQ(points().M_Fn_Get_At(i).m_X, old[i - 1][0]);
+        EXPECT_EQ(points().M_Fn_Get_At(i).m_Y, old[i - 1][1]);
+    }
+}
+
+// Scale X of a section with an arc turns the arc into lines first, then stretches them.
+TEST_F(C_Mgr_D_Sect, ScaleXConvertsArcs)
+{
+    M_Fn_Run(L"Build", [&](const T_sp_Group& g) { M_Fn_Arc(g, 0, 0, 10, 0); });
+    m_App.port().m_Enter_Answers.push_back(L"3");
+    sect().M_Fn_Get_Mgr_D_Sect().M_Fn_Doc_On_Cmd_Sect_Edit_D_Sect_Scale_X();
+    const auto kinds = S_Fn_Kinds(sect());
+    EXPECT_EQ(kinds.count(3), 0u);
+    EXPECT_GT(kinds.at(6), 1);
+    // The start point (10, 0) went to (30, 0); every point stays on the stretched circle.
+    EXPECT_EQ(points().M_Fn_Get_At(1).m_X, 30.0f);
+    const auto& store = points().M_Fn_Get_Store();
+    for (std::uint32_t i = 1; i < store.size(); ++i)
+        if (store.is_used_at(i) && !store.at(i).M_Fn_Is_Free()) {
+            const float u = store.at(i).m_X / 30.0f, v = store.at(i).m_Y / 10.0f;
+            EXPECT_NEAR(u * u + v * v, 1.0f, 1e-4f);
+        }
+}
+
+// The text entry: accepted and refused texts, the message and the repeated dialog, Cancel.
+TEST_F(C_Mgr_D_Sect, ScaleTextValidated)
+{
+    float value = 0;
+    for (const wchar_t* text : {L"10", L"0.1", L"1.0", L"2.5"})
+        EXPECT_TRUE(N_Biz::N_Sect::C_Mgr_D_Sect::S_Fn_Scale_Parse(text, value)) << text;
+    for (const wchar_t* text : {L"0.09", L"10.01", L"abc", L"", L"-1"})
+        EXPECT_FALSE(N_Biz::N_Sect::C_Mgr_D_Sect::S_Fn_Scale_Parse(text, value)) << text;
+
+    // Two refusals, then Cancel: the same dialog three times, two messages, nothing recorded.
+    const std::size_t history_before = M_Fn_History_Size();
+    m_App.port().m_Enter_Answers = {L"abc", L"10.01"};
+    EXPECT_EQ(sect().M_Fn_Get_Mgr_D_Sect().M_Fn_Doc_On_Cmd_Sect_Edit_D_Sect_Scale(), 1);
+    const auto prompts = m_App.port().M_Fn_Texts(L"enter");
+    ASSERT_EQ(prompts.size(), 3u);
+    EXPECT_EQ(prompts[0], L"Please enter the scaling value, 1.0 means no scaling, valid range is 0.1 - 10.0.");
+    for (const auto& call : m_App.port().m_Calls)
+        if (call.m_Kind == L"enter") {
+            EXPECT_EQ(call.m_Caption, L"1.0");
+        }
+    EXPECT_EQ(m_App.port().M_Fn_Texts(L"box"),
+              (std::vector<std::wstring>(2, L"Invalid value. valid range is 0.1 - 10.0.")));
+    EXPECT_EQ(M_Fn_History_Size(), history_before);
+
+    // A valid factor on an empty section: the history drops an entry that changed nothing.
+    m_App.port().m_Enter_Answers = {L"2"};
+    sect().M_Fn_Get_Mgr_D_Sect().M_Fn_Doc_On_Cmd_Sect_Edit_D_Sect_Scale();
+    EXPECT_EQ(m_App.port().M_Fn_Texts(L"enter").size(), 4u);
+    EXPECT_EQ(M_Fn_History_Size(), history_before);
+}
+
+// A file of another CAD system: two composite curves (lines and an arc), a line and a B-spline.
+TEST_F(C_Mgr_D_Sect, ImportTubesSplined)
+{
+    const std::string path = N_Test_IGES::G_Fn_Testdata("tubes_splined.iges");
+    auto up = M_Fn_Import(path);
+    // The file holds 100 x1, 110 x7, 126 x1 curves (the 102 composites and the 124 make none).
+    EXPECT_EQ(S_Fn_Kinds(*up), (std::map<std::int32_t, int>{{3, 1}, {5, 1}, {6, 7}}));
+
+    // Every section line's ends are the ends of one of the file's lines, in model space.
+    C_Context_File file(N_Common::N_String::G_Fn_To_Wide_UTF8(path), L"tubes_splined.iges");
+    ASSERT_EQ(file.M_Fn_Import(), 1);
+    std::vector<N_Biz::N_IGES::C_Vector3_f> line_ends, ctrl_points;
+    for (std::uint32_t i = 1; i < file.m_Table.size(); ++i) {
+        const auto& sp = file.m_Table.at(i);
+        if (sp->M_Fn_Get_Type() == 110)
+            sp->M_Fn_Get_list_o_Vector3_f_Transformed(line_ends, file.m_Table);
+        if (sp->M_Fn_Get_Type() == 126)
+            sp->M_Fn_Get_list_o_Vector3_f_Transformed(ctrl_points, file.m_Table);
+    }
+    // The file's curves are not all in one plane: the section holds them projected onto its plane,
+    // so each section point must be the projection of a file point.
+    N_Common::N_Math::C_Matrix4<float> inverse;
+    up->M_Fn_Get_Mgr_D_Plane().M_Fn_Get_Matrix().M_Fn_Invert(inverse);
+    auto near_any = [&](const C_D_Geom_Point& p, const std::vector<N_Biz::N_IGES::C_Vector3_f>& list) {
+        for (const auto& q : list) {
+            N_Biz::N_IGES::C_Vector3_f local;
+            inverse.M_Fn_Transform_Point(q, local);
+            if (std::fabs(p.m_X - local.x) < 1e-4f && std::fabs(p.m_Y - local.y) < 1e-4f)
+                return true;
+        }
+        return false;
+    };
+    const auto& store = up->M_Fn_Get_Mgr_D_Geom_E().M_Fn_Get_Store();
+    for (std::uint32_t i = 1; i < store.size(); ++i) {
+        const auto& entity = *store.at(i);
+        const auto point = [&](std::size_t pos) -> const C_D_Geom_Point& {
+            return up->M_Fn_Get_Mgr_D_Geom_P().M_Fn_Get_At(static_cast<std::uint32_t>(entity.m_Ref_Points[pos].m_Id_Point));
+        };
+        if (entity.M_Fn_Type_Get() == 6) {
+            EXPECT_TRUE(near_any(point(0), line_ends)) << i;
+            EXPECT_TRUE(near_any(point(1), line_ends)) << i;
+        }
+        if (entity.M_Fn_Type_Get() == 5) {
+            for (std::size_t pos = 2; pos < entity.m_Ref_Points.size(); ++pos)
+                EXPECT_TRUE(near_any(point(pos), ctrl_points)) << pos;
+        }
+    }
+    history().M_Fn_Clear();
+}
+
+} // namespace
