@@ -18,6 +18,7 @@
 #include "common/Common_Math_Vector.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -28,6 +29,9 @@ namespace N_Biz::N_Proj {
 class C_Proj;
 class C_Mgr_D_Model;
 } // namespace N_Biz::N_Proj
+namespace N_Biz::N_Sect {
+class C_Sect;
+}
 
 namespace N_Biz::N_Model {
 
@@ -75,6 +79,30 @@ public:
     // The coordinates of node i_Index carried through the model's transform. C_Exception when the
     // index is not below the node count or the node row has no table.
     N_Common::N_Math::C_Vector3<float> M_Fn_Node_Vector3_Global_Get(std::uint32_t i_Index) const;
+
+    // Section cut (Biz_Model_Cut.cpp): one section point where an element edge crosses the plane
+    // of ro_Sect (one per model edge, shared by the elements on both sides), one line per visible
+    // element crossed exactly twice, carrying the element's property and either its individual
+    // thickness or the weights of the property's four thicknesses at the line's midpoint. Every
+    // addition goes undoably into ro_sp_Group, the caller's open entry. C_Exception when an
+    // element's property gives no Has_Individual_Thk or, with that switch on, no Thk_E_1..4
+    // column, or an element names a node that is missing or not bound to its table; what was
+    // already added stays in the group.
+    void M_Fn_Sect_Cut(N_Sect::C_Sect& ro_Sect, const std::shared_ptr<N_Cmd::C_Elem_Group>& ro_sp_Group);
+
+    // Drawing in the project's main view (Biz_Model_Draw.cpp) with the view's model display style
+    // (E_Style_*; anything else draws nothing), the colour source (material cards rather than
+    // property cards) and the element-edge option of the shaded style. Nothing without nodes.
+    enum : std::uint32_t { E_Style_Node = 3, E_Style_Mesh = 4, E_Style_Shaded = 5 };
+    void M_Fn_Draw(std::uint32_t i_Style, bool i_Color_By_Material, bool i_Edge);
+    // Picking: the caller has loaded a projection whose pick window is [-1, 1] x [-1, 1] in
+    // normalised device coordinates. Reports visitor(depth, index) for every node inside the
+    // window, or for every visible element that meets the window (point mode: the window's
+    // centre, depth of the element's plane there; else the whole window, depth 0). With
+    // i_Clear_Pick each element's own picked bit is cleared first. C_Exception without a visitor.
+    using T_Fn_Visitor = std::function<void(float, std::uint32_t)>;
+    void M_Fn_Draw_Select_D_DB_N(const T_Fn_Visitor& ro_Visitor);
+    void M_Fn_Draw_Select_D_DB_E_2D(const T_Fn_Visitor& ro_Visitor, bool i_Point_Mode, bool i_Clear_Pick);
 
     N_Proj::C_Proj* M_Fn_Proj_Get() const { return m_p_Proj; }
     C_Proj_Port* M_Fn_Proj_Port() const { return m_p_Proj_Port; }

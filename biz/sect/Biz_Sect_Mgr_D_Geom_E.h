@@ -103,6 +103,40 @@ public:
     // (Biz_Sect_Mgr_D_Geom_E_Tess.cpp); the calculation calls it before every run.
     int M_Fn_Proc_Cmd_Sub_Relation_Rebuild();
 
+    // The editing commands (Biz_Sect_Mgr_D_Geom_E_Edit.cpp). Each reads the picks that the editing
+    // task left in the two selections (the point manager's picked handles in pick order, this
+    // manager's selected entities) and makes its change as exactly one named entry of the
+    // project's history holding one group; 1 when finished, 0 when the task must collect more
+    // picks. Refusals the user can cause are message boxes that leave no entry.
+    // "Create section point": a new point at every picked position (also on an existing point).
+    int M_Fn_Proc_Cmd_Top_Create_Point();
+    // "Create section line": from the first pick to the second (further picks ignored; a free
+    // position becomes a new point), with the palette's current property.
+    int M_Fn_Proc_Cmd_Top_Create_Line();
+    // "Create section arc": through the first three picks, from pick 1 to pick 3 around the
+    // circumcentre (a new point), clockwise when the picks turn clockwise. Nearly collinear picks
+    // show "Can not create arc by selected points." and create nothing (1).
+    int M_Fn_Proc_Cmd_Top_Create_Arc();
+    // "Create section weld": every line that the segment from the first to the second pick crosses
+    // is broken at the crossing, and the crossings are joined by weld lines in their order along
+    // the segment. Fewer than two crossings show "Requires to cross at least two entities to create
+    // weld." (1).
+    int M_Fn_Proc_Cmd_Top_Create_Weld();
+    // "Delete section geometry": the selected entities, then the selected points no entity uses.
+    int M_Fn_Proc_Cmd_Top_Delete_Selected();
+    // "Modify section geometry": entity i_Index takes the contents of the edited copy (which then
+    // holds the previous ones).
+    int M_Fn_Proc_Cmd_Top_Modify(std::uint32_t i_Index, T_sp_Entity& io_sp_Entity);
+    // "Move section geometry": the points marked by M_Fn_Proc_Aid_Pre_Move_Selected move by
+    // ro_Target - ro_Reference with the entities that use them as far as their move checks allow.
+    int M_Fn_Proc_Cmd_Top_Move_Selected(const C_Vector2f& ro_Reference, const C_Vector2f& ro_Target);
+    // "Reconnect property of section geometry": the project's property list picks a property that
+    // every selected entity takes (no pick changes nothing). 0 with nothing selected.
+    int M_Fn_Proc_Cmd_Top_Reconnect_C_P_Selected();
+    // With exactly one entity selected, its property becomes the project's current palette
+    // property (1); otherwise 0.
+    int M_Fn_Proc_Cmd_Top_P_Palette_Sel();
+
     E_Result M_Fn_Stream_Serialize_o_O(std::ostream& ro_Stream) const;
     // See the class comment. The entities' property keys are resolved against the project's
     // property cards, and the entities enter the selection unmarked.

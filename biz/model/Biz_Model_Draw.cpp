@@ -1,0 +1,329 @@
+// Drawing and picking of a model in the project's 3-D view.
+//
+// The node vector is the vertex array (stride one node row), so an element's nodes are drawn by
+// their positions with glArrayElement. A three-node element is drawn through its corners (the
+// third node repeated as the fourth, a degenerate quadrilateral) and marks only its three nodes: its
+// fourth node slot is never read. Node references come from files; an element naming a node
+// outside the node vector is skipped rather than handed to OpenGL.
+//
+// Picking does not use the GL selection buffer: the caller's pick projection maps the pick window
+// onto [-1, 1] x [-1, 1], and the nodes are carried through projection x modelview here and tested
+// against that square (elements by their projected polygon, separating-axis test).
+#include "biz/model/Biz_Model.h"
+
+#include "biz/db/Biz_DB_Row_Element_2D.h"
+#include "biz/db/Biz_DB_Row_Node.h"
+#include "common/Common_Exception.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace N_Biz::N_Model {
+
+namespace {
+
+using N_Common::N_Math::C_Matrix4;
+using N_Common::N_Math::C_Vector3;
+
+constexpr std::uint32_t K_Node_Used = 0x04;
+constexpr std::uint32_t K_Node_Visible = 0x08;
+constexpr std::uint32_t K_Highlighted = N_DB::C_Row_Relation::E_Flag_Picked_Effective |
+                                         N_DB::C_Row_Relation::E_Flag_Selected_Effective;
+
+// Whether every node of the element lies in the node vector.
+bool G_Fn_Nodes_Valid(const N_DB::C_Row_Element_2D& ro_Element, std::size_t i_Count)
+{
+    for (std::uint32_t i = 0; i < ro_Element.M_Fn_Node_Num(); ++i) {
+        const std::int32_t node = ro_Element.M_Fn_Node_Get(i);
+        if (node < 0 || static_cast<std::size_t>(node) >= i_Count)
+            return false;
+    }
+    return true;
+}
+
+void G_Fn_Nodes_Mark(const N_DB::C_Row_Element_2D& ro_Element, N_DB::T_Nodes& io_Nodes, std::uint32_t i_Mark)
+{
+    for (std::uint32_t i = 0; i < ro_Element.M_Fn_Node_Num(); ++i)
+        io_Nodes[static_cast<std::size_t>(ro_Element.M_Fn_Node_Get(i))].m_u32_Flag |= i_Mark;
+}
+
+void G_Fn_Corners_Emit(const N_DB::C_Row_Element_2D& ro_Element)
+{
+    for (std::uint32_t i = 0; i < 4; ++i)
+        glArrayElement(ro_Element.M_Fn_Node_Corner_Get(i));
+}
+
+// The element's colour (card colour, or black when highlighted and grey otherwise without one).
+std::array<float, 4> G_Fn_Color(N_DB::C_Row_Element_2D& ro_Element, bool i_Color_By_Material)
+{
+    std::array<float, 4> color{};
+    if (!ro_Element.M_Fn_Flag_Derived_Refresh_Color(i_Color_By_Material, color)) {
+        if (ro_Element.m_u32_Flag & K_Highlighted)
+            color = {0.0f, 0.0f, 0.0f, 1.0f};
+        else
+            color = {0.4f, 0.4f, 0.4f, 1.0f};
+    }
+    return color;
+}
+
+// The node and mesh styles' first steps for one element: its nodes marked as used (also when it
+// is hidden), its colour and derived flags refreshed; true when it is to be drawn.
+bool G_Fn_Element_Prepare(N_DB::C_Row_Element_2D& io_Element, N_DB::T_Nodes& io_Nodes, bool i_Color_By_Material,
+                          std::array<float, 4>& o_Color)
+{
+    if (!G_Fn_Nodes_Valid(io_Element, io_Nodes.size()))
+        return false;
+    G_Fn_Nodes_Mark(io_Element, io_Nodes, K_Node_Used);
+    o_Color = G_Fn_Color(io_Element, i_Color_By_Material);
+    return !(io_Element.m_u32_Flag & N_DB::C_Row_Relation::E_Flag_Hidden_Effective);
+}
+
+// projection x modelview as OpenGL holds them now.
+C_Matrix4<float> G_Fn_Pick_Matrix()
+{
+    float projection[16], modelview[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
+    C_Matrix4<float> c(projection);
+    c.M_Fn_Mul(C_Matrix4<float>(modelview));
+    return c;
+}
+
+// Minimum and maximum of the dot products of the points with the axis.
+void M_Fn_Get_Range_Projected(const C_Vector3<float>* i_p_Points, std::size_t i_Count, float i_Ax, float i_Ay,
+                              float& o_Min, float& o_Max)
+{
+    o_Min = o_Max = i_p_Points[0].x * i_Ax + i_p_Points[0].y * i_Ay;
+    for (std::size_t i = 1; i < i_Count; ++i) {
+        const float d = i_p_Points[i].x * i_Ax + i_p_Points[i].y * i_Ay;
+        o_Min = std::min(o_Min, d);
+        o_Max = std::max(o_Max, d);
+    }
+}
+
+// Depth at (0, 0) of the plane through three projected points: with n = (p2 - p0) x (p1 - p0)
+// and d = -(n . p0), z = -d / n.z. A plane seen edge-on gives the first point's depth.
+float M_Fn_Get_Plane_Depth(const C_Vector3<float>& p0, const C_Vector3<float>& p1, const C_Vector3<float>& p2)
+{
+    const float ux = p2.x - p0.x, uy = p2.y - p0.y, uz = p2.z - p0.z;
+    const float vx = p1.x - p0.x, vy = p1.y - p0.y, vz = p1.z - p0.z;
+    const float a = uy * vz - uz * vy, b = uz * vx - ux * vz, c = ux * vy - uy * vx;
+    const float d = -(a * p0.x + b * p0.y + c * p0.z);
+    if (std::fabs(c) < 1e-12f)
+        return p0.z;
+    return -d / c;
+}
+
+} // namespace
+
+void C_Model::M_Fn_Draw(std::uint32_t i_Style, bool i_Color_By_Material, bool i_Edge)
+{
+    N_DB::T_Nodes& nodes = m_Data.m_Nodes;
+    if (nodes.empty())
+        return;
+    // Bound rows only: an unbound row has no coordinates (throws as the node lookup does).
+    (void)nodes.front().M_ro_Vector3_f32();
+    glVertexPointer(3, GL_FLOAT, sizeof(N_DB::C_Row_Node), nodes.front().M_Fn_Coordinates());
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glPushMatrix();
+    glMultMatrixf(m_Transform.m_Data);
+
+    std::array<float, 4> color_last{-1, -1, -1, -1};
+    auto color_set = [&color_last](const std::array<float, 4>& ro_Color) {
+        if (ro_Color != color_last) {
+            glColor4fv(ro_Color.data());
+            color_last = ro_Color;
+        }
+    };
+
+    if (i_Style == E_Style_Node) {
+        glEnable(GL_POLYGON_OFFSET_LINE);
+        glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+        glPolygonOffset(-1, -1);
+        glLineWidth(1);
+        glPointSize(1);
+        for (N_DB::C_Row_Element_2D& element : m_Data.m_Elements) {
+            std::array<float, 4> color;
+            if (!G_Fn_Element_Prepare(element, nodes, i_Color_By_Material, color))
+                continue;
+            color_set(color);
+            glNormal3f(element.m_Normal.x, element.m_Normal.y, element.m_Normal.z);
+            glBegin((element.m_u32_Flag & K_Highlighted) ? GL_QUADS : GL_POINTS);
+            G_Fn_Corners_Emit(element);
+            glEnd();
+        }
+        glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+        glDisable(GL_POLYGON_OFFSET_LINE);
+    } else if (i_Style == E_Style_Mesh) {
+        glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+        glEnable(GL_POLYGON_OFFSET_LINE);
+        glPolygonOffset(1, 1);
+        glLineWidth(1);
+        bool highlighted_last = false;
+        for (N_DB::C_Row_Element_2D& element : m_Data.m_Elements) {
+            std::array<float, 4> color;
+            if (!G_Fn_Element_Prepare(element, nodes, i_Color_By_Material, color))
+                continue;
+            color_set(color);
+            const bool highlighted = (element.m_u32_Flag & K_Highlighted) != 0;
+            if (highlighted != highlighted_last) {
+                glLineWidth(highlighted ? 1.5f : 1.0f);
+                highlighted_last = highlighted;
+            }
+            glBegin(highlighted ? GL_LINE_LOOP : GL_QUADS);
+            G_Fn_Corners_Emit(element);
+            glEnd();
+        }
+        glLineWidth(1);
+        glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+        glDisable(GL_POLYGON_OFFSET_LINE);
+    } else if (i_Style == E_Style_Shaded) {
+        static const float black[4] = {0, 0, 0, 1};
+        glEnable(GL_LIGHTING);
+        glEnable(GL_POLYGON_OFFSET_FILL);
+        glPolygonOffset(1, 1);
+        glLineWidth(1);
+        glBegin(GL_QUADS);
+        for (N_DB::C_Row_Element_2D& element : m_Data.m_Elements) {
+            if (!G_Fn_Nodes_Valid(element, nodes.size()))
+                continue;
+            const std::array<float, 4> color = G_Fn_Color(element, i_Color_By_Material);
+            if (element.m_u32_Flag & N_DB::C_Row_Relation::E_Flag_Hidden_Effective)
+                continue;
+            if (element.m_u32_Flag & K_Highlighted) {
+                glColor4fv(black);
+                glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, color.data());
+            } else {
+                glColor4fv(color.data());
+                glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, black);
+            }
+            glNormal3f(element.m_Normal.x, element.m_Normal.y, element.m_Normal.z);
+            G_Fn_Corners_Emit(element);
+        }
+        glEnd();
+        glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, black);
+        glDisable(GL_POLYGON_OFFSET_FILL);
+        glDisable(GL_LIGHTING);
+        if (i_Edge) {
+            glColor3f(0.125f, 0.125f, 0.125f);
+            for (const N_DB::C_Row_Element_2D& element : m_Data.m_Elements) {
+                if (!G_Fn_Nodes_Valid(element, nodes.size()) ||
+                    (element.m_u32_Flag & N_DB::C_Row_Relation::E_Flag_Hidden_Effective))
+                    continue;
+                glBegin(GL_LINE_LOOP);
+                G_Fn_Corners_Emit(element);
+                glEnd();
+            }
+        }
+    }
+
+    if (i_Style == E_Style_Node || i_Style == E_Style_Mesh) {
+        // Free nodes: those that no element marked; the marks are cleared on the way.
+        glPointSize(1);
+        glColor3f(1, 1, 1);
+        glBegin(GL_POINTS);
+        for (std::size_t i = 0; i < nodes.size(); ++i) {
+            if (nodes[i].m_u32_Flag & K_Node_Used) {
+                nodes[i].m_u32_Flag &= ~K_Node_Used;
+                continue;
+            }
+            glArrayElement(static_cast<GLint>(i));
+        }
+        glEnd();
+    }
+    glPopMatrix();
+    glDisableClientState(GL_VERTEX_ARRAY);
+}
+
+void C_Model::M_Fn_Draw_Select_D_DB_N(const T_Fn_Visitor& ro_Visitor)
+{
+    if (!ro_Visitor)
+        VT_THROW("N_Biz::N_Model::C_Model::M_Fn_Draw_Select_D_DB_N");
+    N_DB::T_Nodes& nodes = m_Data.m_Nodes;
+    glPushMatrix();
+    glMultMatrixf(m_Transform.m_Data);
+    const C_Matrix4<float> c = G_Fn_Pick_Matrix();
+    for (N_DB::C_Row_Element_2D& element : m_Data.m_Elements) {
+        element.M_Fn_Flag_Derived_Refresh();
+        if (!G_Fn_Nodes_Valid(element, nodes.size()))
+            continue;
+        const bool visible = !(element.m_u32_Flag & N_DB::C_Row_Relation::E_Flag_Hidden_Effective);
+        G_Fn_Nodes_Mark(element, nodes, visible ? K_Node_Used | K_Node_Visible : K_Node_Used);
+    }
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        C_Vector3<float> p;
+        c.M_Fn_Transform_Point(nodes[i].M_ro_Vector3_f32(), p);
+        if (p.x >= -1 && p.x <= 1 && p.y >= -1 && p.y <= 1)
+            ro_Visitor(p.z, static_cast<std::uint32_t>(i));
+    }
+    glPopMatrix();
+}
+
+void C_Model::M_Fn_Draw_Select_D_DB_E_2D(const T_Fn_Visitor& ro_Visitor, bool i_Point_Mode, bool i_Clear_Pick)
+{
+    if (!ro_Visitor)
+        VT_THROW("N_Biz::N_Model::C_Model::M_Fn_Draw_Select_D_DB_E_2D");
+    const N_DB::T_Nodes& nodes = m_Data.m_Nodes;
+    glPushMatrix();
+    glMultMatrixf(m_Transform.m_Data);
+    const C_Matrix4<float> c = G_Fn_Pick_Matrix();
+
+    std::array<C_Vector3<float>, 4> window;
+    std::size_t window_count = 1;
+    if (i_Point_Mode) {
+        window[0] = C_Vector3<float>(0, 0, 0);
+    } else {
+        window = {C_Vector3<float>(1, 1, 0), C_Vector3<float>(1, -1, 0), C_Vector3<float>(-1, -1, 0),
+                  C_Vector3<float>(-1, 1, 0)};
+        window_count = 4;
+    }
+    // Bounding boxes are the ranges projected on the two axes.
+    float win_min_x, win_max_x, win_min_y, win_max_y;
+    M_Fn_Get_Range_Projected(window.data(), window_count, 1, 0, win_min_x, win_max_x);
+    M_Fn_Get_Range_Projected(window.data(), window_count, 0, 1, win_min_y, win_max_y);
+
+    for (std::size_t index = 0; index < m_Data.m_Elements.size(); ++index) {
+        N_DB::C_Row_Element_2D& element = m_Data.m_Elements[index];
+        if (i_Clear_Pick)
+            element.m_u32_Flag &= ~N_DB::C_Row_Relation::E_Flag_Picked;
+        element.M_Fn_Flag_Derived_Refresh();
+        if ((element.m_u32_Flag & N_DB::C_Row_Relation::E_Flag_Hidden_Effective) ||
+            !G_Fn_Nodes_Valid(element, nodes.size()))
+            continue;
+        const std::uint32_t n = element.M_Fn_Node_Num();
+        std::array<C_Vector3<float>, 4> poly;
+        for (std::uint32_t i = 0; i < n; ++i)
+            c.M_Fn_Transform_Point(nodes[static_cast<std::size_t>(element.M_Fn_Node_Get(i))].M_ro_Vector3_f32(),
+                                   poly[i]);
+        float min_x, max_x, min_y, max_y;
+        M_Fn_Get_Range_Projected(poly.data(), n, 1, 0, min_x, max_x);
+        M_Fn_Get_Range_Projected(poly.data(), n, 0, 1, min_y, max_y);
+        if (max_x < win_min_x || min_x > win_max_x || max_y < win_min_y || min_y > win_max_y)
+            continue;
+        bool separated = false;
+        for (std::uint32_t i = 0; i < n && !separated; ++i) {
+            const C_Vector3<float>& a = poly[i];
+            const C_Vector3<float>& b = poly[(i + 1) % n];
+            float ax = -(b.y - a.y), ay = b.x - a.x;
+            if (std::fabs(ax) < 1e-6f && std::fabs(ay) < 1e-6f)
+                continue;
+            const float len = std::sqrt(ax * ax + ay * ay);
+            ax /= len;
+            ay /= len;
+            float p_min, p_max, w_min, w_max;
+            M_Fn_Get_Range_Projected(poly.data(), n, ax, ay, p_min, p_max);
+            M_Fn_Get_Range_Projected(window.data(), window_count, ax, ay, w_min, w_max);
+            separated = p_max < w_min || w_max < p_min;
+        }
+        if (separated)
+            continue;
+        const float depth = i_Point_Mode ? M_Fn_Get_Plane_Depth(poly[0], poly[1], poly[2]) : 0.0f;
+        ro_Visitor(depth, static_cast<std::uint32_t>(index));
+    }
+    glPopMatrix();
+}
+
+} // namespace N_Biz::N_Model
