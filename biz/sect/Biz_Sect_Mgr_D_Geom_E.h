@@ -23,6 +23,7 @@
 #include "common/Common_Stream_Serialize.h"
 
 #include <cstdint>
+#include <functional>
 #include <istream>
 #include <memory>
 #include <ostream>
@@ -136,6 +137,28 @@ public:
     // With exactly one entity selected, its property becomes the project's current palette
     // property (1); otherwise 0.
     int M_Fn_Proc_Cmd_Top_P_Palette_Sel();
+
+    // The task starters (Biz_Sect_Mgr_D_Geom_E_Task.cpp): each ends the running task with a cancel
+    // and then posts its task's start event to the section's machine; the creation starters also
+    // remember their kind in m_Create_Kind.
+    void M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create_Point();
+    void M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create_Line();
+    void M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create_Arc();
+    void M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create_Conics();
+    void M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create_Spline();
+    void M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create_Weld();
+    void M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Delete();
+    void M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Modify();
+    void M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Move();
+    void M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_E_P_Palette_Sel();
+    // The generic Create: starts the creation task of m_Create_Kind; another kind throws C_Exception.
+    void M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create();
+    // With exactly one entity selected, runs the properties dialog on it (nothing otherwise).
+    void M_Fn_Proc_Cmd_Top_Modify_Selected();
+    // The modal properties dialog of one entity (the manager and the entity's id), installed by
+    // the window system; on OK it hands the edited copy to M_Fn_Proc_Cmd_Top_Modify. Without a
+    // window it is empty and the dialog does nothing.
+    static std::function<void(C_Mgr_D_Geom_E&, std::uint32_t i_Index)> S_Fn_Dlg_Property;
 
     E_Result M_Fn_Stream_Serialize_o_O(std::ostream& ro_Stream) const;
     // See the class comment. The entities' property keys are resolved against the project's

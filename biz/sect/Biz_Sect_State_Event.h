@@ -9,4 +9,16 @@ namespace N_Biz::N_Sect::N_State {
 // before it undoes or redoes an edit of the section.
 class C_Event_C_Cancel {};
 
+// Start the editing task of their name (posted by the section's task starters after a cancel).
+class C_Event_D_Geom_Create_Point {};
+class C_Event_D_Geom_Create_Line {};
+class C_Event_D_Geom_Create_Arc {};
+class C_Event_D_Geom_Create_Conics {};
+class C_Event_D_Geom_Create_Spline {};
+class C_Event_D_Geom_Create_Weld {};
+class C_Event_D_Geom_Delete {};
+class C_Event_D_Geom_Modify {};
+class C_Event_D_Geom_Move {};
+class C_Event_D_Geom_E_P_Palette_Sel {};
+
 } // namespace N_Biz::N_Sect::N_State

@@ -37,19 +37,6 @@ class C_Proj : public N_Test_Proj::C_Proj_Test {};
 TEST_F(C_Proj, NewProjectHoldsItsMembersEmpty)
 {
     T_Proj& p = m_Proj;
-    // Every manager points back at the project.
-    EXPECT_EQ(p.M_Fn_Get_Mgr_Cmd().M_Fn_Get_Proj(), &p);
-    EXPECT_EQ(p.M_Fn_Get_Mgr_D_DB_C().M_Fn_Get_Proj(), &p);
-    EXPECT_EQ(p.M_Fn_Get_Mgr_D_DB_C_M().M_Fn_Get_Proj(), &p);
-    EXPECT_EQ(p.M_Fn_Get_Mgr_D_DB_C_P().M_Fn_Get_Proj(), &p);
-    EXPECT_EQ(p.M_Fn_Get_Mgr_D_DB_N().M_Fn_Get_Proj(), &p);
-    EXPECT_EQ(p.M_Fn_Get_Mgr_D_DB_E().M_Fn_Get_Proj(), &p);
-    EXPECT_EQ(p.M_Fn_Get_Mgr_D_Model().M_Fn_Get_Proj(), &p);
-    EXPECT_EQ(p.M_Fn_Get_Mgr_D_Sect().M_Fn_Get_Proj(), &p);
-    EXPECT_EQ(p.M_Fn_Get_Mgr_Sel().M_Fn_Get_Proj(), &p);
-    EXPECT_EQ(p.M_Fn_Get_Mgr_State().M_Fn_Get_Proj(), &p);
-    EXPECT_EQ(p.M_Fn_Get_Mgr_Doc().M_Fn_Get_Proj(), &p);
-    EXPECT_EQ(p.M_Fn_Get_Mgr_Frame().M_Fn_Get_Proj(), &p);
     // Empty name, tree hook disconnected, history idle and empty.
     EXPECT_TRUE(p.M_Fn_Name_Get().empty());
     EXPECT_FALSE(p.M_Fn_Get_Tree().M_Fn_Is_Added());

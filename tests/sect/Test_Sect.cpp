@@ -48,7 +48,6 @@ TEST(C_Sect, ConstructionNeedsTheProject)
 
 TEST_F(C_Geom_Test, FreshSectionStartsInGeometryMode)
 {
-    EXPECT_EQ(sect().M_Fn_Get_Proj(), m_up_Proj.get());
     EXPECT_EQ(sect().M_Fn_Get_Mgr_Sel().M_Fn_Mode_Get(), 7u);
     EXPECT_EQ(sect().M_Fn_Get_Mgr_Sel().M_Fn_Prompt_Get(), L"Select & edit geometry.");
     EXPECT_TRUE(sect().M_Fn_Get_Mgr_Calc().M_Fn_Is_Stale());
