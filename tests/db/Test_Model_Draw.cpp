@@ -4,20 +4,16 @@
 #include "biz/db/Biz_DB_Row_Element_2D.h"
 #include "biz/model/Biz_Model.h"
 #include "tests/db/Test_Import_Support.h"
+#include "tests/support/Test_GL_Offscreen.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
-#include <GL/osmesa.h>
 
 #include <gtest/gtest.h>
 
 #include <utility>
 #include <vector>
 
-#if defined(__SANITIZE_ADDRESS__)
-// Mesa's off-screen driver keeps a few small records of its own to the end of the process.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libOSMesa.so\n"; }
-#endif
 
 using N_Biz::N_Model::C_Model;
 using N_Common::N_Exception::C_Exception;
@@ -25,21 +21,6 @@ using N_Test_DB::C_Test_Import;
 
 namespace {
 
-constexpr int S_GL_Size = 64;
-std::vector<unsigned char> s_Buffer(S_GL_Size * S_GL_Size * 4);
-
-bool G_Fn_GL_Offscreen()
-{
-    static const OSMesaContext s_Context = OSMesaCreateContextExt(OSMESA_RGBA, 16, 0, 0, nullptr);
-    if (!s_Context || !OSMesaMakeCurrent(s_Context, s_Buffer.data(), GL_UNSIGNED_BYTE, S_GL_Size, S_GL_Size))
-        return false;
-    glViewport(0, 0, S_GL_Size, S_GL_Size);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    while (glGetError() != GL_NO_ERROR) {
-    }
-    return true;
-}
 
 // The view: model x and y from -0.5 to 5.5 over the 64 pixels. With i_Pick_Px >= 0 a pick window
 // of i_Pick_Size pixels centred on that pixel position is loaded in front of it.
@@ -83,11 +64,15 @@ protected:
                                            true);
         return hits;
     }
-    const unsigned char* M_Fn_Pixel(double i_X, double i_Y) const
+    // The RGBA bytes of the pixel under model position (x, y).
+    const unsigned char* M_Fn_Pixel(double i_X, double i_Y)
     {
         const int px = static_cast<int>(G_Fn_Px(i_X)), py = static_cast<int>(G_Fn_Px(i_Y));
-        return &s_Buffer[static_cast<std::size_t>((py * S_GL_Size + px) * 4)];
+        glReadPixels(px, py, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, m_Pixel);
+        return m_Pixel;
     }
+
+    unsigned char m_Pixel[4] = {0, 0, 0, 0};
 
     C_Test_Import m_Import;
 };

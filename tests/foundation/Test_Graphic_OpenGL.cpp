@@ -6,6 +6,7 @@
 #include "common/Common_Graphic_OpenGL_Tess_NURBS.h"
 #include "common/Common_Math_Geom_NURBS_Curve.h"
 #include "tests/support/App_Port_Record.h"
+#include "tests/support/Test_GL_Offscreen.h"
 
 #include <GL/glu.h>
 #include <GL/osmesa.h>
@@ -26,36 +27,9 @@ using N_Common::N_Math::N_Geom::C_NURBS_Curve;
 using Curve = C_NURBS_Curve<float>;
 using P2 = N_Common::N_Math::C_Vector2<float>;
 
-#if defined(__SANITIZE_ADDRESS__)
-// Mesa's off-screen driver keeps a few small records of its own to the end of the process without
-// a pointer that the leak checker can see; they are the driver's, not ours.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libOSMesa.so\n"; }
-#endif
-
 namespace {
 
-constexpr int s_GL_Size = 64;
 const float s_Half_Sqrt2 = 0.70710678f;
-
-// Makes the program's one off-screen context current (made on first use and kept to the end: OSMesa
-// keeps per-buffer records that it never frees, so one per test would pile them up), with a viewport
-// of the whole 64 x 64 buffer, identity matrices and no pending GL error. The test program links
-// OSMesa ahead of libGL, so the gl* entry points that this code and GLU call reach this context.
-bool gl_context()
-{
-    static std::vector<unsigned char> s_Buffer(s_GL_Size * s_GL_Size * 4);
-    static const OSMesaContext s_Context = OSMesaCreateContextExt(OSMESA_RGBA, 16, 0, 0, nullptr);
-    if (!s_Context || !OSMesaMakeCurrent(s_Context, s_Buffer.data(), GL_UNSIGNED_BYTE, s_GL_Size, s_GL_Size))
-        return false;
-    glViewport(0, 0, s_GL_Size, s_GL_Size);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    while (glGetError() != GL_NO_ERROR) {
-    }
-    return true;
-}
 
 std::string glu_text(GLenum i_Code) { return reinterpret_cast<const char*>(gluErrorString(i_Code)); }
 
@@ -65,7 +39,7 @@ std::string glu_text(GLenum i_Code) { return reinterpret_cast<const char*>(gluEr
 
 TEST(G_Fn_Check_Error, AProvokedErrorWritesExactlyOneLineAndIsConsumedWithoutApplication)
 {
-    ASSERT_TRUE(gl_context());
+    ASSERT_TRUE(G_Fn_GL_Offscreen());
     glEnable(0x7FFF); // not a capability: GL_INVALID_ENUM
     EXPECT_NO_THROW(G_Fn_Check_Error()); // without an application nothing is written
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)); // but the error is consumed
@@ -125,7 +99,7 @@ void pick_projection(double i_X, double i_Y)
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     gluPickMatrix(i_X, i_Y, 1.0, 1.0, viewport);
-    glOrtho(0, s_GL_Size, 0, s_GL_Size, -1, 1);
+    glOrtho(0, S_GL_Size, 0, S_GL_Size, -1, 1);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }
@@ -174,7 +148,7 @@ struct C_Close_Pass {
 
 TEST(C_Select, PicksOnlyTheRecordUnderTheOnePixelBox)
 {
-    ASSERT_TRUE(gl_context());
+    ASSERT_TRUE(G_Fn_GL_Offscreen());
     C_Close_Pass close;
     auto left = pick(16.5, 32.5);
     ASSERT_EQ(left.size(), 1u);
@@ -191,7 +165,7 @@ TEST(C_Select, PicksOnlyTheRecordUnderTheOnePixelBox)
 
 TEST(C_Select, PassStateAndMisuse)
 {
-    ASSERT_TRUE(gl_context());
+    ASSERT_TRUE(G_Fn_GL_Offscreen());
     C_Close_Pass close;
     auto none = [](GLuint, GLuint, GLuint, const GLuint*) {};
     EXPECT_THROW(C_Select::M_Fn_Finish(none), C_Exception);
@@ -215,7 +189,7 @@ TEST(C_Select, PassStateAndMisuse)
 
 TEST(C_Select, CapacityCheckFlushesOnlyPastTheLimit)
 {
-    ASSERT_TRUE(gl_context());
+    ASSERT_TRUE(G_Fn_GL_Offscreen());
     C_Close_Pass close;
     pick_projection(16.5, 32.5);
     C_Hits hits;
@@ -242,7 +216,7 @@ TEST(C_Select, CapacityCheckFlushesOnlyPastTheLimit)
 
 TEST(C_Select, ThrowingCallbackLeavesSelectionClosed)
 {
-    ASSERT_TRUE(gl_context());
+    ASSERT_TRUE(G_Fn_GL_Offscreen());
     C_Close_Pass close;
     pick_projection(16.5, 32.5);
     C_Select::M_Fn_Start();
@@ -303,7 +277,7 @@ TEST(C_Tess_NURBS, ConstructionConfiguresGLU)
 
 TEST(C_Tess_NURBS, EachSpanGivesBeginVerticesEndAndPolynomialVerticesStayExact)
 {
-    ASSERT_TRUE(gl_context());
+    ASSERT_TRUE(G_Fn_GL_Offscreen());
     C_Tess_NURBS t(C_Tess_NURBS::S_Mode_Tessellator);
     // Quadratic Bezier (0,0), (1,2), (2,0): x = 2u, y = 4u(1 - u), so y = 2x - x^2.
     glu_curve(t, {0, 0, 0, 1, 1, 1}, {0, 0, 0, 1, 1, 2, 0, 1, 2, 0, 0, 1}, 3);
@@ -344,7 +318,7 @@ TEST(C_Tess_NURBS, VertexCallbackDividesByWeightAndColoursAreCounted)
     }
     EXPECT_EQ(t.m_Codes, (std::vector<std::int32_t>{5, 5}));
 
-    ASSERT_TRUE(gl_context());
+    ASSERT_TRUE(G_Fn_GL_Offscreen());
     GLfloat knots[4] = {0, 0, 1, 1}, vertex[8] = {0, 0, 0, 1, 1, 0, 0, 1}, colour[8] = {1, 0, 0, 1, 0, 1, 0, 1};
     t.M_Fn_Clear();
     gluBeginCurve(t.M_Fn_Get_GLU());
@@ -407,7 +381,7 @@ C_Tess_NURBS& tessellator() { return C_Tess_NURBS::S_Fn_Get_Tessellator(); }
 
 TEST(C_NURBS_Curve, RationalQuarterCircleLiesOnTheCircle)
 {
-    ASSERT_TRUE(gl_context());
+    ASSERT_TRUE(G_Fn_GL_Offscreen());
     ASSERT_TRUE(OSMesaMakeCurrent(nullptr, nullptr, 0, 0, 0)); // tessellating needs no current context
     C_Tess_NURBS& t = tessellator();
     for (float knot_end : {1.0f, 10.0f, 250.0f}) {
@@ -437,12 +411,12 @@ TEST(C_NURBS_Curve, RationalQuarterCircleLiesOnTheCircle)
         EXPECT_NEAR(std::hypot(v.x, v.y), 10.0, 1e-4);
     }
     EXPECT_EQ(glu_property(t, GLU_U_STEP), 2.0f);
-    ASSERT_TRUE(gl_context());
+    ASSERT_TRUE(G_Fn_GL_Offscreen());
 }
 
 TEST(C_NURBS_Curve, RendererDrawsTheExactCircle)
 {
-    ASSERT_TRUE(gl_context());
+    ASSERT_TRUE(G_Fn_GL_Offscreen());
     // The view spans (-16 .. 16) on a 64-pixel viewport: 2 pixels per unit, centre at pixel 32.
     glMatrixMode(GL_PROJECTION);
     glOrtho(-16, 16, -16, 16, -1, 1);

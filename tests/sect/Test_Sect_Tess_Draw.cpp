@@ -3,39 +3,15 @@
 #include "tests/sect/Test_Sect_Mesh_Support.h"
 
 #include "biz/sect/Biz_Sect_Context_Draw_Tess.h"
+#include "tests/support/Test_GL_Offscreen.h"
 
 #include <GL/gl.h>
-#include <GL/osmesa.h>
 
 #include <vector>
 
-#if defined(__SANITIZE_ADDRESS__)
-// Mesa's off-screen driver keeps a few small records of its own to the end of the process without
-// a pointer that the leak checker can see; they are the driver's, not ours.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libOSMesa.so\n"; }
-#endif
 
 namespace {
 
-constexpr int S_GL_Size = 64;
-
-// One off-screen context for the whole program (OSMesa keeps per-buffer records it never frees),
-// made current with a 64 x 64 viewport, identity matrices and no pending error.
-bool G_Fn_GL_Offscreen()
-{
-    static std::vector<unsigned char> s_Buffer(S_GL_Size * S_GL_Size * 4);
-    static const OSMesaContext s_Context = OSMesaCreateContextExt(OSMESA_RGBA, 16, 0, 0, nullptr);
-    if (!s_Context || !OSMesaMakeCurrent(s_Context, s_Buffer.data(), GL_UNSIGNED_BYTE, S_GL_Size, S_GL_Size))
-        return false;
-    glViewport(0, 0, S_GL_Size, S_GL_Size);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    while (glGetError() != GL_NO_ERROR) {
-    }
-    return true;
-}
 
 class C_Tess_Draw_Test : public N_Test_Sect_Mesh::C_Mesh_Test {
 protected:

@@ -1,0 +1,12 @@
+// One off-screen Mesa context for a whole test program.
+#pragma once
+
+// Width and height of the off-screen buffer in pixels.
+constexpr int S_GL_Size = 64;
+
+// Makes the program's one off-screen context current (made on first use and kept to the end:
+// OSMesa keeps per-buffer records that it never frees, so one per test would pile them up), with a
+// viewport of the whole buffer, identity matrices and no pending GL error. False when no context
+// can be made. Programs that use it link OSMesa ahead of libGL, so the gl* entry points of the code
+// under test and of GLU reach this context.
+bool G_Fn_GL_Offscreen();
