@@ -3,6 +3,7 @@
 // properties, end restraints and every load case, on a closed section of N line segments (a
 // serrated ring whose neighbouring walls turn too sharply to be merged). The "per_segment" counter
 // is the time of one segment's share of a run; the complexity fit shows it stays linear in N.
+#include "bench/Bench_Port_Quiet.h"
 #include "app/App.h"
 #include "app/App_Port.h"
 #include "biz/config/Biz_Config.h"
@@ -34,25 +35,13 @@ namespace {
 using namespace N_Biz::N_Sect;
 using N_Common::N_Pointer::lesser_shared_ptr;
 
-class C_Port_Quiet : public C_App_Port {
-public:
-    bool M_Fn_Frame_Exists() const override { return false; }
-    bool M_Fn_Output_Exists() const override { return false; }
-    int M_Fn_Box(const std::wstring&, const std::wstring&, unsigned, bool) override { return E_Box_Answer_OK; }
-    void M_Fn_Output_Add_Line(const std::wstring&) override {}
-    int M_Fn_File_Dialog(const std::vector<std::wstring>&, std::wstring&, int, const std::wstring&, std::wstring&) override
-    {
-        return 0;
-    }
-};
 
 // The application with schema, configuration (360-degree option on) and result labels; made once.
 C_App& G_Fn_App()
 {
     static C_App s_App(std::make_shared<C_Port_Quiet>());
     static const bool s_Ready = [] {
-        // The schema files lie in the build directory, one above the benchmark programs.
-        const std::filesystem::path dir = std::filesystem::canonical("/proc/self/exe").parent_path().parent_path();
+        const std::filesystem::path dir = G_Fn_Bench_Build_Dir();
         auto schema = std::make_shared<N_Biz::N_DB::C_Info_Schema>();
         schema->M_Fn_Init(N_Common::N_String::G_Fn_To_Wide_UTF8(dir.string() + "/"));
         s_App.m_sp_Schema = schema;

@@ -1,5 +1,6 @@
 // IGES file layer: writing and reading a file of a few thousand entities (lines, matrix-placed arcs,
 // splines, composite curves of lines, colour definitions).
+#include "bench/Bench_Port_Quiet.h"
 #include "app/App.h"
 #include "biz/iges/Biz_IGES_Entity_100_Arc_Circular.h"
 #include "biz/iges/Biz_IGES_Entity_102_Curve_Composite.h"
@@ -22,18 +23,6 @@ using namespace N_Biz::N_IGES;
 namespace {
 
 // Messages of the reader and writer go nowhere.
-class C_Port_Quiet : public C_App_Port {
-public:
-    bool M_Fn_Frame_Exists() const override { return false; }
-    bool M_Fn_Output_Exists() const override { return false; }
-    int M_Fn_Box(const std::wstring&, const std::wstring&, unsigned, bool) override { return E_Box_Answer_OK; }
-    void M_Fn_Output_Add_Line(const std::wstring&) override {}
-    int M_Fn_File_Dialog(const std::vector<std::wstring>&, std::wstring&, int, const std::wstring&,
-                         std::wstring&) override
-    {
-        return 0;
-    }
-};
 
 C_App& S_Fn_App()
 {

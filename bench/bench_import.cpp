@@ -3,6 +3,7 @@
 // model on one core. Reports the deck's bytes per second and, per node or element (counted
 // together), the peak memory the import took (resident set high-water mark above what the process
 // held before) and the memory the finished model keeps (heap in use afterwards).
+#include "bench/Bench_Port_Quiet.h"
 #include "app/App.h"
 #include "biz/db/Biz_DB_Info_Schema.h"
 #include "biz/model/Biz_Model.h"
@@ -24,21 +25,12 @@ namespace {
 
 constexpr int G_N = 1000; // elements along each side
 
-class C_Port_Quiet : public C_App_Port {
-public:
-    bool M_Fn_Frame_Exists() const override { return false; }
-    bool M_Fn_Output_Exists() const override { return false; }
-    int M_Fn_Box(const std::wstring&, const std::wstring&, unsigned, bool) override { return E_Box_Answer_OK; }
-    void M_Fn_Output_Add_Line(const std::wstring&) override {}
-    int M_Fn_File_Dialog(const std::vector<std::wstring>&, std::wstring&, int, const std::wstring&, std::wstring&) override { return 0; }
-};
 
 C_App& S_Fn_App()
 {
     static C_App s_App(std::make_shared<C_Port_Quiet>());
     if (!s_App.m_sp_Schema) {
-        // The schema files lie in the build directory, one above the benchmark programs.
-        const std::filesystem::path dir = std::filesystem::canonical("/proc/self/exe").parent_path().parent_path();
+        const std::filesystem::path dir = G_Fn_Bench_Build_Dir();
         auto schema = std::make_shared<N_Biz::N_DB::C_Info_Schema>();
         schema->M_Fn_Init(N_Common::N_String::G_Fn_To_Wide_UTF8(dir.string() + "/"));
         s_App.m_sp_Schema = schema;

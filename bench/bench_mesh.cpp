@@ -3,6 +3,7 @@
 // 100 so that neighbours share end nodes) is cleared and meshed again, merge pass included. The
 // property is a wall of thickness 0.1 with a steel material. The "per_entity" counter is the time
 // of one entity's share of a rebuild.
+#include "bench/Bench_Port_Quiet.h"
 #include "app/App.h"
 #include "app/App_Port.h"
 #include "biz/config/Biz_Config.h"
@@ -36,17 +37,6 @@ using N_Common::N_Pointer::lesser_shared_ptr;
 constexpr int k_Rows = 100;
 constexpr int k_Per_Row = 100;
 
-class C_Port_Quiet : public C_App_Port {
-public:
-    bool M_Fn_Frame_Exists() const override { return false; }
-    bool M_Fn_Output_Exists() const override { return false; }
-    int M_Fn_Box(const std::wstring&, const std::wstring&, unsigned, bool) override { return E_Box_Answer_OK; }
-    void M_Fn_Output_Add_Line(const std::wstring&) override {}
-    int M_Fn_File_Dialog(const std::vector<std::wstring>&, std::wstring&, int, const std::wstring&, std::wstring&) override
-    {
-        return 0;
-    }
-};
 
 // The application, project and section with its 10,000 entities, made once.
 struct C_Setup {
@@ -57,8 +47,7 @@ struct C_Setup {
     C_Setup()
     {
         using namespace N_Biz::N_DB;
-        // The schema files lie in the build directory, one above the benchmark programs.
-        const std::filesystem::path dir = std::filesystem::canonical("/proc/self/exe").parent_path().parent_path();
+        const std::filesystem::path dir = G_Fn_Bench_Build_Dir();
         auto schema = std::make_shared<C_Info_Schema>();
         schema->M_Fn_Init(N_Common::N_String::G_Fn_To_Wide_UTF8(dir.string() + "/"));
         m_App.m_sp_Schema = schema;
