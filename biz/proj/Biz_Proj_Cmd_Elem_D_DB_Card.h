@@ -1,4 +1,5 @@
-// The two shapes of the card undo elements, shared by the classes of each card kind.
+// The two shapes of the card undo elements, shared by the classes of each card kind (the node and
+// element rows of the models count as cards here: they are modified and reconnected the same way).
 //
 // Move element (C_Elem_Card_Add_At): holds the card while it is out of its store. The constructor
 // copies the caller's counted pointer (caller and element share the card) and changes nothing; the
@@ -6,8 +7,10 @@
 // element's pointer; undo takes the card out of the slot into the element's pointer.
 //
 // Exchange element (C_Elem_Card_Exchange): Derived holds the value that the card does not have at
-// the moment (its columns as a C_Row_Any and its colour, or a key) and exchanges it through one
-// swapping data operation (M_Fn_Exchange); execute, undo and redo are that same call.
+// the moment (its columns as a C_Row_Any, with its colour for a coloured card, or a key) and
+// exchanges it through one swapping data operation (M_Fn_Exchange); execute, undo and redo are
+// that same call. The card or row stays where it is (in its store, or in its model) and is not
+// owned by the element.
 //
 // Derived names its operations for the exception reports (S_Name_Ctor, S_Name_Undo, S_Name_Redo);
 // a move element also finds its manager in the project (S_Fn_Mgr). A failing check changes nothing.

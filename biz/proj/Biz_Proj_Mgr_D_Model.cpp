@@ -10,6 +10,8 @@
 #include "biz/proj/Biz_Proj_Mgr_D_DB_C.h"
 #include "biz/proj/Biz_Proj_Mgr_D_DB_C_M.h"
 #include "biz/proj/Biz_Proj_Mgr_D_DB_C_P.h"
+#include "biz/proj/Biz_Proj_Mgr_D_DB_E.h"
+#include "biz/proj/Biz_Proj_Mgr_D_DB_N.h"
 #include "biz/proj/Biz_Proj_Mgr_Doc.h"
 #include "biz/proj/Biz_Proj_Mgr_Frame.h"
 #include "biz/proj/Biz_Proj_Mgr_State.h"
@@ -75,11 +77,22 @@ void C_Mgr_D_Model::M_Fn_D_Remove_At(std::uint32_t i_Index, T_sp_Model& o_sp_Mod
     const T_sp_Model model = m_Models.at(i_Index);
     if (!model)
         VT_THROW("N_Biz::N_Proj::C_Mgr_D_Model::M_Fn_D_Remove_At");
+    // While the model still sits in its slot, so that the selections can still reach its rows.
+    m_p_Proj->M_Fn_Get_Mgr_D_DB_E().M_Fn_Sel_Model_Remove(i_Index);
+    m_p_Proj->M_Fn_Get_Mgr_D_DB_N().M_Fn_Sel_Model_Remove(i_Index);
     model->M_Fn_Rel_Self_On_Remove();
     model->M_Fn_Id_Set(0);
     m_Models.erase_at(i_Index);
     o_sp_Model = model;
     M_Fn_Changed();
+}
+
+N_Model::C_Model& C_Mgr_D_Model::M_Fn_Get_Model_At(std::uint32_t i_Index, const char* i_Function) const
+{
+    const T_sp_Model& sp_model = m_Models.at(i_Index);
+    if (!sp_model)
+        VT_THROW(i_Function);
+    return *sp_model;
 }
 
 void C_Mgr_D_Model::M_Fn_Import(E_Format i_Format, const std::wstring& i_Path, const std::wstring& i_Name)

@@ -57,9 +57,14 @@ public:
     // and passes on), the project is marked modified and its view invalidated.
     void M_Fn_D_Add_At(const T_sp_Model& ro_sp_Model, std::uint32_t i_Index);
     // Takes the model out of slot i_Index into o_sp_Model: refused for index 0, a free slot or an
-    // empty pointer. Its relations and tree item are undone, its id becomes 0, the slot is freed,
-    // the project is marked modified and its view invalidated.
+    // empty pointer. Its nodes and elements first leave the node and element selections (so that no
+    // handle is left naming the freed slot), then its relations and tree item are undone, its id
+    // becomes 0, the slot is freed, the project is marked modified and its view invalidated.
     void M_Fn_D_Remove_At(std::uint32_t i_Index, T_sp_Model& o_sp_Model);
+
+    // The model in slot i_Index: a free or out-of-range slot throws C_Exception from the table, a
+    // slot without a model (slot 0 among them) C_Exception naming i_Function.
+    N_Model::C_Model& M_Fn_Get_Model_At(std::uint32_t i_Index, const char* i_Function) const;
 
     // The import commands (worker thread): the file at i_Path becomes a new model named i_Name, as
     // the entry "Input Dyna" ("Input Nastran"). A failed import keeps only the cards it added (an

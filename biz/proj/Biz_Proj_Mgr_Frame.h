@@ -1,6 +1,9 @@
 // The view manager of the project: its three-dimensional view. Until the view window is built the
-// manager holds its project and the frozen flag, and every invalidation finds no window to reach.
+// manager holds its project, the frozen flag and the rotation centre, and every invalidation finds
+// no window to reach.
 #pragma once
+
+#include "common/Common_Math_Vector.h"
 
 #include <cstdint>
 
@@ -23,12 +26,20 @@ public:
     void M_Fn_View_Main_Redraw() { M_Fn_View_Main_Invalidate(); }
     // Closes the project's child frame when it is open (before the project goes).
     void M_Fn_Frame_Close() {}
+    // Makes the model point ro_Point the centre about which the view rotates, and invalidates.
+    void M_Fn_View_Main_Set_Center_Rotate(const N_Common::N_Math::C_Vector3<float>& ro_Point)
+    {
+        m_Center_Rotate = ro_Point;
+        M_Fn_View_Main_Invalidate();
+    }
+    const N_Common::N_Math::C_Vector3<float>& M_Fn_Get_Center_Rotate() const { return m_Center_Rotate; }
 
     // Bit 0: drawing frozen (no invalidation reaches the view).
     std::uint32_t m_Flags = 0;
 
 private:
     C_Proj* m_p_Proj;
+    N_Common::N_Math::C_Vector3<float> m_Center_Rotate;
 };
 
 } // namespace N_Biz::N_Proj

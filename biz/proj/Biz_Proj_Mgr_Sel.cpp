@@ -3,6 +3,8 @@
 #include "biz/proj/Biz_Proj.h"
 #include "biz/proj/Biz_Proj_Mgr_D_DB_C_M.h"
 #include "biz/proj/Biz_Proj_Mgr_D_DB_C_P.h"
+#include "biz/proj/Biz_Proj_Mgr_D_DB_E.h"
+#include "biz/proj/Biz_Proj_Mgr_D_DB_N.h"
 #include "biz/proj/Biz_Proj_Mgr_Frame.h"
 #include "biz/proj/Biz_Proj_Mgr_State.h"
 #include "biz/proj/Biz_Proj_State_Event.h"
@@ -53,7 +55,11 @@ void C_Mgr_Sel::M_Fn_Sel_P0_Clear()
     switch (m_Mode) {
     case 1: m_p_Proj->M_Fn_Get_Mgr_D_DB_C_M().M_Fn_Sel().M_Fn_Sel_P0_Clear(); break;
     case 2: m_p_Proj->M_Fn_Get_Mgr_D_DB_C_P().M_Fn_Sel().M_Fn_Sel_P0_Clear(); break;
-    default: break; // nodes, elements and sections keep no picks yet; modes 0 and 7 pick nothing
+    case 3:
+    case 4:
+    case 5: m_p_Proj->M_Fn_Get_Mgr_D_DB_N().M_Fn_Sel().M_Fn_Sel_P0_Clear(); break;
+    case 6: m_p_Proj->M_Fn_Get_Mgr_D_DB_E().M_Fn_Sel_P0_Clear(); break;
+    default: break; // sections keep no picks yet; modes 0 and 7 pick nothing
     }
     m_Desc.clear();
 }
@@ -64,6 +70,10 @@ void C_Mgr_Sel::M_Fn_Sel_P1_Clear()
     switch (m_Mode) {
     case 1: m_p_Proj->M_Fn_Get_Mgr_D_DB_C_M().M_Fn_Sel().M_Fn_Sel_P1_Clear(); break;
     case 2: m_p_Proj->M_Fn_Get_Mgr_D_DB_C_P().M_Fn_Sel().M_Fn_Sel_P1_Clear(); break;
+    case 3:
+    case 4:
+    case 5: m_p_Proj->M_Fn_Get_Mgr_D_DB_N().M_Fn_Sel().M_Fn_Sel_P1_Clear(); break;
+    case 6: m_p_Proj->M_Fn_Get_Mgr_D_DB_E().M_Fn_Sel_P1_Clear(); break;
     default: break;
     }
     m_p_Proj->M_Fn_Get_Mgr_Frame().M_Fn_View_Main_Redraw();

@@ -5,8 +5,7 @@
 //
 // Modes: 0 nothing, 1 material cards, 2 property cards, 3 free screen positions, 4 nodes or a free
 // position, 5 nodes, 6 shell elements, 7 models (nothing is picked), 8 sections. Picking by
-// rendering comes with the project view; the kinds whose managers hold no lists yet have nothing to
-// clear.
+// rendering comes with the project view; sections hold no lists yet and have nothing to clear.
 #pragma once
 
 #include <cstdint>

@@ -194,9 +194,9 @@ TEST_F(C_Mgr_D_DB_C_M, HiddenStateIsNoUndoableChange)
 
 TEST_F(C_Mgr_D_DB_C_M, ModifySelectedRunsTheDialogForOneCard)
 {
-    std::vector<std::tuple<std::uint32_t, std::uint32_t, N_Biz::N_DB::C_Row_Common*>> calls;
+    std::vector<std::tuple<std::uint32_t, std::uint32_t, N_Biz::N_DB::C_Row_Relation*>> calls;
     N_Biz::N_Proj::C_Dlg::S_Fn_Property = [&](N_Biz::N_Proj::C_Proj&, std::uint32_t i_Mode, std::uint32_t i_Kind,
-                                              N_Biz::N_DB::C_Row_Common* i_p_Card) {
+                                              N_Biz::N_DB::C_Row_Relation* i_p_Card) {
         calls.emplace_back(i_Mode, i_Kind, i_p_Card);
     };
     auto sp_a = M_Fn_Material(L"A");
