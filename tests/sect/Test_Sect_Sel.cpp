@@ -220,5 +220,26 @@ TEST_F(C_Sel_Test, TypedPositions)
     EXPECT_THROW(sel().M_Fn_Sel_P0_Update(false), C_Exception);
 }
 
+TEST_F(C_Sel_Test, FreePositionsHaveNoRowAndAreNeverToggled)
+{
+    M_Fn_Run(L"Point", [&](const T_sp_Group& g) { M_Fn_Point(g, 5, 5); });
+    const C_Handle_D_Geom_P a(0, {1, 2}), b(0, {3, 4}), p1(1, {});
+    points().M_Fn_Sel_P0_Add(a);
+    points().M_Fn_Sel_P0_Add(b);
+    points().M_Fn_Sel_P0_Add(a); // a free position is taken every time
+    points().M_Fn_Sel_P0_Add(p1);
+    points().M_Fn_Sel_P0_Add(p1); // a point only once
+    EXPECT_EQ(points().M_Fn_Sel_P0_Get().size(), 4u);
+    points().M_Fn_Sel_P1_Update_Or();
+    EXPECT_EQ(sel_points(), (T_Ids{0, 0, 0, 1}));
+    points().M_Fn_Sel_P1_Update_Xor(); // toggles the point off, leaves the positions
+    EXPECT_EQ(sel_points(), (T_Ids{0, 0, 0}));
+    EXPECT_EQ(points().M_Fn_Get_At(1).m_Flag & 0x3u, 0x1u);
+    points().M_Fn_Sel_P0_Clear();
+    points().M_Fn_Sel_P1_Update_Yes(); // replace by an empty pick
+    EXPECT_TRUE(sel_points().empty());
+    EXPECT_EQ(points().M_Fn_Get_At(1).m_Flag & 0x3u, 0u);
+}
+
 } // namespace
 } // namespace N_Test_Sect_Geom
