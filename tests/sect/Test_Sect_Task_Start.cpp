@@ -61,8 +61,9 @@ TEST_F(C_Sect_Task_Start, EachStarterEndsTheRunningTaskAndEntersItsOwn)
         EXPECT_EQ(task(), id);
         EXPECT_EQ(e.m_Create_Kind, kind) << id;
         // After the first, each starter ends a running task: idle (6), then its own task (6).
-        if (id != 15)
+        if (id != 15) {
             EXPECT_EQ(std::count(m_Codes.begin(), m_Codes.end(), 6), 2) << id;
+        }
     }
     // A start event without the cancel finds no transition in a running task, which stays.
     EXPECT_THROW(sect().M_Fn_Get_Mgr_State().M_Fn_Post<C_Event_D_Geom_Delete>(), C_Exception);
