@@ -31,7 +31,7 @@ N_Biz::N_Proj::C_Proj& G_Fn_Proj(C_Sect& ro_Sect)
 {
     N_Biz::N_Proj::C_Proj* p_proj = ro_Sect.M_Fn_Get_Proj();
     if (!p_proj)
-        VT_THROW("N_Biz::N_Sect::N_State::C_Machine_Top::M_Fn_Guard_Start");
+        VT_THROW("N_Biz::N_Sect::N_State::G_Fn_Proj");
     return *p_proj;
 }
 
