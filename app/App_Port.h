@@ -4,8 +4,13 @@
 // another thread raises and replays it there (C_App::M_Fn_UI_Queue_Run).
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
+
+namespace N_Biz::N_Sect {
+class C_Sect;
+}
 
 // Message box types and answers as the callers pass and compare them.
 enum E_Box : unsigned {
@@ -56,4 +61,9 @@ public:
     // Something was queued for the interface thread; the port arranges for C_App::M_Fn_UI_Queue_Run
     // to be called there soon. May be called from any thread.
     virtual void M_Fn_UI_Queue_Wake() {}
+
+    // --- section list dialog ---------------------------------------------------------------------
+    // The modal list dialog of list kind i_Kind over one section (kind 5: the section's
+    // sensitivities, the section document's sensitivity command). Without a window: nothing.
+    virtual void M_Fn_Dlg_List_Sect(std::uint32_t i_Kind, N_Biz::N_Sect::C_Sect& ro_Sect) {}
 };

@@ -70,6 +70,11 @@ int C_App_Port_Record::M_Fn_Doc_Proj_Save_Prompt(const std::wstring& i_Title)
     return a;
 }
 
+void C_App_Port_Record::M_Fn_Dlg_List_Sect(std::uint32_t i_Kind, N_Biz::N_Sect::C_Sect&)
+{
+    m_Calls.push_back({L"list_sect", std::to_wstring(i_Kind), L"", 0, false});
+}
+
 std::vector<std::wstring> C_App_Port_Record::M_Fn_Texts(const std::wstring& i_kind) const
 {
     std::vector<std::wstring> out;

@@ -42,6 +42,8 @@ public:
     void M_Fn_Doc_Proj_Modified(bool i_Modified) override;
     void M_Fn_Doc_Proj_Title(const std::wstring& i_Title) override;
     int M_Fn_Doc_Proj_Save_Prompt(const std::wstring& i_Title) override;
+    // Recorded as L"list_sect" with the kind as text.
+    void M_Fn_Dlg_List_Sect(std::uint32_t i_Kind, N_Biz::N_Sect::C_Sect& ro_Sect) override;
 
     // Texts of all recorded calls of one kind, in order.
     std::vector<std::wstring> M_Fn_Texts(const std::wstring& i_kind) const;
