@@ -25,7 +25,7 @@ TEST_F(C_Cmd_Edit, DispatchByModeWithItsMessages)
     using T_Mode_Fn = void (C_Sect::*)();
     std::vector<std::string> seen;
     N_Biz::N_Proj::C_Dlg::S_Fn_Property = [&](N_Biz::N_Proj::C_Proj&, std::uint32_t i_Mode, std::uint32_t i_Kind,
-                                              N_Biz::N_DB::C_Row_Common*) {
+                                              N_Biz::N_DB::C_Row_Relation*) {
         seen.push_back("property " + std::to_string(i_Mode) + " " + std::to_string(i_Kind));
     };
     N_Biz::N_Proj::C_Dlg::S_Fn_List = [&](N_Biz::N_Proj::C_Proj&, std::uint32_t i_Kind, std::uint32_t i_Mode) {

@@ -345,12 +345,12 @@ TEST_F(C_Task_Run, CardTasksPickCardsThroughTheEntities)
     M_Fn_Two_Lines();
     struct C_Call {
         std::uint32_t m_Mode, m_Kind;
-        const N_Biz::N_DB::C_Row_Common* m_p_Card;
+        const N_Biz::N_DB::C_Row_Relation* m_p_Card;
         bool operator==(const C_Call&) const = default;
     };
     std::vector<C_Call> dialogs;
     N_Biz::N_Proj::C_Dlg::S_Fn_Property = [&](N_Biz::N_Proj::C_Proj&, std::uint32_t i_Mode, std::uint32_t i_Kind,
-                                              N_Biz::N_DB::C_Row_Common* i_p_Card) { dialogs.push_back({i_Mode, i_Kind, i_p_Card}); };
+                                              N_Biz::N_DB::C_Row_Relation* i_p_Card) { dialogs.push_back({i_Mode, i_Kind, i_p_Card}); };
     std::uint32_t list_answer = 0;
     N_Biz::N_Proj::C_Dlg::S_Fn_List = [&](N_Biz::N_Proj::C_Proj&, std::uint32_t, std::uint32_t) { return list_answer; };
     const auto* p_mat_a = m_sp_A->M_Fn_Key_C_Material().M_Fn_Lock().get();
