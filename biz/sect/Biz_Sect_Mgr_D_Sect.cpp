@@ -403,7 +403,11 @@ bool C_Mgr_D_Sect::S_Fn_Scale_Parse(const std::wstring& i_Text, float& o_Value)
     stream.imbue(std::locale::classic());
     float value = 0;
     stream >> value;
-    if (stream.fail() || !(value >= 0.1f && value <= 10.0f))
+    if (stream.fail())
+        return false;
+    // The whole text must be the number ("10abc" and "5,5" are not 10 and 5).
+    stream >> std::ws;
+    if (!stream.eof() || !(value >= 0.1f && value <= 10.0f))
         return false;
     o_Value = value;
     return true;

@@ -88,7 +88,7 @@ public:
 
     // The product name and version written into exported files.
     static constexpr const char* S_Name_Product = "Veltrane";
-    static constexpr const char* S_Version_Product = "1.0";
+    static constexpr const char* S_Version_Product = "1.2.0037";
 
 private:
     int M_Fn_Scale_Cmd(E_Scale i_Mode);

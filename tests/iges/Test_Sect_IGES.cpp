@@ -310,8 +310,8 @@ TEST_F(C_Mgr_D_Sect, ExportGlobalValues)
     EXPECT_EQ(g.m_Product_Id_Sender, "Rocker");
     EXPECT_EQ(g.m_Product_Id_Receiver, "Rocker");
     EXPECT_EQ(g.m_Name_File, path);
-    EXPECT_EQ(g.m_System_Id_Native, "Veltrane Ver.1.0");
-    EXPECT_EQ(g.m_Version_Preprocessor, "Veltrane Ver.1.0");
+    EXPECT_EQ(g.m_System_Id_Native, "Veltrane Ver.1.2.0037");
+    EXPECT_EQ(g.m_Version_Preprocessor, "Veltrane Ver.1.2.0037");
     EXPECT_EQ(g.m_Bits_Integer, 32);
     EXPECT_EQ(g.m_Single_Power_Max, 75);
     EXPECT_EQ(g.m_Single_Digits, 6);
@@ -331,8 +331,13 @@ TEST_F(C_Mgr_D_Sect, ExportGlobalValues)
     EXPECT_EQ(g.m_Version_Flag, 11);
     EXPECT_EQ(g.m_Drafting_Standard_Flag, 0);
     EXPECT_EQ(g.m_Application_Protocol, "");
-    const std::string text = N_Test_IGES::G_Fn_Read_File(path);
-    EXPECT_NE(text.find("2,2Hmm,"), std::string::npos);
+    // The global section's data columns joined: the units as written.
+    std::istringstream lines(N_Test_IGES::G_Fn_Read_File(path));
+    std::string line, text;
+    while (std::getline(lines, line))
+        if (line.size() >= 73 && line[72] == 'G')
+            text += line.substr(0, line.find_last_not_of(' ', 71) + 1); // the writer pads a line it ends early
+    EXPECT_NE(text.find(",1.000000,2,2Hmm,1000,"), std::string::npos) << text;
     EXPECT_NE(text.find("15H20150101.000000"), std::string::npos);
 
     // A cancelled dialog writes nothing and still succeeds.
@@ -397,6 +402,37 @@ TEST_F(C_Mgr_D_Sect, ExportGroupsAndChains)
     EXPECT_EQ(end.y, start.y);
 }
 
+// A B-spline written reversed: u becomes first + last - u for its knots and its range alike, so a
+// curve whose knots start at 2 keeps the range 2..4; its normal is the section plane's.
+TEST_F(C_Mgr_D_Sect, ExportReversedCurveKeepsItsParameterRange)
+{
+    std::uint32_t id = 0;
+    M_Fn_Run(L"Build", [&](const T_sp_Group& g) {
+        id = M_Fn_NURBS(g, {{{0, 0}}, {{1, 2}}, {{3, 2}}, {{4, 0}}}, {});
+        auto sp_copy = entities().M_Fn_Get_At(id)->Clone_apo_D_Geom_Entity();
+        static_cast<C_D_Geom_E_Curve_NURBS&>(*sp_copy).m_Curve.m_Knots = {2, 2, 2, 2.5f, 4, 4, 4};
+        T_sp_Entity sp = std::move(sp_copy);
+        entities().M_Fn_Proc_Cmd_Sub_Modify_At(id, sp, g);
+    });
+    for (std::uint32_t reverse : {0u, 1u}) {
+        N_Biz::N_IGES::C_Table_Entity table;
+        table.add(nullptr);
+        std::int32_t id_iges = 0;
+        entities().M_Fn_Get_At(id)->M_Fn_IGES_Export(sect(), table, id_iges, 8, 0, 0, reverse);
+        const auto& curve = dynamic_cast<const N_Biz::N_IGES::C_Entity_126_Curve_B_Spline_Rational&>(
+            *table.at(static_cast<std::uint32_t>(id_iges)));
+        const std::vector<float> knots =
+            reverse ? std::vector<float>{2, 2, 2, 3.5f, 4, 4, 4} : std::vector<float>{2, 2, 2, 2.5f, 4, 4, 4};
+        EXPECT_EQ(curve.m_Knots, knots);
+        EXPECT_EQ(curve.m_V0, 2.0f);
+        EXPECT_EQ(curve.m_V1, 4.0f);
+        EXPECT_EQ(curve.m_Ctrl_Points.front().x, reverse ? 4.0f : 0.0f);
+        EXPECT_EQ(curve.m_Normal.x, 0.0f);
+        EXPECT_EQ(curve.m_Normal.y, 0.0f);
+        EXPECT_EQ(curve.m_Normal.z, 1.0f);
+    }
+}
+
 // Scaling changes every coordinate by the factor and undoes exactly.
 TEST_F(C_Mgr_D_Sect, ScaleUniformAndUndo)
 {
@@ -458,9 +494,9 @@ TEST_F(C_Mgr_D_Sect, ScaleXConvertsArcs)
 TEST_F(C_Mgr_D_Sect, ScaleTextValidated)
 {
     float value = 0;
-    for (const wchar_t* text : {L"10", L"0.1", L"1.0", L"2.5"})
+    for (const wchar_t* text : {L"10", L"0.1", L"1.0", L"2.5", L" 2 "})
         EXPECT_TRUE(N_Biz::N_Sect::C_Mgr_D_Sect::S_Fn_Scale_Parse(text, value)) << text;
-    for (const wchar_t* text : {L"0.09", L"10.01", L"abc", L"", L"-1"})
+    for (const wchar_t* text : {L"0.09", L"10.01", L"abc", L"", L"-1", L"10abc", L"5,5"})
         EXPECT_FALSE(N_Biz::N_Sect::C_Mgr_D_Sect::S_Fn_Scale_Parse(text, value)) << text;
 
     // Two refusals, then Cancel: the same dialog three times, two messages, nothing recorded.
