@@ -164,8 +164,10 @@ int C_Entity::M_Fn_Sect_Geom_Build_Attribute(C_Context_Sect_Geom_Build& io_Conte
                 VT_THROW(s_Function);
             N_Biz::N_Proj::C_Mgr_D_DB_C_M& mgr_m = p_proj->M_Fn_Get_Mgr_D_DB_C_M();
             const auto& store_m = mgr_m.M_Fn_Get_Store();
+            // The default material goes into the import's own entry, so that undoing the import
+            // takes it away again.
             if (!(store_m.size() > 1 && store_m.is_used_at(1) && store_m.at(1)))
-                mgr_m.M_Fn_Proc_Cmd_Sub_Add_Default();
+                mgr_m.M_Fn_Proc_Cmd_Sub_Add_Default(io_Context.m_sp_Group);
             if (!(store_m.size() > 1 && store_m.is_used_at(1) && store_m.at(1)))
                 VT_THROW(s_Function);
             const N_Biz::N_DB::C_Info_Table* p_table =

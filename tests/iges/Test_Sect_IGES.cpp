@@ -134,6 +134,16 @@ protected:
 // counts, properties matched by colour, all in one undoable entry.
 TEST_F(C_Mgr_D_Sect, ExportImportRoundTrip)
 {
+    // Material slots 1 and 2 used and freed again, 1 first: slot 1 is empty but not the next free.
+    auto& mgr_m = m_up_Proj->M_Fn_Get_Mgr_D_DB_C_M();
+    for (std::uint32_t slot : {1u, 2u})
+        mgr_m.M_Fn_Proc_Cmd_Sub_Add_At(lesser_shared_ptr<N_Biz::N_DB::C_Row_C_Material>(new N_Biz::N_DB::C_Row_C_Material(
+                                           G_Fn_Schema()->M_Fn_Info_Table_Lookup_By_Format(1, "Material"))),
+                                       slot, nullptr);
+    for (std::uint32_t slot : {1u, 2u}) {
+        N_Biz::N_Proj::C_Mgr_D_DB_C_M::T_sp_Card sp_out;
+        mgr_m.M_Fn_D_Remove_At(slot, sp_out);
+    }
     auto sp_steel = M_Fn_Property_Named(L"Steel", {0, 0, 1, 1});
     std::uint32_t id_nurbs = 0;
     M_Fn_Run(L"Build", [&](const T_sp_Group& g) {
@@ -190,7 +200,7 @@ TEST_F(C_Mgr_D_Sect, ExportImportRoundTrip)
     }
     auto& mgr_p = m_up_Proj->M_Fn_Get_Mgr_D_DB_C_P();
     EXPECT_EQ(mgr_p.M_Fn_Get_Store().size() - mgr_p.M_Fn_Get_Store().free_count(), 4u); // slot 0, Steel, 2 new
-    EXPECT_TRUE(m_up_Proj->M_Fn_Get_Mgr_D_DB_C_M().M_Fn_Get_Store().is_used_at(1));        // default material
+    EXPECT_TRUE(mgr_m.M_Fn_Get_Store().is_used_at(1));                                      // default material
 
     // A second import finds the cards again by colour and name.
     auto up_second = M_Fn_Import(path);
@@ -202,7 +212,9 @@ TEST_F(C_Mgr_D_Sect, ExportImportRoundTrip)
     EXPECT_EQ(up_new->M_Fn_Get_Mgr_D_Geom_E().M_Fn_Count(), 0u);
     EXPECT_EQ(up_new->M_Fn_Get_Mgr_D_Geom_P().M_Fn_Count(), 0u);
     EXPECT_EQ(mgr_p.M_Fn_Get_Store().size() - mgr_p.M_Fn_Get_Store().free_count(), 2u);
+    EXPECT_FALSE(mgr_m.M_Fn_Get_Store().is_used_at(1)); // the default material went with its import
     history().M_Fn_Redo();
+    EXPECT_TRUE(mgr_m.M_Fn_Get_Store().is_used_at(1));
     EXPECT_EQ(up_new->M_Fn_Get_Mgr_D_Geom_E().M_Fn_Count(), 4u);
     history().M_Fn_Clear();
     (void)id_nurbs;
