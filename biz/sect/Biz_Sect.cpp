@@ -116,6 +116,11 @@ E_Result C_Sect::M_Fn_Stream_Serialize_o_I(std::istream& ro_Stream)
         m_up_Mgr_D_Geom_P->M_Fn_Stream_Serialize_Restore(points_before);
         return result;
     }
+    // The mesh named the entities and points that were just replaced: it goes with them, and the
+    // next calculation builds the mesh of the geometry read.
+    m_up_Mgr_D_Relation->M_Fn_D_Clear();
+    m_up_Mgr_D_Tess_E->M_Fn_D_Clear();
+    m_up_Mgr_D_Tess_N->M_Fn_D_Clear();
     m_up_Mgr_Calc->M_Fn_Stale_Set();
     m_up_Mgr_Frame->M_Fn_View_Invalidate(true, true, true, false);
     return E_Result_Success;
