@@ -3,7 +3,13 @@
 // never drawn at once; nothing is invalidated while drawing is frozen (bit 0 of the flag word).
 #pragma once
 
+#include "common/Common_Math_Matrix4.h"
+
+#include <array>
 #include <cstdint>
+#include <functional>
+#include <list>
+#include <string>
 
 namespace N_Biz::N_Sect {
 
@@ -31,7 +37,7 @@ public:
     // rows); nothing while drawing is frozen.
     void M_Fn_View_Invalidate(bool i_Main, bool i_Graph, bool i_Sheet, bool i_Sheet_Refill);
     // Closes the section's child frame when it is open.
-    void M_Fn_Frame_Close() {}
+    void M_Fn_Frame_Close();
 
     C_Sect* M_Fn_Get_Sect() const { return m_p_Sect; }
 
@@ -41,6 +47,111 @@ public:
     C_View* m_p_View_Main = nullptr;
     C_View* m_p_View_Graph = nullptr;
     C_View* m_p_View_Sheet = nullptr;
+
+    // painting ------------------------------------------------------------------------------------
+    // The windows' creation, size, paint and destruction hooks, the section's frame, the pick
+    // projection, the main view's drawing, the result graph and its buttons, and the section's
+    // drawing in the project view (Biz_Sect_Mgr_Frame_Paint.cpp, Biz_Sect_View_Main_Draw.cpp,
+    // Biz_Sect_View_Graph.cpp). Every hook called twice, or a destroy hook without its window,
+    // throws C_Exception.
+    using C_Matrix4f = N_Common::N_Math::C_Matrix4<float>;
+    enum : std::uint32_t {
+        E_Flag_Pick_Cover = 0x2, // a pick under the cursor is pending
+        E_Flag_Pick_Drag = 0x4,  // a rectangle pick is pending
+    };
+
+    // The main view's OpenGL state (normal rescaling, vertex array, smooth points, blending, no
+    // depth test; its context current), then the view is stored. A null view throws.
+    void M_Fn_View_Main_On_Create(C_View* i_p_View);
+    // Sizes, half sizes, fit radius, viewport and the orthographic projection in pixels about the
+    // view centre (both read back), the prompt and triad anchors. Ignored for a zero side.
+    void M_Fn_View_Main_On_Size(std::int32_t i_Width, std::int32_t i_Height);
+    void M_Fn_View_Main_On_Destroy();
+    void M_Fn_View_R_Graph_On_Create(C_View* i_p_View);
+    // Graph size, viewport and the projection x 0..width, y 0..height. Ignored for a zero side.
+    void M_Fn_View_R_Graph_On_Size(std::int32_t i_Width, std::int32_t i_Height);
+    void M_Fn_View_R_Graph_On_Destroy();
+    void M_Fn_View_R_Sheet_On_Create(C_View* i_p_View);
+    void M_Fn_View_R_Sheet_On_Destroy();
+
+    // Opens the section's child frame (through its document) unless the main view exists, and fits
+    // the view. No document or no frame throws.
+    void M_Fn_Frame_Open();
+    // Invalidates the main view unless drawing is frozen.
+    void M_Fn_View_Main_Redraw();
+
+    // The main view's paint on its current context: frozen for its whole length (also when a step
+    // throws), the pending picks, the calculation when stale, the cleared picture, the contents and
+    // the overlays. The window flushes and swaps.
+    void M_Fn_View_Main_Draw();
+    // The contents in section coordinates: grid, principal axes, 360 degree moment of inertia,
+    // geometry or mesh with the current pick and the selection set, task previews, result marks.
+    // A pick mode outside 1 to 13 throws.
+    void M_Fn_View_Main_Draw_Obj();
+    // The overlays in pixels about the view centre: navigation glyph, triads, prompt.
+    void M_Fn_View_Main_Draw_Overlay();
+    // Binds the point table (the node table) as the vertex array, so that an id is a vertex index.
+    void M_Fn_View_Main_Bind_Geom_P() const;
+    void M_Fn_View_Main_Bind_Tess_N() const;
+    // A pick with an i_W x i_H pixel box at (i_X, i_Y): the projection becomes the pick matrix times
+    // the stored projection and the model-view the view matrix while ro_Fn_Pick runs (the
+    // selection manager's pick of the current mode); both are restored however it ends. Then the
+    // main view is redrawn unless frozen.
+    void M_Fn_View_Main_Pick(std::int32_t i_X, std::int32_t i_Y, std::int32_t i_W, std::int32_t i_H,
+                             const std::function<void()>& ro_Fn_Pick);
+    // The pending picks of a paint or a button release (the input half of the manager).
+    void M_Fn_View_Main_Mouse_Sel_P0_Validate_Cover();
+    void M_Fn_View_Main_Mouse_Sel_P0_Validate_Drag();
+    // The view fitted anew: no rotation, no pan, the zoom that shows the geometry.
+    void M_Fn_View_Main_Reset();
+    void M_Fn_View_Main_Adjust();
+
+    // The result graph's paint on its current context (no graph window throws), and its buttons:
+    // the previous or next load case (with the section's calculation marked stale and every
+    // section of the project invalidated) and the other bound (every sheet rebuilt).
+    void M_Fn_View_R_Graph_Draw();
+    void M_Fn_View_R_Graph_On_LButton_Up();
+    void M_Fn_View_R_Graph_On_RButton_Up();
+    void M_Fn_View_R_Graph_On_MButton_Up();
+    // After a load-case step: this section's calculation stale, its views and every section of the
+    // project invalidated.
+    void M_Fn_View_R_Graph_Load_Case_Changed();
+    // The description lines of the current pick, shown under the prompt.
+    const std::list<std::wstring>& M_Fn_View_Main_Desc_Get() const;
+
+    // The section in the project view: the contents inside the section plane (depth test on), the
+    // origin marker (inside the plane the caller has set), and the drawing for the project's pick.
+    void M_Fn_View_Proj_Draw_Obj();
+    void M_Fn_View_Proj_Draw_Obj_Origin();
+    void M_Fn_View_Proj_Draw_Select();
+
+    // The ring step of the 360 degree plot for a bounding value truncated to i_Bound: 2 x 10^d when
+    // the leading digit is 5 or more, 10^d / 2 when it is 1, else 10^d (10^d the largest power of
+    // ten not above i_Bound); 0 for a bound below 1.
+    static std::int64_t S_Fn_Ring_Step(std::int64_t i_Bound);
+    // Grid lines k x i_Step (k from o_First to o_Last) that can be visible within i_Radius of
+    // i_Centre and lie strictly within i_Bound of the origin, at most 999,998 steps from it. False
+    // when there is none.
+    static bool S_Fn_Grid_Range(double i_Centre, double i_Radius, double i_Bound, double i_Step, std::int64_t& o_First,
+                                std::int64_t& o_Last);
+
+    std::array<std::int32_t, 2> m_Size_Graph{};      // result graph width, height
+    std::array<std::int32_t, 2> m_Pos_Down_Left{};   // cursor at the last left-button press
+    std::array<std::int32_t, 2> m_Pos_Prev{};        // cursor before the current move
+    std::array<std::int32_t, 2> m_Pos_Curr{};        // cursor at the last move
+    std::array<std::int32_t, 2> m_Size_Main{};       // main view width, height
+    std::array<float, 2> m_Size_Half{};              // hw, hh
+    std::array<float, 2> m_Anchor_Prompt{};          // (20 - hw, hh - 30)
+    std::array<float, 3> m_Anchor_Triad_Global{};    // (hw - 80, hh - 80, 0)
+    std::array<float, 3> m_Anchor_Triad_Local{};     // (hw - 240, hh - 80, 0)
+    C_Matrix4f m_Matrix_Rotate;                      // the view's rotation alone
+    C_Matrix4f m_Matrix_View;                        // section to pixels about the view centre
+    C_Matrix4f m_Matrix_Proj;                        // read back after the projection is set
+    std::array<std::int32_t, 4> m_Viewport{};        // read back
+    float m_Fit_Radius = 1.0f;                       // half the smaller side in pixels
+    float m_Zoom = 1.0f;
+    float m_Zoom_Min = 0.0625f;
+    float m_Zoom_Max = 64.0f;
 
 private:
     C_Sect* m_p_Sect;
