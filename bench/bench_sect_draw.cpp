@@ -23,7 +23,6 @@
 #include "biz/sect/Biz_Sect_Mgr_D_Geom_P.h"
 #include "biz/sect/Biz_Sect_Mgr_D_Tess_E.h"
 #include "biz/sect/Biz_Sect_Mgr_Frame.h"
-#include "biz/sect/Biz_Sect_Mgr_Sel.h"
 #include "biz/sect/Biz_Sect_Result.h"
 #include "common/Common_String.h"
 
@@ -157,7 +156,7 @@ void G_Fn_Paint(benchmark::State& ro_State, bool i_Mesh)
         return;
     }
     if (i_Mesh)
-        setup.m_up_Sect->M_Fn_Get_Mgr_Sel().M_Fn_Reset(L"Select & edit elements.", 0, 1, 1, 1, 1, C_Mgr_Sel::E_Mode_Element);
+        setup.m_up_Sect->M_Fn_Doc_On_Cmd_Sect_Edit_Sel_Element();
     C_Mgr_Frame& frame = setup.m_up_Sect->M_Fn_Get_Mgr_Frame();
     frame.M_Fn_View_Main_Draw(); // the first paint calculates
     glFinish();

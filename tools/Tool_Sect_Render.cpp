@@ -22,7 +22,6 @@
 #include "biz/sect/Biz_Sect_Mgr_Calc.h"
 #include "biz/sect/Biz_Sect_Mgr_D_Sect.h"
 #include "biz/sect/Biz_Sect_Mgr_Frame.h"
-#include "biz/sect/Biz_Sect_Mgr_Sel.h"
 #include "biz/sect/Biz_Sect_Result.h"
 #include "common/Common_String.h"
 
@@ -178,7 +177,7 @@ int G_Fn_Run(int argc, char** argv)
         return 1;
     }
     if (mesh)
-        up_sect->M_Fn_Get_Mgr_Sel().M_Fn_Reset(L"Select & edit elements.", 0, 1, 1, 1, 1, C_Mgr_Sel::E_Mode_Element);
+        up_sect->M_Fn_Doc_On_Cmd_Sect_Edit_Sel_Element();
 
     C_Mgr_Frame& frame = up_sect->M_Fn_Get_Mgr_Frame();
     C_View_Off main, graph;

@@ -1,5 +1,5 @@
-// The section view manager's window side: the windows' hooks, the section's frame, the redraw, the
-// pick projection, the vertex arrays of the drawing, and the section's drawing in the project view.
+// The section view manager's window side: the result graph's size, the section's frame, the pick
+// projection, the vertex arrays of the drawing, and the section's drawing in the project view.
 #include "biz/sect/Biz_Sect_Mgr_Frame.h"
 
 #include "biz/sect/Biz_Sect.h"
@@ -21,57 +21,7 @@
 
 namespace N_Biz::N_Sect {
 
-// --- window hooks --------------------------------------------------------------------------------
-
-void C_Mgr_Frame::M_Fn_View_Main_On_Create(C_View* i_p_View)
-{
-    if (!i_p_View || m_p_View_Main)
-        VT_THROW("N_Biz::N_Sect::C_Mgr_Frame::M_Fn_View_Main_On_Create");
-    // No lighting in this view: normals only have to stay unit length under the view's scaling.
-    glEnable(GL_NORMALIZE);
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glEnable(GL_POINT_SMOOTH);
-    glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glDisable(GL_DEPTH_TEST);
-    m_p_View_Main = i_p_View;
-}
-
-void C_Mgr_Frame::M_Fn_View_Main_On_Size(std::int32_t i_Width, std::int32_t i_Height)
-{
-    if (i_Width == 0 || i_Height == 0)
-        return;
-    m_Size_Main = {i_Width, i_Height};
-    const float hw = float(i_Width) * 0.5f;
-    const float hh = float(i_Height) * 0.5f;
-    m_Size_Half = {hw, hh};
-    m_Fit_Radius = 0.5f * float(std::min(i_Width, i_Height));
-    glViewport(0, 0, i_Width, i_Height);
-    glGetIntegerv(GL_VIEWPORT, m_Viewport.data());
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-hw, hw, -hh, hh, -100.0, 100.0);
-    glGetFloatv(GL_PROJECTION_MATRIX, m_Matrix_Proj.m_Data);
-    glMatrixMode(GL_MODELVIEW);
-    m_Anchor_Prompt = {20.0f - hw, hh - 30.0f};
-    m_Anchor_Triad_Global = {hw - 80.0f, hh - 80.0f, 0.0f};
-    m_Anchor_Triad_Local = {hw - 240.0f, hh - 80.0f, 0.0f};
-}
-
-void C_Mgr_Frame::M_Fn_View_Main_On_Destroy()
-{
-    if (!m_p_View_Main)
-        VT_THROW("N_Biz::N_Sect::C_Mgr_Frame::M_Fn_View_Main_On_Destroy");
-    m_p_View_Main = nullptr;
-}
-
-void C_Mgr_Frame::M_Fn_View_R_Graph_On_Create(C_View* i_p_View)
-{
-    if (!i_p_View || m_p_View_Graph)
-        VT_THROW("N_Biz::N_Sect::C_Mgr_Frame::M_Fn_View_R_Graph_On_Create");
-    m_p_View_Graph = i_p_View;
-}
+// --- result graph size ---------------------------------------------------------------------------
 
 void C_Mgr_Frame::M_Fn_View_R_Graph_On_Size(std::int32_t i_Width, std::int32_t i_Height)
 {
@@ -85,28 +35,7 @@ void C_Mgr_Frame::M_Fn_View_R_Graph_On_Size(std::int32_t i_Width, std::int32_t i
     glMatrixMode(GL_MODELVIEW);
 }
 
-void C_Mgr_Frame::M_Fn_View_R_Graph_On_Destroy()
-{
-    if (!m_p_View_Graph)
-        VT_THROW("N_Biz::N_Sect::C_Mgr_Frame::M_Fn_View_R_Graph_On_Destroy");
-    m_p_View_Graph = nullptr;
-}
-
-void C_Mgr_Frame::M_Fn_View_R_Sheet_On_Create(C_View* i_p_View)
-{
-    if (!i_p_View || m_p_View_Sheet)
-        VT_THROW("N_Biz::N_Sect::C_Mgr_Frame::M_Fn_View_R_Sheet_On_Create");
-    m_p_View_Sheet = i_p_View;
-}
-
-void C_Mgr_Frame::M_Fn_View_R_Sheet_On_Destroy()
-{
-    if (!m_p_View_Sheet)
-        VT_THROW("N_Biz::N_Sect::C_Mgr_Frame::M_Fn_View_R_Sheet_On_Destroy");
-    m_p_View_Sheet = nullptr;
-}
-
-// --- frame and redraw ----------------------------------------------------------------------------
+// --- frame -----------------------------------------------------------------------------------------
 
 void C_Mgr_Frame::M_Fn_Frame_Open()
 {
@@ -127,16 +56,10 @@ void C_Mgr_Frame::M_Fn_Frame_Close()
         VT_THROW("N_Biz::N_Sect::C_Mgr_Frame::M_Fn_Frame_Close");
 }
 
-void C_Mgr_Frame::M_Fn_View_Main_Redraw()
-{
-    if (!(m_Flags & E_Flag_Frozen) && m_p_View_Main)
-        m_p_View_Main->M_Fn_Invalidate();
-}
-
 // --- pick projection and vertex arrays -----------------------------------------------------------
 
-void C_Mgr_Frame::M_Fn_View_Main_Pick(std::int32_t i_X, std::int32_t i_Y, std::int32_t i_W, std::int32_t i_H,
-                                      const std::function<void()>& ro_Fn_Pick)
+void C_Mgr_Frame::M_Fn_View_Main_Pick_Box(std::int32_t i_X, std::int32_t i_Y, std::int32_t i_W, std::int32_t i_H,
+                                          const std::function<void()>& ro_Fn_Pick)
 {
     {
         N_View_Draw::C_Matrix_Guard guard(true);

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <list>
 #include <string>
 
 namespace N_Biz::N_Sect {
@@ -37,12 +38,15 @@ public:
     const std::wstring& M_Fn_Prompt_Get() const { return m_Prompt; }
     // The five flag words of the last reset (which pick kinds the mode offers).
     const std::array<std::uint32_t, 5>& M_Fn_Flags_Get() const { return m_Flags; }
+    // The description of the current pick, shown under the prompt.
+    const std::list<std::wstring>& M_Fn_Desc_Get() const { return m_Desc; }
 
 private:
     C_Sect* m_p_Sect;
     std::array<std::uint32_t, 5> m_Flags{};
     std::uint32_t m_Mode = 0;
     std::wstring m_Prompt;
+    std::list<std::wstring> m_Desc;
 };
 
 } // namespace N_Biz::N_Sect

@@ -237,26 +237,31 @@ void C_Mgr_Frame::M_Fn_View_R_Graph_Draw()
 
 // --- buttons -------------------------------------------------------------------------------------
 
+namespace {
+
+// After a load-case step. The load case is the whole application's: every section of the project
+// recalculates and shows it, as the load-case menu commands do.
+void G_Fn_Load_Case_Changed(C_Mgr_Frame& ro_Frame)
+{
+    C_Sect& sect = *ro_Frame.M_Fn_Get_Sect();
+    sect.M_Fn_Get_Mgr_Calc().M_Fn_Stale_Set();
+    ro_Frame.M_Fn_View_Invalidate(true, true, true, false);
+    if (N_Biz::N_Proj::C_Proj* p_proj = sect.M_Fn_Get_Proj())
+        p_proj->M_Fn_Get_Mgr_D_Sect().M_Fn_Invalidate_All(1, 1, 1, 1, 0);
+}
+
+} // namespace
+
 void C_Mgr_Frame::M_Fn_View_R_Graph_On_LButton_Up()
 {
     G_Fn_Config_Mutable("N_Biz::N_Sect::C_Mgr_Frame::M_Fn_View_R_Graph_On_LButton_Up").M_Fn_Load_Case_Step_Prev();
-    M_Fn_View_R_Graph_Load_Case_Changed();
+    G_Fn_Load_Case_Changed(*this);
 }
 
 void C_Mgr_Frame::M_Fn_View_R_Graph_On_RButton_Up()
 {
     G_Fn_Config_Mutable("N_Biz::N_Sect::C_Mgr_Frame::M_Fn_View_R_Graph_On_RButton_Up").M_Fn_Load_Case_Step_Next();
-    M_Fn_View_R_Graph_Load_Case_Changed();
-}
-
-void C_Mgr_Frame::M_Fn_View_R_Graph_Load_Case_Changed()
-{
-    // The load case is the whole application's: every section of the project recalculates and
-    // shows it, as the load-case menu commands do.
-    m_p_Sect->M_Fn_Get_Mgr_Calc().M_Fn_Stale_Set();
-    M_Fn_View_Invalidate(true, true, true, false);
-    if (N_Biz::N_Proj::C_Proj* p_proj = m_p_Sect->M_Fn_Get_Proj())
-        p_proj->M_Fn_Get_Mgr_D_Sect().M_Fn_Invalidate_All(1, 1, 1, 1, 0);
+    G_Fn_Load_Case_Changed(*this);
 }
 
 void C_Mgr_Frame::M_Fn_View_R_Graph_On_MButton_Up()

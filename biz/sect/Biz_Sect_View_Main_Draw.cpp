@@ -201,7 +201,7 @@ void C_Mgr_Frame::M_Fn_View_Main_Draw_Obj()
         m_Matrix_View.M_Fn_Invert(inverse);
         C_Vector3<float> c, e;
         inverse.M_Fn_Transform_Point(C_Vector3<float>(0.0f, 0.0f, 0.0f), c);
-        inverse.M_Fn_Transform_Point(C_Vector3<float>(m_Size_Half[0], m_Size_Half[1], 0.0f), e);
+        inverse.M_Fn_Transform_Point(C_Vector3<float>(m_Size_Half.x, m_Size_Half.y, 0.0f), e);
         view_x = c.x, view_y = c.y;
         view_r = std::hypot(double(e.x) - c.x, double(e.y) - c.y);
         radius = std::hypot(double(c.x), double(c.y)) + view_r;
@@ -261,7 +261,7 @@ void C_Mgr_Frame::M_Fn_View_Main_Draw_Obj()
         const std::int64_t ring = S_Fn_Ring_Step(n);
         if (ring >= 1 && m_Zoom > 0.0f) {
             const std::int64_t count = (n + ring - 1) / ring;
-            const double scale = 0.9 * double(m_Fit_Radius) / double(m_Zoom) / (double(count) * double(ring));
+            const double scale = 0.9 * double(m_Radius_Fit) / double(m_Zoom) / (double(count) * double(ring));
             for (std::int64_t k = 1; k <= count; ++k) {
                 const double r = double(k * ring) * scale;
                 glColor3f(0.4f, 0.4f, 0.4f);
@@ -362,7 +362,7 @@ void C_Mgr_Frame::M_Fn_View_Main_Draw_Overlay()
     glLineWidth(1.0f);
 
     // 10. Navigation glyph of the input state.
-    const float r = 0.6f * m_Fit_Radius;
+    const float r = 0.6f * m_Radius_Fit;
     const std::uint32_t input = G_Fn_State(sect, N_State::C_Machine_Top::E_Region_Input);
     auto four_times = [](const auto& i_Fn_Stroke) {
         glBegin(GL_LINES);
@@ -395,8 +395,8 @@ void C_Mgr_Frame::M_Fn_View_Main_Draw_Overlay()
             v(0.8 * r, -0.05 * r), v(r, 0.0);
         });
     } else if (input == E_Id_Input_Drag_Select) {
-        const float x0 = float(m_Pos_Down_Left[0]) - m_Size_Half[0], y0 = float(m_Pos_Down_Left[1]) - m_Size_Half[1];
-        const float x1 = float(m_Pos_Prev[0]) - m_Size_Half[0], y1 = float(m_Pos_Prev[1]) - m_Size_Half[1];
+        const float x0 = float(m_Pos_Down_Left[0]) - m_Size_Half.x, y0 = float(m_Pos_Down_Left[1]) - m_Size_Half.y;
+        const float x1 = float(m_Pos_Prev[0]) - m_Size_Half.x, y1 = float(m_Pos_Prev[1]) - m_Size_Half.y;
         glColor3f(1.0f, 1.0f, 1.0f);
         glBegin(GL_LINE_LOOP);
         glVertex2f(x0, y0);
@@ -413,16 +413,20 @@ void C_Mgr_Frame::M_Fn_View_Main_Draw_Overlay()
         global.M_Fn_Mul(sect.M_Fn_Get_Mgr_D_Plane().M_Fn_Get_Inverse_Rotation());
         static const wchar_t* const s_Global[3] = {L"GX", L"GY", L"GZ"};
         static const wchar_t* const s_Local[3] = {L"LX", L"LY", nullptr};
-        const std::pair<const std::array<float, 3>*, std::pair<const C_Matrix4f*, const wchar_t* const*>> triads[2] = {
-            {&m_Anchor_Triad_Global, {&global, s_Global}}, {&m_Anchor_Triad_Local, {&m_Matrix_Rotate, s_Local}}};
+        struct C_Triad {
+            const C_Vector3f* m_p_Anchor;
+            const C_Matrix4f* m_p_Turn;
+            const wchar_t* const* m_Labels;
+        };
+        const C_Triad triads[2] = {{&m_Pos_Triad_Global, &global, s_Global}, {&m_Pos_Triad_Local, &m_Matrix_Rotate, s_Local}};
         static const float s_Axis_Color[3][3] = {{1.0f, 0.0f, 0.0f}, {0.0f, 1.0f, 0.0f}, {0.4f, 0.4f, 1.0f}};
         static const float s_Label_Color[3][3] = {{1.0f, 0.9f, 0.9f}, {0.9f, 1.0f, 0.9f}, {0.9f, 0.9f, 1.0f}};
         for (const auto& triad : triads) {
-            const std::array<float, 3>& anchor = *triad.first;
-            const C_Matrix4f& turn = *triad.second.first;
+            const C_Vector3f& anchor = *triad.m_p_Anchor;
+            const C_Matrix4f& turn = *triad.m_p_Turn;
             {
                 N_View_Draw::C_Matrix_Guard arrows;
-                glTranslatef(anchor[0], anchor[1], anchor[2]);
+                glTranslatef(anchor.x, anchor.y, anchor.z);
                 glMultMatrixf(turn.m_Data);
                 G_Fn_Point(3.0f, 1.0f, 1.0f, 1.0f, 0.0f, 0.0f);
                 glColor3fv(s_Axis_Color[0]);
@@ -435,24 +439,24 @@ void C_Mgr_Frame::M_Fn_View_Main_Draw_Overlay()
                 N_Common::N_Graphic::N_OpenGL::G_Fn_Draw_Axis_Arrow();
             }
             for (int axis = 0; axis < 3; ++axis) {
-                const wchar_t* label = triad.second.second[axis];
+                const wchar_t* label = triad.m_Labels[axis];
                 if (!label)
                     continue;
                 C_Vector3<float> tip(axis == 0 ? 60.0f : 0.0f, axis == 1 ? 60.0f : 0.0f, axis == 2 ? 60.0f : 0.0f);
                 turn.M_Fn_Transform_Point(tip, tip);
                 glColor3fv(s_Label_Color[axis]);
-                N_View_Draw::G_Fn_Text(anchor[0] + tip.x - 5.0f, anchor[1] + tip.y - 6.0f, label);
+                N_View_Draw::G_Fn_Text(anchor.x + tip.x - 5.0f, anchor.y + tip.y - 6.0f, label);
             }
         }
     }
 
     // 13. The prompt and the description of the current pick.
     glColor3f(0.0f, 1.0f, 0.0f);
-    const float px = m_Anchor_Prompt[0], py = m_Anchor_Prompt[1];
+    const float px = m_Pos_Prompt.x, py = m_Pos_Prompt.y;
     N_View_Draw::G_Fn_Text(px, py, sect.M_Fn_Get_Mgr_Sel().M_Fn_Prompt_Get());
     glColor3f(1.0f, 1.0f, 1.0f);
     float y = py - 25.0f;
-    for (const std::wstring& line : M_Fn_View_Main_Desc_Get()) {
+    for (const std::wstring& line : sect.M_Fn_Get_Mgr_Sel().M_Fn_Desc_Get()) {
         N_View_Draw::G_Fn_Text(px + 10.0f, y, line);
         y -= 15.0f;
     }

@@ -131,10 +131,13 @@ TEST_F(C_Frame_Paint, MainViewSizeSetsPixelProjectionAndAnchors)
     const float ortho[16] = {1.0f / 32, 0, 0, 0, 0, 1.0f / 24, 0, 0, 0, 0, -0.01f, 0, 0, 0, 0, 1};
     for (int i = 0; i < 16; ++i)
         EXPECT_NEAR(frame().m_Matrix_Proj.m_Data[i], ortho[i], 1e-7f) << i;
-    EXPECT_EQ(frame().m_Fit_Radius, 24.0f);
-    EXPECT_EQ(frame().m_Anchor_Prompt, (std::array<float, 2>{-12, -6}));
-    EXPECT_EQ(frame().m_Anchor_Triad_Global, (std::array<float, 3>{-48, -56, 0}));
-    EXPECT_EQ(frame().m_Anchor_Triad_Local, (std::array<float, 3>{-208, -56, 0}));
+    EXPECT_EQ(frame().m_Radius_Fit, 24.0f);
+    const auto& f = frame();
+    EXPECT_EQ((std::vector<float>{f.m_Pos_Prompt.x, f.m_Pos_Prompt.y}), (std::vector<float>{-12, -6}));
+    EXPECT_EQ((std::vector<float>{f.m_Pos_Triad_Global.x, f.m_Pos_Triad_Global.y, f.m_Pos_Triad_Global.z}),
+              (std::vector<float>{-48, -56, 0}));
+    EXPECT_EQ((std::vector<float>{f.m_Pos_Triad_Local.x, f.m_Pos_Triad_Local.y, f.m_Pos_Triad_Local.z}),
+              (std::vector<float>{-208, -56, 0}));
     // A zero side leaves everything as it was.
     frame().M_Fn_View_Main_On_Size(0, 30);
     frame().M_Fn_View_Main_On_Size(30, 0);

@@ -360,13 +360,13 @@ TEST_F(C_Main_Draw, OnePixelPickAtALinesMidpointPicksThatLine)
             entities().M_Fn_Sel_P0_Add(store.at(hits.front()).get());
     };
     // Pixel (32, 42) is where the upper line's midpoint (0, 10) lies.
-    frame().M_Fn_View_Main_Pick(32, 42, 1, 1, pick);
+    frame().M_Fn_View_Main_Pick_Box(32, 42, 1, 1, pick);
     ASSERT_EQ(entities().M_Fn_Sel_P0_Get().size(), 1u);
     EXPECT_EQ(entities().M_Fn_Sel_P0_Get().front(), entities().M_Fn_Get_At(high).get());
     EXPECT_FALSE(entities().M_Fn_Get_At(low)->m_Flag & 0x1u);
     // Between the lines nothing is hit; the projection and model-view came back.
     entities().M_Fn_Sel_P0_Clear();
-    frame().M_Fn_View_Main_Pick(32, 32, 1, 1, pick);
+    frame().M_Fn_View_Main_Pick_Box(32, 32, 1, 1, pick);
     EXPECT_TRUE(entities().M_Fn_Sel_P0_Get().empty());
     GLfloat projection[16];
     glGetFloatv(GL_PROJECTION_MATRIX, projection);

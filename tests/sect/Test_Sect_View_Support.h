@@ -113,10 +113,19 @@ protected:
         result().M_Fn_Clear();
         result().m_Valid = 1;
     }
-    // The select & edit mode of the section (pick mode), with its prompt.
+    // The pick mode of the section with its prompt, the selection cleared (both forms of the reset:
+    // the five flag words, or the switches clear, rectangle, Shift adds, Ctrl toggles, forced).
     void M_Fn_Mode(std::uint32_t i_Mode, const std::wstring& i_Prompt = L"Prompt.")
     {
-        sect().M_Fn_Get_Mgr_Sel().M_Fn_Reset(i_Prompt, 0, 1, 1, 1, 1, i_Mode);
+        S_Fn_Reset(sect().M_Fn_Get_Mgr_Sel(), i_Mode, i_Prompt);
+    }
+    template <class T_Sel>
+    static void S_Fn_Reset(T_Sel& ro_Sel, std::uint32_t i_Mode, const std::wstring& i_Prompt)
+    {
+        if constexpr (requires { ro_Sel.M_Fn_Reset(true, true, true, true, false, i_Mode, i_Prompt); })
+            ro_Sel.M_Fn_Reset(true, true, true, true, false, i_Mode, i_Prompt);
+        else
+            ro_Sel.M_Fn_Reset(i_Prompt, 0, 1, 1, 1, 1, i_Mode);
     }
 
     C_View_Count m_Main;
