@@ -136,6 +136,30 @@ bool G_Fn_Move_Reference(const C_Sect& ro_Sect, C_Vector2<float>& o_Pos)
     return true;
 }
 
+// One stroke of a navigation glyph's quarter, from (x0, y0) to (x1, y1) in units of its radius.
+struct C_Stroke {
+    double m_X0, m_Y0, m_X1, m_Y1;
+};
+// Scaling: a double chevron pointing outwards; translating: an arrow outwards.
+constexpr C_Stroke S_Glyph_Scale[] = {
+    {0.8, 0.075, 1.0, 0.0}, {0.8, -0.075, 1.0, 0.0}, {0.65, 0.075, 0.85, 0.0}, {0.65, -0.075, 0.85, 0.0}};
+constexpr C_Stroke S_Glyph_Translate[] = {{0.66, 0.0, 1.0, 0.0}, {0.8, 0.05, 1.0, 0.0}, {0.8, -0.05, 1.0, 0.0}};
+
+// The strokes four times, turned by 0, 90, 180 and 270 degrees about the view centre.
+template <std::size_t N>
+void G_Fn_Glyph_Quarters(const C_Stroke (&i_Strokes)[N], double i_R)
+{
+    static const int s_Turn[4][2] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}}; // cos, sin
+    glBegin(GL_LINES);
+    for (const auto& turn : s_Turn)
+        for (const C_Stroke& stroke : i_Strokes) {
+            const double c = turn[0], s = turn[1];
+            glVertex2d(i_R * (c * stroke.m_X0 - s * stroke.m_Y0), i_R * (s * stroke.m_X0 + c * stroke.m_Y0));
+            glVertex2d(i_R * (c * stroke.m_X1 - s * stroke.m_Y1), i_R * (s * stroke.m_X1 + c * stroke.m_Y1));
+        }
+    glEnd();
+}
+
 // A closed loop of the 72 directions: centre + (cos, sin) x radius of each.
 void G_Fn_Ring(double i_Cx, double i_Cy, double i_Radius)
 {
@@ -364,23 +388,9 @@ void C_Mgr_Frame::M_Fn_View_Main_Draw_Overlay()
     // 10. Navigation glyph of the input state.
     const float r = 0.6f * m_Radius_Fit;
     const std::uint32_t input = G_Fn_State(sect, N_State::C_Machine_Top::E_Region_Input);
-    auto four_times = [](const auto& i_Fn_Stroke) {
-        glBegin(GL_LINES);
-        for (int q = 0; q < 4; ++q) {
-            const double a = double(q) * S_Pi * 0.5;
-            const double c = std::cos(a), s = std::sin(a);
-            i_Fn_Stroke([c, s](double i_X, double i_Y) { glVertex2d(c * i_X - s * i_Y, s * i_X + c * i_Y); });
-        }
-        glEnd();
-    };
     if (input == E_Id_Input_Scale) {
         glColor3f(1.0f, 0.5f, 1.0f);
-        four_times([r](const auto& v) {
-            for (float sign : {1.0f, -1.0f}) {
-                v(0.8 * r, sign * 0.075 * r), v(r, 0.0);
-                v(0.65 * r, sign * 0.075 * r), v(0.85 * r, 0.0);
-            }
-        });
+        G_Fn_Glyph_Quarters(S_Glyph_Scale, r);
     } else if (input == E_Id_Input_Rotate) {
         glColor3f(0.75f, 0.75f, 1.0f);
         glBegin(GL_LINE_LOOP);
@@ -389,11 +399,7 @@ void C_Mgr_Frame::M_Fn_View_Main_Draw_Overlay()
         glEnd();
     } else if (input == E_Id_Input_Translate) {
         glColor3f(0.5f, 1.0f, 1.0f);
-        four_times([r](const auto& v) {
-            v(0.66 * r, 0.0), v(r, 0.0);
-            v(0.8 * r, 0.05 * r), v(r, 0.0);
-            v(0.8 * r, -0.05 * r), v(r, 0.0);
-        });
+        G_Fn_Glyph_Quarters(S_Glyph_Translate, r);
     } else if (input == E_Id_Input_Drag_Select) {
         const float x0 = float(m_Pos_Down_Left[0]) - m_Size_Half.x, y0 = float(m_Pos_Down_Left[1]) - m_Size_Half.y;
         const float x1 = float(m_Pos_Prev[0]) - m_Size_Half.x, y1 = float(m_Pos_Prev[1]) - m_Size_Half.y;
