@@ -26,6 +26,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace N_Biz::N_Sect {
@@ -96,7 +97,7 @@ public:
     // Invalidates the main view unless frozen.
     void M_Fn_View_Main_Redraw();
     // Closes the section's child frame when it is open.
-    void M_Fn_Frame_Close() {}
+    void M_Fn_Frame_Close();
 
     // --- navigation --------------------------------------------------------------------------------
     // Rotation := identity, then the fit; redraw unless frozen.
@@ -180,6 +181,63 @@ public:
     C_View* m_p_View_Main = nullptr;
     C_View* m_p_View_Graph = nullptr;
     C_View* m_p_View_Sheet = nullptr;
+
+    // painting ------------------------------------------------------------------------------------
+    // The result graph's size hook, the section's frame, the pick projection, the main view's
+    // drawing, the result graph and its buttons, and the section's drawing in the project view
+    // (Biz_Sect_Mgr_Frame_Paint.cpp, Biz_Sect_View_Main_Draw.cpp, Biz_Sect_View_Graph.cpp).
+
+    // Graph size, viewport and the projection x 0..width, y 0..height, z -1..1. Ignored for a zero
+    // side.
+    void M_Fn_View_R_Graph_On_Size(std::int32_t i_Width, std::int32_t i_Height);
+    // Opens the section's child frame (through its document) unless the main view exists, and fits
+    // the view. No document, or no frame made, throws C_Exception.
+    void M_Fn_Frame_Open();
+
+    // The main view's paint on its current context: frozen for its whole length (also when a step
+    // throws), the pending picks, the calculation when stale, the cleared picture, the contents and
+    // the overlays. The window flushes and swaps.
+    void M_Fn_View_Main_Draw();
+    // The contents in section coordinates: grid, principal axes, 360 degree moment of inertia,
+    // geometry or mesh with the current pick and the selection set, task previews, result marks.
+    // A pick mode outside 1 to 13 throws C_Exception.
+    void M_Fn_View_Main_Draw_Obj();
+    // The overlays in pixels about the view centre: navigation glyph, triads, prompt.
+    void M_Fn_View_Main_Draw_Overlay();
+    // Binds the point table (the node table) as the vertex array, so that an id is a vertex index.
+    void M_Fn_View_Main_Bind_Geom_P() const;
+    void M_Fn_View_Main_Bind_Tess_N() const;
+    // A pick with an i_W x i_H pixel box at (i_X, i_Y): the projection becomes the pick matrix times
+    // the stored projection and the model-view the view matrix while ro_Fn_Pick runs (the
+    // selection manager's pick of the current mode); both are restored however it ends. Then the
+    // main view is redrawn unless frozen.
+    void M_Fn_View_Main_Pick_Box(std::int32_t i_X, std::int32_t i_Y, std::int32_t i_W, std::int32_t i_H,
+                                 const std::function<void()>& ro_Fn_Pick);
+
+    // The result graph's paint on its current context (no graph window, or a load case or bound
+    // out of range, throws C_Exception), and its buttons: the previous or next load case (this
+    // section's calculation stale, every section of the project recalculated and repainted) and
+    // the other bound (every section's graph and sheet, the sheets' rows rebuilt).
+    void M_Fn_View_R_Graph_Draw();
+    void M_Fn_View_R_Graph_On_LButton_Up();
+    void M_Fn_View_R_Graph_On_RButton_Up();
+    void M_Fn_View_R_Graph_On_MButton_Up();
+
+    // The section in the project view: the contents inside the section plane (depth test on), the
+    // origin marker (inside the plane the caller has set), and the drawing for the project's pick.
+    void M_Fn_View_Proj_Draw_Obj();
+    void M_Fn_View_Proj_Draw_Obj_Origin();
+    void M_Fn_View_Proj_Draw_Select();
+
+    // The ring step of the 360 degree plot for a bounding value truncated to i_Bound: 2 x 10^d when
+    // the leading digit is 5 or more, 10^d / 2 when it is 1, else 10^d (10^d the largest power of
+    // ten not above i_Bound); 0 for a bound below 1.
+    static std::int64_t S_Fn_Ring_Step(std::int64_t i_Bound);
+    // Grid lines k x i_Step (k from o_First to o_Last) that can be visible within i_Radius of
+    // i_Centre and lie strictly within i_Bound of the origin, at most 999,998 steps from it. False
+    // when there is none.
+    static bool S_Fn_Grid_Range(double i_Centre, double i_Radius, double i_Bound, double i_Step, std::int64_t& o_First,
+                                std::int64_t& o_Last);
 
 private:
     // Runs the selection manager's current-pick update inside a pick projection of a
