@@ -106,27 +106,6 @@ void G_Fn_Draw_Slots_As_Points(const T_Store& ro_Store)
     glEnd();
 }
 
-// The move preview's reference: the first selected point, else the first point of the first
-// selected entity. False when nothing is selected.
-bool G_Fn_Move_Reference(const C_Sect& ro_Sect, C_Vector2<float>& o_Pos)
-{
-    const C_Mgr_D_Geom_P& points = ro_Sect.M_Fn_Get_Mgr_D_Geom_P();
-    for (const C_Handle_D_Geom_P& handle : points.M_Fn_Sel_P1_Get())
-        if (handle.m_Index) {
-            o_Pos = handle.M_Fn_Type_Any_Get_ro_Vector2_f(ro_Sect);
-            return true;
-        }
-    const auto& selected = ro_Sect.M_Fn_Get_Mgr_D_Geom_E().M_Fn_Sel_P1_Get();
-    if (selected.empty() || !selected.front() || selected.front()->m_Ref_Points.empty())
-        return false;
-    const auto id = static_cast<std::uint32_t>(selected.front()->m_Ref_Points.front().m_Id_Point);
-    if (!points.M_Fn_Get_Store().is_used_at(id))
-        return false;
-    const C_D_Geom_Point& point = points.M_Fn_Get_At(id);
-    o_Pos = {point.m_X, point.m_Y};
-    return true;
-}
-
 // One stroke of a navigation glyph's quarter, from (x0, y0) to (x1, y1) in units of its radius.
 struct C_Stroke {
     double m_X0, m_Y0, m_X1, m_Y1;
@@ -343,14 +322,10 @@ void C_Mgr_Frame::M_Fn_View_Main_Draw_Obj()
             glEnd();
         }
     } else if (task == C_Machine_Top::E_Id_Task_D_Geom_Move_P_1) {
-        C_Vector2<float> reference;
-        if (!points.M_Fn_Sel_P0_Get().empty() && G_Fn_Move_Reference(sect, reference)) {
-            const C_Vector2<float> target = points.M_Fn_Sel_P0_Get().front().M_Fn_Type_Any_Get_ro_Vector2_f(sect);
-            C_Context_Draw_Geom context;
-            context.m_p_Sect = m_p_Sect;
-            float offset[2] = {0.0f, 0.0f};
-            sect.M_Fn_Get_Mgr_D_Geom_E().M_Fn_Proc_Aid_Pre_Move_Selected(reference, target, context.m_Point_Moved,
-                                                                         offset[0], offset[1]);
+        C_Context_Draw_Geom context;
+        context.m_p_Sect = m_p_Sect;
+        float offset[2] = {0.0f, 0.0f};
+        if (sect.M_Fn_Get_Mgr_D_Geom_E().M_Fn_Proc_Aid_Pre_Move_Selected(context.m_Point_Moved, offset[0], offset[1])) {
             context.m_Move_Preview = 1;
             context.m_p_Offset = offset;
             M_Fn_View_Main_Bind_Geom_P();
