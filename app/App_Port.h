@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace N_Biz::N_Proj { class C_Proj; }
+
 // Message box types and answers as the callers pass and compare them.
 enum E_Box : unsigned {
     E_Box_OK = 0,     // OK button only
@@ -56,4 +58,12 @@ public:
     // Something was queued for the interface thread; the port arranges for C_App::M_Fn_UI_Queue_Run
     // to be called there soon. May be called from any thread.
     virtual void M_Fn_UI_Queue_Wake() {}
+
+    // --- The main frame's side of a project and of a long task ---
+    // A new project, before its document is created: the main frame connects its panes to the
+    // project's change signal.
+    virtual void M_Fn_Proj_Connect(N_Biz::N_Proj::C_Proj& ro_Proj) {}
+    // Runs the modal progress dialog over the application's progress record until a tick finds
+    // the running flag cleared; 1 when it closed that way. Without a dialog: 0 at once.
+    virtual int M_Fn_Progress_Run() { return 0; }
 };
