@@ -159,8 +159,15 @@ int C_App_Port_Wx::M_Fn_File_Dialog(const std::vector<std::wstring>& i_filters, 
     wxFileDialog dlg(m_p_App->M_Fn_Frame_Get(), title, initial.GetPath(), name, wildcard, style);
     if (dlg.ShowModal() != wxID_OK)
         return 0;
-    io_path = dlg.GetPath().ToStdWstring();
-    io_file_title = dlg.GetFilename().ToStdWstring();
+    wxString chosen = dlg.GetPath();
+    // A path handed to the dialog while it is not on screen (as a modal hook does) does not reach
+    // the GTK chooser; the dialog keeps its own record of it.
+    if (chosen.empty())
+        chosen = dlg.wxFileDialogBase::GetPath();
+    if (chosen.empty())
+        return 0;
+    io_path = chosen.ToStdWstring();
+    io_file_title = wxFileName(chosen).GetFullName().ToStdWstring();
     return 1;
 }
 
