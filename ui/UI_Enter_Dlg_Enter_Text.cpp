@@ -21,6 +21,13 @@ C_Dlg_Enter_Text::C_Dlg_Enter_Text(wxWindow* i_p_Owner) : wxDialog(i_p_Owner, wx
     SetSizerAndFit(p_sizer);
     Bind(wxEVT_INIT_DIALOG, &C_Dlg_Enter_Text::M_Fn_On_Init_Dialog, this);
     p_ok->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { M_Fn_On_Bn_Clicked_OK(); });
+    // Escape cancels; with no Cancel button the dialog would otherwise ignore it.
+    Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& ro_Event) {
+        if (ro_Event.GetKeyCode() == WXK_ESCAPE && IsModal())
+            EndModal(wxID_CANCEL);
+        else
+            ro_Event.Skip();
+    });
 }
 
 void C_Dlg_Enter_Text::M_Fn_On_Init_Dialog(wxInitDialogEvent& ro_Event)

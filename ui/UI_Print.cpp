@@ -32,16 +32,40 @@ C_Printout::C_Printout(const wxBitmap& ro_Bitmap) : wxPrintout("Doc"), m_Bitmap(
 
 bool C_Printout::S_Fn_Bitmap_Load(const std::wstring& i_Path, wxBitmap& o_Bitmap)
 {
-    // The header is checked first: the image reader would otherwise try to allocate whatever size
-    // a damaged file claims. File header (14 bytes), then the info header's size, width, height.
+    // The header is checked first: the image reader would otherwise allocate whatever size a
+    // damaged file claims, and it takes a file whose pixels are cut short for a whole one.
     std::ifstream in(wxString(i_Path).fn_str(), std::ios::binary);
-    unsigned char head[26] = {};
-    if (!in.read(reinterpret_cast<char*>(head), sizeof head) || head[0] != 'B' || head[1] != 'M')
+    if (!in)
         return false;
-    const std::int32_t width = G_Fn_Le_32(head, 18);
-    const std::int32_t height = G_Fn_Le_32(head, 22);
-    if (width < 1 || width > G_Bitmap_Side_Max || height == 0 || height < -G_Bitmap_Side_Max ||
-        height > G_Bitmap_Side_Max)
+    in.seekg(0, std::ios::end);
+    const std::streamoff file_size = in.tellg();
+    in.seekg(0, std::ios::beg);
+    unsigned char head[34] = {};
+    if (file_size < 26 || !in.read(reinterpret_cast<char*>(head), std::min<std::streamoff>(file_size, sizeof head)) ||
+        head[0] != 'B' || head[1] != 'M')
+        return false;
+    const std::int64_t pixels_at = static_cast<std::uint32_t>(G_Fn_Le_32(head, 10));
+    const std::int32_t info_size = G_Fn_Le_32(head, 14);
+    std::int64_t width = 0, height = 0, bits = 0, compression = 0;
+    if (info_size == 12) { // the old core header: 16-bit sizes
+        width = head[18] | head[19] << 8;
+        height = head[20] | head[21] << 8;
+        bits = head[24] | head[25] << 8;
+    } else if (info_size >= 40 && file_size >= 34) {
+        width = G_Fn_Le_32(head, 18);
+        height = G_Fn_Le_32(head, 22);
+        bits = head[28] | head[29] << 8;
+        compression = G_Fn_Le_32(head, 30);
+    } else
+        return false;
+    if (height < 0) // rows stored top-down
+        height = -height;
+    if (width < 1 || width > G_Bitmap_Side_Max || height < 1 || height > G_Bitmap_Side_Max)
+        return false;
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
+        return false;
+    // Uncompressed rows (plain or with bit fields) must all be there.
+    if ((compression == 0 || compression == 3) && file_size < pixels_at + height * ((width * bits + 31) / 32 * 4))
         return false;
     wxLogNull quiet; // a failure is reported by the caller, not by a box of wx's own
     wxBitmap bitmap;

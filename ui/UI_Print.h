@@ -20,7 +20,7 @@ public:
     // dialog for the same printer (owned by i_p_Owner; a cancel ends the command), then one page.
     static void S_Fn_Print(wxWindow* i_p_Owner, const std::wstring& i_Path);
     // Reads a BMP file; false for a missing, truncated or unreadable file, or one whose header
-    // gives a width or height outside 1 to 30000 pixels.
+    // gives a width or height outside 1 to 30000 pixels or uncompressed rows the file lacks.
     static bool S_Fn_Bitmap_Load(const std::wstring& i_Path, wxBitmap& o_Bitmap);
     // Draws the whole bitmap stretched into the square (0, 0)-(i_Side, i_Side) of ro_DC.
     static void S_Fn_Draw(wxDC& ro_DC, const wxBitmap& ro_Bitmap, int i_Side);
