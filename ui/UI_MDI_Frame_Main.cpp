@@ -75,18 +75,19 @@ const C_Cmd_Text G_Toolbar_Texts[] = {
     {N_Cmd::E_Id_App_About, nullptr, "Display program information, version number and copyright", "About"},
 };
 
-// The View menu's bars and panes: menu id, docking name, text.
+// The bars and panes: View menu id, docking name, caption, icon (0: none).
 struct C_Pane_Text {
     int m_Id;
     const char* m_Name;
     const char* m_Text;
+    int m_Icon;
 };
 const C_Pane_Text G_Pane_Texts[] = {
-    {N_Cmd::E_Id_View_Bar_Standard, C_Wnd_Frame_Main::S_Name_Toolbar, "Standard"},
-    {N_Cmd::E_Id_View_Pane_Tool, C_Wnd_Frame_Main::S_Name_Tool, "Tools"},
-    {N_Cmd::E_Id_View_Pane_Tree, C_Wnd_Frame_Main::S_Name_Tree, "Project Explorer"},
-    {N_Cmd::E_Id_View_Pane_Property, C_Wnd_Frame_Main::S_Name_Property, "Properties"},
-    {N_Cmd::E_Id_View_Pane_Output, C_Wnd_Frame_Main::S_Name_Output, "Output"},
+    {N_Cmd::E_Id_View_Bar_Standard, C_Wnd_Frame_Main::S_Name_Toolbar, "Standard", 0},
+    {N_Cmd::E_Id_View_Pane_Tool, C_Wnd_Frame_Main::S_Name_Tool, "Tools", N_Cmd::E_Id_Pane_Tool},
+    {N_Cmd::E_Id_View_Pane_Tree, C_Wnd_Frame_Main::S_Name_Tree, "Project Explorer", N_Cmd::E_Id_Pane_Tree},
+    {N_Cmd::E_Id_View_Pane_Property, C_Wnd_Frame_Main::S_Name_Property, "Properties", N_Cmd::E_Id_Pane_Property},
+    {N_Cmd::E_Id_View_Pane_Output, C_Wnd_Frame_Main::S_Name_Output, "Output", N_Cmd::E_Id_Pane_Output},
 };
 
 const char* const G_Recent_Text = "Recent &Files";
@@ -267,8 +268,12 @@ void C_Wnd_Frame_Main::M_Fn_Layout_Restore()
     // The stored layout says where the panes are; their names and captions are the program's, and
     // the document area is always there.
     m_Aui.GetPane(S_Name_Documents).Show();
-    for (const C_Pane_Text& t : G_Pane_Texts)
-        m_Aui.GetPane(t.m_Name).Caption(t.m_Text);
+    for (const C_Pane_Text& t : G_Pane_Texts) {
+        wxAuiPaneInfo& pane = m_Aui.GetPane(t.m_Name);
+        pane.Caption(t.m_Text);
+        if (t.m_Icon)
+            pane.Icon(N_Art::G_Fn_Bitmap(t.m_Icon));
+    }
 }
 
 wxAuiPaneInfo* C_Wnd_Frame_Main::M_Fn_Pane_Find(int i_Id)

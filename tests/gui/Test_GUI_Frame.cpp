@@ -160,6 +160,7 @@ TEST(C_Wnd_Frame_Main, PaneLayoutComesBackAtTheNextStart)
     EXPECT_FALSE(aui.GetPane("output").IsShown());
     EXPECT_TRUE(aui.GetPane("tools").IsShown());
     EXPECT_EQ(aui.GetPane("output").caption, "Output");
+    EXPECT_TRUE(aui.GetPane("tools").icon.IsOk());
     // The messages still have their pane: it is hidden, not gone.
     EXPECT_NE(shell.frame()->M_Fn_Get_Output(), nullptr);
 }
