@@ -20,6 +20,8 @@
 #include <wx/statusbr.h>
 #include <wx/utils.h>
 
+#include <memory>
+
 namespace N_UI::N_MDI {
 
 namespace {
@@ -367,10 +369,12 @@ void C_Wnd_Frame_Main::M_Fn_Events_Bind()
     Bind(
         wxEVT_MENU,
         [this](wxCommandEvent&) {
-            if (wxStatusBar* p_status = GetStatusBar()) {
-                p_status->Show(!p_status->IsShown());
-                SendSizeEvent();
-            }
+            G_Fn_Catch_All("N_UI::N_MDI::C_Wnd_Frame_Main::M_Fn_On_Cmd_View_Status_Bar", __FILE__, __LINE__, [&] {
+                if (wxStatusBar* p_status = GetStatusBar()) {
+                    p_status->Show(!p_status->IsShown());
+                    SendSizeEvent();
+                }
+            });
         },
         N_Cmd::E_Id_View_Status_Bar);
     Bind(
@@ -380,10 +384,12 @@ void C_Wnd_Frame_Main::M_Fn_Events_Bind()
     Bind(
         wxEVT_MENU,
         [this](wxCommandEvent& ro_Event) {
-            if (wxAuiPaneInfo* p_pane = M_Fn_Pane_Find(ro_Event.GetId())) {
-                p_pane->Show(!p_pane->IsShown());
-                m_Aui.Update();
-            }
+            G_Fn_Catch_All("N_UI::N_MDI::C_Wnd_Frame_Main::M_Fn_On_Cmd_View_Pane", __FILE__, __LINE__, [&] {
+                if (wxAuiPaneInfo* p_pane = M_Fn_Pane_Find(ro_Event.GetId())) {
+                    p_pane->Show(!p_pane->IsShown());
+                    m_Aui.Update();
+                }
+            });
         },
         N_Cmd::E_Id_View_Bar_Standard, N_Cmd::E_Id_View_Pane_Output);
     Bind(
@@ -398,9 +404,10 @@ void C_Wnd_Frame_Main::M_Fn_Events_Bind()
     Bind(
         wxEVT_MENU,
         [this](wxCommandEvent&) {
-            wxMenu* p_menu = M_Fn_Menu_Panes_Create();
-            PopupMenu(p_menu);
-            delete p_menu;
+            G_Fn_Catch_All("N_UI::N_MDI::C_Wnd_Frame_Main::M_Fn_On_Cmd_Customize", __FILE__, __LINE__, [&] {
+                std::unique_ptr<wxMenu> up_menu(M_Fn_Menu_Panes_Create());
+                PopupMenu(up_menu.get());
+            });
         },
         N_Cmd::E_Id_Customize);
     Bind(
@@ -411,7 +418,11 @@ void C_Wnd_Frame_Main::M_Fn_Events_Bind()
         },
         N_Cmd::E_Id_Output_Hide);
     Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, N_Cmd::E_Id_App_Exit);
+        wxEVT_MENU,
+        [this](wxCommandEvent&) {
+            G_Fn_Catch_All("N_UI::N_MDI::C_Wnd_Frame_Main::M_Fn_On_Cmd_App_Exit", __FILE__, __LINE__, [&] { Close(); });
+        },
+        N_Cmd::E_Id_App_Exit);
 
     // Document commands: enabled only by a document window that takes them.
     const auto disable = [](wxUpdateUIEvent& ro_Event) { ro_Event.Enable(false); };

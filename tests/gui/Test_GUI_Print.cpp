@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <fstream>
 #include <random>
+#include <sstream>
 
 using namespace N_Test_GUI;
 
@@ -136,4 +137,45 @@ TEST(C_Printout, PrintWithoutTheBitmapFileSaysSoBeforeAnyDialog)
     C_Cwd cwd(shell.dir());
     G_Fn_No_Dialog([&] { shell.M_Fn_Command(N_UI::N_Cmd::E_Id_File_Proj_Print); });
     EXPECT_EQ(shell.log_lines().back(), "Msg: Failed to load the bitmap file print.bmp.");
+}
+
+TEST(C_Printout, OnePageOfTheBitmapPrintsToAFile)
+{
+    C_Shell shell;
+    const auto bmp = shell.dir() / "print.bmp";
+    G_Fn_Write(bmp, G_Fn_Bmp_2x2());
+    wxBitmap bitmap;
+    ASSERT_TRUE(N_UI::C_Printout::S_Fn_Bitmap_Load(bmp.wstring(), bitmap));
+    // GTK's own printing needs a print service to print even to a file; the library's PostScript
+    // printer writes the file by itself. (The GTK printer cannot be put back: this process prints
+    // with PostScript from here on, and no later test prints.)
+    wxPrintFactory::SetPrintFactory(new wxNativePrintFactory);
+    const auto ps = shell.dir() / "printed.ps";
+    wxPrintData data;
+    data.SetPrintMode(wxPRINT_MODE_FILE);
+    data.SetFilename(ps.string());
+    wxPrintDialogData dialog_data(data);
+    wxPrinter printer(&dialog_data);
+    N_UI::C_Printout printout(bitmap);
+    const bool printed = printer.Print(nullptr, &printout, false);
+    EXPECT_TRUE(printed) << wxPrinter::GetLastError();
+    std::ifstream in(ps, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    const std::string out = text.str();
+    EXPECT_EQ(out.rfind("%!PS", 0), 0u);
+    // One page; the whole 2 x 2 bitmap (top row red, green; bottom row blue, yellow) drawn as a
+    // square whose side is the A4 paper's shorter side, 210 mm = 595.3 points.
+    const std::size_t page = out.find("%%Page: 1\n");
+    ASSERT_NE(page, std::string::npos);
+    EXPECT_EQ(out.find("%%Page: 2"), std::string::npos);
+    EXPECT_NE(out.find("2 2 8\n"), std::string::npos);
+    EXPECT_NE(out.find("FF000000FF00\n0000FFFFFF00\n"), std::string::npos);
+    const std::size_t scale = out.find(" scale\n", page);
+    ASSERT_NE(scale, std::string::npos);
+    std::istringstream numbers(out.substr(out.rfind('\n', scale) + 1, scale - out.rfind('\n', scale) - 1));
+    double x = 0.0, y = 0.0;
+    numbers >> x >> y;
+    EXPECT_EQ(x, y);
+    EXPECT_NEAR(x, 210.0 / 25.4 * 72.0, 1.0);
 }
