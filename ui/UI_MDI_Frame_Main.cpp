@@ -20,6 +20,7 @@
 #include <wx/statusbr.h>
 #include <wx/utils.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace N_UI::N_MDI {
@@ -110,7 +111,11 @@ C_Wnd_Frame_Main::~C_Wnd_Frame_Main()
         if (p_app->M_Fn_Frame_Get() == this)
             p_app->M_Fn_Frame_Clear();
     }
-    M_Fn_Menu_Bar_Release(GetMenuBar());
+    // Whichever menu bar is showing, none of the recent-file menus made here may outlive it in
+    // the list.
+    if (C_App_UI* p_app = C_App_UI::S_Fn_Get())
+        for (wxMenu* p_menu : m_Menus_Recent)
+            p_app->M_Fn_Recent_Menu_Remove(p_menu);
     m_Aui.UnInit();
 }
 
@@ -300,8 +305,10 @@ wxMenuBar* C_Wnd_Frame_Main::M_Fn_Menu_Bar_Create()
     p_file->AppendSeparator();
     auto* p_recent = new wxMenu;
     p_file->AppendSubMenu(p_recent, G_Recent_Text, "Open this document");
-    if (C_App_UI* p_app = C_App_UI::S_Fn_Get())
+    if (C_App_UI* p_app = C_App_UI::S_Fn_Get()) {
         p_app->M_Fn_Recent_Menu_Use(p_recent);
+        m_Menus_Recent.push_back(p_recent);
+    }
     p_file->AppendSeparator();
     p_file->Append(N_Cmd::E_Id_App_Exit, "E&xit", "Quit the application; prompts to save documents");
 
@@ -334,8 +341,10 @@ void C_Wnd_Frame_Main::M_Fn_Menu_Bar_Release(wxMenuBar* i_p_Bar)
     if (file == wxNOT_FOUND)
         return;
     for (wxMenuItem* p_item : i_p_Bar->GetMenu(static_cast<std::size_t>(file))->GetMenuItems())
-        if (p_item->GetSubMenu())
-            p_app->M_Fn_Recent_Menu_Remove(p_item->GetSubMenu());
+        if (wxMenu* p_sub = p_item->GetSubMenu()) {
+            p_app->M_Fn_Recent_Menu_Remove(p_sub);
+            m_Menus_Recent.erase(std::remove(m_Menus_Recent.begin(), m_Menus_Recent.end(), p_sub), m_Menus_Recent.end());
+        }
 }
 
 wxMenu* C_Wnd_Frame_Main::M_Fn_Menu_Panes_Create()

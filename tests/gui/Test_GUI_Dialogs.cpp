@@ -196,27 +196,35 @@ TEST(C_Dlg_Enter_Text, ConfirmedEditCancelAndEmptyText)
 {
     C_Shell shell;
     ASSERT_TRUE(shell.M_Fn_Start());
+    enum E_Action { E_Click_OK, E_Key_Enter, E_Key_Escape };
     struct C_Case {
-        const wchar_t* m_Typed; // null: cancelled with Escape
+        const wchar_t* m_Typed;
+        E_Action m_Action;
         int m_Result;
         const wchar_t* m_Text;
-    } const cases[] = {{L"2,25 \u00e4", 1, L"2,25 \u00e4"}, {L"", 1, L""}, {nullptr, 0, L"0.5"}};
+    } const cases[] = {
+        {L"2,25 \u00e4", E_Click_OK, 1, L"2,25 \u00e4"},
+        {L"", E_Click_OK, 1, L""},
+        {L"3.75", E_Key_Enter, 1, L"3.75"}, // Enter presses OK: the typed line is taken
+        {L"typed, then cancelled", E_Key_Escape, 0, L"0.5"},
+    };
     for (const C_Case& c : cases) {
         std::wstring text = L"0.5";
         const int result = G_Fn_With_Modal([&] { return shell.core().M_Fn_UI_Enter_Text(L"Factor:", text); },
                                            [&](wxDialog& ro_Dlg) {
                                                auto* edit = G_Fn_Child<wxTextCtrl>(ro_Dlg, N_Enter_Dlg::E_Id_Text);
-                                               if (c.m_Typed) {
-                                                   edit->SetValue(c.m_Typed);
+                                               edit->SetValue(c.m_Typed);
+                                               if (c.m_Action == E_Click_OK) {
                                                    G_Fn_Click(ro_Dlg, N_Enter_Dlg::E_Id_OK);
                                                    return;
                                                }
-                                               edit->SetValue("typed, then cancelled");
-                                               wxKeyEvent key(wxEVT_CHAR_HOOK);
-                                               key.m_keyCode = WXK_ESCAPE;
-                                               ro_Dlg.GetEventHandler()->ProcessEvent(key);
+                                               wxUIActionSimulator sim;
+                                               sim.MouseMove(edit->GetScreenRect().GetPosition() + wxPoint(5, 5));
+                                               edit->SetFocus();
+                                               G_Fn_Run_For(std::chrono::milliseconds(30));
+                                               sim.Char(c.m_Action == E_Key_Enter ? WXK_RETURN : WXK_ESCAPE);
                                            });
-        EXPECT_EQ(result, c.m_Result);
-        EXPECT_EQ(text, c.m_Text);
+        EXPECT_EQ(result, c.m_Result) << c.m_Action;
+        EXPECT_EQ(text, c.m_Text) << c.m_Action;
     }
 }

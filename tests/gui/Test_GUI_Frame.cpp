@@ -225,3 +225,27 @@ TEST(C_Wnd_Frame_Main, ClosingTheFrameSendsLaterMessagesToBoxesWithoutOwner)
     C_App::G_Fn_Msg(L"after the frame");
     EXPECT_EQ(shell.log_lines().back(), "Msg: after the frame");
 }
+
+TEST(C_Wnd_Frame_Main, DocumentMenuBarShowsTheRecentFilesUntilItIsReleased)
+{
+    C_Shell shell;
+    ASSERT_TRUE(shell.M_Fn_Start());
+    shell.ui().M_Fn_Recent_Add(L"/projects/a.qmxb");
+    wxMenuBar* bar = shell.frame()->M_Fn_Menu_Bar_Create();
+    const auto recent_count = [](wxMenuBar* i_p_Bar) {
+        const wxMenu* file = i_p_Bar->GetMenu(0);
+        for (const wxMenuItem* item : file->GetMenuItems())
+            if (item->GetSubMenu())
+                return item->GetSubMenu()->GetMenuItemCount();
+        return std::size_t(99);
+    };
+    EXPECT_EQ(recent_count(bar), 1u);
+    shell.ui().M_Fn_Recent_Add(L"/projects/b.qmxb");
+    EXPECT_EQ(recent_count(bar), 2u);
+    EXPECT_EQ(recent_count(shell.frame()->GetMenuBar()), 2u);
+    // Released and gone: the list goes on without it.
+    shell.frame()->M_Fn_Menu_Bar_Release(bar);
+    delete bar;
+    shell.ui().M_Fn_Recent_Add(L"/projects/c.qmxb");
+    EXPECT_EQ(recent_count(shell.frame()->GetMenuBar()), 3u);
+}
