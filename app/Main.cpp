@@ -52,7 +52,9 @@ public:
             info = e.what();
         } catch (...) {
         }
-        CallAfter([info] { N_UI::G_Fn_Report_Exception("C_App_Wx::OnExceptionInMainLoop", __FILE__, __LINE__, info.c_str()); });
+        CallAfter([info] {
+            N_UI::G_Fn_Report_Exception("C_App_Wx::OnExceptionInMainLoop", __FILE__, __LINE__, info.c_str());
+        });
         return true;
     }
 

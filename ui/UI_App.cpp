@@ -16,8 +16,8 @@
 #include "ui/UI_MDI_Frame_Main.h"
 #include "ui/UI_Print.h"
 
-#include <wx/filehistory.h>
 #include <wx/fileconf.h>
+#include <wx/filehistory.h>
 #include <wx/filename.h>
 #include <wx/log.h>
 #include <wx/stdpaths.h>
@@ -199,8 +199,8 @@ void C_App_UI::M_Fn_Settings_Open(const std::wstring& i_Path)
     }
     // The directory may not exist yet on a fresh account; the file is written at the first change.
     wxFileName::Mkdir(wxFileName(path).GetPath(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
-    m_up_Config = std::make_unique<wxFileConfig>(G_Settings_File, wxEmptyString, path, wxEmptyString,
-                                                 wxCONFIG_USE_LOCAL_FILE);
+    m_up_Config =
+        std::make_unique<wxFileConfig>(G_Settings_File, wxEmptyString, path, wxEmptyString, wxCONFIG_USE_LOCAL_FILE);
     m_up_Recent = std::make_unique<wxFileHistory>(S_Recent_Max, N_Cmd::E_Id_File_MRU_First);
     m_up_Config->SetPath(G_Fn_Settings_Group() + "/" + G_Group_Recent);
     m_up_Recent->Load(*m_up_Config);

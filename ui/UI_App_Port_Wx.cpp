@@ -195,8 +195,7 @@ void C_App_Port_Wx::M_Fn_Doc_Proj_Title(const std::wstring& i_Title)
 
 int C_App_Port_Wx::M_Fn_Doc_Proj_Save_Prompt(const std::wstring& i_Title)
 {
-    return S_Fn_Box(m_p_App->M_Fn_Frame_Get(), L"Save changes to " + i_Title + L"?", C_App::S_Product_Name,
-                    3 | 0x30);
+    return S_Fn_Box(m_p_App->M_Fn_Frame_Get(), L"Save changes to " + i_Title + L"?", C_App::S_Product_Name, 3 | 0x30);
 }
 
 void C_App_Port_Wx::M_Fn_UI_Queue_Wake()

@@ -24,19 +24,12 @@ void G_Fn_Draw_Box(wxDC& ro_DC, int i_Face)
     const wxPoint b[4] = {{6, 2}, {14, 2}, {14, 10}, {6, 10}}; // back
     ro_DC.SetPen(wxPen(G_Ink));
     ro_DC.SetBrush(wxBrush(G_Face));
-    const auto quad = [&](wxPoint p0, wxPoint p1, wxPoint p2, wxPoint p3) {
-        const wxPoint q[4] = {p0, p1, p2, p3};
-        ro_DC.DrawPolygon(4, q);
+    const wxPoint faces[6][4] = {
+        {b[0], b[1], f[1], f[0]}, {f[3], f[2], b[2], b[3]}, {f[1], b[1], b[2], f[2]},
+        {b[0], f[0], f[3], b[3]}, {b[0], b[1], b[2], b[3]}, {f[0], f[1], f[2], f[3]},
     };
-    switch (i_Face) {
-    case 1: quad(b[0], b[1], f[1], f[0]); break;
-    case 2: quad(f[3], f[2], b[2], b[3]); break;
-    case 3: quad(f[1], b[1], b[2], f[2]); break;
-    case 4: quad(b[0], f[0], f[3], b[3]); break;
-    case 5: quad(b[0], b[1], b[2], b[3]); break;
-    case 6: quad(f[0], f[1], f[2], f[3]); break;
-    default: break;
-    }
+    if (i_Face >= 1 && i_Face <= 6)
+        ro_DC.DrawPolygon(4, faces[i_Face - 1]);
     ro_DC.SetBrush(*wxTRANSPARENT_BRUSH);
     for (int i = 0; i < 4; ++i) {
         ro_DC.DrawLine(f[i], f[(i + 1) % 4]);
@@ -87,10 +80,14 @@ void G_Fn_Draw(wxDC& ro_DC, int i_Id)
         ro_DC.DrawRectangle(7, 7, 2, 5);
         break;
     case N_Cmd::E_Id_View_Reset:
-        ro_DC.DrawLine(1, 1, 5, 1), ro_DC.DrawLine(1, 1, 1, 5);
-        ro_DC.DrawLine(14, 1, 10, 1), ro_DC.DrawLine(14, 1, 14, 5);
-        ro_DC.DrawLine(1, 14, 5, 14), ro_DC.DrawLine(1, 14, 1, 10);
-        ro_DC.DrawLine(14, 14, 10, 14), ro_DC.DrawLine(14, 14, 14, 10);
+        ro_DC.DrawLine(1, 1, 5, 1);
+        ro_DC.DrawLine(1, 1, 1, 5);
+        ro_DC.DrawLine(14, 1, 10, 1);
+        ro_DC.DrawLine(14, 1, 14, 5);
+        ro_DC.DrawLine(1, 14, 5, 14);
+        ro_DC.DrawLine(1, 14, 1, 10);
+        ro_DC.DrawLine(14, 14, 10, 14);
+        ro_DC.DrawLine(14, 14, 14, 10);
         ro_DC.SetBrush(wxBrush(G_Face));
         ro_DC.DrawRectangle(5, 5, 6, 6);
         break;
@@ -106,12 +103,14 @@ void G_Fn_Draw(wxDC& ro_DC, int i_Id)
         ro_DC.DrawLine(8, 0, 8, 16);
         ro_DC.DrawLine(0, 8, 16, 8);
         break;
-    case N_Cmd::E_Id_View_XY: G_Fn_Draw_Box(ro_DC, 1); break;
-    case N_Cmd::E_Id_View_YX: G_Fn_Draw_Box(ro_DC, 2); break;
-    case N_Cmd::E_Id_View_ZX: G_Fn_Draw_Box(ro_DC, 3); break;
-    case N_Cmd::E_Id_View_XZ: G_Fn_Draw_Box(ro_DC, 4); break;
-    case N_Cmd::E_Id_View_YZ: G_Fn_Draw_Box(ro_DC, 5); break;
-    case N_Cmd::E_Id_View_ZY: G_Fn_Draw_Box(ro_DC, 6); break;
+    case N_Cmd::E_Id_View_XY: // the six preset views, each with its face of the box
+    case N_Cmd::E_Id_View_YX:
+    case N_Cmd::E_Id_View_ZX:
+    case N_Cmd::E_Id_View_XZ:
+    case N_Cmd::E_Id_View_YZ:
+    case N_Cmd::E_Id_View_ZY:
+        G_Fn_Draw_Box(ro_DC, i_Id - N_Cmd::E_Id_View_XY + 1);
+        break;
     case N_Cmd::E_Id_Disp_Grid:
         for (int i = 1; i < G_Side; i += 4) {
             ro_DC.DrawLine(i, 1, i, 14);

@@ -19,8 +19,7 @@ inline void G_Fn_Report_Exception(const char* i_Function, const char* i_File, in
 }
 
 // Runs i_Fn; whatever it throws is reported in the name of i_Function at i_File and i_Line.
-template <class T_Fn>
-void G_Fn_Catch_All(const char* i_Function, const char* i_File, int i_Line, T_Fn&& i_Fn) noexcept
+template <class T_Fn> void G_Fn_Catch_All(const char* i_Function, const char* i_File, int i_Line, T_Fn&& i_Fn) noexcept
 {
     try {
         i_Fn();

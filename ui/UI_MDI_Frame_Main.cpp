@@ -237,8 +237,9 @@ bool C_Wnd_Frame_Main::M_Fn_Panes_Create()
         return fail(L"Failed to create tree window.");
     }
     m_p_Tree = p_tree;
-    m_Aui.AddPane(m_p_Tree,
-                  pane(S_Name_Tree, "Project Explorer", N_Cmd::E_Id_Pane_Tree).Left().Row(0).Position(0).BestSize(200, 200));
+    m_Aui.AddPane(
+        m_p_Tree,
+        pane(S_Name_Tree, "Project Explorer", N_Cmd::E_Id_Pane_Tree).Left().Row(0).Position(0).BestSize(200, 200));
 
     // The properties pane docks below the explorer, which must exist.
     if (!m_p_Tree)
@@ -249,11 +250,9 @@ bool C_Wnd_Frame_Main::M_Fn_Panes_Create()
         return fail(L"Failed to create property window.");
     }
     m_p_Property = p_property;
-    m_Aui.AddPane(m_p_Property, pane(S_Name_Property, "Properties", N_Cmd::E_Id_Pane_Property)
-                                    .Left()
-                                    .Row(0)
-                                    .Position(1)
-                                    .BestSize(200, 200));
+    m_Aui.AddPane(
+        m_p_Property,
+        pane(S_Name_Property, "Properties", N_Cmd::E_Id_Pane_Property).Left().Row(0).Position(1).BestSize(200, 200));
 
     auto* p_output = new N_Output::C_Wnd;
     if (!p_output->M_Fn_Create(this)) {
@@ -343,7 +342,8 @@ void C_Wnd_Frame_Main::M_Fn_Menu_Bar_Release(wxMenuBar* i_p_Bar)
     for (wxMenuItem* p_item : i_p_Bar->GetMenu(static_cast<std::size_t>(file))->GetMenuItems())
         if (wxMenu* p_sub = p_item->GetSubMenu()) {
             p_app->M_Fn_Recent_Menu_Remove(p_sub);
-            m_Menus_Recent.erase(std::remove(m_Menus_Recent.begin(), m_Menus_Recent.end(), p_sub), m_Menus_Recent.end());
+            m_Menus_Recent.erase(std::remove(m_Menus_Recent.begin(), m_Menus_Recent.end(), p_sub),
+                                 m_Menus_Recent.end());
         }
 }
 

@@ -102,7 +102,7 @@ private:
     N_Tree::C_Wnd* m_p_Tree = nullptr;
     N_Property::C_Wnd* m_p_Property = nullptr;
     N_Output::C_Wnd* m_p_Output = nullptr;
-    unsigned m_Key_States = ~0u;        // the status bar's CAP, NUM, SCRL as last shown
+    unsigned m_Key_States = ~0u;         // the status bar's CAP, NUM, SCRL as last shown
     std::vector<wxMenu*> m_Menus_Recent; // the recent-file sub-menus of the menu bars made here
 };
 

@@ -9,8 +9,8 @@
 namespace N_UI::N_Progress {
 
 C_Dlg::C_Dlg(wxWindow* i_p_Owner, C_Status& ro_Status)
-    : wxDialog(i_p_Owner, wxID_ANY, "Progress", wxDefaultPosition, wxDefaultSize, wxCAPTION),
-      m_Status(ro_Status), m_Timer(this, E_Id_Timer)
+    : wxDialog(i_p_Owner, wxID_ANY, "Progress", wxDefaultPosition, wxDefaultSize, wxCAPTION), m_Status(ro_Status),
+      m_Timer(this, E_Id_Timer)
 {
     m_p_Text = new wxStaticText(this, E_Id_Text, wxEmptyString, wxDefaultPosition, wxSize(360, -1),
                                 wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_MIDDLE);

@@ -13,8 +13,10 @@ bool C_Wnd::M_Fn_Create(wxWindow* i_p_Parent)
 
 void C_Wnd::M_Fn_Config_Connect(N_Biz::N_Config::C_Config& ro_Config)
 {
-    m_Connection_Config = ro_Config.M_Fn_Signal().connect(
-        [this](N_Biz::N_Config::C_Config& ro_C, N_Biz::N_Config::E_Signal i_Code) { M_Fn_On_Signal_Config(ro_C, i_Code); });
+    m_Connection_Config =
+        ro_Config.M_Fn_Signal().connect([this](N_Biz::N_Config::C_Config& ro_C, N_Biz::N_Config::E_Signal i_Code) {
+            M_Fn_On_Signal_Config(ro_C, i_Code);
+        });
 }
 
 void C_Wnd::M_Fn_On_Signal_Config(N_Biz::N_Config::C_Config&, N_Biz::N_Config::E_Signal)

@@ -162,8 +162,9 @@ TEST(C_App_UI, CancelAtTheSavePromptKeepsTheModifiedProject)
     ASSERT_NE(shell.core().m_sp_Proj, nullptr);
     const auto* project = shell.core().m_sp_Proj.get();
     project->M_Fn_Get_Mgr_Doc().M_Fn_Mark_Modified();
-    for (int id : std::initializer_list<int>{N_Cmd::E_Id_File_Proj_New, N_Cmd::E_Id_File_Proj_Open, N_Cmd::E_Id_File_Proj_Close,
-                   static_cast<int>(N_Cmd::E_Id_File_MRU_First)}) {
+    for (int id :
+         std::initializer_list<int>{N_Cmd::E_Id_File_Proj_New, N_Cmd::E_Id_File_Proj_Open, N_Cmd::E_Id_File_Proj_Close,
+                                    static_cast<int>(N_Cmd::E_Id_File_MRU_First)}) {
         // No file prompt may come after the cancelled question.
         G_Fn_No_Dialog([&] { shell.M_Fn_Command(id); });
         EXPECT_EQ(shell.core().m_sp_Proj.get(), project) << id;
@@ -261,8 +262,9 @@ TEST(C_App_UI, ProjectCommandsWithoutAProjectDoNothing)
     C_Shell shell(0);
     ASSERT_TRUE(shell.M_Fn_Start());
     const std::size_t lines = shell.log_lines().size();
-    for (int id : std::initializer_list<int>{N_Cmd::E_Id_File_Proj_Save, N_Cmd::E_Id_File_Proj_Save_As, N_Cmd::E_Id_File_Proj_Print,
-                   N_Cmd::E_Id_File_Proj_View_Open, N_Cmd::E_Id_File_Proj_View_Close, N_Cmd::E_Id_File_Proj_Close}) {
+    for (int id : std::initializer_list<int>{N_Cmd::E_Id_File_Proj_Save, N_Cmd::E_Id_File_Proj_Save_As,
+                                             N_Cmd::E_Id_File_Proj_Print, N_Cmd::E_Id_File_Proj_View_Open,
+                                             N_Cmd::E_Id_File_Proj_View_Close, N_Cmd::E_Id_File_Proj_Close}) {
         G_Fn_No_Dialog([&] { shell.M_Fn_Command(id); });
         EXPECT_EQ(shell.core().m_sp_Proj, nullptr) << id;
     }

@@ -30,7 +30,8 @@ namespace {
 
 // Sets the record under its lock.
 void G_Fn_Status_Set(N_Progress::C_Status& ro_Status, unsigned i_Running, unsigned i_Bar, float i_Current,
-                     float i_Total, unsigned i_Detail = 0, const wchar_t* i_Text = L"Reading", const wchar_t* i_Detail_Text = L"")
+                     float i_Total, unsigned i_Detail = 0, const wchar_t* i_Text = L"Reading",
+                     const wchar_t* i_Detail_Text = L"")
 {
     std::lock_guard<std::mutex> lock(ro_Status.m_Lock);
     ro_Status.m_Running = i_Running;
@@ -42,8 +43,7 @@ void G_Fn_Status_Set(N_Progress::C_Status& ro_Status, unsigned i_Running, unsign
     ro_Status.m_Detail = i_Detail_Text;
 }
 
-template <class T>
-T* G_Fn_Child(wxDialog& ro_Dialog, int i_Id)
+template <class T> T* G_Fn_Child(wxDialog& ro_Dialog, int i_Id)
 {
     return dynamic_cast<T*>(ro_Dialog.FindWindow(i_Id));
 }
@@ -54,7 +54,8 @@ void G_Fn_Click(wxDialog& ro_Dialog, int i_Id)
     wxWindow* p_button = ro_Dialog.FindWindow(i_Id);
     ASSERT_NE(p_button, nullptr);
     wxUIActionSimulator sim;
-    sim.MouseMove(p_button->GetScreenRect().GetPosition() + wxPoint(p_button->GetSize().x / 2, p_button->GetSize().y / 2));
+    sim.MouseMove(p_button->GetScreenRect().GetPosition() +
+                  wxPoint(p_button->GetSize().x / 2, p_button->GetSize().y / 2));
     G_Fn_Run_For(std::chrono::milliseconds(30));
     sim.MouseClick();
 }
@@ -69,19 +70,21 @@ TEST(C_Dlg_Progress, BarFollowsTheRecordAndTheDialogEndsAtTheFirstTickAfterRunni
     struct C_Case {
         float m_Current, m_Total;
         int m_Position;
-    } const cases[] = {{0.5f, 2.0f, 250}, {3.0f, 2.0f, 1000}, {-1.0f, 2.0f, 0},
-                       {1.0f, 0.0f, 1000}, {0.0f, 0.0f, 0},   {std::nanf(""), 1.0f, 0}};
+    } const cases[] = {{0.5f, 2.0f, 250},  {3.0f, 2.0f, 1000}, {-1.0f, 2.0f, 0},
+                       {1.0f, 0.0f, 1000}, {0.0f, 0.0f, 0},    {std::nanf(""), 1.0f, 0}};
     for (const C_Case& c : cases) {
         G_Fn_Status_Set(status, 1, 1, c.m_Current, c.m_Total);
-        const int result = G_Fn_With_Modal([&] { return shell.core().M_Fn_UI_Progress_Begin(); }, [&](wxDialog& ro_Dlg) {
-            EXPECT_EQ(ro_Dlg.GetTitle(), "Progress");
-            auto* bar = G_Fn_Child<wxGauge>(ro_Dlg, N_Progress::C_Dlg::E_Id_Bar);
-            ASSERT_NE(bar, nullptr);
-            EXPECT_EQ(bar->GetRange(), 1000);
-            EXPECT_TRUE(G_Fn_Wait_For([&] { return bar->IsShown() && bar->GetValue() == c.m_Position; }))
-                << c.m_Current << "/" << c.m_Total << " gave " << bar->GetValue();
-            G_Fn_Status_Set(status, 0, 1, c.m_Current, c.m_Total);
-        });
+        const int result = G_Fn_With_Modal(
+            [&] { return shell.core().M_Fn_UI_Progress_Begin(); },
+            [&](wxDialog& ro_Dlg) {
+                EXPECT_EQ(ro_Dlg.GetTitle(), "Progress");
+                auto* bar = G_Fn_Child<wxGauge>(ro_Dlg, N_Progress::C_Dlg::E_Id_Bar);
+                ASSERT_NE(bar, nullptr);
+                EXPECT_EQ(bar->GetRange(), 1000);
+                EXPECT_TRUE(G_Fn_Wait_For([&] { return bar->IsShown() && bar->GetValue() == c.m_Position; }))
+                    << c.m_Current << "/" << c.m_Total << " gave " << bar->GetValue();
+                G_Fn_Status_Set(status, 0, 1, c.m_Current, c.m_Total);
+            });
         EXPECT_EQ(result, 1);
     }
 }
@@ -92,34 +95,36 @@ TEST(C_Dlg_Progress, TextsAndHiddenPartsFollowTheRecordAndEscapeDoesNotEndIt)
     ASSERT_TRUE(shell.M_Fn_Start());
     auto& status = shell.core().M_Fn_UI_Progress_Get_ro_Status();
     G_Fn_Status_Set(status, 1, 0, 5.0f, 10.0f, 1, L"Reading nodes", L"Line: 1200");
-    const int result = G_Fn_With_Modal([&] { return shell.core().M_Fn_UI_Progress_Begin(); }, [&](wxDialog& ro_Dlg) {
-        auto* text = G_Fn_Child<wxStaticText>(ro_Dlg, N_Progress::C_Dlg::E_Id_Text);
-        auto* detail = G_Fn_Child<wxStaticText>(ro_Dlg, N_Progress::C_Dlg::E_Id_Detail);
-        auto* bar = G_Fn_Child<wxGauge>(ro_Dlg, N_Progress::C_Dlg::E_Id_Bar);
-        ASSERT_TRUE(text && detail && bar);
-        EXPECT_TRUE(G_Fn_Wait_For([&] { return text->GetLabelText() == "Reading nodes" && detail->IsShown(); }));
-        EXPECT_EQ(detail->GetLabelText(), "Line: 1200");
-        // The bar stays hidden whatever the counters say.
-        EXPECT_FALSE(bar->IsShown());
-        // Detail switched off: gone at the next tick.
-        G_Fn_Status_Set(status, 1, 0, 5.0f, 10.0f, 0, L"Reading nodes");
-        EXPECT_TRUE(G_Fn_Wait_For([&] { return !detail->IsShown(); }));
+    const int result = G_Fn_With_Modal(
+        [&] { return shell.core().M_Fn_UI_Progress_Begin(); },
+        [&](wxDialog& ro_Dlg) {
+            auto* text = G_Fn_Child<wxStaticText>(ro_Dlg, N_Progress::C_Dlg::E_Id_Text);
+            auto* detail = G_Fn_Child<wxStaticText>(ro_Dlg, N_Progress::C_Dlg::E_Id_Detail);
+            auto* bar = G_Fn_Child<wxGauge>(ro_Dlg, N_Progress::C_Dlg::E_Id_Bar);
+            ASSERT_TRUE(text && detail && bar);
+            EXPECT_TRUE(G_Fn_Wait_For([&] { return text->GetLabelText() == "Reading nodes" && detail->IsShown(); }));
+            EXPECT_EQ(detail->GetLabelText(), "Line: 1200");
+            // The bar stays hidden whatever the counters say.
+            EXPECT_FALSE(bar->IsShown());
+            // Detail switched off: gone at the next tick.
+            G_Fn_Status_Set(status, 1, 0, 5.0f, 10.0f, 0, L"Reading nodes");
+            EXPECT_TRUE(G_Fn_Wait_For([&] { return !detail->IsShown(); }));
 
-        // Escape, as the user presses it, and the window manager's close: the dialog stays.
-        ro_Dlg.Raise();
-        wxUIActionSimulator sim;
-        sim.MouseMove(ro_Dlg.GetScreenRect().GetPosition() + wxPoint(20, 20));
-        G_Fn_Run_For(std::chrono::milliseconds(30));
-        sim.Char(WXK_ESCAPE);
-        wxKeyEvent key(wxEVT_CHAR_HOOK);
-        key.m_keyCode = WXK_ESCAPE;
-        ro_Dlg.GetEventHandler()->ProcessEvent(key);
-        ro_Dlg.Close();
-        G_Fn_Run_For(std::chrono::milliseconds(100));
-        EXPECT_TRUE(ro_Dlg.IsModal());
-        EXPECT_TRUE(ro_Dlg.IsShown());
-        G_Fn_Status_Set(status, 0, 0, 0.0f, 1.0f);
-    });
+            // Escape, as the user presses it, and the window manager's close: the dialog stays.
+            ro_Dlg.Raise();
+            wxUIActionSimulator sim;
+            sim.MouseMove(ro_Dlg.GetScreenRect().GetPosition() + wxPoint(20, 20));
+            G_Fn_Run_For(std::chrono::milliseconds(30));
+            sim.Char(WXK_ESCAPE);
+            wxKeyEvent key(wxEVT_CHAR_HOOK);
+            key.m_keyCode = WXK_ESCAPE;
+            ro_Dlg.GetEventHandler()->ProcessEvent(key);
+            ro_Dlg.Close();
+            G_Fn_Run_For(std::chrono::milliseconds(100));
+            EXPECT_TRUE(ro_Dlg.IsModal());
+            EXPECT_TRUE(ro_Dlg.IsShown());
+            G_Fn_Status_Set(status, 0, 0, 0.0f, 1.0f);
+        });
     EXPECT_EQ(result, 1);
 }
 

@@ -66,16 +66,16 @@ TEST(C_Wnd_Frame_Main, MainMenuHoldsFileViewAndHelp)
                                         "2004 &Save Project", "2005 Save Project &As ...", "-", "2006 &Print Project",
                                         "-", "2007 Open Current Project's View", "2008 Close Current Project's View",
                                         "-", "> Recent &Files", "-", exit + " E&xit"}));
-    EXPECT_EQ(G_Fn_Entries(*bar->GetMenu(1)), (std::vector<std::string>{std::to_string(N_Cmd::E_Id_View_Status_Bar) +
-                                                                            " &Status Bar",
-                                                                        "> &Toolbars and Docking Windows",
-                                                                        "> &Application Look"}));
+    EXPECT_EQ(G_Fn_Entries(*bar->GetMenu(1)),
+              (std::vector<std::string>{std::to_string(N_Cmd::E_Id_View_Status_Bar) + " &Status Bar",
+                                        "> &Toolbars and Docking Windows", "> &Application Look"}));
     const wxMenu* look = bar->GetMenu(1)->FindItemByPosition(2)->GetSubMenu();
-    EXPECT_EQ(G_Fn_Entries(*look), (std::vector<std::string>{"131 Windows &2000", "132 Office &XP", "133 &Windows XP",
-                                                             "134 Office 200&3", "135 Visual Studio.NET 200&5",
-                                                             "> Office 200&7"}));
-    EXPECT_EQ(G_Fn_Entries(*look->FindItemByPosition(5)->GetSubMenu()),
-              (std::vector<std::string>{"136 &Blue Style", "137 B&lack Style", "138 &Silver Style", "139 &Aqua Style"}));
+    EXPECT_EQ(G_Fn_Entries(*look),
+              (std::vector<std::string>{"131 Windows &2000", "132 Office &XP", "133 &Windows XP", "134 Office 200&3",
+                                        "135 Visual Studio.NET 200&5", "> Office 200&7"}));
+    EXPECT_EQ(
+        G_Fn_Entries(*look->FindItemByPosition(5)->GetSubMenu()),
+        (std::vector<std::string>{"136 &Blue Style", "137 B&lack Style", "138 &Silver Style", "139 &Aqua Style"}));
     EXPECT_EQ(G_Fn_Entries(*bar->GetMenu(2)), (std::vector<std::string>{std::to_string(wxID_ABOUT) + " &About"}));
     // The prompt of an entry is its status-bar help.
     EXPECT_EQ(bar->GetHelpString(N_Cmd::E_Id_File_Proj_Save_As), "Save the active project document with a new name");

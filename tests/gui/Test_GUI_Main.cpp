@@ -23,9 +23,8 @@ public:
         SetExitOnFrameDelete(false);
         wxSetAssertHandler([](const wxString& i_File, int i_Line, const wxString& i_Function, const wxString& i_Cond,
                               const wxString& i_Msg) {
-            ADD_FAILURE_AT(i_File.utf8_str(), i_Line)
-                << "wx assertion " << i_Cond.utf8_string() << " in " << i_Function.utf8_string() << ": "
-                << i_Msg.utf8_string();
+            ADD_FAILURE_AT(i_File.utf8_str(), i_Line) << "wx assertion " << i_Cond.utf8_string() << " in "
+                                                      << i_Function.utf8_string() << ": " << i_Msg.utf8_string();
         });
         // The tests start once the loop runs.
         CallAfter([this] {

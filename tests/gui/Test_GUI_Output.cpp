@@ -104,7 +104,8 @@ TEST(C_Output, ClearEmptiesTheListThenSaysSo)
     auto& list = G_Fn_List(shell);
     list.M_Fn_Add_Line("one");
     list.M_Fn_Add_Line("two");
-    wxTEST_DIALOG(G_Fn_Popup_Command(list, N_Cmd::E_Id_Output_Clear), C_Expect_Box("Output cleard", "Veltrane", wxID_OK));
+    wxTEST_DIALOG(G_Fn_Popup_Command(list, N_Cmd::E_Id_Output_Clear),
+                  C_Expect_Box("Output cleard", "Veltrane", wxID_OK));
     EXPECT_EQ(list.GetCount(), 0u);
 }
 
@@ -152,9 +153,8 @@ TEST(C_Output, MessageOfTheWorkerThreadIsAddedByTheInterfaceThread)
     auto& list = G_Fn_List(shell);
     std::thread worker([] { C_App::G_Fn_Msg(L"Line: 12, from the worker"); });
     worker.join();
-    EXPECT_TRUE(G_Fn_Wait_For([&] {
-        return list.GetCount() > 0 && list.GetString(list.GetCount() - 1) == "Line: 12, from the worker";
-    }));
+    EXPECT_TRUE(G_Fn_Wait_For(
+        [&] { return list.GetCount() > 0 && list.GetString(list.GetCount() - 1) == "Line: 12, from the worker"; }));
 }
 
 TEST(C_Output, TestSwitchAnswersBoxesAsTheirButtonsAllow)
@@ -164,10 +164,14 @@ TEST(C_Output, TestSwitchAnswersBoxesAsTheirButtonsAllow)
         unsigned m_Type;
         int m_Answer;
     } const cases[] = {
-        {E_Box_Answer_OK, E_Box_OK, E_Box_Answer_OK},        {E_Box_Answer_Yes, E_Box_OK, E_Box_Answer_OK},
-        {E_Box_Answer_Yes, E_Box_Yes_No, E_Box_Answer_Yes},  {E_Box_Answer_OK, E_Box_Yes_No, E_Box_Answer_No},
-        {E_Box_Answer_Cancel, E_Box_Yes_No, E_Box_Answer_No}, {E_Box_Answer_Cancel, 3, E_Box_Answer_Cancel},
-        {E_Box_Answer_OK, 3, E_Box_Answer_No},               {E_Box_Answer_Cancel, 1, E_Box_Answer_Cancel},
+        {E_Box_Answer_OK, E_Box_OK, E_Box_Answer_OK},
+        {E_Box_Answer_Yes, E_Box_OK, E_Box_Answer_OK},
+        {E_Box_Answer_Yes, E_Box_Yes_No, E_Box_Answer_Yes},
+        {E_Box_Answer_OK, E_Box_Yes_No, E_Box_Answer_No},
+        {E_Box_Answer_Cancel, E_Box_Yes_No, E_Box_Answer_No},
+        {E_Box_Answer_Cancel, 3, E_Box_Answer_Cancel},
+        {E_Box_Answer_OK, 3, E_Box_Answer_No},
+        {E_Box_Answer_Cancel, 1, E_Box_Answer_Cancel},
     };
     const int saved = N_UI::C_App_Port_Wx::S_Test_Box_Answer;
     for (const C_Case& c : cases) {
@@ -181,7 +185,7 @@ TEST(C_Output, TestSwitchAnswersBoxesAsTheirButtonsAllow)
         const char* m_Value;
         int m_Switch;
     } const values[] = {{"yes", E_Box_Answer_Yes}, {"No", E_Box_Answer_No}, {"cancel", E_Box_Answer_Cancel},
-                        {"6", E_Box_Answer_Yes},   {"ok", E_Box_Answer_OK},  {"whatever", E_Box_Answer_OK}};
+                        {"6", E_Box_Answer_Yes},   {"ok", E_Box_Answer_OK}, {"whatever", E_Box_Answer_OK}};
     for (const C_Env& v : values) {
         setenv("VT_TEST_BOX_ANSWER", v.m_Value, 1);
         N_UI::C_App_Port_Wx::S_Fn_Test_Box_Answer_Read();

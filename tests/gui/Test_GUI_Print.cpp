@@ -24,11 +24,11 @@ namespace {
 std::vector<unsigned char> G_Fn_Bmp_2x2()
 {
     return {
-        'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,      // file header: size 70, pixels at 54
-        40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0,    // info header: 2 x 2, 1 plane, 24 bits
-        0, 0, 0, 0, 16, 0, 0, 0, 0x13, 0x0B, 0, 0, 0x13, 0x0B, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-        255, 0, 0, 0, 255, 255, 0, 0,                        // bottom row: blue, yellow, padding
-        0, 0, 255, 0, 255, 0, 0, 0,                          // top row: red, green, padding
+        'B', 'M', 70,  0, 0,   0, 0, 0, 0,    0,    54, 0, 0,    0,           // file header: size 70, pixels at 54
+        40,  0,   0,   0, 2,   0, 0, 0, 2,    0,    0,  0, 1,    0,    24, 0, // info header: 2 x 2, 1 plane, 24 bits
+        0,   0,   0,   0, 16,  0, 0, 0, 0x13, 0x0B, 0,  0, 0x13, 0x0B, 0,  0,
+        0,   0,   0,   0, 0,   0, 0, 0, 255,  0,    0,  0, 255,  255,  0,  0, // bottom row: blue, yellow, padding
+        0,   0,   255, 0, 255, 0, 0, 0,                                       // top row: red, green, padding
     };
 }
 
@@ -73,8 +73,8 @@ TEST(C_Printout, WholeBitmapIsStretchedIntoTheSquare)
         int m_X, m_Y;
         unsigned char m_R, m_G, m_B;
     } const probes[] = {
-        {25, 25, 255, 0, 0},    {75, 25, 0, 255, 0},    {25, 75, 0, 0, 255},   {75, 75, 255, 255, 0},
-        {150, 50, 255, 255, 255}, {50, 130, 255, 255, 255}, // outside the square: untouched
+        {25, 25, 255, 0, 0},   {75, 25, 0, 255, 0},      {25, 75, 0, 0, 255},
+        {75, 75, 255, 255, 0}, {150, 50, 255, 255, 255}, {50, 130, 255, 255, 255}, // outside the square: untouched
     };
     for (const C_Probe& p : probes) {
         EXPECT_EQ(image.GetRed(p.m_X, p.m_Y), p.m_R) << p.m_X << "," << p.m_Y;
