@@ -14,10 +14,10 @@
 #include "ui/UI_Tool_Wnd.h"
 #include "ui/UI_Tree_Wnd.h"
 
-#include <wx/accel.h>
 #include <wx/aui/auibar.h>
 #include <wx/menu.h>
 #include <wx/statusbr.h>
+#include <wx/textentry.h>
 #include <wx/utils.h>
 
 #include <algorithm>
@@ -95,6 +95,25 @@ const C_Pane_Text G_Pane_Texts[] = {
 
 const char* const G_Recent_Text = "Recent &Files";
 
+// The keyboard accelerators: modifiers (wxMOD_*), key code, command.
+struct C_Key {
+    int m_Modifiers;
+    int m_Key;
+    int m_Id;
+};
+const C_Key G_Keys[] = {
+    {wxMOD_NONE, WXK_RETURN, N_Cmd::E_Id_Edit_Apply},  {wxMOD_NONE, WXK_NUMPAD_ENTER, N_Cmd::E_Id_Edit_Apply},
+    {wxMOD_NONE, WXK_ESCAPE, N_Cmd::E_Id_Edit_Cancel}, {wxMOD_NONE, WXK_DELETE, N_Cmd::E_Id_Edit_Delete},
+    {wxMOD_NONE, 'D', N_Cmd::E_Id_Edit_Delete},        {wxMOD_NONE, 'C', N_Cmd::E_Id_Edit_Create},
+    {wxMOD_NONE, 'F', N_Cmd::E_Id_Edit_Modify},        {wxMOD_NONE, 'V', N_Cmd::E_Id_Edit_Move},
+    {wxMOD_NONE, 'P', N_Cmd::E_Id_Edit_Palette_Sel},   {wxMOD_NONE, 'H', N_Cmd::E_Id_Edit_Hide_Sel},
+    {wxMOD_NONE, 'U', N_Cmd::E_Id_Edit_Hide_Unsel},    {wxMOD_CONTROL, 'Z', N_Cmd::E_Id_Edit_Undo},
+    {wxMOD_CONTROL, 'Y', N_Cmd::E_Id_Edit_Redo},       {wxMOD_CONTROL, 'X', N_Cmd::E_Id_Edit_Cut},
+    {wxMOD_CONTROL, 'C', N_Cmd::E_Id_Edit_Copy},       {wxMOD_CONTROL, 'V', N_Cmd::E_Id_Edit_Paste},
+    {wxMOD_CONTROL, 'N', N_Cmd::E_Id_File_Proj_New},   {wxMOD_CONTROL, 'O', N_Cmd::E_Id_File_Proj_Open},
+    {wxMOD_CONTROL, 'S', N_Cmd::E_Id_File_Proj_Save},  {wxMOD_CONTROL, 'P', N_Cmd::E_Id_File_Proj_Print},
+};
+
 } // namespace
 
 C_Wnd_Frame_Main::C_Wnd_Frame_Main()
@@ -144,30 +163,6 @@ bool C_Wnd_Frame_Main::M_Fn_Load_Frame()
     SetStatusText("Ready", 0);
     if (!M_Fn_Panes_Create())
         return false;
-
-    const wxAcceleratorEntry keys[] = {
-        {wxACCEL_NORMAL, WXK_RETURN, N_Cmd::E_Id_Edit_Apply},
-        {wxACCEL_NORMAL, WXK_NUMPAD_ENTER, N_Cmd::E_Id_Edit_Apply},
-        {wxACCEL_NORMAL, WXK_ESCAPE, N_Cmd::E_Id_Edit_Cancel},
-        {wxACCEL_NORMAL, WXK_DELETE, N_Cmd::E_Id_Edit_Delete},
-        {wxACCEL_NORMAL, 'D', N_Cmd::E_Id_Edit_Delete},
-        {wxACCEL_NORMAL, 'C', N_Cmd::E_Id_Edit_Create},
-        {wxACCEL_NORMAL, 'F', N_Cmd::E_Id_Edit_Modify},
-        {wxACCEL_NORMAL, 'V', N_Cmd::E_Id_Edit_Move},
-        {wxACCEL_NORMAL, 'P', N_Cmd::E_Id_Edit_Palette_Sel},
-        {wxACCEL_NORMAL, 'H', N_Cmd::E_Id_Edit_Hide_Sel},
-        {wxACCEL_NORMAL, 'U', N_Cmd::E_Id_Edit_Hide_Unsel},
-        {wxACCEL_CTRL, 'Z', N_Cmd::E_Id_Edit_Undo},
-        {wxACCEL_CTRL, 'Y', N_Cmd::E_Id_Edit_Redo},
-        {wxACCEL_CTRL, 'X', N_Cmd::E_Id_Edit_Cut},
-        {wxACCEL_CTRL, 'C', N_Cmd::E_Id_Edit_Copy},
-        {wxACCEL_CTRL, 'V', N_Cmd::E_Id_Edit_Paste},
-        {wxACCEL_CTRL, 'N', N_Cmd::E_Id_File_Proj_New},
-        {wxACCEL_CTRL, 'O', N_Cmd::E_Id_File_Proj_Open},
-        {wxACCEL_CTRL, 'S', N_Cmd::E_Id_File_Proj_Save},
-        {wxACCEL_CTRL, 'P', N_Cmd::E_Id_File_Proj_Print},
-    };
-    SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(std::size(keys)), keys));
 
     C_App_UI* p_app = C_App_UI::S_Fn_Get();
     C_Look::S_Fn_Apply(p_app ? p_app->M_Fn_Look_Get() : C_App_UI::S_Look_Default, m_Aui, p_tabs);
@@ -359,6 +354,7 @@ void C_Wnd_Frame_Main::M_Fn_Events_Bind()
 {
     Bind(wxEVT_CLOSE_WINDOW, &C_Wnd_Frame_Main::M_Fn_On_Close, this);
     Bind(wxEVT_IDLE, &C_Wnd_Frame_Main::M_Fn_On_Idle, this);
+    Bind(wxEVT_CHAR_HOOK, &C_Wnd_Frame_Main::M_Fn_On_Char_Hook, this);
 
     Bind(
         wxEVT_MENU,
@@ -507,6 +503,30 @@ void C_Wnd_Frame_Main::M_Fn_On_Close(wxCloseEvent& ro_Event)
         return;
     }
     Destroy();
+}
+
+int C_Wnd_Frame_Main::S_Fn_Key_Command(int i_Modifiers, int i_Key)
+{
+    for (const C_Key& key : G_Keys)
+        if (key.m_Modifiers == i_Modifiers && key.m_Key == i_Key)
+            return key.m_Id;
+    return 0;
+}
+
+void C_Wnd_Frame_Main::M_Fn_On_Char_Hook(wxKeyEvent& ro_Event)
+{
+    // Every key the frame sees first. A line being edited (in a pane, a property, a tree label)
+    // takes all keys, as a dialog's edit field does: "C" is a letter there, Ctrl+C copies text.
+    ro_Event.Skip();
+    if (dynamic_cast<wxTextEntry*>(wxWindow::FindFocus()))
+        return;
+    const int id = S_Fn_Key_Command(ro_Event.GetModifiers(), ro_Event.GetKeyCode());
+    if (id == 0)
+        return;
+    ro_Event.Skip(false);
+    wxCommandEvent command(wxEVT_MENU, id);
+    command.SetEventObject(this);
+    GetEventHandler()->ProcessEvent(command);
 }
 
 void C_Wnd_Frame_Main::M_Fn_On_Idle(wxIdleEvent& ro_Event)

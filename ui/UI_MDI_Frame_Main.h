@@ -78,6 +78,10 @@ public:
     wxAuiToolBar* M_Fn_Get_Toolbar() const { return m_p_Toolbar; }
     wxAuiManager& M_Fn_Get_Aui() { return m_Aui; }
 
+    // The command of the accelerator key i_Key with the modifiers i_Modifiers (wxMOD_*), or 0.
+    // The keys act while no text is being edited in the frame; an edited line takes every key.
+    static int S_Fn_Key_Command(int i_Modifiers, int i_Key);
+
     // The docking names of the toolbar and the panes.
     static constexpr const char* S_Name_Toolbar = "Standard";
     static constexpr const char* S_Name_Tool = "tools";
@@ -95,6 +99,7 @@ private:
     wxAuiPaneInfo* M_Fn_Pane_Find(int i_Id);
     void M_Fn_On_Close(wxCloseEvent& ro_Event);
     void M_Fn_On_Idle(wxIdleEvent& ro_Event);
+    void M_Fn_On_Char_Hook(wxKeyEvent& ro_Event);
 
     wxAuiManager m_Aui;
     wxAuiToolBar* m_p_Toolbar = nullptr;

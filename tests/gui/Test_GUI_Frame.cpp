@@ -4,6 +4,8 @@
 
 #include "biz/proj/Biz_Proj.h"
 #include "ui/UI_Cmd_Id.h"
+#include "ui/UI_Output_Wnd.h"
+#include "ui/UI_Tool_Wnd.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +13,7 @@
 #include <wx/aui/dockart.h>
 #include <wx/menu.h>
 #include <wx/statusbr.h>
+#include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
 #include <fstream>
@@ -201,17 +204,76 @@ TEST(C_Wnd_Frame_Main, StoredLookOutsideTheNineLooksCountsAsTheDefault)
     }
 }
 
-TEST(C_Wnd_Frame_Main, AcceleratorReachesItsCommand)
+TEST(C_Wnd_Frame_Main, AcceleratorTable)
+{
+    using F = N_UI::N_MDI::C_Wnd_Frame_Main;
+    struct C_Case {
+        int m_Modifiers, m_Key, m_Id;
+    } const cases[] = {
+        {wxMOD_NONE, WXK_RETURN, 2201},
+        {wxMOD_NONE, WXK_ESCAPE, 2202},
+        {wxMOD_NONE, WXK_DELETE, 2204},
+        {wxMOD_NONE, 'D', 2204},
+        {wxMOD_NONE, 'C', 2203},
+        {wxMOD_NONE, 'F', 2205},
+        {wxMOD_NONE, 'V', 2206},
+        {wxMOD_NONE, 'P', 2211},
+        {wxMOD_NONE, 'H', 2221},
+        {wxMOD_NONE, 'U', 2222},
+        {wxMOD_CONTROL, 'Z', wxID_UNDO},
+        {wxMOD_CONTROL, 'Y', wxID_REDO},
+        {wxMOD_CONTROL, 'X', wxID_CUT},
+        {wxMOD_CONTROL, 'C', wxID_COPY},
+        {wxMOD_CONTROL, 'V', wxID_PASTE},
+        {wxMOD_CONTROL, 'N', 2001},
+        {wxMOD_CONTROL, 'O', 2002},
+        {wxMOD_CONTROL, 'S', 2004},
+        {wxMOD_CONTROL, 'P', 2006},
+        {wxMOD_SHIFT, 'C', 0},
+        {wxMOD_CONTROL, 'D', 0},
+        {wxMOD_NONE, 'A', 0},
+        {wxMOD_ALT, 'V', 0},
+        {wxMOD_CONTROL, WXK_RETURN, 0},
+    };
+    for (const C_Case& c : cases)
+        EXPECT_EQ(F::S_Fn_Key_Command(c.m_Modifiers, c.m_Key), c.m_Id) << c.m_Modifiers << " " << c.m_Key;
+}
+
+TEST(C_Wnd_Frame_Main, AcceleratorsActUnlessALineIsBeingEdited)
 {
     C_Shell shell;
     ASSERT_TRUE(shell.M_Fn_Start());
-    shell.frame()->Raise();
-    shell.frame()->SetFocus();
+    auto* frame = shell.frame();
+    int creates = 0;
+    frame->Bind(
+        wxEVT_MENU,
+        [&](wxCommandEvent& ro_Event) {
+            ++creates;
+            ro_Event.Skip();
+        },
+        N_Cmd::E_Id_Edit_Create);
     wxUIActionSimulator sim;
-    sim.MouseMove(shell.frame()->GetScreenRect().GetPosition() + wxPoint(500, 400));
+    const auto focus = [&](wxWindow* i_p_Window) {
+        sim.MouseMove(i_p_Window->GetScreenRect().GetPosition() + wxPoint(5, 5));
+        i_p_Window->SetFocus();
+        G_Fn_Run_For(std::chrono::milliseconds(50));
+    };
+
+    // A line in a pane, as the tool dialogs have: the letters are text there.
+    auto* line = new wxTextCtrl(frame->M_Fn_Get_Tool(), wxID_ANY, wxEmptyString, wxPoint(4, 4), wxSize(150, -1));
+    focus(line);
+    sim.Text("cv");
     G_Fn_Run_For(std::chrono::milliseconds(50));
+    EXPECT_EQ(line->GetValue(), "cv");
+    EXPECT_EQ(creates, 0);
+
+    // Anywhere else the keys are commands.
+    focus(frame->M_Fn_Get_Output());
+    sim.Char('c');
+    EXPECT_TRUE(G_Fn_Wait_For([&] { return creates == 1; })) << creates;
     sim.Char('n', wxMOD_CONTROL);
     EXPECT_TRUE(G_Fn_Wait_For([&] { return shell.core().m_sp_Proj != nullptr; }));
+    line->Destroy();
 }
 
 TEST(C_Wnd_Frame_Main, ClosingTheFrameSendsLaterMessagesToBoxesWithoutOwner)
