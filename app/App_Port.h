@@ -56,4 +56,33 @@ public:
     // Something was queued for the interface thread; the port arranges for C_App::M_Fn_UI_Queue_Run
     // to be called there soon. May be called from any thread.
     virtual void M_Fn_UI_Queue_Wake() {}
+
+    // --- text in the OpenGL views ------------------------------------------------------------------
+    // The drawing code's text, in the view whose rendering context is current and in that view's
+    // font (the window side's N_Common::N_Graphic::N_OpenGL::C_View). Interface thread only.
+    // Draws i_Text up to its first zero character at the current raster position in the current
+    // raster colour, the baseline on the raster position; the raster position moves on by the
+    // text's width. No current view: nothing.
+    virtual void M_Fn_GL_Draw_Text(const std::wstring& i_Text) {}
+    // The width and height in pixels of i_Text (up to its first zero character) in that font; (0, 0)
+    // without a current view or for an empty text.
+    virtual void M_Fn_GL_Get_Text_Extent(const std::wstring& i_Text, int& o_Width, int& o_Height)
+    {
+        o_Width = 0;
+        o_Height = 0;
+    }
+
+    // --- the project's main view -------------------------------------------------------------------
+    // The project's three-dimensional view (one per project, in the project's child frame). Interface
+    // thread only; the core queues calls raised on another thread.
+    // Invalidates the whole client area of the project's main view without erasing it, so that it
+    // is painted at the next paint. No view: nothing.
+    virtual void M_Fn_View_Proj_Main_Invalidate() {}
+    // Creates the project's child frame with its main view for the open project's document (the
+    // document is kept when the frame goes), makes its initial update without showing it. 1 when a
+    // frame was made, 0 when none could be (also without a window system).
+    virtual int M_Fn_Frame_Proj_Open() { return 0; }
+    // Closes the child frame that holds the project's main view. False when the view has no parent
+    // frame.
+    virtual bool M_Fn_Frame_Proj_Close() { return true; }
 };
