@@ -87,6 +87,8 @@ void C_Mgr_Frame::M_Fn_View_Main_On_Draw()
         glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClearDepth(1.0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // Only the models test depth, and a frame that failed among them may have left it on.
+    glDisable(GL_DEPTH_TEST);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     M_Fn_View_Main_Draw_Obj();
