@@ -4,8 +4,13 @@
 // another thread raises and replays it there (C_App::M_Fn_UI_Queue_Run).
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
+
+namespace N_Biz::N_Sect {
+class C_Sect;
+}
 
 // Message box types and answers as the callers pass and compare them.
 enum E_Box : unsigned {
@@ -57,6 +62,11 @@ public:
     // to be called there soon. May be called from any thread.
     virtual void M_Fn_UI_Queue_Wake() {}
 
+    // --- section list dialog ---------------------------------------------------------------------
+    // The modal list dialog of list kind i_Kind over one section (kind 5: the section's
+    // sensitivities, the section document's sensitivity command). Without a window: nothing.
+    virtual void M_Fn_Dlg_List_Sect(std::uint32_t i_Kind, N_Biz::N_Sect::C_Sect& ro_Sect) {}
+
     // --- text in the OpenGL views ------------------------------------------------------------------
     // The drawing code's text, in the view whose rendering context is current and in that view's
     // font (the window side's N_Common::N_Graphic::N_OpenGL::C_View). Interface thread only.
@@ -71,6 +81,12 @@ public:
         o_Width = 0;
         o_Height = 0;
     }
+
+    // --- section documents --------------------------------------------------------------------------
+    // Asks the section document template for a new document. The document's constructor takes the
+    // section from N_Biz::N_Sect::C_Mgr_Doc::S_Fn_Sect_Creating_Get() and links itself to it. 1 when
+    // the framework made a document, 0 when it could not (also without a window system).
+    virtual int M_Fn_Doc_Sect_Create() { return 0; }
 
     // --- the project's main view -------------------------------------------------------------------
     // The project's three-dimensional view (one per project, in the project's child frame). Interface

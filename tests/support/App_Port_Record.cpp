@@ -72,6 +72,11 @@ int C_App_Port_Record::M_Fn_Doc_Proj_Save_Prompt(const std::wstring& i_Title)
     return a;
 }
 
+void C_App_Port_Record::M_Fn_Dlg_List_Sect(std::uint32_t i_Kind, N_Biz::N_Sect::C_Sect&)
+{
+    m_Calls.push_back({L"list_sect", std::to_wstring(i_Kind), L"", 0, false});
+}
+
 void C_App_Port_Record::M_Fn_GL_Draw_Text(const std::wstring& i_Text)
 {
     C_GL_Text text;
@@ -101,6 +106,12 @@ std::vector<std::wstring> C_App_Port_Record::M_Fn_GL_Texts() const
     for (const C_GL_Text& text : m_GL_Texts)
         out.push_back(text.m_Text);
     return out;
+}
+
+int C_App_Port_Record::M_Fn_Doc_Sect_Create()
+{
+    m_Calls.push_back({L"doc_sect_create", L"", L"", 0, true});
+    return m_Fn_Doc_Sect_Create ? m_Fn_Doc_Sect_Create() : 0;
 }
 
 int C_App_Port_Record::M_Fn_Frame_Proj_Open()

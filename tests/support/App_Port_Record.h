@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,7 +15,7 @@ class C_App_Port_Record : public C_App_Port {
 public:
     struct C_Call {
         std::wstring m_Kind; // L"box", L"line", L"file", L"enter", L"doc_modified", L"doc_title", L"doc_save_prompt",
-                             // L"frame_proj_open", L"frame_proj_close"
+                             // L"doc_sect_create", L"frame_proj_open", L"frame_proj_close"
         std::wstring m_Text;
         std::wstring m_Caption;
         unsigned m_Type = 0;
@@ -43,6 +44,8 @@ public:
     void M_Fn_Doc_Proj_Modified(bool i_Modified) override;
     void M_Fn_Doc_Proj_Title(const std::wstring& i_Title) override;
     int M_Fn_Doc_Proj_Save_Prompt(const std::wstring& i_Title) override;
+    // Recorded as L"list_sect" with the kind as text.
+    void M_Fn_Dlg_List_Sect(std::uint32_t i_Kind, N_Biz::N_Sect::C_Sect& ro_Sect) override;
 
     // Text drawn in an OpenGL view: the text, the raster position it was drawn at (window pixels),
     // whether that position was valid, and the raster colour (red, green, blue, alpha).
@@ -60,6 +63,11 @@ public:
     void M_Fn_GL_Get_Text_Extent(const std::wstring& i_Text, int& o_Width, int& o_Height) override;
     // The texts drawn, in order.
     std::vector<std::wstring> M_Fn_GL_Texts() const;
+
+    // A new section document: recorded as L"doc_sect_create"; runs m_Fn_Doc_Sect_Create (which
+    // plays the framework's document creation) and returns its answer, 0 without one.
+    std::function<int()> m_Fn_Doc_Sect_Create;
+    int M_Fn_Doc_Sect_Create() override;
 
     // The project's main view: invalidations counted; the frame's opening and closing recorded as
     // L"frame_proj_open" and L"frame_proj_close", answered with m_Frame_Proj_Open (0: no frame) and
