@@ -36,7 +36,8 @@ class C_Input;
 }
 namespace N_Biz::N_Sect {
 class C_D_Plane;
-}
+class C_Sect;
+} // namespace N_Biz::N_Sect
 
 namespace N_Biz::N_Proj {
 
@@ -232,6 +233,13 @@ public:
     static void M_Fn_Draw_Axis_Arrow();
     // The prompt and the pick description (only while the view exists).
     void M_Fn_View_Main_Draw_Text();
+    // One section in this view by the effective section display mode, at the marker size: as a
+    // plane (picked and selected outlines from its flags) or by its own drawing for geometry and
+    // elements; its overlay (the plane's axes, or its origin marker inside the plane); and its
+    // drawing for the selection pick. On Hide or with no mode: nothing.
+    void M_Fn_Sect_Draw(N_Biz::N_Sect::C_Sect& ro_Sect);
+    void M_Fn_Sect_Draw_Overlay(N_Biz::N_Sect::C_Sect& ro_Sect);
+    void M_Fn_Sect_Draw_Select(N_Biz::N_Sect::C_Sect& ro_Sect);
 
     C_Proj* M_Fn_Get_Proj() const { return m_p_Proj; }
 

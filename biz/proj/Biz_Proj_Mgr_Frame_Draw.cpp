@@ -16,7 +16,10 @@
 #include "biz/proj/Biz_Proj_State_Machine_Top.h"
 #include "biz/sect/Biz_Sect.h"
 #include "biz/sect/Biz_Sect_D_Plane.h"
+#include "biz/sect/Biz_Sect_Mgr_D_Plane.h"
+#include "biz/sect/Biz_Sect_Mgr_Frame.h"
 #include "common/Common_Exception.h"
+#include "common/Common_Graphic_OpenGL_Arrow.h"
 
 #include <GL/gl.h>
 
@@ -137,22 +140,23 @@ void C_Mgr_Frame::M_Fn_View_Main_Draw_Obj_Model()
 
 void C_Mgr_Frame::M_Fn_View_Main_Draw_Obj_Sect()
 {
+    static const char* const s_Function = "N_Biz::N_Proj::C_Mgr_Frame::M_Fn_View_Main_Draw_Obj_Sect";
     if (m_Disp_Sect == E_Disp_Hide)
         return;
+    const C_Mgr_D_Sect& mgr = m_p_Proj->M_Fn_Get_Mgr_D_Sect();
     // The beam axes: one strip per group through the origins of its sections' planes, in slot
-    // order (gathered first, so that a broken table stops the frame outside glBegin).
+    // order (gathered first, so that a broken table stops the frame before anything is drawn).
     std::vector<std::vector<C_Vector3f>> strips;
     const C_D_Group_Sect* p_group_last = nullptr;
-    G_Fn_Sects_Walk(m_p_Proj->M_Fn_Get_Mgr_D_Sect(), "N_Biz::N_Proj::C_Mgr_Frame::M_Fn_View_Main_Draw_Obj_Sect",
-                    [&](const C_D_Group_Sect& ro_Group, N_Biz::N_Sect::C_Sect& ro_Sect) {
-                        if (p_group_last != &ro_Group) {
-                            strips.emplace_back();
-                            p_group_last = &ro_Group;
-                        }
-                        strips.back().push_back(ro_Sect.M_Fn_Plane_Local_To_Global_3(C_Vector3f(0.0f, 0.0f, 0.0f)));
-                    });
-    // The sections' own first pass comes before the axes and their overlay pass after them, each
-    // at the marker size, once the sections draw themselves in this view.
+    G_Fn_Sects_Walk(mgr, s_Function, [&](const C_D_Group_Sect& ro_Group, N_Biz::N_Sect::C_Sect& ro_Sect) {
+        if (p_group_last != &ro_Group) {
+            strips.emplace_back();
+            p_group_last = &ro_Group;
+        }
+        strips.back().push_back(ro_Sect.M_Fn_Plane_Local_To_Global_3(C_Vector3f(0.0f, 0.0f, 0.0f)));
+    });
+    G_Fn_Sects_Walk(mgr, s_Function,
+                    [this](const C_D_Group_Sect&, N_Biz::N_Sect::C_Sect& ro_Sect) { M_Fn_Sect_Draw(ro_Sect); });
     glColor3f(1.0f, 1.0f, 1.0f);
     glLineWidth(2.0f);
     for (const std::vector<C_Vector3f>& strip : strips) {
@@ -162,6 +166,46 @@ void C_Mgr_Frame::M_Fn_View_Main_Draw_Obj_Sect()
         glEnd();
     }
     glLineWidth(1.0f);
+    G_Fn_Sects_Walk(mgr, s_Function,
+                    [this](const C_D_Group_Sect&, N_Biz::N_Sect::C_Sect& ro_Sect) { M_Fn_Sect_Draw_Overlay(ro_Sect); });
+}
+
+// --- one section in this view --------------------------------------------------------------------------
+
+void C_Mgr_Frame::M_Fn_Sect_Draw(N_Biz::N_Sect::C_Sect& ro_Sect)
+{
+    if (m_Disp_Sect == E_Disp_Sect_Plane)
+        N_Sect::C_D_Plane::M_Fn_Draw(ro_Sect.M_Fn_Get_Mgr_D_Plane().M_Fn_Get_Matrix(), M_Fn_Marker_Size(),
+                                     (ro_Sect.m_Flag & 0x1u) != 0, (ro_Sect.m_Flag & 0x2u) != 0);
+    else if (m_Disp_Sect == E_Disp_Sect_Geometry || m_Disp_Sect == E_Disp_Sect_Element)
+        ro_Sect.M_Fn_Get_Mgr_Frame().M_Fn_View_Proj_Draw_Obj();
+}
+
+void C_Mgr_Frame::M_Fn_Sect_Draw_Overlay(N_Biz::N_Sect::C_Sect& ro_Sect)
+{
+    if (m_Disp_Sect == E_Disp_Sect_Plane) {
+        N_Sect::C_D_Plane::M_Fn_Draw_Overlay(ro_Sect.M_Fn_Get_Mgr_D_Plane().M_Fn_Get_Matrix(), M_Fn_Marker_Size(),
+                                             (ro_Sect.m_Flag & 0x1u) != 0, (ro_Sect.m_Flag & 0x2u) != 0);
+    } else if (m_Disp_Sect == E_Disp_Sect_Geometry || m_Disp_Sect == E_Disp_Sect_Element) {
+        glPushMatrix();
+        glMultMatrixf(ro_Sect.M_Fn_Get_Mgr_D_Plane().M_Fn_Get_Matrix().m_Data);
+        ro_Sect.M_Fn_Get_Mgr_Frame().M_Fn_View_Proj_Draw_Obj_Origin();
+        glPopMatrix();
+    }
+}
+
+void C_Mgr_Frame::M_Fn_Sect_Draw_Select(N_Biz::N_Sect::C_Sect& ro_Sect)
+{
+    if (m_Disp_Sect == E_Disp_Sect_Plane) {
+        const float size = M_Fn_Marker_Size();
+        glPushMatrix();
+        glMultMatrixf(ro_Sect.M_Fn_Get_Mgr_D_Plane().M_Fn_Get_Matrix().m_Data);
+        glScalef(size, size, size);
+        N_Sect::C_D_Plane::M_Fn_Draw_Select();
+        glPopMatrix();
+    } else if (m_Disp_Sect == E_Disp_Sect_Geometry || m_Disp_Sect == E_Disp_Sect_Element) {
+        ro_Sect.M_Fn_Get_Mgr_Frame().M_Fn_View_Proj_Draw_Select();
+    }
 }
 
 void C_Mgr_Frame::M_Fn_View_Main_Draw_Obj_D_DB_N_Sel()
@@ -339,18 +383,7 @@ void C_Mgr_Frame::M_Fn_View_Main_Draw_Input()
 
 void C_Mgr_Frame::M_Fn_Draw_Axis_Arrow()
 {
-    glBegin(GL_LINES);
-    glVertex3f(0.0f, 0.0f, 0.0f);
-    glVertex3f(50.0f, 0.0f, 0.0f);
-    glEnd();
-    static const float s_Corner[5][2] = {{3.0f, 3.0f}, {-3.0f, 3.0f}, {-3.0f, -3.0f}, {3.0f, -3.0f}, {3.0f, 3.0f}};
-    glBegin(GL_TRIANGLES);
-    for (int i = 0; i < 4; ++i) {
-        glVertex3f(50.0f, 0.0f, 0.0f);
-        glVertex3f(35.0f, s_Corner[i][0], s_Corner[i][1]);
-        glVertex3f(35.0f, s_Corner[i + 1][0], s_Corner[i + 1][1]);
-    }
-    glEnd();
+    N_Common::N_Graphic::N_OpenGL::G_Fn_Draw_Axis_Arrow();
 }
 
 void C_Mgr_Frame::M_Fn_Draw_Axis_Triad()

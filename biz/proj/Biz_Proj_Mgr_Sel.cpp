@@ -284,8 +284,7 @@ void C_Mgr_Sel::M_Fn_Pick_Sects()
 {
     using N_Common::N_Graphic::N_OpenGL::C_Select;
     const C_Mgr_D_Sect& sects = m_p_Proj->M_Fn_Get_Mgr_D_Sect();
-    const float size = m_p_Proj->M_Fn_Get_Mgr_Frame().M_Fn_Marker_Size();
-    (void)size;
+    C_Mgr_Frame& frame = m_p_Proj->M_Fn_Get_Mgr_Frame();
     const C_Select::C_Fn_Hit fn_hit = [this](GLuint i_Depth_Min, GLuint i_Depth_Max, GLuint i_Count_Name,
                                              const GLuint* ip_Names) {
         if (i_Count_Name > 0)
@@ -311,8 +310,7 @@ void C_Mgr_Sel::M_Fn_Pick_Sects()
                 C_Select::M_Fn_Check_Capacity(fn_hit);
                 m_Sect_Names.push_back(p_sect);
                 glLoadName(GLuint(m_Sect_Names.size()));
-                // The section renders itself for selection at the marker size here, once its own
-                // drawing for the project view is in place.
+                frame.M_Fn_Sect_Draw_Select(*p_sect);
             }
         }
     } catch (...) {

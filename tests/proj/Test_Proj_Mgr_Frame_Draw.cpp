@@ -449,6 +449,63 @@ TEST_F(C_Proj_View_Test, SectionsOnHideDrawNoAxisButTheTaskPreview)
     EXPECT_THROW(frame().M_Fn_View_Main_Draw_Preview(20, preview), C_Exception);
 }
 
+TEST_F(C_Proj_View_Test, SectionsArePickedNearestFirstAndDrawnByTheirMode)
+{
+    m_Proj.M_Fn_Tree_Add();
+    frame().M_Fn_View_Main_Preset_XY();
+    // Group 1: a section at z = 0 and one at z = 1 over it; group 2: one at z = 1 and one at z = 0
+    // (in slot order), and a third one at z = 1 beside both, where the two groups overlap.
+    M_Fn_Sect_Add(1, 1, {-70, 0, 0});
+    M_Fn_Sect_Add(1, 2, {-70, 0, 1});
+    M_Fn_Sect_Add(2, 1, {70, 0, 1});
+    M_Fn_Sect_Add(2, 2, {70, 0, 0});
+    M_Fn_Sect_Add(2, 3, {70, 0, 1});
+    config().m_Sect_Disp = 3;
+    M_Fn_Mode(8, 7);
+    ASSERT_EQ(frame().M_Fn_Get_Disp_Sect(), 3u);
+    const auto& groups = m_Proj.M_Fn_Get_Mgr_D_Sect().M_Fn_Get_Groups();
+    auto sect = [&](std::uint32_t i_Group, std::uint32_t i_Slot) { return groups.at(i_Group)->m_Sects.at(i_Slot).get(); };
+    const auto& p0 = m_Proj.M_Fn_Get_Mgr_D_Sect().M_Fn_Sel_P0_Get();
+    // The nearer plane wins, whichever comes first; of the two equally near ones the first.
+    M_Fn_Hover({-70, 0, 0});
+    frame().M_Fn_View_Main_On_Draw();
+    ASSERT_EQ(p0.size(), 1u);
+    EXPECT_EQ(p0.front(), sect(1, 2));
+    M_Fn_Hover({70, 0, 0});
+    frame().M_Fn_View_Main_On_Draw();
+    ASSERT_EQ(p0.size(), 1u);
+    EXPECT_EQ(p0.front(), sect(2, 1));
+    // A picked plane shows its wide light blue outline; its square is translucent blue over black.
+    const float half = 100 * frame().M_Fn_Get_Fit_Radius() * 0.005f / frame().M_Fn_Get_Zoom();
+    auto outline = [&](float i_Dx) {
+        const C_Vector3f w = M_Fn_Window({70 + half + i_Dx, 0, 1});
+        return M_Fn_Pixel(int(std::lround(w.x)), int(w.y));
+    };
+    EXPECT_TRUE(M_Fn_Near(outline(-1), {191, 191, 255}, 3) || M_Fn_Near(outline(0), {191, 191, 255}, 3));
+    const T_Rgb face = M_Fn_Pixel(M_Fn_Window({70 + half / 2, half / 3, 1}));
+    EXPECT_TRUE(face[2] > 60 && face[0] < face[2]) << face[0] << " " << face[1] << " " << face[2];
+    // A rectangle over everything enters all five once.
+    frame().m_Pos_Left_Down = {2, 2};
+    frame().m_Pos_Cur = {K_W - 2, K_H - 2};
+    frame().M_Fn_View_Main_Drag_Select_Begin();
+    frame().M_Fn_View_Main_On_Draw();
+    EXPECT_EQ(p0.size(), 5u);
+    // As geometry: no plane, the origin marker instead, still pickable.
+    config().m_Sect_Disp = 4;
+    frame().M_Fn_Config_Disp_Update();
+    M_Fn_Hover({-70, 0, 0});
+    frame().M_Fn_View_Main_On_Draw();
+    ASSERT_EQ(p0.size(), 1u);
+    EXPECT_EQ(p0.front(), sect(1, 2));
+    EXPECT_TRUE(M_Fn_Near(M_Fn_Pixel(M_Fn_Window({70 + half / 2, half / 3, 1})), K_Black));
+    // On Hide nothing is drawn and nothing is picked.
+    config().m_Sect_Disp = 2;
+    frame().M_Fn_Config_Disp_Update();
+    M_Fn_Hover({-70, 0, 0});
+    frame().M_Fn_View_Main_On_Draw();
+    EXPECT_TRUE(p0.empty());
+}
+
 TEST_F(C_Proj_View_Test, AFrameThatFailsLeavesNeitherFreezeNorPushedMatrices)
 {
     // A rectangle pick in the positions mode fails inside the pick, with both stacks pushed.
