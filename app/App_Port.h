@@ -97,4 +97,18 @@ public:
     // Runs the modal progress dialog over the application's progress record until a tick finds
     // the running flag cleared; 1 when it closed that way. Without a dialog: 0 at once.
     virtual int M_Fn_Progress_Run() { return 0; }
+
+    // --- the project's main view -------------------------------------------------------------------
+    // The project's three-dimensional view (one per project, in the project's child frame). Interface
+    // thread only; the core queues calls raised on another thread.
+    // Invalidates the whole client area of the project's main view without erasing it, so that it
+    // is painted at the next paint. No view: nothing.
+    virtual void M_Fn_View_Proj_Main_Invalidate() {}
+    // Creates the project's child frame with its main view for the open project's document (the
+    // document is kept when the frame goes), makes its initial update without showing it. 1 when a
+    // frame was made, 0 when none could be (also without a window system).
+    virtual int M_Fn_Frame_Proj_Open() { return 0; }
+    // Closes the child frame that holds the project's main view. False when the view has no parent
+    // frame.
+    virtual bool M_Fn_Frame_Proj_Close() { return true; }
 };

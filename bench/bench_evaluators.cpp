@@ -2,15 +2,12 @@
 // 10,000 arcs sampled at the meshing step (thickness 1, default settings) and at the drawing step,
 // and 10,000 curves tessellated through GLU into mesh chains (and drawn through the GLU renderer)
 // in an off-screen Mesa context. The "per_curve" counter is the time of one curve.
+#include "bench/Bench_GL_Offscreen.h"
 #include "common/Common_Graphic_OpenGL_Tess_NURBS.h"
 #include "common/Common_Math_Geom_Arc.h"
 #include "common/Common_Math_Geom_NURBS_Curve.h"
 
 #include <benchmark/benchmark.h>
-
-#if VT_HAVE_OSMESA
-#include <GL/osmesa.h>
-#endif
 
 #include <cmath>
 #include <vector>
@@ -29,13 +26,7 @@ constexpr float k_Angle = 0.05235988f;
 
 bool G_Fn_Context()
 {
-#if VT_HAVE_OSMESA
-    static std::vector<unsigned char> s_Buffer(256 * 256 * 4);
-    static const OSMesaContext s_Context = OSMesaCreateContextExt(OSMESA_RGBA, 16, 0, 0, nullptr);
-    return s_Context && OSMesaMakeCurrent(s_Context, s_Buffer.data(), GL_UNSIGNED_BYTE, 256, 256);
-#else
-    return false;
-#endif
+    return G_Fn_Bench_GL(256, 256);
 }
 
 // Radii 5 .. 105 and sweeps 10 .. 350 degrees, both directions.

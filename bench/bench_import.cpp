@@ -4,6 +4,7 @@
 // into a model on one core. Reports the deck's bytes per second and, per node or element (counted
 // together), the peak memory the import took (resident set high-water mark above what the process
 // held before) and the memory the finished model keeps (heap in use afterwards).
+#include "bench/Bench_Deck_Plate.h"
 #include "bench/Bench_Port_Quiet.h"
 #include "app/App.h"
 #include "biz/db/Biz_DB_Info_Schema.h"
@@ -49,7 +50,12 @@ struct C_Decks {
     }
 } S_Decks;
 
-enum E_Deck { E_Deck_Small, E_Deck_Large, E_Deck_Dyna, E_Deck_Marker };
+enum E_Deck {
+    E_Deck_Small = E_Bench_Deck_Small,
+    E_Deck_Large = E_Bench_Deck_Large,
+    E_Deck_Dyna = E_Bench_Deck_Dyna,
+    E_Deck_Marker = E_Bench_Deck_Marker
+};
 
 // Writes the deck once per kind; returns its path.
 std::string S_Fn_Deck(E_Deck i_Kind)
@@ -60,50 +66,7 @@ std::string S_Fn_Deck(E_Deck i_Kind)
     if (std::filesystem::exists(path))
         return path;
     S_Decks.m_Paths.push_back(path);
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return path;
-    const double step = 1000.0 / G_N;
-    auto node = [&](int i, int j) { return i * (G_N + 1) + j + 1; };
-    if (i_Kind == E_Deck_Dyna) {
-        std::fprintf(file, "*KEYWORD\n*PART\nplate\n         1         1         1\n*SECTION_SHELL\n         1\n       1.5\n");
-        std::fprintf(file, "*MAT_ELASTIC\n         1    7.8E-9  210000.0       0.3\n*NODE\n");
-        for (int i = 0; i <= G_N; ++i)
-            for (int j = 0; j <= G_N; ++j)
-                std::fprintf(file, "%8d%16.6f%16.6f%16.6f%8d%8d\n", node(i, j), j * step, i * step, 0.0, 0, 0);
-        std::fprintf(file, "*ELEMENT_SHELL\n");
-        for (int i = 0; i < G_N; ++i)
-            for (int j = 0; j < G_N; ++j)
-                std::fprintf(file, "%8d%8d%8d%8d%8d%8d\n", i * G_N + j + 1, 1, node(i, j), node(i, j + 1), node(i + 1, j + 1),
-                             node(i + 1, j));
-        std::fprintf(file, "*END\n");
-    } else {
-        std::fprintf(file, "SOL 101\nCEND\nBEGIN BULK\nPSHELL         1       1     1.5\nMAT1           1  2.1+5             .3\n");
-        for (int i = 0; i <= G_N; ++i)
-            for (int j = 0; j <= G_N; ++j) {
-                if (i_Kind == E_Deck_Small)
-                    std::fprintf(file, "GRID    %8d        %8.3f%8.3f%8.3f\n", node(i, j), j * step, i * step, 0.0);
-                else if (i_Kind == E_Deck_Marker)
-                    std::fprintf(file, "GRID    %8d        %8.3f%8.3f%8.3f%24s+G%-6d\n", node(i, j), j * step, i * step, 0.0, "",
-                                 node(i, j) % 1000000);
-                else
-                    std::fprintf(file, "GRID*   %16d%16s%16.6f%16.6f\n*       %16.6f\n", node(i, j), "", j * step, i * step, 0.0);
-            }
-        for (int i = 0; i < G_N; ++i)
-            for (int j = 0; j < G_N; ++j) {
-                const int e = i * G_N + j + 1;
-                if (i_Kind == E_Deck_Small)
-                    std::fprintf(file, "CQUAD4  %8d%8d%8d%8d%8d%8d\n", e, 1, node(i, j), node(i, j + 1), node(i + 1, j + 1), node(i + 1, j));
-                else if (i_Kind == E_Deck_Marker)
-                    std::fprintf(file, "CQUAD4  %8d%8d%8d%8d%8d%8d%16s+E%-6d\n", e, 1, node(i, j), node(i, j + 1), node(i + 1, j + 1),
-                                 node(i + 1, j), "", e % 1000000);
-                else
-                    std::fprintf(file, "CQUAD4* %16d%16d%16d%16d\n*       %16d%16d\n", e, 1, node(i, j), node(i, j + 1),
-                                 node(i + 1, j + 1), node(i + 1, j));
-            }
-        std::fprintf(file, "ENDDATA\n");
-    }
-    std::fclose(file);
+    G_Fn_Bench_Deck_Plate_Write(path, static_cast<E_Bench_Deck>(i_Kind), G_N);
     return path;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/App.h"
 #include "biz/config/Biz_Config.h"
+#include "biz/model/Biz_Model.h"
 #include "biz/proj/Biz_Proj_Mgr_Cmd.h"
 #include "biz/proj/Biz_Proj_Mgr_D_DB_C.h"
 #include "biz/proj/Biz_Proj_Mgr_D_DB_C_M.h"
@@ -144,6 +145,45 @@ void C_Proj::M_Fn_Sel_Check_in_C_P(const N_Common::N_Pointer::lesser_shared_ptr<
 void C_Proj::M_Fn_D_DB_C_P_Notify(std::uint32_t i_Index)
 {
     m_up_Mgr_D_DB_C_P->M_Fn_Palette_Set(i_Index);
+}
+
+void C_Proj::M_Fn_D_Model_On_Updated_Post()
+{
+    using N_Common::N_Math::C_Vector3;
+    C_Vector3<float> box_min, box_max;
+    m_up_Mgr_Frame->M_Fn_Box_Set(box_min, box_max);
+    const C_Mgr_D_Model::T_Table& models = m_up_Mgr_D_Model->M_Fn_Get_Models();
+    bool first = true;
+    for (std::uint32_t slot = 1; slot < models.size(); ++slot) {
+        if (!models.is_used_at(slot))
+            continue;
+        const C_Mgr_D_Model::T_sp_Model& sp_model = models.at(slot);
+        if (!sp_model)
+            VT_THROW("N_Biz::N_Proj::C_Proj::M_Fn_D_Model_On_Updated_Post");
+        const C_Vector3<float>& lo = sp_model->M_Fn_Data().m_Bound_Min;
+        const C_Vector3<float>& hi = sp_model->M_Fn_Data().m_Bound_Max;
+        if (first) {
+            box_min = lo;
+            box_max = hi;
+            first = false;
+        } else {
+            auto widen = [](float i_Lo, float i_Hi, float& io_Min, float& io_Max) {
+                if (i_Lo < io_Min)
+                    io_Min = i_Lo;
+                if (i_Hi > io_Max)
+                    io_Max = i_Hi;
+            };
+            widen(lo.x, hi.x, box_min.x, box_max.x);
+            widen(lo.y, hi.y, box_min.y, box_max.y);
+            widen(lo.z, hi.z, box_min.z, box_max.z);
+        }
+        m_up_Mgr_Frame->M_Fn_Box_Set(box_min, box_max);
+    }
+    m_up_Mgr_Frame->M_Fn_Center_Set(C_Vector3<float>(-0.5f * (box_min.x + box_max.x), -0.5f * (box_min.y + box_max.y),
+                                                     -0.5f * (box_min.z + box_max.z)));
+    m_up_Mgr_Frame->M_Fn_View_Main_Reset();
+    m_up_Mgr_Doc->M_Fn_Mark_Modified();
+    m_up_Mgr_Frame->M_Fn_View_Main_Invalidate();
 }
 
 namespace {

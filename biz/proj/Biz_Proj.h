@@ -73,6 +73,13 @@ public:
     // is; a free or out-of-range slot throws C_Exception (nothing changes); otherwise code 3 fires.
     void M_Fn_D_DB_C_P_Notify(std::uint32_t i_Index);
 
+    // After a model was added or removed (and after the models were read from a project file):
+    // the view's model box becomes the box around every model's box (zero without models), the
+    // view's rotation centre its centre, the view is reset, the project marked modified and the
+    // view invalidated. An occupied slot without a model throws C_Exception; the box then keeps
+    // what was gathered and nothing else happens.
+    void M_Fn_D_Model_On_Updated_Post();
+
     // Display toggles of the project document: each toggles its configuration switch (0 gives 1,
     // anything else 0), fires the configuration's signal and invalidates the main view: edges in
     // shaded mode (code 6), coordinate system (code 2), print mode (code 2). Without an application

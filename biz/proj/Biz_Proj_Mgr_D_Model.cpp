@@ -46,10 +46,9 @@ C_Mgr_D_Model::T_sp_Model C_Mgr_D_Model::M_Fn_Model_New()
 
 void C_Mgr_D_Model::M_Fn_Changed()
 {
+    m_p_Proj->M_Fn_D_Model_On_Updated_Post();
     m_p_Proj->M_Fn_Get_Mgr_Doc().M_Fn_Mark_Modified();
-    C_Mgr_Frame& frame = m_p_Proj->M_Fn_Get_Mgr_Frame();
-    if (!(frame.m_Flags & 1u))
-        frame.M_Fn_View_Main_Invalidate();
+    m_p_Proj->M_Fn_Get_Mgr_Frame().M_Fn_View_Main_Redraw();
 }
 
 void C_Mgr_D_Model::M_Fn_D_Add_At(const T_sp_Model& ro_sp_Model, std::uint32_t i_Index)

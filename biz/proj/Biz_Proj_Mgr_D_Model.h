@@ -102,7 +102,8 @@ public:
 
 private:
     void M_Fn_Import(E_Format i_Format, const std::wstring& i_Path, const std::wstring& i_Name);
-    // After the table changed: the project is marked modified and its view invalidated.
+    // After the table changed: the models' box, the view's centre and camera are renewed, the
+    // project is marked modified and its view invalidated.
     void M_Fn_Changed();
 
     C_Proj* m_p_Proj;

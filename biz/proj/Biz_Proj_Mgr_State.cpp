@@ -20,4 +20,9 @@ void C_Mgr_State::M_Fn_Post_Cancel()
     N_Common::N_State::C_Machine::M_Fn_Event_Process<N_State::C_Event_C_Cancel>(m_up_Machine.get());
 }
 
+void C_Mgr_State::M_Fn_Post_View_Main_On_Input(const std::shared_ptr<N_Biz::N_Input::C_Input>& ro_sp_Input)
+{
+    N_Common::N_State::C_Machine::M_Fn_Event_Process(m_up_Machine.get(), N_State::C_Event_View_Main_On_Input{ro_sp_Input});
+}
+
 } // namespace N_Biz::N_Proj

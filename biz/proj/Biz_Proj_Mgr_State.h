@@ -7,6 +7,10 @@
 
 #include <memory>
 
+namespace N_Biz::N_Input {
+class C_Input;
+}
+
 namespace N_Biz::N_Proj {
 
 class C_Proj;
@@ -31,6 +35,8 @@ public:
 
     // Posts C_Event_C_Cancel: ends any running task.
     void M_Fn_Post_Cancel();
+    // Posts one input of the project's main view (C_Event_View_Main_On_Input holding ro_sp_Input).
+    void M_Fn_Post_View_Main_On_Input(const std::shared_ptr<N_Biz::N_Input::C_Input>& ro_sp_Input);
 
 private:
     C_Proj* m_p_Proj;

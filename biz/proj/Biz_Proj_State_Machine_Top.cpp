@@ -1,6 +1,7 @@
 #include "biz/proj/Biz_Proj_State_Machine_Top.h"
 
 #include "biz/proj/Biz_Proj.h"
+#include "biz/proj/Biz_Proj_Mgr_Frame.h"
 #include "biz/proj/Biz_Proj_Mgr_State.h"
 #include "biz/proj/Biz_Proj_State_Event.h"
 #include "biz/proj/Biz_Proj_State_Machine_Sub.h"
@@ -26,6 +27,15 @@ void C_Machine_Top::M_Fn_Init()
     M_Fn_Init_Register_Region(E_Region_Input, E_Id_Input_Idle);
     M_Fn_Init_Register_Region(E_Region_Task, E_Id_Task_Idle);
 
+    // Input while no gesture runs: the view marks the hover pick, or runs the picks and updates the
+    // selection on a left-button release; the guard always refuses.
+    M_Fn_Init_Register_Transition<C_Event_View_Main_On_Input>(
+        E_Id_Input_Idle, E_Id_Input_Idle, C_Info_Transiton::S_Kind_Internal,
+        [this](const C_Event_View_Main_On_Input& ro_Event) {
+            auto* p_mgr_state = static_cast<C_Mgr_State*>(M_Fn_Get_Parent());
+            return p_mgr_state->M_Fn_Get_Proj()->M_Fn_Get_Mgr_Frame().M_Fn_View_Main_Input_Idle(ro_Event.m_sp_Input);
+        },
+        {});
     // A mode change while no gesture runs changes nothing in the input region.
     M_Fn_Init_Register_Transition<C_Event_Sel_Mode_Update>(E_Id_Input_Idle, E_Id_Input_Idle,
                                                            C_Info_Transiton::S_Kind_Internal, {}, {});
@@ -33,6 +43,9 @@ void C_Machine_Top::M_Fn_Init()
     // to know whether a task runs.
     M_Fn_Init_Register_Transition<C_Event_C_Cancel>(E_Id_Task_Idle, E_Id_Task_Idle, C_Info_Transiton::S_Kind_Internal,
                                                     {}, {});
+    // A selection update with no task running has no task to offer it to.
+    M_Fn_Init_Register_Transition<C_Event_Sel_P1_Update>(E_Id_Task_Idle, E_Id_Task_Idle,
+                                                         C_Info_Transiton::S_Kind_Internal, {}, {});
 }
 
 void C_Machine_Top::M_Fn_On_No_Transition()

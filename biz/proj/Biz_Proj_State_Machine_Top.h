@@ -4,8 +4,9 @@
 //
 // The state ids and region indices are read by the views, the tree commands and the panes through
 // M_Fn_Get_Id_Sub and keep their values (ids 1 to 30). The view gestures and the editing tasks are
-// registered here as they are built; for now the machine knows the idle states, swallows a mode
-// update in the idle input state and a cancel in the idle task state.
+// registered here as they are built; for now the machine knows the idle states: the idle input
+// state hands the view's input to the view (hover pick, picks on release, selection update) and
+// swallows a mode update; the idle task state swallows a cancel and a selection update.
 #pragma once
 
 #include "common/Common_State_Machine.h"
@@ -23,8 +24,35 @@ public:
     };
     enum E_Id : std::uint32_t {
         E_Id_Error_No = 1,
+        E_Id_Error_Yes = 2,
         E_Id_Input_Idle = 3,
+        E_Id_Input_Scale = 4,
+        E_Id_Input_Rotate = 5,
+        E_Id_Input_Translate = 6,
+        E_Id_Input_Drag_Select = 7,
+        E_Id_Input_Drag_Move = 8,
         E_Id_Task_Idle = 9,
+        E_Id_Task_D_DB_C_M_Modify = 10,
+        E_Id_Task_D_DB_C_P_Modify = 11,
+        E_Id_Task_D_DB_C_P_Reconnect_C_S = 12,
+        E_Id_Task_D_DB_C_P_Reconnect_C_M = 13,
+        E_Id_Task_D_DB_C_P_Palette_Sel = 14,
+        E_Id_Task_D_DB_N_Set_Center = 15,
+        E_Id_Task_D_DB_N_Modify = 16,
+        E_Id_Task_D_DB_E_Modify = 17,
+        E_Id_Task_D_DB_E_Reconnect_C_P = 18,
+        E_Id_Task_D_DB_E_P_Palette_Sel = 19,
+        E_Id_Task_D_Sect_Group_Create = 20,
+        E_Id_Task_D_Sect_Group_Redirect_P_0 = 21,
+        E_Id_Task_D_Sect_Group_Redirect_P_1 = 22,
+        E_Id_Task_D_Sect_Individual_Insert_P_0 = 23,
+        E_Id_Task_D_Sect_Individual_Insert_P_1 = 24,
+        E_Id_Task_D_Sect_Individual_Move_P_0 = 25,
+        E_Id_Task_D_Sect_Individual_Move_P_1 = 26,
+        E_Id_Task_D_Sect_Individual_Delete = 27,
+        E_Id_Task_D_Sect_Individual_Cut = 28,
+        E_Id_Task_D_Sect_Individual_Copy = 29,
+        E_Id_Task_D_Sect_Individual_Paste = 30,
     };
 
     C_Machine_Top();

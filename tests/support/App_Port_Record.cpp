@@ -114,6 +114,18 @@ int C_App_Port_Record::M_Fn_Doc_Sect_Create()
     return m_Fn_Doc_Sect_Create ? m_Fn_Doc_Sect_Create() : 0;
 }
 
+int C_App_Port_Record::M_Fn_Frame_Proj_Open()
+{
+    m_Calls.push_back({L"frame_proj_open", L"", L"", 0, true});
+    return m_Frame_Proj_Open;
+}
+
+bool C_App_Port_Record::M_Fn_Frame_Proj_Close()
+{
+    m_Calls.push_back({L"frame_proj_close", L"", L"", 0, true});
+    return m_Frame_Proj_Close;
+}
+
 std::vector<std::wstring> C_App_Port_Record::M_Fn_Texts(const std::wstring& i_kind) const
 {
     std::vector<std::wstring> out;

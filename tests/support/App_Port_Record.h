@@ -15,7 +15,7 @@ class C_App_Port_Record : public C_App_Port {
 public:
     struct C_Call {
         std::wstring m_Kind; // L"box", L"line", L"file", L"enter", L"doc_modified", L"doc_title", L"doc_save_prompt",
-                             // L"doc_sect_create"
+                             // L"doc_sect_create", L"frame_proj_open", L"frame_proj_close"
         std::wstring m_Text;
         std::wstring m_Caption;
         unsigned m_Type = 0;
@@ -68,6 +68,16 @@ public:
     // plays the framework's document creation) and returns its answer, 0 without one.
     std::function<int()> m_Fn_Doc_Sect_Create;
     int M_Fn_Doc_Sect_Create() override;
+
+    // The project's main view: invalidations counted; the frame's opening and closing recorded as
+    // L"frame_proj_open" and L"frame_proj_close", answered with m_Frame_Proj_Open (0: no frame) and
+    // m_Frame_Proj_Close.
+    int m_View_Proj_Invalidates = 0;
+    int m_Frame_Proj_Open = 0;
+    bool m_Frame_Proj_Close = true;
+    void M_Fn_View_Proj_Main_Invalidate() override { ++m_View_Proj_Invalidates; }
+    int M_Fn_Frame_Proj_Open() override;
+    bool M_Fn_Frame_Proj_Close() override;
 
     // Texts of all recorded calls of one kind, in order.
     std::vector<std::wstring> M_Fn_Texts(const std::wstring& i_kind) const;

@@ -3,6 +3,8 @@
 #include <GL/gl.h>
 #include <GL/osmesa.h>
 
+#include <map>
+#include <utility>
 #include <vector>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -11,13 +13,20 @@
 extern "C" const char* __lsan_default_suppressions() { return "leak:libOSMesa.so\n"; }
 #endif
 
-bool G_Fn_GL_Offscreen()
+namespace {
+
+OSMesaContext G_Fn_Context()
 {
-    static std::vector<unsigned char> s_Buffer(S_GL_Size * S_GL_Size * 4);
     static const OSMesaContext s_Context = OSMesaCreateContextExt(OSMESA_RGBA, 16, 0, 0, nullptr);
-    if (!s_Context || !OSMesaMakeCurrent(s_Context, s_Buffer.data(), GL_UNSIGNED_BYTE, S_GL_Size, S_GL_Size))
+    return s_Context;
+}
+
+bool G_Fn_Current(unsigned char* i_p_Buffer, int i_Width, int i_Height)
+{
+    const OSMesaContext context = G_Fn_Context();
+    if (!context || !OSMesaMakeCurrent(context, i_p_Buffer, GL_UNSIGNED_BYTE, i_Width, i_Height))
         return false;
-    glViewport(0, 0, S_GL_Size, S_GL_Size);
+    glViewport(0, 0, i_Width, i_Height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glMatrixMode(GL_MODELVIEW);
@@ -25,4 +34,20 @@ bool G_Fn_GL_Offscreen()
     while (glGetError() != GL_NO_ERROR) {
     }
     return true;
+}
+
+} // namespace
+
+bool G_Fn_GL_Offscreen()
+{
+    static std::vector<unsigned char> s_Buffer(S_GL_Size * S_GL_Size * 4);
+    return G_Fn_Current(s_Buffer.data(), S_GL_Size, S_GL_Size);
+}
+
+bool G_Fn_GL_Offscreen_Size(int i_Width, int i_Height)
+{
+    static std::map<std::pair<int, int>, std::vector<unsigned char>> s_Buffers;
+    std::vector<unsigned char>& buffer = s_Buffers[{i_Width, i_Height}];
+    buffer.resize(std::size_t(i_Width) * std::size_t(i_Height) * 4);
+    return G_Fn_Current(buffer.data(), i_Width, i_Height);
 }

@@ -10,3 +10,7 @@ constexpr int S_GL_Size = 64;
 // can be made. Programs that use it link OSMesa ahead of libGL, so the gl* entry points of the code
 // under test and of GLU reach this context.
 bool G_Fn_GL_Offscreen();
+
+// The same context made current on a buffer of i_Width x i_Height pixels (one buffer per size,
+// kept to the end), with the same set-up. False when no context can be made.
+bool G_Fn_GL_Offscreen_Size(int i_Width, int i_Height);
