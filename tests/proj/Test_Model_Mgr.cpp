@@ -162,7 +162,6 @@ TEST_F(C_Mgr_D_Model, WorkerNeverTouchesTheWindowEverythingIsQueued)
         });
     std::thread worker = mgr().M_Fn_Import_Start(N_Biz::N_Proj::C_Mgr_D_Model::E_Format_Nastran,
                                                  G_Fn_Testdata("nastran/plate.bdf"), L"plate.bdf");
-    EXPECT_EQ(m_App.app().M_Fn_UI_Progress_Get_ro_Status().M_Fn_Snapshot().m_Running, 1u);
     worker.join();
     EXPECT_EQ(m_App.app().M_Fn_UI_Progress_Get_ro_Status().M_Fn_Snapshot().m_Running, 0u);
     EXPECT_TRUE(m_App.port().m_Calls.empty()); // nothing reached the window from the worker
