@@ -255,15 +255,6 @@ TEST_F(C_Graph_Draw, FailedCalculationShowsItsReasons)
     EXPECT_EQ(port().m_GL_Texts[0].m_Color[0], 0.0f);
 }
 
-TEST_F(C_Graph_Draw, MisuseThrows)
-{
-    M_Fn_Config().m_Load_Case = 6;
-    EXPECT_THROW(frame().M_Fn_View_R_Graph_Draw(), C_Exception);
-    M_Fn_Config().m_Load_Case = 1;
-    frame().M_Fn_View_R_Graph_On_Destroy();
-    EXPECT_THROW(frame().M_Fn_View_R_Graph_Draw(), C_Exception);
-}
-
 TEST_F(C_Graph_Draw, CalculatedSectionShowsItsCurveAndBound)
 {
     // A closed square tube, calculated by the paint.
