@@ -92,7 +92,7 @@ TEST_F(C_D_Geom_E_Arc, MeshOfThickness1GivesSevenInteriorNodesAndEightSegments)
     EXPECT_EQ(sp->m_Id_Relation, 1u);
 }
 
-TEST_F(C_D_Geom_E_Arc, MeshStepWithoutPropertyAndWithZeroSettings)
+TEST_F(C_D_Geom_E_Arc, MeshStepWithoutProperty)
 {
     M_Fn_Quarter();
     M_Fn_Rebuild();
@@ -101,13 +101,6 @@ TEST_F(C_D_Geom_E_Arc, MeshStepWithoutPropertyAndWithZeroSettings)
     // merge angle, and stay apart, except the short last one (1.54216 to pi / 2), whose chord turns
     // by only (pi / 2 - 29 x step + step) / 2 = 0.0409 rad (2.3 degrees) against the one before.
     EXPECT_EQ(M_Fn_Segments().size(), 29u);
-    // An angle setting of 0 does not make the arc throw: the step has a floor of half a degree.
-    M_Fn_Config().m_Tess_Angle = 0;
-    M_Fn_Config().m_Tess_Length_Over_Thk = 0;
-    M_Fn_Rebuild();
-    const std::size_t count = M_Fn_Segments().size();
-    EXPECT_GE(count, 180u);
-    EXPECT_LE(count, 181u);
 }
 
 TEST_F(C_D_Geom_E_Arc, StreamRoundTripIsByteExact)

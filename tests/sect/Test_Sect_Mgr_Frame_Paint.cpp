@@ -194,11 +194,6 @@ TEST_F(C_Frame_Paint, DocumentLinkRefusesMisuse)
     // A document that stays linked after its close.
     EXPECT_THROW(link().M_Fn_Destroy(), C_Exception);
     m_up_Doc.reset();
-    // Hooks in the wrong state.
-    C_Doc_Fake* p_none = nullptr;
-    EXPECT_THROW(link().M_Fn_On_Construct(p_none), C_Exception);
-    EXPECT_THROW(link().M_Fn_On_Destruct(), C_Exception);
-    EXPECT_THROW(link().M_Fn_On_Set_Title(), C_Exception);
     // Without a document the section keeps the title itself.
     link().M_Fn_Title_Set(L"Kept");
     EXPECT_EQ(sect().M_Fn_Title_Get(), L"Kept");

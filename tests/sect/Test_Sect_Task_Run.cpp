@@ -25,25 +25,12 @@ protected:
         N_Biz::N_Proj::C_Dlg::S_Fn_List = nullptr;
         N_Biz::N_Proj::C_Dlg::S_Fn_Property = nullptr;
     }
-    // Two lines, (-20, 0)-(0, 0) with property card A and (0, 10)-(20, 10) with card B: points
-    // 1 to 4, entities 1 and 2. Card A (the first) is the palette's current property.
-    void M_Fn_Two_Lines()
-    {
-        m_sp_A = M_Fn_Card(2.0f);
-        m_sp_B = M_Fn_Card(3.0f);
-        M_Fn_Run(L"Lines", [&](const T_sp_Group& g) {
-            M_Fn_Line_Card(g, -20, 0, 0, 0, m_sp_A);
-            M_Fn_Line_Card(g, 0, 10, 20, 10, m_sp_B);
-        });
-    }
     N_Biz::N_Proj::C_Mgr_D_DB_C_P& cards_p() { return m_up_Proj->M_Fn_Get_Mgr_D_DB_C_P(); }
     N_Biz::N_Proj::C_Mgr_D_DB_C_M& cards_m() { return m_up_Proj->M_Fn_Get_Mgr_D_DB_C_M(); }
     std::uint32_t id_of(const lesser_shared_ptr<N_Biz::N_DB::C_Row_C_Property>& ro_sp)
     {
         return static_cast<std::uint32_t>(ro_sp->M_Fn_Pos_Get());
     }
-
-    lesser_shared_ptr<N_Biz::N_DB::C_Row_C_Property> m_sp_A, m_sp_B;
     // Back in the geometry select & edit mode with nothing selected.
     void M_Fn_Expect_Geometry_Default()
     {

@@ -189,25 +189,6 @@ TEST_F(C_Graph_Draw, AxesCurveGuidesAndLabelsOfAxialCompression)
     EXPECT_NEAR(t[2].m_Color[2], 0.5f, 1e-6f); // maximum (1, 0.9, 0.5)
 }
 
-TEST_F(C_Graph_Draw, SmallValuesHaveNoLabelButTheirGuides)
-{
-    // Minimum 0.05: no label at its height, its guide still drawn along the x axis's side.
-    result().m_Case[1].m_Bound[0] = {100, 40, 60, 50, 0.05f};
-    M_Fn_Draw();
-    const auto texts = port().M_Fn_GL_Texts();
-    EXPECT_EQ(std::count(texts.begin(), texts.end(), L"0.1"), 0);
-    EXPECT_EQ(texts.size(), 7u);
-    EXPECT_GT(S_Fn_Count(m_Guide), 0);
-}
-
-TEST_F(C_Graph_Draw, PrintModeWhitensOnlyTheBackground)
-{
-    M_Fn_Config().m_Print_Mode = 1;
-    M_Fn_Draw();
-    EXPECT_EQ(G_Fn_Pixel(63, 63), (T_RGB{255, 255, 255}));
-    EXPECT_TRUE(S_Fn_Near_Colour(17, 18, 1, m_Green));
-}
-
 TEST_F(C_Graph_Draw, GuardedValuesDrawOnlyTitleAxesAndLabels)
 {
     result().m_Case[1].m_Bound[0] = {20, 10, 20, 20, 20}; // maximum at the minimum
