@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -165,17 +164,4 @@ TEST(C_D_Geom_Point, ShortReadKeepsThePoint)
         EXPECT_EQ(point.m_X, 1.0f);
         EXPECT_EQ(point.m_Y, 1.0f);
     }
-}
-
-TEST(C_D_Geom_Point, ModifiableSwapExchangesOnlyTheCoordinates)
-{
-    C_D_Geom_Point a(1.0f, 2.0f);
-    a.m_Id = 4;
-    a.m_Count_Ref = 2;
-    a.m_Head = {3, 0};
-    C_D_Geom_Point b(7.0f, 8.0f);
-    a.M_Fn_Modifiable_Swap(b);
-    EXPECT_EQ((std::array<float, 3>{a.m_X, a.m_Y, b.m_X}), (std::array<float, 3>{7, 8, 1}));
-    EXPECT_EQ((std::array<std::int64_t, 3>{a.m_Id, a.m_Count_Ref, b.m_Id}), (std::array<std::int64_t, 3>{4, 2, 0}));
-    EXPECT_EQ(a.m_Head, (C_Link_Geom_E{3, 0}));
 }

@@ -93,20 +93,6 @@ TEST_F(C_Mgr_D_Geom_Test, PointStillUsedCannotBeRemoved)
     EXPECT_EQ(G_Fn_Bytes(sect()), built);
 }
 
-TEST_F(C_Mgr_D_Geom_Test, UndoneAddKeepsTheObjectAndRedoPutsItBack)
-{
-    M_Fn_Rectangle();
-    const C_D_Geom_Entity* p_line = entities().M_Fn_Get_At(4).get();
-    history().M_Fn_Undo();
-    EXPECT_FALSE(entities().M_Fn_Get_Store().is_used_at(4));
-    EXPECT_EQ(p_line->m_Id, 0);
-    EXPECT_EQ(points().M_Fn_Get_At(1).m_Count_Ref, 1u);
-    history().M_Fn_Redo();
-    EXPECT_EQ(entities().M_Fn_Get_At(4).get(), p_line);
-    EXPECT_EQ(p_line->m_Id, 4);
-    EXPECT_EQ(points().M_Fn_Get_At(1).m_Count_Ref, 2u);
-}
-
 TEST_F(C_Mgr_D_Geom_Test, ModifyAndItsUndoKeepTheStoredObject)
 {
     M_Fn_Rectangle();

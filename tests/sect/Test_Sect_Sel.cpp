@@ -199,13 +199,6 @@ TEST_F(C_Sel_Test, TypedPositions)
     EXPECT_EQ(entities().M_Fn_Count(), 1u);
     // Typed positions mean nothing in the select & edit modes.
     EXPECT_THROW(sel().M_Fn_Sel_P1_Set_Scrn({0, 0}), C_Exception);
-    M_Fn_Mode(13);
-    EXPECT_THROW(sel().M_Fn_Sel_P1_Set_Scrn({0, 0}), C_Exception);
-    // Modes 3 and 8 take positions without picking: a pick there is a program error.
-    M_Fn_Mode(3);
-    EXPECT_THROW(sel().M_Fn_Sel_P0_Update(false), C_Exception);
-    M_Fn_Mode(8);
-    EXPECT_THROW(sel().M_Fn_Sel_P0_Update(false), C_Exception);
 }
 
 TEST_F(C_Sel_Test, FreePositionsHaveNoRowAndAreNeverToggled)

@@ -76,11 +76,6 @@ TEST_F(C_Sect_Task_Start, GenericCreateStartsLineOnANewSectionThenTheLastCreatio
     entities().M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Move(); // not a creation task: the kind stays
     entities().M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create();
     EXPECT_EQ(task(), 20u);
-    for (std::uint32_t kind : {0u, 7u, 0xFFFFFFFFu}) {
-        entities().m_Create_Kind = kind;
-        EXPECT_THROW(entities().M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create(), C_Exception) << kind;
-        EXPECT_EQ(task(), 20u); // a bad kind posts nothing
-    }
 }
 
 TEST_F(C_Sect_Task_Start, ModifySelectedTakesExactlyOnePointOrOneEntity)

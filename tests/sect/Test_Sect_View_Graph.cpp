@@ -3,7 +3,6 @@
 #include "tests/sect/Test_Sect_View_Support.h"
 
 #include "biz/sect/Biz_Sect_View_Graph.h"
-#include "common/Common_Exception.h"
 
 #include <cmath>
 #include <limits>
@@ -11,7 +10,6 @@
 #include <vector>
 
 using namespace N_Test_Sect_View;
-using N_Common::N_Exception::C_Exception;
 
 namespace {
 
@@ -108,9 +106,6 @@ TEST(C_Graph_Curve, DegenerateValuesGiveNoCurve)
         result.m_Area_Eff = c.m_Area;
         EXPECT_EQ(G_Fn_Graph_Curve_Build(result, c.m_K, 0, c.m_Modulus).M_Fn_Drawable(), c.m_Drawable) << c.m_Name;
     }
-    EXPECT_THROW(G_Fn_Graph_Curve_Build(G_Fn_Result(), 6, 0, 200), C_Exception);
-    EXPECT_THROW(G_Fn_Graph_Curve_Build(G_Fn_Result(), -1, 0, 200), C_Exception);
-    EXPECT_THROW(G_Fn_Graph_Curve_Build(G_Fn_Result(), 1, 2, 200), C_Exception);
 }
 
 namespace {
