@@ -38,14 +38,6 @@ const C_Info_Table& G_Fn_One(const std::string& i_Card, unsigned i_Format = 2)
 
 } // namespace
 
-TEST(C_Info_Table, ColumnsArePlacedLargestFirstAtAlignedOffsets)
-{
-    const C_Info_Table& table = G_Fn_One(G_Fn_Card(
-        "A", "", G_Fn_Col("U8", "UINT8") + G_Fn_Col("F64", "FLOAT64") + G_Fn_Col("I16", "INT16") + G_Fn_Col("I32", "INT32")));
-    EXPECT_EQ(G_Fn_Layout(table), (std::vector<std::pair<std::size_t, bool>>{{14, false}, {0, false}, {12, false}, {8, false}}));
-    EXPECT_FALSE(table.M_Fn_Flags() & C_Info_Table::E_Flag_Overflow_Block);
-}
-
 TEST(C_Info_Table, SmallOverflowLiesBehindTheFixedAreaALargerOneInABlock)
 {
     std::string five;
@@ -91,19 +83,6 @@ TEST(C_Info_Table, FixedMembersOfTheRelationTypes)
                                                       G_Fn_Col("Y", "FLOAT32", "Coordinate_Y") + G_Fn_Col("Z", "FLOAT32", "Coordinate_Z"))),
                  C_Exception);
     EXPECT_THROW(G_Fn_One(G_Fn_Card("S", "C_Section", G_Fn_Col("A", "INT32"))), C_Exception);
-}
-
-TEST(C_Info_Table, OptionAndRepeatSlotsArePlacedLikeColumns)
-{
-    const std::string option = "OPTION_CONDITION\nKeyword R\nFlag_Option_Conditional_Is_repeatable\n"
-                               "Check_Option_Condition Fn_Table_Option_Condition_Check_SECTION_SHELL\nCONFIG_DONE\n" +
-                               G_Fn_Col("B", "INT8") + "OPTION_CONDITION_END\n";
-    const C_Info_Table& table = G_Fn_One(G_Fn_Card("A", "", G_Fn_Col("A", "INT32") + option));
-    const C_Info_Table& repeat = *table.M_Fn_Info_Table_Option_Get_spo_At(1, 0);
-    EXPECT_EQ(repeat.M_Fn_Offset_Slot(), 0u); // the 8-byte slot first
-    EXPECT_EQ(table.M_Fn_Columns_Practical()[0]->M_Fn_Offset_Layout(), 8u);
-    EXPECT_EQ(repeat.M_Fn_Offset_Repeat(), 0u);
-    EXPECT_EQ(repeat.M_Fn_Columns_Practical()[0]->M_Fn_Offset_Layout(), 8u);
 }
 
 TEST(C_Info_Table, OptionTextSelectsSubTablesInImportOrder)

@@ -504,22 +504,6 @@ TEST(C_Row, LongRepeatChainsCostNoStack)
     EXPECT_EQ(G_Fn_Write(read), bytes);
 }
 
-TEST(C_Row_Any, AnyRowsSwapOnlyWithTheirOwnKind)
-{
-    C_Schema_App m_App;
-    C_Row_Any grid(G_Fn_Node(1, 0, 0, 0));
-    C_Row_Any other_grid(G_Fn_Node(2, 0, 0, 0));
-    C_Row_Any element(G_Fn_Element());
-    EXPECT_THROW(grid.M_Fn_Data_Swap(element), C_Exception);
-    EXPECT_EQ(grid.M_Fn_Id_Get(), 1);
-    EXPECT_EQ(element.M_Fn_Id_Get(), 25);
-    grid.M_Fn_Data_Swap(other_grid);
-    EXPECT_EQ(grid.M_Fn_Id_Get(), 2);
-    EXPECT_EQ(other_grid.M_Fn_Id_Get(), 1);
-    grid = element;
-    EXPECT_EQ(grid.M_Fn_Info_Table(), G_Fn_Card(3, "CQUAD4"));
-}
-
 TEST(C_Row_Relation, ElementStateAndColourFollowPropertyAndMaterial)
 {
     C_Schema_App m_App;

@@ -140,19 +140,6 @@ TEST(C_Info_Schema, DuplicateKeywordIsRefusedWithinAFormatAndAllowedAcrossFormat
     EXPECT_NO_THROW(G_Fn_Schema({{2, material}, {3, material}}));
 }
 
-TEST(C_Info_Schema, EnumerationNamesMatchExactly)
-{
-    EXPECT_EQ(G_Fn_Get_e_Type_Obj("E_Type_Obj_wstring"), E_Type_Obj_wstring);
-    EXPECT_EQ(G_Fn_Get_e_Id_Column("E_Id_Column_Dyna_SECTION_SHELL_ICOMP"), E_Id_Column_Dyna_SECTION_SHELL_ICOMP);
-    EXPECT_EQ(G_Fn_Get_e_Type_Relation("E_Type_Relation_Element_2D"), E_Type_Relation_Element_2D);
-    EXPECT_EQ(G_Fn_Get_e_Id_Relation("E_Id_Relation_4"), E_Id_Relation_4);
-    EXPECT_THROW(G_Fn_Get_e_Type_Obj("E_Type_Obj_Float32"), C_Exception);
-    EXPECT_THROW(G_Fn_Get_e_Type_Obj(" E_Type_Obj_INT32"), C_Exception);
-    EXPECT_THROW(G_Fn_Get_e_Id_Column("E_Id_Column_None"), C_Exception);
-    EXPECT_THROW(G_Fn_Get_e_Id_Relation("E_Id_Relation_5"), C_Exception);
-    EXPECT_THROW(G_Fn_Get_e_Type_Relation("E_Type_Relation_Section"), C_Exception);
-}
-
 TEST(C_Info_Schema, ImportOrderSevenIsAccepted)
 {
     EXPECT_NO_THROW(G_Fn_Schema({{2, G_Fn_Card("A", "", G_Int + "OPTION_KEYWORD\nKeyword B\nOption_Keyword_Specify_import_order 7\n"
@@ -208,19 +195,6 @@ TEST(C_Info_Schema, ValueTextsMustBeReadWhole)
     // A width that is no number leaves 0.
     const auto widths = G_Fn_Schema({{2, G_Fn_Card("A", "", G_Fn_Col("A", "INT32", "", {"Size_Stream ten"}))}});
     EXPECT_EQ(G_Fn_Table(*widths, 2, "A")->M_Fn_Columns_Practical()[0]->M_Fn_Size_Stream(), 0u);
-}
-
-TEST(C_Info_Schema, MemoryModeAndBoundWithoutALowerOne)
-{
-    const auto schema = G_Fn_Schema({{2, G_Fn_Card("A", "", G_Fn_Col("S", "wstring") + G_Fn_Col("I", "INT32") +
-                                                             G_Fn_Col("D", "FLOAT64", "", {"Has_default_vaule 1", "Has_bound_upper 9"}) +
-                                                             G_Fn_Col("P", "INT32", "", {"Flag_Specify_memory_mode_indirect"}))}});
-    const auto& columns = G_Fn_Table(*schema, 2, "A")->M_Fn_Columns_Practical();
-    EXPECT_TRUE(columns[0]->M_Fn_Is_Indirect()); // a text object is above 16 bytes
-    EXPECT_FALSE(columns[1]->M_Fn_Is_Indirect());
-    EXPECT_TRUE(columns[3]->M_Fn_Is_Indirect());
-    EXPECT_EQ(columns[2]->M_Fn_Get_o_Visitor_Field_Const_Bound_upper().M_Fn_Get<double>(), 9.0);
-    EXPECT_EQ(columns[0]->M_Fn_Desc(), L"\n");
 }
 
 // Every refusal names its cause (and the file and line, as the first case shows in full).

@@ -306,27 +306,6 @@ TEST(C_Mgr, OpenEntryIsCancelledByUndoAndByTheNextBegin)
     EXPECT_EQ(mgr.M_Fn_Get_History().back()->M_Fn_Get_Name(), L"Next");
 }
 
-TEST(C_Mgr, NewEntryAfterTwoUndosCutsTheRedoTail)
-{
-    C_Log log;
-    int a = 0, b = 0, c = 0, d = 0;
-    C_Mgr mgr;
-    run(log, mgr, L"A", a, 1);
-    run(log, mgr, L"B", b, 1);
-    run(log, mgr, L"C", c, 1);
-    mgr.M_Fn_Undo();
-    mgr.M_Fn_Undo();
-    EXPECT_EQ(info(mgr), (C_Info{1, 1, L"A", L"B"}));
-    run(log, mgr, L"D", d, 1);
-    EXPECT_EQ(mgr.M_Fn_Get_History().size(), 2u);
-    EXPECT_EQ(info(mgr), (C_Info{1, 0, L"D", L"(Ctrl+Y)"}));
-    mgr.M_Fn_Redo();
-    EXPECT_EQ(b + c, 0);
-    mgr.M_Fn_Undo();
-    mgr.M_Fn_Undo();
-    EXPECT_EQ(a + d, 0);
-}
-
 TEST(C_Mgr, HandlerCancelsTheOpenEntryAfterAnException)
 {
     C_Test_App t;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -97,19 +98,12 @@ TEST(C_Vector3, ZeroTestNormalizeCrossAndDot)
     EXPECT_FLOAT_EQ(V3(2, 3, 6).M_Fn_Length(), 7.0f);
 }
 
-TEST(C_Vector2, LengthZeroTestNormalizeCrossAndDot)
+TEST(C_Vector2, ZeroNormalizesToTheYAxisAndCrossHasASign)
 {
-    EXPECT_FLOAT_EQ(V2(3, 4).M_Fn_Length(), 5.0f);
-    EXPECT_TRUE(V2(9.9e-7f, -9.9e-7f).M_Fn_If_Zero());
-    EXPECT_FALSE(V2(0, 1e-6f).M_Fn_If_Zero());
-    V2 v(3, 4), z(0, 0), tiny(5e-7f, 5e-7f);
+    V2 v(3, 4), tiny(5e-7f, 5e-7f);
     v.M_Fn_Normalize();
-    z.M_Fn_Normalize();
     tiny.M_Fn_Normalize();
-    EXPECT_FLOAT_EQ(v.x, 0.6f);
-    EXPECT_FLOAT_EQ(v.y, 0.8f);
-    EXPECT_EQ(z, V2(0, 1));
-    EXPECT_EQ(tiny, V2(0, 1));
+    EXPECT_EQ((std::array<float, 4>{v.x, v.y, tiny.x, tiny.y}), (std::array<float, 4>{0.6f, 0.8f, 0, 1}));
     EXPECT_EQ(V2(0, 1).M_Fn_Cross(V2(1, 0)), -1.0f);
     EXPECT_EQ(V2(1, 2).M_Fn_Dot(V2(3, 4)), 11.0f);
 }
@@ -133,17 +127,14 @@ TEST(G_Fn_Is_Equal, StrictAbsoluteOrRelativeToTheLargerMagnitude)
 
 // ---------------------------------------------------------------- matrix
 
-TEST(C_Matrix4, IdentityCopyAndTransformPoint)
+TEST(C_Matrix4, IdentityAndTransformPoint)
 {
     static_assert(sizeof(M4) == 16 * sizeof(float));
     expect_matrix(M4(), s_Id);
     float d[16];
     for (int i = 0; i < 16; ++i)
         d[i] = float(i + 1);
-    M4 dst;
-    M4(d).M_Fn_Copy(dst);
-    expect_matrix(dst, d);
-    EXPECT_EQ(dst(1, 2), 10.0f); // row 1, column 2 at index 9
+    EXPECT_EQ(M4(d)(1, 2), 10.0f); // row 1, column 2 at index 9
 
     expect_vector(transformed(M4(), V3(1.5f, -2, 3)), 1.5f, -2, 3);
     expect_vector(transformed(translation(1, 2, 3), V3(1, 1, 1)), 2, 3, 4);
