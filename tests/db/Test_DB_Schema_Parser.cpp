@@ -21,6 +21,11 @@ using N_Test_DB::G_Fn_Schema;
 namespace {
 
 const std::string G_Int = G_Fn_Col("A", "INT32");
+const std::string G_Key = G_Fn_Col("MID", "C_Key_C_Material", "Key_foreign_C_Material");
+const std::string G_Relation = "RELATION\nType_Relation E_Type_Relation_C_Material\nId_Relation E_Id_Relation_1\n"
+                               "Id_Column E_Id_Column_Key_foreign_C_Material\nRELATION_END\n";
+const std::string G_Route = "ROUTE\nId_Column E_Id_Column_Modulus_E\nType_Relation E_Type_Relation_C_Material\n"
+                            "Id_Relation E_Id_Relation_1\nROUTE_END\n";
 
 // Parses the files and expects a refusal; returns the recorded message.
 std::wstring G_Fn_Refusal(const std::vector<std::pair<unsigned, std::string>>& ro_Files)
@@ -111,19 +116,18 @@ TEST(C_Info_Schema, ConfigDoneTakesTheKeysReadSoFar)
 
 TEST(C_Info_Schema, KeysAfterConfigDoneAreRead)
 {
-    // Columns, relations and routes may follow CONFIG_DONE; a virtual column must.
-    const std::string body = G_Fn_Col("PID", "INT32", "Key_primary_C_Property") +
-                             G_Fn_Col("MID", "C_Key_C_Material", "Key_foreign_C_Material") + G_Fn_Col("T", "FLOAT32", "Thk") +
-                             G_Fn_Col("T1", "FLOAT32", "Thk_1", {"Flag_Is_virtual", "Flag_Is_read_only"}) +
-                             "RELATION\nType_Relation E_Type_Relation_C_Material\nId_Relation E_Id_Relation_1\n"
-                             "Id_Column E_Id_Column_Key_foreign_C_Material\nRELATION_END\n"
-                             "ROUTE\nId_Column E_Id_Column_Modulus_E\nType_Relation E_Type_Relation_C_Material\n"
-                             "Id_Relation E_Id_Relation_1\nROUTE_END\n";
+    // Columns, relations and routes may follow CONFIG_DONE; a virtual column must, with a getter and
+    // read only.
+    const std::string body = G_Fn_Col("PID", "INT32", "Key_primary_C_Property") + G_Key + G_Fn_Col("T", "FLOAT32", "Thk") +
+                             G_Fn_Col("T1", "FLOAT32", "Thk_1", {"Flag_Is_virtual", "Flag_Is_read_only"}) + G_Relation + G_Route;
     const auto schema = G_Fn_Schema({{1, G_Fn_Card("Property", "C_Property", body)}});
     const C_Info_Table* table = G_Fn_Table(*schema, 1, "Property");
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->M_Fn_Info_Route_Find(E_Id_Column_Modulus_E)->m_Kind, E_Route_Kind_Relation);
     EXPECT_EQ(table->M_Fn_Info_Route_Find(E_Id_Column_Thk_1)->m_Kind, E_Route_Kind_Virtual);
+    const C_Info_Column& virtual_column = *table->M_Fn_Columns_Virtual()[0];
+    EXPECT_TRUE(virtual_column.M_Fn_Has_pfn_Virtual());
+    EXPECT_EQ(virtual_column.M_Fn_Desc(), L"\n(Read only) ");
 }
 
 TEST(C_Info_Schema, DuplicateKeywordIsRefusedWithinAFormatAndAllowedAcrossFormats)
@@ -136,40 +140,10 @@ TEST(C_Info_Schema, DuplicateKeywordIsRefusedWithinAFormatAndAllowedAcrossFormat
     EXPECT_NO_THROW(G_Fn_Schema({{2, material}, {3, material}}));
 }
 
-TEST(C_Info_Schema, EnumerationNamesMatchExactly)
+TEST(C_Info_Schema, ImportOrderSevenIsAccepted)
 {
-    EXPECT_EQ(G_Fn_Get_e_Type_Obj("E_Type_Obj_wstring"), E_Type_Obj_wstring);
-    EXPECT_EQ(G_Fn_Get_e_Id_Column("E_Id_Column_Dyna_SECTION_SHELL_ICOMP"), E_Id_Column_Dyna_SECTION_SHELL_ICOMP);
-    EXPECT_EQ(G_Fn_Get_e_Type_Relation("E_Type_Relation_Element_2D"), E_Type_Relation_Element_2D);
-    EXPECT_EQ(G_Fn_Get_e_Id_Relation("E_Id_Relation_4"), E_Id_Relation_4);
-    EXPECT_THROW(G_Fn_Get_e_Type_Obj("E_Type_Obj_Float32"), C_Exception);
-    EXPECT_THROW(G_Fn_Get_e_Type_Obj(" E_Type_Obj_INT32"), C_Exception);
-    EXPECT_THROW(G_Fn_Get_e_Id_Column("E_Id_Column_None"), C_Exception);
-    EXPECT_THROW(G_Fn_Get_e_Id_Relation("E_Id_Relation_5"), C_Exception);
-    try {
-        G_Fn_Get_e_Type_Relation("E_Type_Relation_Section");
-        FAIL();
-    } catch (const C_Exception& e) {
-        EXPECT_STREQ(e.M_Fn_Function(), "N_Biz::N_DB::G_Fn_Get_e_Type_Relation");
-    }
-}
-
-TEST(C_Info_Schema, ImportOrderSevenIsAcceptedAndEightRefused)
-{
-    const auto option = [](const std::string& order) {
-        return G_Fn_Card("A", "", G_Int + "OPTION_KEYWORD\nKeyword B\nOption_Keyword_Specify_import_order " + order + "\nCONFIG_DONE\n" +
-                                      G_Int + "OPTION_KEYWORD_END\n");
-    };
-    EXPECT_NO_THROW(G_Fn_Schema({{2, option("7")}}));
-    EXPECT_TRUE(G_Fn_Has(G_Fn_Refusal({{2, option("8")}}), L"import order 8 is above 7"));
-    EXPECT_TRUE(G_Fn_Has(G_Fn_Refusal({{2, option("7a")}}), L"import order \"7a\" is no unsigned number"));
-}
-
-TEST(C_Info_Schema, RepeatableAndSuppliedPossiblyNeedACheck)
-{
-    const std::string no_check = "CARD\nKeyword A\nFlag_Option_Conditional_Is_repeatable\nCONFIG_DONE\n";
-    EXPECT_TRUE(G_Fn_Has(G_Fn_Refusal({{2, no_check}}), L"needs Check_Option_Condition"));
-    // A card with a relation cannot repeat itself: only option sub-rows repeat.
+    EXPECT_NO_THROW(G_Fn_Schema({{2, G_Fn_Card("A", "", G_Int + "OPTION_KEYWORD\nKeyword B\nOption_Keyword_Specify_import_order 7\n"
+                                                              "CONFIG_DONE\n" + G_Int + "OPTION_KEYWORD_END\n")}}));
 }
 
 // --- columns ---------------------------------------------------------------------------------------
@@ -223,34 +197,6 @@ TEST(C_Info_Schema, ValueTextsMustBeReadWhole)
     EXPECT_EQ(G_Fn_Table(*widths, 2, "A")->M_Fn_Columns_Practical()[0]->M_Fn_Size_Stream(), 0u);
 }
 
-TEST(C_Info_Schema, MemoryModeAndValueStoreLayout)
-{
-    const auto schema = G_Fn_Schema({{2, G_Fn_Card("A", "", G_Fn_Col("S", "wstring") + G_Fn_Col("I", "INT32") +
-                                                             G_Fn_Col("D", "FLOAT64", "", {"Has_default_vaule 1", "Has_bound_upper 9"}) +
-                                                             G_Fn_Col("P", "INT32", "", {"Flag_Specify_memory_mode_indirect"}))}});
-    const auto& columns = G_Fn_Table(*schema, 2, "A")->M_Fn_Columns_Practical();
-    EXPECT_TRUE(columns[0]->M_Fn_Is_Indirect()); // a text object is above 16 bytes
-    EXPECT_FALSE(columns[1]->M_Fn_Is_Indirect());
-    EXPECT_TRUE(columns[3]->M_Fn_Is_Indirect());
-    // Default and upper bound without a lower one: the upper bound follows the default directly.
-    const auto* store_default = static_cast<const char*>(columns[2]->M_Fn_Get_o_Visitor_Field_Const_Default().m_p_Field);
-    const auto* store_upper = static_cast<const char*>(columns[2]->M_Fn_Get_o_Visitor_Field_Const_Bound_upper().m_p_Field);
-    EXPECT_EQ(store_upper - store_default, 8);
-    EXPECT_THROW(columns[2]->M_Fn_Get_o_Visitor_Field_Const_Bound_lower(), C_Exception);
-    EXPECT_EQ(columns[0]->M_Fn_Desc(), L"\n");
-}
-
-TEST(C_Info_Schema, VirtualColumnsNeedAGetterAndReadOnly)
-{
-    // No getter for this card and identity.
-    // A getter of another result type.
-    const auto schema = G_Fn_Schema({{1, G_Fn_Card("Property", "", G_Fn_Col("T", "FLOAT32", "Thk") +
-                                                                   G_Fn_Col("T1", "FLOAT32", "Thk_1", {"Flag_Is_virtual", "Flag_Is_read_only"}))}});
-    const C_Info_Column& virtual_column = *G_Fn_Table(*schema, 1, "Property")->M_Fn_Columns_Virtual()[0];
-    EXPECT_TRUE(virtual_column.M_Fn_Has_pfn_Virtual());
-    EXPECT_EQ(virtual_column.M_Fn_Desc(), L"\n(Read only) ");
-}
-
 // Every refusal names its cause (and the file and line, as the first case shows in full).
 TEST(C_Info_Schema, EachRefusalNamesItsCause)
 {
@@ -278,6 +224,14 @@ TEST(C_Info_Schema, EachRefusalNamesItsCause)
         {{{1, G_Fn_Card("Property", "", G_Int + G_Fn_Col("T1", "FLOAT64", "Thk_1", {"Flag_Is_virtual", "Flag_Is_read_only"}))}}, L"column \"T1\" is refused"},
         {{{2, G_Fn_Card("A", "", G_Fn_Col("A", "INT32", "Name") + G_Fn_Col("B", "INT32", "Name"))}}, L"card \"A\": two columns or routes of the card share an identity"},
         {{{2, G_Fn_Card("A", "Node", G_Int)}}, L"card \"A\": a fixed column of the card's relation type is missing"},
+        {{{2, G_Fn_Card("A", "", G_Int + "OPTION_KEYWORD\nKeyword B\nOption_Keyword_Specify_import_order 8\nCONFIG_DONE\n" + G_Int + "OPTION_KEYWORD_END\n")}}, L"import order 8 is above 7"},
+        {{{2, G_Fn_Card("A", "", G_Int + "OPTION_KEYWORD\nKeyword B\nOption_Keyword_Specify_import_order 7a\nCONFIG_DONE\n" + G_Int + "OPTION_KEYWORD_END\n")}}, L"import order \"7a\" is no unsigned number"},
+        {{{2, "CARD\nKeyword A\nFlag_Option_Conditional_Is_repeatable\nCONFIG_DONE\n"}}, L"needs Check_Option_Condition"},
+        {{{2, G_Fn_Card("A", "", G_Fn_Col("MID", "INT32", "Key_foreign_C_Material") + G_Relation)}},
+         L"its column does not hold the key of that relation type"},
+        {{{2, G_Fn_Card("A", "", G_Relation + G_Key)}},
+         L"the relation names column \"E_Id_Column_Key_foreign_C_Material\", which is not declared before it"},
+        {{{2, G_Fn_Card("A", "", G_Key + G_Route + G_Relation)}}, L"the route names a relation that is not declared before it"},
     };
     for (const auto& [files, cause] : cases)
         EXPECT_TRUE(G_Fn_Has(G_Fn_Refusal(files), cause)) << files.front().second;
@@ -285,63 +239,18 @@ TEST(C_Info_Schema, EachRefusalNamesItsCause)
 
 // --- relations and routes --------------------------------------------------------------------------
 
-TEST(C_Info_Schema, RelationNeedsItsColumnAndRouteItsRelationDeclaredBefore)
+TEST(C_Info_Schema, RelationsComeInAscendingOrderOfTypeAndNumber)
 {
-    const std::string relation = "RELATION\nType_Relation E_Type_Relation_C_Material\nId_Relation E_Id_Relation_1\n"
-                                 "Id_Column E_Id_Column_Key_foreign_C_Material\nRELATION_END\n";
-    const std::string route = "ROUTE\nId_Column E_Id_Column_Modulus_E\nType_Relation E_Type_Relation_C_Material\n"
-                              "Id_Relation E_Id_Relation_1\nROUTE_END\n";
-    const std::string key = G_Fn_Col("MID", "C_Key_C_Material", "Key_foreign_C_Material");
-    EXPECT_NO_THROW(G_Fn_Schema({{2, G_Fn_Card("A", "", key + relation + route)}}));
-    EXPECT_TRUE(G_Fn_Has(G_Fn_Refusal({{2, G_Fn_Card("A", "", key + route + relation)}}),
-                         L"the route names a relation that is not declared before it"));
-    EXPECT_TRUE(G_Fn_Has(G_Fn_Refusal({{2, G_Fn_Card("A", "", relation + key)}}),
-                         L"the relation names column \"E_Id_Column_Key_foreign_C_Material\", which is not declared before it"));
-    // Relations come in ascending order of type and number, as routes keep their positions.
+    EXPECT_NO_THROW(G_Fn_Schema({{2, G_Fn_Card("A", "", G_Key + G_Relation + G_Route)}}));
     const std::string second = "RELATION\nType_Relation E_Type_Relation_C_Section\nId_Relation E_Id_Relation_1\n"
                                "Id_Column E_Id_Column_Key_foreign_C_Section\nRELATION_END\n";
     const std::string section_key = G_Fn_Col("SECID", "C_Key_Common", "Key_foreign_C_Section");
-    EXPECT_NO_THROW(G_Fn_Schema({{2, G_Fn_Card("A", "", key + section_key + second + relation)}}));
-    EXPECT_TRUE(G_Fn_Has(G_Fn_Refusal({{2, G_Fn_Card("A", "", key + section_key + relation + second)}}),
+    EXPECT_NO_THROW(G_Fn_Schema({{2, G_Fn_Card("A", "", G_Key + section_key + second + G_Relation)}}));
+    EXPECT_TRUE(G_Fn_Has(G_Fn_Refusal({{2, G_Fn_Card("A", "", G_Key + section_key + G_Relation + second)}}),
                          L"ascending order of type and number"));
-    // The foreign key must be of the key type of the relation.
-    EXPECT_TRUE(G_Fn_Has(G_Fn_Refusal({{2, G_Fn_Card("A", "", G_Fn_Col("MID", "INT32", "Key_foreign_C_Material") + relation)}}),
-                         L"its column does not hold the key of that relation type"));
 }
 
 // --- registry --------------------------------------------------------------------------------------
-
-TEST(C_Info_Schema, LookupsNeedAFinishedSchema)
-{
-    C_Info_Schema schema;
-    EXPECT_THROW(schema.M_Fn_Info_Table_Lookup_By_Format(1, "Material"), C_Exception);
-    EXPECT_THROW(schema.M_Fn_Info_Table_Lookup_By_Relation(E_Type_Relation_C_Material, L"x"), C_Exception);
-    schema.M_Fn_Init_Begin();
-    EXPECT_THROW(schema.M_Fn_Info_Table_Lookup_By_Format(1, "Material"), C_Exception);
-    EXPECT_THROW(schema.M_Fn_Init_Begin(), C_Exception);
-    schema.M_Fn_Init_End();
-    EXPECT_EQ(schema.M_Fn_Info_Table_Lookup_By_Format(1, "Material"), nullptr);
-    EXPECT_THROW(schema.M_Fn_Info_Table_Lookup_By_Format(4, "Material"), C_Exception);
-    EXPECT_THROW(schema.M_Fn_Info_Table_Lookup_By_Format(0, "Material"), C_Exception);
-    EXPECT_EQ(schema.M_Fn_Info_Table_Lookup_By_Relation(E_Type_Relation_Node, L"x"), nullptr);
-    EXPECT_THROW(schema.M_Fn_Init(L"/nonexistent/"), C_Exception);
-}
-
-TEST(C_Info_Schema, DynaKeywordIsFoundDirectlyOrWithItsSuffixAsOptionText)
-{
-    const std::string option = "OPTION_KEYWORD\nKeyword TITLE\nOption_Keyword_Specify_import_order 0\nCONFIG_DONE\n" +
-                               G_Fn_Col("TITLE", "wstring", "Title") + "OPTION_KEYWORD_END\n";
-    const auto schema = G_Fn_Schema({{2, G_Fn_Card("SECTION_SHELL", "", G_Int + option, {"Option_Keyword_Specify_import_order 1"}) +
-                                              G_Fn_Card("SECTION_SHELL_X", "", G_Int)}});
-    const C_Info_Table* table = nullptr;
-    std::vector<std::int32_t> order;
-    ASSERT_EQ(schema->M_Fn_Import_Resolve_Dyna("SECTION_SHELL_X", table, order), 1); // a card keyword itself
-    EXPECT_EQ(table, G_Fn_Table(*schema, 2, "SECTION_SHELL_X"));
-    ASSERT_EQ(schema->M_Fn_Import_Resolve_Dyna("SECTION_SHELL_TITLE", table, order), 1);
-    EXPECT_EQ(table, G_Fn_Table(*schema, 2, "SECTION_SHELL"));
-    EXPECT_EQ(order, std::vector<std::int32_t>({0, -1}));
-    EXPECT_EQ(schema->M_Fn_Import_Resolve_Dyna("SECTION_SHELL_Y", table, order), 0); // the card refuses Y
-}
 
 TEST(C_Info_Schema, BrokenFileStopsTheStartUpWithItsMessages)
 {

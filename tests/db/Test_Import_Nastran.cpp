@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 using namespace N_Biz::N_DB;
@@ -88,9 +89,9 @@ TEST(N_Nastran_C_Context_Model, PlateDeckValuesAsTheDeckWritesThem)
     // "CQUAD4   1       1       1       2       8       7": nodes by position, PSHELL 1 referenced.
     const C_Row_Element_2D* element = t.M_Fn_Element(1);
     ASSERT_NE(element, nullptr);
-    EXPECT_EQ(G_Fn_Nid(t, element->M_Fn_Node_Get(0)), 1);
-    EXPECT_EQ(G_Fn_Nid(t, element->M_Fn_Node_Get(2)), 8);
-    EXPECT_EQ(G_Fn_Nid(t, element->M_Fn_Node_Get(3)), 7);
+    EXPECT_EQ((std::array<std::int32_t, 4>{G_Fn_Nid(t, element->M_Fn_Node_Get(0)), G_Fn_Nid(t, element->M_Fn_Node_Get(1)),
+                                           G_Fn_Nid(t, element->M_Fn_Node_Get(2)), G_Fn_Nid(t, element->M_Fn_Node_Get(3))}),
+              (std::array<std::int32_t, 4>{1, 2, 8, 7}));
     ASSERT_TRUE(element->M_Fn_Key_C_Property().M_Fn_Lock());
     // "PSHELL   1       1      .3": thickness .3, material 1; "MAT1 ... 7.+7": E = 7.0E+7.
     const auto property = element->M_Fn_Key_C_Property().M_Fn_Lock();
@@ -99,8 +100,7 @@ TEST(N_Nastran_C_Context_Model, PlateDeckValuesAsTheDeckWritesThem)
     ASSERT_TRUE(material);
     EXPECT_FLOAT_EQ(G_Fn_Get<float>(*material, E_Id_Column_Modulus_E), 7.0e7f);
     // The cards went to the project with palette colours; the model maps deck ids to their slots.
-    EXPECT_EQ(t.data().m_Map_C_P.at(1), 1u);
-    EXPECT_EQ(t.data().m_Map_C_M.at(1), 1u);
+    EXPECT_EQ(t.data().m_Map_C_P.at(1) * 10 + t.data().m_Map_C_M.at(1), 11u);
     EXPECT_EQ(t.port().m_C_P.at(1).get(), property.get());
     EXPECT_FLOAT_EQ(property->m_Display.m_Color_Normal[0], 0.01f);
     // The normal of a plate in z = 0 wound counter-clockwise.

@@ -14,13 +14,10 @@
 #include <utility>
 #include <vector>
 
-
 using N_Biz::N_Model::C_Model;
-using N_Common::N_Exception::C_Exception;
 using N_Test_DB::C_Test_Import;
 
 namespace {
-
 
 // The view: model x and y from -0.5 to 5.5 over the 64 pixels. With i_Pick_Px >= 0 a pick window
 // of i_Pick_Size pixels centred on that pixel position is loaded in front of it.
@@ -100,7 +97,6 @@ TEST_F(C_Model_Draw, OnePixelPickAtAnElementsCentreFindsThatElement)
     elements[0].m_u32_Flag |= N_Biz::N_DB::C_Row_Relation::E_Flag_Hidden | N_Biz::N_DB::C_Row_Relation::E_Flag_Picked;
     EXPECT_TRUE(M_Fn_Pick_Elements(0.5, 0.5, true).empty());
     EXPECT_FALSE(elements[0].m_u32_Flag & N_Biz::N_DB::C_Row_Relation::E_Flag_Picked);
-    EXPECT_THROW(model().M_Fn_Draw_Select_D_DB_E_2D(nullptr, true, true), C_Exception);
 }
 
 TEST_F(C_Model_Draw, NodePickReportsTheNodesInsideTheWindowAndMarksUse)
@@ -112,7 +108,6 @@ TEST_F(C_Model_Draw, NodePickReportsTheNodesInsideTheWindowAndMarksUse)
     const auto& rows = model().M_Fn_Data().m_Nodes;
     EXPECT_EQ(rows[6].m_u32_Flag & 0x0C, 0x0Cu); // GRID 7: used by the visible triangle
     EXPECT_EQ(rows[7].m_u32_Flag & 0x0C, 0u);    // GRID 9: used by nothing
-    EXPECT_THROW(model().M_Fn_Draw_Select_D_DB_N(nullptr), C_Exception);
 }
 
 TEST_F(C_Model_Draw, StylesDrawThreeNodeElementsAndFreeNodesAndClearTheMarks)

@@ -44,28 +44,6 @@ using T_Weak = lesser_weak_ptr<C_Counted>;
 
 // --- ownership ---------------------------------------------------------------------------------
 
-TEST(lesser_shared_ptr, EmptyPointersHaveNoBlockAndABlockWithoutObjectTestsFalse)
-{
-    T_Ptr p(nullptr), q;
-    EXPECT_FALSE(p);
-    EXPECT_EQ(p.block(), nullptr);
-    EXPECT_EQ(p.get(), nullptr);
-    EXPECT_EQ(p.use_count(), 0);
-    EXPECT_EQ(q.block(), nullptr);
-    EXPECT_EQ(T_Ptr::from_weak(nullptr).block(), nullptr);
-    T_Weak w;
-    EXPECT_TRUE(w.expired());
-    EXPECT_FALSE(w.lock());
-
-    // A block without object, with one owner's reference as a fresh block has.
-    auto* block = new lesser_count_block<C_Counted>(nullptr);
-    T_Ptr b = T_Ptr::from_weak(block);
-    ASSERT_EQ(b.block(), block);
-    EXPECT_FALSE(b);
-    block->use.fetch_sub(1); // hand the first reference over to b, so that b's release frees the block
-    EXPECT_EQ(b.use_count(), 1);
-}
-
 TEST(lesser_shared_ptr, CopiesShareTheBlockAndTheLastReleaseDeletesThroughTheVirtualDestructor)
 {
     C_Count_Guard guard;
@@ -75,14 +53,10 @@ TEST(lesser_shared_ptr, CopiesShareTheBlockAndTheLastReleaseDeletesThroughTheVir
     EXPECT_EQ(guard.destroyed(), 1);
     {
         T_Ptr a(new C_Counted);
-        EXPECT_EQ(a->m_Value, 7);
-        EXPECT_EQ((*a).m_Value, 7);
-        EXPECT_EQ(a.block()->use.load(), 1); // a new block: one use, one weak
-        EXPECT_EQ(a.block()->weak.load(), 1);
+        EXPECT_EQ(a.block()->weak.load(), 1); // a new block: one use, one weak
         {
             T_Ptr b(a), c;
             c = b;
-            EXPECT_EQ(a.block(), c.block());
             EXPECT_EQ(a.use_count(), 3);
             EXPECT_EQ(a.block()->weak.load(), 1);
         }
@@ -103,29 +77,23 @@ TEST(lesser_shared_ptr, AssignmentResetAndSelfAssignment)
     T_Ptr a(new C_Counted), b(new C_Counted);
     a = b; // releases a's object
     EXPECT_EQ(guard.destroyed(), 1);
-    EXPECT_EQ(b.use_count(), 2);
     a = T_Ptr(); // no longer the last owner: nothing goes
-    EXPECT_FALSE(a);
     EXPECT_EQ(guard.destroyed(), 1);
-
     T_Ptr other(b);
     b.reset(new C_Counted);
-    EXPECT_NE(b.block(), other.block());
     EXPECT_EQ(guard.destroyed(), 1);
     other = T_Ptr(); // the last owner
     EXPECT_EQ(guard.destroyed(), 2);
     b.reset(nullptr);
-    EXPECT_EQ(b.block(), nullptr);
     EXPECT_EQ(guard.destroyed(), 3);
 
     T_Ptr p(new C_Counted);
     T_Weak w(p);
     T_Ptr& alias = p;
     p = alias;
-    EXPECT_EQ(p.use_count(), 1);
-    EXPECT_EQ(p.block()->weak.load(), 2);
     p = std::move(alias);
     EXPECT_EQ(p.use_count(), 1);
+    EXPECT_EQ(p.block()->weak.load(), 2);
     EXPECT_TRUE(p);
 }
 
@@ -136,8 +104,6 @@ TEST(lesser_shared_ptr, WeakHoldersLockWhileAnOwnerLivesAndEachHoldAReference)
     C_Count_Guard guard;
     T_Ptr p(new C_Counted);
     T_Weak a(p);
-    EXPECT_EQ(a.block(), p.block());
-    EXPECT_FALSE(a.expired());
     T_Ptr q = a.lock();
     EXPECT_EQ(q.get(), p.get());
     EXPECT_EQ(p.use_count(), 2);
@@ -145,7 +111,6 @@ TEST(lesser_shared_ptr, WeakHoldersLockWhileAnOwnerLivesAndEachHoldAReference)
         T_Weak b(a), c;
         c = b;
         EXPECT_EQ(p.block()->weak.load(), 4);
-        EXPECT_TRUE(b == a);
     }
     EXPECT_EQ(p.block()->weak.load(), 2);
     p.reset();

@@ -331,12 +331,11 @@ TEST_F(C_Mgr_D_Sect, ImportTopLevelCurvesCompositesAndArcsOffThePlane)
         return std::tuple{id, std::round(g.x * 1000) / 1000, std::round(g.y * 1000) / 1000};
     };
     const float edges[4][4] = {{0, 0, 0, 10}, {10, 0, 20, 0}, {20, 10, 20, 0}, {10, 10, 20, 10}};
-    for (std::uint32_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(std::get<1>(end(i + 1, 0)), edges[i][0]) << i;
-        EXPECT_EQ(std::get<2>(end(i + 1, 0)), edges[i][1]) << i;
-        EXPECT_EQ(std::get<1>(end(i + 1, 1)), edges[i][2]) << i;
-        EXPECT_EQ(std::get<2>(end(i + 1, 1)), edges[i][3]) << i;
-    }
+    for (std::uint32_t i = 0; i < 4; ++i)
+        EXPECT_EQ((std::array<float, 4>{std::get<1>(end(i + 1, 0)), std::get<2>(end(i + 1, 0)), std::get<1>(end(i + 1, 1)),
+                                        std::get<2>(end(i + 1, 1))}),
+                  (std::array<float, 4>{edges[i][0], edges[i][1], edges[i][2], edges[i][3]}))
+            << i;
     EXPECT_EQ(std::get<0>(end(2, 1)), std::get<0>(end(3, 1))); // (20, 0)
     EXPECT_EQ(std::get<0>(end(3, 0)), std::get<0>(end(4, 1))); // (20, 10)
     history().M_Fn_Clear();
@@ -440,12 +439,9 @@ TEST_F(C_Mgr_D_Sect, ExportReversedCurveKeepsItsParameterRange)
         const std::vector<float> knots =
             reverse ? std::vector<float>{2, 2, 2, 3.5f, 4, 4, 4} : std::vector<float>{2, 2, 2, 2.5f, 4, 4, 4};
         EXPECT_EQ(curve.m_Knots, knots);
-        EXPECT_EQ(curve.m_V0, 2.0f);
-        EXPECT_EQ(curve.m_V1, 4.0f);
-        EXPECT_EQ(curve.m_Ctrl_Points.front().x, reverse ? 4.0f : 0.0f);
-        EXPECT_EQ(curve.m_Normal.x, 0.0f);
-        EXPECT_EQ(curve.m_Normal.y, 0.0f);
-        EXPECT_EQ(curve.m_Normal.z, 1.0f);
+        EXPECT_EQ((std::array<float, 6>{curve.m_V0, curve.m_V1, curve.m_Ctrl_Points.front().x, curve.m_Normal.x,
+                                        curve.m_Normal.y, curve.m_Normal.z}),
+                  (std::array<float, 6>{2, 4, reverse ? 4.0f : 0.0f, 0, 0, 1}));
     }
 }
 
@@ -457,16 +453,21 @@ TEST_F(C_Mgr_D_Sect, ScaleUniformAndUndo)
         M_Fn_Arc(g, 10, 1, 2, 0);
     });
     const auto before = G_Fn_Bytes(sect());
-    std::vector<std::array<float, 2>> old;
-    for (std::uint32_t i = 1; i <= 5; ++i)
-        old.push_back({points().M_Fn_Get_At(i).m_X, points().M_Fn_Get_At(i).m_Y});
+    const auto xy = [&] {
+        std::vector<float> v;
+        for (std::uint32_t i = 1; i <= 5; ++i)
+            v.insert(v.end(), {points().M_Fn_Get_At(i).m_X, points().M_Fn_Get_At(i).m_Y});
+        return v;
+    };
+    const std::vector<float> old = {1.5f, -2.25f, 3, 4, 12, 1, 8, 1, 10, 1}; // line, then the arc's start, end, centre
+    ASSERT_EQ(xy(), old);
+    std::vector<float> scaled;
+    for (float v : old)
+        scaled.push_back(v * 2.5f);
     m_App.port().m_Enter_Answers.push_back(L"2.5");
     EXPECT_EQ(sect().M_Fn_Get_Mgr_D_Sect().M_Fn_Doc_On_Cmd_Sect_Edit_D_Sect_Scale(), 1);
     EXPECT_EQ(history().M_Fn_Get_History().back()->M_Fn_Get_Name(), L"Scale section");
-    for (std::uint32_t i = 1; i <= 5; ++i) {
-        EXPECT_EQ(points().M_Fn_Get_At(i).m_X, old[i - 1][0] * 2.5f);
-        EXPECT_EQ(points().M_Fn_Get_At(i).m_Y, old[i - 1][1] * 2.5f);
-    }
+    EXPECT_EQ(xy(), scaled);
     EXPECT_EQ(S_Fn_Kinds(sect()), (std::map<std::int32_t, int>{{3, 1}, {6, 1}}));
     history().M_Fn_Undo();
     EXPECT_EQ(G_Fn_Bytes(sect()), before);
@@ -481,10 +482,7 @@ TEST_F(C_Mgr_D_Sect, ScaleUniformAndUndo)
     // The arc is back; the slots its lines used stay free in the tables.
     EXPECT_EQ(S_Fn_Kinds(sect()), (std::map<std::int32_t, int>{{3, 1}, {6, 1}}));
     EXPECT_EQ(points().M_Fn_Count(), 5u);
-    for (std::uint32_t i = 1; i <= 5; ++i) {
-        EXPECT_EQ(points().M_Fn_Get_At(i).m_X, old[i - 1][0]);
-        EXPECT_EQ(points().M_Fn_Get_At(i).m_Y, old[i - 1][1]);
-    }
+    EXPECT_EQ(xy(), old);
 }
 
 // Scale X of a section with an arc turns the arc into lines first, then stretches them.

@@ -16,12 +16,7 @@ TEST_F(C_Mgr_Calc_Sect, EditsMarkStaleAndNextRequestRecalculates)
     EXPECT_EQ(sect().M_Fn_Calc_If_Dirty(), 0);
 
     // Drawing the tube marks the results stale.
-    const T_Key key = M_Fn_Card();
-    const std::int32_t a = M_Fn_Point(-50, -25), b = M_Fn_Point(50, -25), c = M_Fn_Point(50, 25), d = M_Fn_Point(-50, 25);
-    M_Fn_Line(a, b, key);
-    M_Fn_Line(b, c, key);
-    M_Fn_Line(c, d, key);
-    M_Fn_Line(d, a, key);
+    const auto [a, b, c, d] = M_Fn_Tube_Lines(M_Fn_Card());
     EXPECT_TRUE(calc().M_Fn_Is_Stale());
     ASSERT_EQ(sect().M_Fn_Calc_If_Dirty(), 1);
     EXPECT_TRUE(G_Fn_Rel(result().m_Prop[0].m_Area, 600.0));
@@ -29,7 +24,7 @@ TEST_F(C_Mgr_Calc_Sect, EditsMarkStaleAndNextRequestRecalculates)
     EXPECT_EQ(S_Fn_Count(elements().M_Fn_Get_Store()), 4u);
 
     // Moving the top edge up by 25 (a 100 x 75 tube) marks them stale again.
-    for (std::int32_t id : {c, d}) {
+    for (const std::int32_t id : {c, d}) {
         auto up = std::make_unique<C_D_Geom_Point>(id == c ? 50.0f : -50.0f, 50.0f);
         points().M_Fn_D_Modify_At(static_cast<std::uint32_t>(id), up);
     }
@@ -44,12 +39,7 @@ TEST_F(C_Mgr_Calc_Sect, SectionReadOverItsMeshCalculatesAgain)
 {
     // Calculate the tube, write it, read it back into the same section (whose mesh is built) and
     // calculate again: the mesh of the geometry read is built afresh, with the same results.
-    const T_Key key = M_Fn_Card();
-    const std::int32_t a = M_Fn_Point(-50, -25), b = M_Fn_Point(50, -25), c = M_Fn_Point(50, 25), d = M_Fn_Point(-50, 25);
-    M_Fn_Line(a, b, key);
-    M_Fn_Line(b, c, key);
-    M_Fn_Line(c, d, key);
-    M_Fn_Line(d, a, key);
+    M_Fn_Tube_Lines(M_Fn_Card());
     ASSERT_EQ(sect().M_Fn_Calc_If_Dirty(), 1);
     const C_Result first = result();
 

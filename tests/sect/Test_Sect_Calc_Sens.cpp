@@ -32,18 +32,14 @@ public:
 
 class C_Mgr_Calc_Sens : public C_Calc_Test {
 protected:
-    // The 100 x 50 tube as four lines of one property.
-    void M_Fn_Tube_Lines(const T_Key& ro_Key, bool i_Failing = false)
+    // The tube of lines that fail to mesh once the yield stress is perturbed.
+    void M_Fn_Tube_Lines_Failing(const T_Key& ro_Key)
     {
-        const std::int32_t a = M_Fn_Point(-50, -25), b = M_Fn_Point(50, -25), c = M_Fn_Point(50, 25), d = M_Fn_Point(-50, 25);
-        for (auto [p, q] : {std::pair{a, b}, std::pair{b, c}, std::pair{c, d}, std::pair{d, a}}) {
-            if (i_Failing) {
-                auto sp = std::make_shared<C_Line_Failing>(p, q);
-                sp->m_Key_C_P = ro_Key;
-                M_Fn_Entity(sp);
-            } else {
-                M_Fn_Line(p, q, ro_Key);
-            }
+        const std::int32_t p[4] = {M_Fn_Point(-50, -25), M_Fn_Point(50, -25), M_Fn_Point(50, 25), M_Fn_Point(-50, 25)};
+        for (int i = 0; i < 4; ++i) {
+            auto sp = std::make_shared<C_Line_Failing>(p[i], p[(i + 1) % 4]);
+            sp->m_Key_C_P = ro_Key;
+            M_Fn_Entity(sp);
         }
     }
     static const C_Result_Str_Sen& S_Fn_Only(const C_Result_Str_Sen_List& ro_List)
@@ -137,7 +133,7 @@ TEST_F(C_Mgr_Calc_Sens, YieldStressWithComputedUltimate)
 TEST_F(C_Mgr_Calc_Sens, CardsRestoredWhenRerunThrows)
 {
     const auto sp_material = M_Fn_Material({});
-    M_Fn_Tube_Lines(T_Key(M_Fn_Property_On(2.0f, sp_material)), true);
+    M_Fn_Tube_Lines_Failing(T_Key(M_Fn_Property_On(2.0f, sp_material)));
     ASSERT_EQ(calc().M_Fn_Update_If_Stale(), 1);
     C_Result_Str_Sen_List list;
     EXPECT_THROW(calc().M_Fn_Calc_Sen_Limit_Stress_Y(list), N_Common::N_Exception::C_Exception);

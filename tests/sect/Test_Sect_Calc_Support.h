@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <memory>
 #include <utility>
@@ -115,6 +116,15 @@ protected:
     {
         return M_Fn_Polyline({{i_X - 50, i_Y - 25}, {i_X + 50, i_Y - 25}, {i_X + 50, i_Y + 25}, {i_X - 50, i_Y + 25}},
                              ro_Key, true);
+    }
+
+    // The same tube drawn as four lines of one property (meshed by the run); the points' ids.
+    std::array<std::int32_t, 4> M_Fn_Tube_Lines(const T_Key& ro_Key)
+    {
+        const std::array<std::int32_t, 4> p = {M_Fn_Point(-50, -25), M_Fn_Point(50, -25), M_Fn_Point(50, 25), M_Fn_Point(-50, 25)};
+        for (std::size_t i = 0; i < 4; ++i)
+            M_Fn_Line(p[i], p[(i + 1) % 4], ro_Key);
+        return p;
     }
 
     // The run on the mesh as it stands (no rebuild).

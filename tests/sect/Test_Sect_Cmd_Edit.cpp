@@ -3,12 +3,9 @@
 #include "tests/sect/Test_Sect_Input_Support.h"
 
 #include "biz/proj/Biz_Proj_Dlg.h"
-#include "common/Common_Exception.h"
 
 namespace N_Test_Sect_Geom {
 namespace {
-
-using N_Common::N_Exception::C_Exception;
 
 class C_Cmd_Edit : public C_Input_Test {
 protected:
@@ -84,27 +81,6 @@ TEST_F(C_Cmd_Edit, DispatchByModeWithItsMessages)
     // The messages are logged.
     const auto log = msgs();
     EXPECT_NE(std::find(log.begin(), log.end(), "This command is not suitable for current select & edit mode."), log.end());
-}
-
-TEST_F(C_Cmd_Edit, APickModeOutsideTheFiveIsAnInternalError)
-{
-    // Pick mode 3 exists only while a task runs; a command meeting it in the idle task region
-    // throws naming itself.
-    sel().M_Fn_Reset(false, false, false, false, true, 3, L"Specify points to create.");
-    using T_Fn = void (C_Sect::*)();
-    for (T_Fn fn : {&C_Sect::M_Fn_Doc_On_Cmd_Sect_Edit_C_Create, &C_Sect::M_Fn_Doc_On_Cmd_Sect_Edit_C_Delete,
-                    &C_Sect::M_Fn_Doc_On_Cmd_Sect_Edit_C_Modify, &C_Sect::M_Fn_Doc_On_Cmd_Sect_Edit_C_Move,
-                    &C_Sect::M_Fn_Doc_On_Cmd_Sect_Edit_C_Palette_Sel, &C_Sect::M_Fn_Doc_On_Cmd_Sect_Edit_C_Palette_List}) {
-        try {
-            (sect().*fn)();
-            ADD_FAILURE();
-        } catch (const C_Exception& e) {
-            EXPECT_STREQ(C_Exception::S_Fn_File_Name(e.M_Fn_File()), "Biz_Sect.cpp");
-            EXPECT_EQ(std::string(e.M_Fn_Function()).rfind("N_Biz::N_Sect::C_Sect::M_Fn_Doc_On_Cmd_Sect_Edit_C_", 0), 0u);
-        }
-        EXPECT_EQ(task(), 9u);
-    }
-    EXPECT_TRUE(m_App.port().M_Fn_Texts(L"box").empty());
 }
 
 TEST_F(C_Cmd_Edit, SensitivityListIsTheListDialogOfKindFive)

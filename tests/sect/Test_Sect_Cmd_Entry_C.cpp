@@ -65,8 +65,6 @@ TEST(C_Entry_C, UndoAndRedoCancelTheRunningTaskBeforeTheDataChange)
 
     N_Biz::N_Cmd::C_Mgr mgr;
     auto sp_entry = std::make_shared<C_Entry_C>(L"Create section point", holder);
-    EXPECT_EQ(sp_entry->M_Fn_Get_Sect(), holder.M_Fn_Get_Sect());
-    EXPECT_EQ(&sp_entry->M_Fn_Get_Mgr_State(), &holder);
     mgr.M_Fn_Entry_Begin(sp_entry);
     auto sp_group = std::make_shared<N_Biz::N_Cmd::C_Elem_Group>();
     sp_entry->M_Fn_Child_Add_and_Execute(sp_group);
@@ -96,14 +94,4 @@ TEST(C_Entry_C, UndoAndRedoCancelTheRunningTaskBeforeTheDataChange)
             msgs.push_back(line);
     EXPECT_EQ(msgs, (std::vector<std::string>{"Msg: Done: Create section point", "Msg: Undo: Create section point",
                                               "Msg: Redo: Create section point", "Msg: Undo: Create section point"}));
-}
-
-TEST(C_Entry_C, HooksAfterTheChangeDoNothing)
-{
-    C_Mgr_State holder(nullptr);
-    C_Entry_C entry(L"Move section geometry", holder);
-    EXPECT_EQ(entry.M_Fn_Get_Name(), L"Move section geometry");
-    EXPECT_EQ(entry.MV_Fn_On_Undo_Post(), 1);
-    EXPECT_EQ(entry.MV_Fn_On_Redo_Post(), 1);
-    EXPECT_EQ(holder.M_Fn_Get_Machine()->M_Fn_Get_Id_Sub(2), 9u);
 }

@@ -11,7 +11,6 @@ namespace N_Test_Sect_Geom {
 namespace {
 
 using namespace N_Biz::N_Sect::N_State;
-using N_Common::N_Exception::C_Exception;
 using N_In::C_Input;
 
 class C_Frame_Nav : public C_Input_Test {
@@ -115,27 +114,6 @@ TEST_F(C_Frame_Nav, FitHoldsTheCircleAboutTheOriginAroundTheBox)
     EXPECT_EQ(view()[12], 0.0f); // the pan goes
 }
 
-TEST_F(C_Frame_Nav, SizeSetsProjectionAnchorsAndFitRadius)
-{
-    frame().M_Fn_View_Main_On_Size(64, 48);
-    EXPECT_EQ(frame().m_Size_Half.x, 32.0f);
-    EXPECT_EQ(frame().m_Size_Half.y, 24.0f);
-    EXPECT_EQ(frame().m_Radius_Fit, 24.0f);
-    EXPECT_EQ(frame().m_Pos_Prompt.x, -12.0f);
-    EXPECT_EQ(frame().m_Pos_Prompt.y, -6.0f);
-    EXPECT_EQ(frame().m_Pos_Triad_Global.x, -48.0f);
-    EXPECT_EQ(frame().m_Pos_Triad_Global.y, -56.0f);
-    EXPECT_EQ(frame().m_Pos_Triad_Local.x, -208.0f);
-    EXPECT_EQ(frame().m_Viewport, (std::array<std::int32_t, 4>{0, 0, 64, 48}));
-    EXPECT_FLOAT_EQ(frame().m_Matrix_Proj.m_Data[0], 2.0f / 64.0f);
-    EXPECT_FLOAT_EQ(frame().m_Matrix_Proj.m_Data[5], 2.0f / 48.0f);
-    EXPECT_FLOAT_EQ(frame().m_Matrix_Proj.m_Data[10], -2.0f / 200.0f);
-    frame().M_Fn_View_Main_On_Size(0, 10);
-    frame().M_Fn_View_Main_On_Size(10, 0);
-    EXPECT_EQ(frame().m_Size_Main, (C_Mgr_Frame::T_Pos{64, 48}));
-    EXPECT_FLOAT_EQ(frame().m_Matrix_Proj.m_Data[5], 2.0f / 48.0f);
-}
-
 TEST_F(C_Frame_Nav, FreePositionsSnapToTheGridWithinTenPixels)
 {
     config().m_Grid_Scale = 100.0f;
@@ -189,16 +167,9 @@ TEST_F(C_Frame_Nav, MovesOnlyMarkThePickWhichRunsOnceAtTheLastPosition)
     EXPECT_TRUE(points().M_Fn_Sel_P0_Get().empty());
 }
 
-TEST_F(C_Frame_Nav, WindowHooksRefuseMisuse)
+TEST_F(C_Frame_Nav, WithoutAMainViewTheInputStillDrivesTheMachine)
 {
-    C_View_Probe graph;
-    EXPECT_THROW(frame().M_Fn_View_Main_On_Create(&graph), C_Exception); // one is kept already
-    EXPECT_THROW(frame().M_Fn_View_Main_On_Input(nullptr), C_Exception);
-    EXPECT_THROW(frame().M_Fn_View_R_Graph_On_Create(nullptr), C_Exception);
-    EXPECT_THROW(frame().M_Fn_View_R_Sheet_On_Destroy(), C_Exception);
     frame().M_Fn_View_Main_On_Destroy();
-    EXPECT_THROW(frame().M_Fn_View_Main_On_Destroy(), C_Exception);
-    // Without a main view the input still drives the machine.
     move(0, 0);
     EXPECT_EQ(input_state(), 3u);
 }

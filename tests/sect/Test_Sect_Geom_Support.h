@@ -20,6 +20,7 @@
 #include "biz/sect/Biz_Sect_Mgr_Calc.h"
 #include "biz/sect/Biz_Sect_Mgr_D_Geom_E.h"
 #include "biz/sect/Biz_Sect_Mgr_D_Geom_P.h"
+#include "tests/db/Test_DB_Support.h"
 #include "tests/support/App_Port_Record.h"
 
 #include <gtest/gtest.h>
@@ -38,15 +39,7 @@ using N_Common::N_Pointer::lesser_shared_ptr;
 using T_sp_Group = std::shared_ptr<N_Biz::N_Cmd::C_Elem_Group>;
 using T_sp_Entity = std::shared_ptr<C_D_Geom_Entity>;
 
-inline std::shared_ptr<N_Biz::N_DB::C_Info_Schema> G_Fn_Schema()
-{
-    static std::shared_ptr<N_Biz::N_DB::C_Info_Schema> schema = [] {
-        auto s = std::make_shared<N_Biz::N_DB::C_Info_Schema>();
-        s->M_Fn_Init(L"" VT_BINARY_DIR "/");
-        return s;
-    }();
-    return schema;
-}
+inline std::shared_ptr<N_Biz::N_DB::C_Info_Schema> G_Fn_Schema() { return N_Test_DB::G_Fn_Schema_Real(); }
 
 // The bytes of a section's part of the project stream.
 inline std::string G_Fn_Bytes(const C_Sect& ro_Sect)

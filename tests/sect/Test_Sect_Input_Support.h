@@ -149,7 +149,20 @@ protected:
         return id;
     }
 
+    // Line 1 (-20, 0)-(0, 0) with card A, line 2 (0, 10)-(20, 10) with card B: points 1 to 4. Card A
+    // (the first) is the palette's current property.
+    void M_Fn_Two_Lines()
+    {
+        m_sp_A = M_Fn_Card(2.0f);
+        m_sp_B = M_Fn_Card(3.0f);
+        M_Fn_Run(L"Lines", [&](const T_sp_Group& g) {
+            M_Fn_Line_Card(g, -20, 0, 0, 0, m_sp_A);
+            M_Fn_Line_Card(g, 0, 10, 20, 10, m_sp_B);
+        });
+    }
+
     C_View_Probe m_View;
+    lesser_shared_ptr<N_Biz::N_DB::C_Row_C_Property> m_sp_A, m_sp_B;
 };
 
 } // namespace N_Test_Sect_Geom

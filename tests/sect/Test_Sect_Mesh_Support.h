@@ -23,6 +23,7 @@
 #include "biz/sect/Biz_Sect_Mgr_D_Relation_Geom_E_Tess_E.h"
 #include "biz/sect/Biz_Sect_Mgr_D_Tess_E.h"
 #include "biz/sect/Biz_Sect_Mgr_D_Tess_N.h"
+#include "tests/db/Test_DB_Support.h"
 #include "tests/support/App_Port_Record.h"
 
 #include <gtest/gtest.h>
@@ -36,15 +37,7 @@ using N_Common::N_Pointer::lesser_shared_ptr;
 using namespace N_Biz::N_Sect;
 
 // The schema of the fourteen files the build installed beside the program (read once).
-inline std::shared_ptr<N_Biz::N_DB::C_Info_Schema> G_Fn_Schema()
-{
-    static std::shared_ptr<N_Biz::N_DB::C_Info_Schema> schema = [] {
-        auto s = std::make_shared<N_Biz::N_DB::C_Info_Schema>();
-        s->M_Fn_Init(L"" VT_BINARY_DIR "/");
-        return s;
-    }();
-    return schema;
-}
+inline std::shared_ptr<N_Biz::N_DB::C_Info_Schema> G_Fn_Schema() { return N_Test_DB::G_Fn_Schema_Real(); }
 
 // The application, a project and one section of it.
 class C_Mesh_Test : public ::testing::Test {

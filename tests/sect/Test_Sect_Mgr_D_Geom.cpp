@@ -3,10 +3,7 @@
 // with its entity.
 #include "Test_Sect_Geom_Support.h"
 
-#include "biz/sect/Biz_Sect_Cmd_Elem_D_Geom_E_Add_At.h"
 #include "biz/sect/Biz_Sect_Context_Edit_Geom.h"
-#include "biz/sect/Biz_Sect_Mgr_D_Tess_E.h"
-#include "biz/sect/Biz_Sect_Mgr_D_Tess_N.h"
 #include "common/Common_Exception.h"
 
 using namespace N_Test_Sect_Geom;
@@ -96,20 +93,6 @@ TEST_F(C_Mgr_D_Geom_Test, PointStillUsedCannotBeRemoved)
     EXPECT_EQ(G_Fn_Bytes(sect()), built);
 }
 
-TEST_F(C_Mgr_D_Geom_Test, UndoneAddKeepsTheObjectAndRedoPutsItBack)
-{
-    M_Fn_Rectangle();
-    const C_D_Geom_Entity* p_line = entities().M_Fn_Get_At(4).get();
-    history().M_Fn_Undo();
-    EXPECT_FALSE(entities().M_Fn_Get_Store().is_used_at(4));
-    EXPECT_EQ(p_line->m_Id, 0);
-    EXPECT_EQ(points().M_Fn_Get_At(1).m_Count_Ref, 1u);
-    history().M_Fn_Redo();
-    EXPECT_EQ(entities().M_Fn_Get_At(4).get(), p_line);
-    EXPECT_EQ(p_line->m_Id, 4);
-    EXPECT_EQ(points().M_Fn_Get_At(1).m_Count_Ref, 2u);
-}
-
 TEST_F(C_Mgr_D_Geom_Test, ModifyAndItsUndoKeepTheStoredObject)
 {
     M_Fn_Rectangle();
@@ -131,30 +114,6 @@ TEST_F(C_Mgr_D_Geom_Test, ModifyAndItsUndoKeepTheStoredObject)
     EXPECT_EQ(entities().M_Fn_Get_At(1).get(), p_line);
     EXPECT_TRUE(p_line->m_Key_C_P.M_Fn_Is_Empty());
     EXPECT_TRUE(p_line->m_Flag & C_D_Geom::E_Flag_Selected);
-}
-
-TEST_F(C_Mgr_D_Geom_Test, RefusedAddsChangeNothing)
-{
-    M_Fn_Rectangle();
-    const std::string built = G_Fn_Bytes(sect());
-    T_sp_Entity sp = std::make_shared<C_D_Geom_E_Line>(1, 3);
-    EXPECT_THROW(entities().M_Fn_D_Add_At(0, sp), C_Exception);
-    EXPECT_THROW(entities().M_Fn_D_Add_At(2, sp), C_Exception); // occupied
-    T_sp_Entity sp_missing = std::make_shared<C_D_Geom_E_Line>(1, 9);
-    EXPECT_THROW(entities().M_Fn_D_Add_At(5, sp_missing), C_Exception);
-    sp->m_Flag |= C_D_Geom::E_Flag_Picked;
-    EXPECT_THROW(entities().M_Fn_D_Add_At(5, sp), C_Exception);
-    T_sp_Entity sp_null;
-    EXPECT_THROW(entities().M_Fn_D_Add_At(5, sp_null), C_Exception);
-    EXPECT_TRUE(sp && sp_missing);
-    EXPECT_EQ(G_Fn_Bytes(sect()), built);
-
-    auto up_used = std::make_unique<C_D_Geom_Point>(1.0f, 1.0f);
-    up_used->m_Count_Ref = 1;
-    EXPECT_THROW(points().M_Fn_D_Add_At(7, up_used), C_Exception);
-    EXPECT_THROW(N_Biz::N_Sect::N_Cmd::C_Elem_D_Geom_E_Add_At(&sect(), 0, sp), C_Exception);
-    EXPECT_TRUE(sp);
-    EXPECT_EQ(G_Fn_Bytes(sect()), built);
 }
 
 TEST_F(C_Mgr_D_Geom_Test, FreePositionPickTakesTheFreedIndex)
@@ -186,13 +145,12 @@ TEST_F(C_Mgr_D_Geom_Test, ModifySectionPointMovesTheLinesWithIt)
     EXPECT_FALSE(up);
     EXPECT_EQ(M_Fn_History_Size(), entries + 1);
     EXPECT_EQ(history().M_Fn_Get_History().back()->M_Fn_Get_Name(), L"Modify section point");
-    EXPECT_EQ(points().M_Fn_Get_At(3).m_X, 3.0f);
-    EXPECT_EQ(points().M_Fn_Get_At(3).m_Y, 2.0f);
-    EXPECT_EQ(points().M_Fn_Get_At(2).m_X, 2.0f); // only the modified point moves
+    const auto xy = [&](std::uint32_t i) { return std::array<float, 2>{points().M_Fn_Get_At(i).m_X, points().M_Fn_Get_At(i).m_Y}; };
+    EXPECT_EQ(xy(3), (std::array<float, 2>{3, 2}));
+    EXPECT_EQ(xy(2), (std::array<float, 2>{2, 0})); // only the modified point moves
     EXPECT_TRUE(sect().M_Fn_Get_Mgr_Calc().M_Fn_Is_Stale());
     history().M_Fn_Undo();
-    EXPECT_EQ(points().M_Fn_Get_At(3).m_X, 2.0f);
-    EXPECT_EQ(points().M_Fn_Get_At(3).m_Y, 1.0f);
+    EXPECT_EQ(xy(3), (std::array<float, 2>{2, 1}));
 }
 
 TEST_F(C_Mgr_D_Geom_Test, RefusedMoveShowsTheEntityAndLeavesNoEntry)
@@ -227,22 +185,3 @@ TEST_F(C_Mgr_D_Geom_Test, MoveContextMarksSelectedPointsOnce)
     EXPECT_EQ(dx, 3.0f);
     EXPECT_EQ(dy, -2.0f);
 }
-
-TEST_F(C_Mgr_D_Geom_Test, RemovingAnEntityTakesItsMeshAlong)
-{
-    M_Fn_Rectangle();
-    EXPECT_EQ(entities().M_Fn_Proc_Cmd_Sub_Relation_Rebuild(), 1);
-    ASSERT_NE(points().M_Fn_Get_At(2).m_Id_Node, 0u);
-    M_Fn_Run(L"Delete section geometry", [&](const T_sp_Group& g) {
-        entities().M_Fn_Proc_Cmd_Sub_Remove_At(1, g);
-        entities().M_Fn_Proc_Cmd_Sub_Remove_At(2, g);
-        points().M_Fn_Proc_Cmd_Sub_Remove_At(2, g);
-    });
-    // Point 1 keeps the node that line 4 still uses.
-    EXPECT_NE(points().M_Fn_Get_At(1).m_Id_Node, 0u);
-    const auto& nodes = sect().M_Fn_Get_Mgr_D_Tess_N().M_Fn_Get_Store();
-    EXPECT_EQ(nodes.size() - nodes.free_count() - 1, 3u);
-    EXPECT_NE(entities().M_Fn_Get_At(3)->m_Id_Relation, 0u);
-    EXPECT_NE(entities().M_Fn_Get_At(4)->m_Id_Relation, 0u);
-}
-

@@ -17,16 +17,6 @@ using T_Ids = std::vector<std::uint32_t>;
 
 class C_Sel_Test : public C_Input_Test {
 protected:
-    // Line 1 (-20, 0)-(0, 0) with card A, line 2 (0, 10)-(20, 10) with card B; points 1 to 4.
-    void M_Fn_Two_Lines()
-    {
-        m_sp_A = M_Fn_Card(2.0f);
-        m_sp_B = M_Fn_Card(3.0f);
-        M_Fn_Run(L"Lines", [&](const T_sp_Group& g) {
-            M_Fn_Line_Card(g, -20, 0, 0, 0, m_sp_A);
-            M_Fn_Line_Card(g, 0, 10, 20, 10, m_sp_B);
-        });
-    }
     // Every store the section picks from gets one selected object.
     void M_Fn_Select_All_Stores()
     {
@@ -60,8 +50,6 @@ protected:
     }
     void M_Fn_Mode(std::uint32_t i_Mode) { sel().M_Fn_Reset(false, true, true, true, false, i_Mode, L"test"); }
     std::vector<std::wstring> desc() { return {sel().M_Fn_Desc_Get().begin(), sel().M_Fn_Desc_Get().end()}; }
-
-    lesser_shared_ptr<N_Biz::N_DB::C_Row_C_Property> m_sp_A, m_sp_B;
 };
 
 TEST_F(C_Sel_Test, ClicksReplaceAddWithShiftAndToggleWithCtrl)
@@ -211,13 +199,6 @@ TEST_F(C_Sel_Test, TypedPositions)
     EXPECT_EQ(entities().M_Fn_Count(), 1u);
     // Typed positions mean nothing in the select & edit modes.
     EXPECT_THROW(sel().M_Fn_Sel_P1_Set_Scrn({0, 0}), C_Exception);
-    M_Fn_Mode(13);
-    EXPECT_THROW(sel().M_Fn_Sel_P1_Set_Scrn({0, 0}), C_Exception);
-    // Modes 3 and 8 take positions without picking: a pick there is a program error.
-    M_Fn_Mode(3);
-    EXPECT_THROW(sel().M_Fn_Sel_P0_Update(false), C_Exception);
-    M_Fn_Mode(8);
-    EXPECT_THROW(sel().M_Fn_Sel_P0_Update(false), C_Exception);
 }
 
 TEST_F(C_Sel_Test, FreePositionsHaveNoRowAndAreNeverToggled)

@@ -184,9 +184,6 @@ TEST_F(C_State_Table, StartEventInARunningTaskIsRefused)
     EXPECT_EQ(ids(), (std::array<std::uint32_t, 3>{2, 3, 17}));
     // The error state has no way out: its event is unknown there.
     EXPECT_THROW(post<C_Event_Error_Occurred>(), C_Exception);
-    // Only regions 0 to 2 exist to announce.
-    EXPECT_THROW(machine()->M_Fn_On_Sub_Change(3), C_Exception);
-    EXPECT_THROW(machine()->M_Fn_On_Sub_Change(-1), C_Exception);
 }
 
 // The input region: one gesture per row, each step an input record and the state (and, when

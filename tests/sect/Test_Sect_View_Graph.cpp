@@ -3,7 +3,6 @@
 #include "tests/sect/Test_Sect_View_Support.h"
 
 #include "biz/sect/Biz_Sect_View_Graph.h"
-#include "common/Common_Exception.h"
 
 #include <cmath>
 #include <limits>
@@ -11,7 +10,6 @@
 #include <vector>
 
 using namespace N_Test_Sect_View;
-using N_Common::N_Exception::C_Exception;
 
 namespace {
 
@@ -108,9 +106,6 @@ TEST(C_Graph_Curve, DegenerateValuesGiveNoCurve)
         result.m_Area_Eff = c.m_Area;
         EXPECT_EQ(G_Fn_Graph_Curve_Build(result, c.m_K, 0, c.m_Modulus).M_Fn_Drawable(), c.m_Drawable) << c.m_Name;
     }
-    EXPECT_THROW(G_Fn_Graph_Curve_Build(G_Fn_Result(), 6, 0, 200), C_Exception);
-    EXPECT_THROW(G_Fn_Graph_Curve_Build(G_Fn_Result(), -1, 0, 200), C_Exception);
-    EXPECT_THROW(G_Fn_Graph_Curve_Build(G_Fn_Result(), 1, 2, 200), C_Exception);
 }
 
 namespace {
@@ -189,25 +184,6 @@ TEST_F(C_Graph_Draw, AxesCurveGuidesAndLabelsOfAxialCompression)
     EXPECT_NEAR(t[2].m_Color[2], 0.5f, 1e-6f); // maximum (1, 0.9, 0.5)
 }
 
-TEST_F(C_Graph_Draw, SmallValuesHaveNoLabelButTheirGuides)
-{
-    // Minimum 0.05: no label at its height, its guide still drawn along the x axis's side.
-    result().m_Case[1].m_Bound[0] = {100, 40, 60, 50, 0.05f};
-    M_Fn_Draw();
-    const auto texts = port().M_Fn_GL_Texts();
-    EXPECT_EQ(std::count(texts.begin(), texts.end(), L"0.1"), 0);
-    EXPECT_EQ(texts.size(), 7u);
-    EXPECT_GT(S_Fn_Count(m_Guide), 0);
-}
-
-TEST_F(C_Graph_Draw, PrintModeWhitensOnlyTheBackground)
-{
-    M_Fn_Config().m_Print_Mode = 1;
-    M_Fn_Draw();
-    EXPECT_EQ(G_Fn_Pixel(63, 63), (T_RGB{255, 255, 255}));
-    EXPECT_TRUE(S_Fn_Near_Colour(17, 18, 1, m_Green));
-}
-
 TEST_F(C_Graph_Draw, GuardedValuesDrawOnlyTitleAxesAndLabels)
 {
     result().m_Case[1].m_Bound[0] = {20, 10, 20, 20, 20}; // maximum at the minimum
@@ -253,15 +229,6 @@ TEST_F(C_Graph_Draw, FailedCalculationShowsItsReasons)
     M_Fn_Config().m_Print_Mode = 1;
     M_Fn_Draw();
     EXPECT_EQ(port().m_GL_Texts[0].m_Color[0], 0.0f);
-}
-
-TEST_F(C_Graph_Draw, MisuseThrows)
-{
-    M_Fn_Config().m_Load_Case = 6;
-    EXPECT_THROW(frame().M_Fn_View_R_Graph_Draw(), C_Exception);
-    M_Fn_Config().m_Load_Case = 1;
-    frame().M_Fn_View_R_Graph_On_Destroy();
-    EXPECT_THROW(frame().M_Fn_View_R_Graph_Draw(), C_Exception);
 }
 
 TEST_F(C_Graph_Draw, CalculatedSectionShowsItsCurveAndBound)

