@@ -24,6 +24,12 @@ public:
     void M_Fn_View_Main_Invalidate() {}
     // What the data changes call: the project view is invalidated, nothing is drawn at once.
     void M_Fn_View_Main_Redraw() { M_Fn_View_Main_Invalidate(); }
+    // Resolves the display modes of models and sections from the configuration and invalidates
+    // the view.
+    void M_Fn_Config_Disp_Update() { M_Fn_View_Main_Invalidate(); }
+    // The viewing direction of the main view in model coordinates (into the screen; its length is
+    // 1 / zoom). Without a view: straight down the model's z axis.
+    N_Common::N_Math::C_Vector3<float> M_Fn_View_Main_Get_Dir_View() const { return {0.0f, 0.0f, -1.0f}; }
     // Closes the project's child frame when it is open (before the project goes).
     void M_Fn_Frame_Close() {}
     // Makes the model point ro_Point the centre about which the view rotates, and invalidates.

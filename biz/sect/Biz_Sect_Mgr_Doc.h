@@ -17,6 +17,9 @@ public:
     C_Mgr_Doc(const C_Mgr_Doc&) = delete;
     C_Mgr_Doc& operator=(const C_Mgr_Doc&) = delete;
 
+    // Creates the section's document, which shows the section once its frame opens; no window opens
+    // here. Throws when a document is already linked.
+    void M_Fn_Create();
     // The title of the section's document; it becomes the section's title and its tree item's text.
     void M_Fn_Title_Set(const std::wstring& i_Title);
     // Before the section goes: closes its document when one is open.

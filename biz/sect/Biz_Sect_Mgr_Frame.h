@@ -32,6 +32,9 @@ public:
     void M_Fn_View_Invalidate(bool i_Main, bool i_Graph, bool i_Sheet, bool i_Sheet_Refill);
     // Closes the section's child frame when it is open.
     void M_Fn_Frame_Close() {}
+    // Opens the section's child frame (through its document) unless the main view exists, and fits
+    // the view.
+    void M_Fn_Frame_Open() {}
 
     C_Sect* M_Fn_Get_Sect() const { return m_p_Sect; }
 
