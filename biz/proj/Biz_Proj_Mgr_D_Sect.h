@@ -250,6 +250,10 @@ private:
     std::uint32_t M_Fn_Sel_Single_To_Center(const char* i_Function);
     // o_Positions := the centre for cut of each plane, in order.
     std::uint32_t M_Fn_Centres_For_Cut(const T_List_Plane& ro_Planes, T_List_Pos& o_Positions);
+    // Local z of the group's planes that points on along its axis (1, or -1 when the group's flip
+    // turned the planes round). Insert and move take the axis from it, since they build their plane
+    // with the group's flip again.
+    static float S_Fn_Ahead(const C_D_Group_Sect& ro_Group);
     // The stored group of a section (an empty slot throws).
     C_D_Group_Sect& M_Fn_Group_Of(const N_Biz::N_Sect::C_Sect& ro_Sect, const char* i_Function) const;
     // The shared frame of the insert and move aids after their own first steps: the pick (0

@@ -276,6 +276,11 @@ bool C_Mgr_D_Sect::M_Fn_Pick_Single(C_Vector3f& o_Pos, std::uint32_t i_Preview) 
     return true;
 }
 
+float C_Mgr_D_Sect::S_Fn_Ahead(const C_D_Group_Sect& ro_Group)
+{
+    return ro_Group.m_Flip ? -1.0f : 1.0f;
+}
+
 namespace {
 
 // The nearest occupied slot below (i_Step -1, stopping at slot 1) or above (i_Step +1, up to the
@@ -436,9 +441,10 @@ std::uint32_t C_Mgr_D_Sect::M_Fn_Proc_Aid_Pre_Individual_Insert_Selected(
         o_Pos_After = G_Fn_Sect_Pos(*o_Sect_After);
 
     // The axis: from the neighbour before to the one after; a missing end lies one unit beyond
-    // the present one along its normal.
-    const C_Vector3f a = o_Sect_Before ? o_Pos_Before : G_Fn_Plane_Apply(*o_Sect_After, C_Vector3f(0.0f, 0.0f, -1.0f));
-    const C_Vector3f b = o_Sect_After ? o_Pos_After : G_Fn_Plane_Apply(*o_Sect_Before, C_Vector3f(0.0f, 0.0f, 1.0f));
+    // the present one along the axis.
+    const float ahead = S_Fn_Ahead(*o_Group);
+    const C_Vector3f a = o_Sect_Before ? o_Pos_Before : G_Fn_Plane_Apply(*o_Sect_After, C_Vector3f(0.0f, 0.0f, -ahead));
+    const C_Vector3f b = o_Sect_After ? o_Pos_After : G_Fn_Plane_Apply(*o_Sect_Before, C_Vector3f(0.0f, 0.0f, ahead));
     return M_Fn_Pre_Place(o_Plane, o_Pos, o_Sect_Before ? &o_Pos_Before : nullptr,
                           o_Sect_After ? &o_Pos_After : nullptr, a, b, nullptr, *o_Group, i_Preview, s_Function);
 }
@@ -464,8 +470,9 @@ std::uint32_t C_Mgr_D_Sect::M_Fn_Proc_Aid_Pre_Individual_Move_Selected(
     if (o_Sect_After)
         o_Pos_After = G_Fn_Sect_Pos(*o_Sect_After);
 
-    // Its present normal, for a section alone in its group.
-    const C_Vector3f ahead = G_Fn_Plane_Apply(*o_Sect, C_Vector3f(0.0f, 0.0f, 1.0f));
+    // For a section alone in its group: one unit on along the axis, and the axis direction, which
+    // the group's flip turns into its present normal again.
+    const C_Vector3f ahead = G_Fn_Plane_Apply(*o_Sect, C_Vector3f(0.0f, 0.0f, S_Fn_Ahead(*o_Group)));
     const C_Vector3f normal_alone = G_Fn_Unit(ahead - o_Pos_Old);
     const bool alone = !o_Sect_Before && !o_Sect_After;
     const C_Vector3f a = alone || !o_Sect_Before ? o_Pos_Old : o_Pos_Before;
