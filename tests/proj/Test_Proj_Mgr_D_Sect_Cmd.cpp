@@ -66,21 +66,6 @@ protected:
             out.push_back(M_Fn_Sect(i_Group, i));
         return out;
     }
-    // After the command just run: undo and redo give the same groups byte for byte, and a second
-    // undo gives what the first gave.
-    void M_Fn_Round_Trip()
-    {
-        const std::string done = M_Fn_Groups_Bytes();
-        history().M_Fn_Undo();
-        const std::string undone = M_Fn_Groups_Bytes();
-        EXPECT_NE(done, undone);
-        history().M_Fn_Redo();
-        EXPECT_EQ(M_Fn_Groups_Bytes(), done);
-        history().M_Fn_Undo();
-        EXPECT_EQ(M_Fn_Groups_Bytes(), undone);
-        history().M_Fn_Redo();
-        EXPECT_EQ(M_Fn_Groups_Bytes(), done);
-    }
     // A group without sections, added as one entry.
     void M_Fn_Run_Empty_Group()
     {

@@ -136,6 +136,22 @@ protected:
         return out.str();
     }
 
+    // After the command just run: undo and redo give the same groups byte for byte, and a second
+    // undo gives what the first gave.
+    void M_Fn_Round_Trip()
+    {
+        const std::string done = M_Fn_Groups_Bytes();
+        history().M_Fn_Undo();
+        const std::string undone = M_Fn_Groups_Bytes();
+        EXPECT_NE(done, undone);
+        history().M_Fn_Redo();
+        EXPECT_EQ(M_Fn_Groups_Bytes(), done);
+        history().M_Fn_Undo();
+        EXPECT_EQ(M_Fn_Groups_Bytes(), undone);
+        history().M_Fn_Redo();
+        EXPECT_EQ(M_Fn_Groups_Bytes(), done);
+    }
+
     // A group along i_Positions (one section at each, no extra sections, no cut) by the create
     // command; its slot.
     std::uint32_t M_Fn_Group_Along(const std::vector<C_Vector3f>& i_Positions)
