@@ -12,6 +12,8 @@
 #include "common/Common_Exception.h"
 #include "tests/proj/Test_Proj_Support_Sect.h"
 
+#include <boost/signals2.hpp>
+
 #include <string>
 #include <vector>
 
@@ -147,6 +149,52 @@ TEST_F(C_Sect_Cmd_Test, AnExceptionInsideTheEntryRevertsItBeforeItPassesOn)
     EXPECT_EQ(M_Fn_History_Size(), entries);
     EXPECT_TRUE(M_Fn_Group_Slots().empty());
     EXPECT_EQ(M_Fn_Groups_Bytes().substr(4), before.substr(4)); // the slot count may have grown
+}
+
+// A store operation refused before or during its change leaves the table, the tree and the
+// caller each with what they had.
+TEST_F(C_Sect_Cmd_Test, ARefusedStoreLeavesEachOwnerWithWhatItHad)
+{
+    const std::uint32_t g = M_Fn_Group_Along({{0, 0, 0}, {1, 0, 0}});
+    C_Sect::S_p_Proj = &m_Proj;
+    C_Mgr_D_Sect::T_sp_Sect sp = std::make_shared<C_Sect>();
+    C_Sect::S_p_Proj = nullptr;
+
+    // A selected section may not enter.
+    sp->m_Flag = 2;
+    EXPECT_THROW(mgr().M_Fn_D_Individual_Add_At(g, 3, sp), C_Exception);
+    sp->m_Flag = 0;
+    ASSERT_TRUE(sp);
+    EXPECT_FALSE(sp->M_Fn_Get_Tree().M_Fn_Is_Added());
+
+    // A listener refusing the new section: it goes back to the caller as it came.
+    boost::signals2::scoped_connection refuse = m_Proj.M_Fn_Get_Signal().connect([](C_Proj&, E_Signal i_Code) {
+        if (i_Code == E_Signal_D_Sect_Add)
+            throw C_Exception("listener", __FILE__, __LINE__);
+    });
+    EXPECT_THROW(mgr().M_Fn_D_Individual_Add_At(g, 3, sp), C_Exception);
+    ASSERT_TRUE(sp);
+    EXPECT_EQ(sp->m_Title_Number_1, 0u);
+    EXPECT_EQ(sp->m_Title_Number_2, 0u);
+    EXPECT_FALSE(sp->M_Fn_Get_Tree().M_Fn_Is_Added());
+    EXPECT_FALSE(mgr().M_Fn_Sect_Announced_Get());
+    EXPECT_EQ(M_Fn_Slots(g), (std::vector<std::uint32_t>{1, 2}));
+    refuse.disconnect();
+
+    // A tree refusing a new group: the caller keeps it, the slot stays free.
+    C_Mgr_D_Sect::T_sp_Group sp_group = std::make_shared<C_D_Group_Sect>();
+    boost::signals2::scoped_connection tree = sp_group->m_Tree.m_Signal.connect(
+        [](N_UI::N_Tree::C_Signal&, N_UI::N_Tree::C_Signal::E_Event) { throw C_Exception("tree", __FILE__, __LINE__); });
+    EXPECT_THROW(mgr().M_Fn_D_Group_Add_At(5, sp_group), C_Exception);
+    ASSERT_TRUE(sp_group);
+    EXPECT_EQ(sp_group->m_Index, 0u);
+    EXPECT_FALSE(mgr().M_Fn_Get_Groups().is_used_at(5));
+    EXPECT_EQ(M_Fn_Group_Slots(), (std::vector<std::uint32_t>{g}));
+
+    // Accepted once nobody refuses.
+    mgr().M_Fn_D_Individual_Add_At(g, 3, sp);
+    EXPECT_FALSE(sp);
+    EXPECT_EQ(M_Fn_Slots(g), (std::vector<std::uint32_t>{1, 2, 3}));
 }
 
 // --- insert --------------------------------------------------------------------------------------
