@@ -240,6 +240,8 @@ private:
     void M_Fn_Entry_Run(const wchar_t* i_Name, const std::function<void(const T_sp_Elem_Group&)>& i_Fn_Body);
     // The option "Cut models".
     static bool S_Fn_Cut_Models(const char* i_Function);
+    // A new section of this project, without document, plane or geometry.
+    T_sp_Sect M_Fn_Sect_New();
     // A new section of this project with its document, placed at io_sp_Plane (taken over) and,
     // with i_Cut, cut out of every model; in no group yet.
     T_sp_Sect M_Fn_Individual_Make(T_sp_Plane& io_sp_Plane, bool i_Cut);

@@ -174,14 +174,13 @@ std::uint32_t C_Mgr_D_Sect::M_Fn_Proc_Aid_Calc_Center_For_Cut(const T_sp_Plane& 
 {
     if (!ro_sp_Plane)
         VT_THROW("N_Biz::N_Proj::C_Mgr_D_Sect::M_Fn_Proc_Aid_Calc_Center_For_Cut");
-    C_Sect::S_p_Proj = m_p_Proj;
-    C_Sect sect; // temporary: never in a group, the tree or the history
-    C_Sect::S_p_Proj = nullptr;
+    // A temporary section: never in a group, the tree or the history.
+    const T_sp_Sect sp_sect = M_Fn_Sect_New();
     T_sp_Plane sp_plane = std::make_shared<C_D_Plane>(*ro_sp_Plane);
-    sect.M_Fn_Plane_Set(nullptr, sp_plane);
-    M_Fn_Proc_Aid_Individual_Cut(sect);
-    const C_Sect::C_Vector2f center = sect.M_Fn_Calc_Center_For_Cut_Local_Get();
-    o_Pos = sect.M_Fn_Plane_Local_To_Global_2(center);
+    sp_sect->M_Fn_Plane_Set(nullptr, sp_plane);
+    M_Fn_Proc_Aid_Individual_Cut(*sp_sect);
+    const C_Sect::C_Vector2f center = sp_sect->M_Fn_Calc_Center_For_Cut_Local_Get();
+    o_Pos = sp_sect->M_Fn_Plane_Local_To_Global_2(center);
     return 1;
 }
 

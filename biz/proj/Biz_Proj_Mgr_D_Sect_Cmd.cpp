@@ -42,18 +42,19 @@ void C_Mgr_D_Sect::M_Fn_Entry_Run(const wchar_t* i_Name, const std::function<voi
     });
 }
 
-C_Mgr_D_Sect::T_sp_Sect C_Mgr_D_Sect::M_Fn_Individual_Make(T_sp_Plane& io_sp_Plane, bool i_Cut)
+C_Mgr_D_Sect::T_sp_Sect C_Mgr_D_Sect::M_Fn_Sect_New()
 {
     // The constructor takes its project from here; the mark lasts only as long as the construction.
     struct C_Owner {
         explicit C_Owner(C_Proj* i_p_Proj) { C_Sect::S_p_Proj = i_p_Proj; }
         ~C_Owner() { C_Sect::S_p_Proj = nullptr; }
-    };
-    T_sp_Sect sp_sect;
-    {
-        C_Owner owner(m_p_Proj);
-        sp_sect = std::make_shared<C_Sect>();
-    }
+    } owner(m_p_Proj);
+    return std::make_shared<C_Sect>();
+}
+
+C_Mgr_D_Sect::T_sp_Sect C_Mgr_D_Sect::M_Fn_Individual_Make(T_sp_Plane& io_sp_Plane, bool i_Cut)
+{
+    T_sp_Sect sp_sect = M_Fn_Sect_New();
     sp_sect->M_Fn_Get_Mgr_Doc().M_Fn_Create();
     if (io_sp_Plane)
         sp_sect->M_Fn_Plane_Set(nullptr, io_sp_Plane);
