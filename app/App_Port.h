@@ -4,8 +4,13 @@
 // another thread raises and replays it there (C_App::M_Fn_UI_Queue_Run).
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
+
+namespace N_Biz::N_Sect {
+class C_Sect;
+}
 
 // Message box types and answers as the callers pass and compare them.
 enum E_Box : unsigned {
@@ -56,4 +61,30 @@ public:
     // Something was queued for the interface thread; the port arranges for C_App::M_Fn_UI_Queue_Run
     // to be called there soon. May be called from any thread.
     virtual void M_Fn_UI_Queue_Wake() {}
+
+    // --- section list dialog ---------------------------------------------------------------------
+    // The modal list dialog of list kind i_Kind over one section (kind 5: the section's
+    // sensitivities, the section document's sensitivity command). Without a window: nothing.
+    virtual void M_Fn_Dlg_List_Sect(std::uint32_t i_Kind, N_Biz::N_Sect::C_Sect& ro_Sect) {}
+
+    // --- text in the OpenGL views ------------------------------------------------------------------
+    // The drawing code's text, in the view whose rendering context is current and in that view's
+    // font (the window side's N_Common::N_Graphic::N_OpenGL::C_View). Interface thread only.
+    // Draws i_Text up to its first zero character at the current raster position in the current
+    // raster colour, the baseline on the raster position; the raster position moves on by the
+    // text's width. No current view: nothing.
+    virtual void M_Fn_GL_Draw_Text(const std::wstring& i_Text) {}
+    // The width and height in pixels of i_Text (up to its first zero character) in that font; (0, 0)
+    // without a current view or for an empty text.
+    virtual void M_Fn_GL_Get_Text_Extent(const std::wstring& i_Text, int& o_Width, int& o_Height)
+    {
+        o_Width = 0;
+        o_Height = 0;
+    }
+
+    // --- section documents --------------------------------------------------------------------------
+    // Asks the section document template for a new document. The document's constructor takes the
+    // section from N_Biz::N_Sect::C_Mgr_Doc::S_Fn_Sect_Creating_Get() and links itself to it. 1 when
+    // the framework made a document, 0 when it could not (also without a window system).
+    virtual int M_Fn_Doc_Sect_Create() { return 0; }
 };

@@ -16,5 +16,15 @@ std::int32_t C_Entity::S_Fn_Sect_Geom_Build_Geometry_Point(C_Context_Sect_Geom_B
 int C_Entity_100_Arc_Circular::M_Fn_Sect_Geom_Build_Geometry(C_Context_Sect_Geom_Build&) const { std::abort(); }
 int C_Entity_110_Line::M_Fn_Sect_Geom_Build_Geometry(C_Context_Sect_Geom_Build&) const { std::abort(); }
 int C_Entity_126_Curve_B_Spline_Rational::M_Fn_Sect_Geom_Build_Geometry(C_Context_Sect_Geom_Build&) const { std::abort(); }
+int C_Entity_100_Arc_Circular::M_Fn_Sect_Geom_Ends(const C_Context_Sect_Geom_Build&, C_Vector3_f&, C_Vector3_f&) const
+{
+    std::abort();
+}
+int C_Entity_110_Line::M_Fn_Sect_Geom_Ends(const C_Context_Sect_Geom_Build&, C_Vector3_f&, C_Vector3_f&) const { std::abort(); }
+int C_Entity_126_Curve_B_Spline_Rational::M_Fn_Sect_Geom_Ends(const C_Context_Sect_Geom_Build&, C_Vector3_f&,
+                                                             C_Vector3_f&) const
+{
+    std::abort();
+}
 
 } // namespace N_Biz::N_IGES

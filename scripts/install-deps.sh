@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and the tests need.
+# Installs the Debian packages the build, the program and the tests need, and those named as
+# arguments.
 # Quick when everything is already there: it asks dpkg first and calls apt-get only for what is missing.
 set -euo pipefail
 
@@ -11,6 +12,8 @@ PKGS=(
   xvfb xauth x11-utils xdotool imagemagick
   googletest libgtest-dev libgmock-dev libbenchmark-dev
 )
+# Packages a caller needs besides (scripts/fuzz.sh: clang and its libFuzzer runtime).
+PKGS+=("$@")
 
 missing=()
 for p in "${PKGS[@]}"; do

@@ -78,6 +78,10 @@ void C_Context_Catalog::S_Fn_Progress_Step(const wchar_t* i_Title, std::size_t i
 std::uint32_t C_Context_Catalog::M_Fn_Import_Conclude(std::uint32_t i_Read, std::uint64_t i_Lines,
                                                       const std::function<std::uint32_t()>& i_Fn_Check)
 {
+    if (i_Read == 1 && m_Count_Row == 0) {
+        m_Msg.M_Fn_Msg(L"Error: Failed to find any card to import.");
+        i_Read = 0;
+    }
     if (i_Read != 1) {
         m_Msg.M_Fn_Msg(L"File reading failed.");
         m_Msg.M_Fn_Finish();
@@ -153,6 +157,7 @@ std::uint32_t C_Context_Catalog::M_Fn_Import_Row_Adopt(C_Context_Row& ro_Context
             m_Msg.M_Fn_Warn_Lazy([&] { return G_Fn_Duplicate(i_Line, L"Warning: NID:", id, L" duplicates, node ignored."); });
             return 1;
         }
+        M_Fn_Count_Coordinate_System(*node);
         m_Nodes.push_back(std::move(*node));
         ro_Context.M_Fn_Row_Recycle(std::move(row));
         return 1;
@@ -195,6 +200,7 @@ std::uint32_t C_Context_Catalog::M_Fn_Import_Row_Adopt(C_Context_Row& ro_Context
         if (!element)
             VT_THROW("N_Biz::N_DB::N_Import::C_Context_Catalog::M_Fn_Import_Row_Adopt");
         m_Elements.push_back(std::move(*element));
+        m_Element_Lines.push_back(i_Line);
         ro_Context.M_Fn_Row_Recycle(std::move(row));
         return 1;
     }
@@ -292,8 +298,9 @@ std::uint32_t C_Context_Catalog::M_Fn_Import_Process_Remap()
             }
         if (!complete) {
             m_Msg.M_Fn_Warn_Lazy([&] {
-                return L"Warning: Can not find node with NID:" + std::to_wstring(missing) + L", element EID:" +
-                       std::to_wstring(element.M_Fn_Id_Get()) + L" ignored.";
+                const std::uint64_t line = i < m_Element_Lines.size() ? m_Element_Lines[i] : 0;
+                return (line > 0 ? C_Context_Msg::S_Fn_Line(line) : std::wstring()) + L"Warning: Can not find node with NID:" +
+                       std::to_wstring(missing) + L", element EID:" + std::to_wstring(element.M_Fn_Id_Get()) + L" ignored.";
             });
             progress.M_Fn_Add();
             continue;
@@ -306,11 +313,45 @@ std::uint32_t C_Context_Catalog::M_Fn_Import_Process_Remap()
         progress.M_Fn_Add();
     }
     m_Elements.erase(m_Elements.begin() + static_cast<std::ptrdiff_t>(kept), m_Elements.end());
+    m_Element_Lines = std::vector<std::uint64_t>();
     return 1;
+}
+
+void C_Context_Catalog::M_Fn_Count_Coordinate_System(const C_Row_Node& ro_Node)
+{
+    const C_Info_Table* table = ro_Node.M_Fn_Info_Table();
+    if (!table)
+        return;
+    if (table != m_p_Table_Node) {
+        // The deck's systems are columns of the node card without a column identity of their own.
+        m_p_Table_Node = table;
+        m_Pos_CP = m_Pos_CD = 0;
+        const auto& columns = table->M_Fn_Columns_Practical();
+        for (std::uint32_t i = 0; i < columns.size(); ++i) {
+            if (!columns[i] || columns[i]->M_Fn_Type() != E_Type_Obj_INT32)
+                continue;
+            if (columns[i]->M_Fn_Name() == L"CP")
+                m_Pos_CP = i + 1;
+            else if (columns[i]->M_Fn_Name() == L"CD")
+                m_Pos_CD = i + 1;
+        }
+    }
+    C_Row_Node& node = const_cast<C_Row_Node&>(ro_Node);
+    if (m_Pos_CP && node.M_Fn_Column_Practical_Get_o_Visitor_Field_At(m_Pos_CP - 1).M_Fn_Get<std::int32_t>() != 0)
+        ++m_Count_CP;
+    if (m_Pos_CD && node.M_Fn_Column_Practical_Get_o_Visitor_Field_At(m_Pos_CD - 1).M_Fn_Get<std::int32_t>() != 0)
+        ++m_Count_CD;
 }
 
 std::uint32_t C_Context_Catalog::M_Fn_Import_Process_Node()
 {
+    if (m_Count_CP > 0)
+        m_Msg.M_Fn_Msg(L"Warning: " + std::to_wstring(m_Count_CP) +
+                       L" nodes are located in a coordinate system other than the basic one (CP), their coordinates are "
+                       L"taken as they stand.");
+    if (m_Count_CD > 0)
+        m_Msg.M_Fn_Msg(L"Warning: " + std::to_wstring(m_Count_CD) +
+                       L" nodes have a displacement coordinate system (CD), it is not applied.");
     S_Fn_Progress_Step(L"Processing nodes:", m_Nodes.size());
     C_Progress_Count progress;
     std::vector<C_Row_Node>& nodes = m_ro_Data.m_Nodes;

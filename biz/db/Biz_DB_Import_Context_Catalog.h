@@ -9,8 +9,13 @@
 //   - a reference to a section, material or property that the deck does not define is cleared with
 //     "Warning: Can not find material with MID:<id>" (section, property likewise); a negative id is
 //     cleared silently;
-//   - an element that names a node the deck does not define is dropped with "Warning: Can not find
-//     node with NID:<id>, element EID:<id> ignored.", as there is nothing to draw it from.
+//   - an element that names a node the deck does not define is dropped with "Line: <line>, Warning:
+//     Can not find node with NID:<id>, element EID:<id> ignored.", as there is nothing to draw it from;
+//   - node coordinate systems are not applied: once per deck "Warning: <n> nodes are located in a
+//     coordinate system other than the basic one (CP), their coordinates are taken as they stand."
+//     (and "Warning: <n> nodes have a displacement coordinate system (CD), it is not applied.");
+//   - a deck from which no card of the schema was read fails: "Error: Failed to find any card to
+//     import." (an empty file, a text file, a deck of the other format), and nothing is added.
 // Each processing step reports its title and progress in the application's progress record (under
 // its lock): "Remapping:", "Processing nodes:", "Processing sections:", "Processing materials:",
 // "Processing properties:", "Processing 2d elements:".
@@ -114,6 +119,8 @@ protected:
     // detail "<n> lines has been read." for every 1024th line from the 512th.
     static void S_Fn_Progress_Reading();
     static void S_Fn_Progress_Line(std::uint64_t i_Count);
+    // Counts the nodes of ro_Node's table whose CP, or CD, column is not 0.
+    void M_Fn_Count_Coordinate_System(const C_Row_Node& ro_Node);
 
     N_Model::C_Model_Data& m_ro_Data;
     N_Model::C_Proj_Port* m_p_Port;
@@ -127,7 +134,16 @@ protected:
     // a million rows are never held twice.
     std::vector<C_Row_Node> m_Nodes;
     std::vector<C_Row_Element_2D> m_Elements;
+    std::vector<std::uint64_t> m_Element_Lines; // the line each element was read from
     C_Context_Msg m_Msg;
+    // Rows the readers began for cards the schema knows.
+    std::uint64_t m_Count_Row = 0;
+    // Nodes with a CP, or CD, other than 0; the table whose CP and CD positions are cached.
+    std::uint64_t m_Count_CP = 0;
+    std::uint64_t m_Count_CD = 0;
+    const C_Info_Table* m_p_Table_Node = nullptr;
+    std::uint32_t m_Pos_CP = 0;
+    std::uint32_t m_Pos_CD = 0;
 };
 
 } // namespace N_Biz::N_DB::N_Import

@@ -181,6 +181,17 @@ void C_Context_Row::M_Fn_Pos_Field_Move_on_Row(std::uint32_t i_Option_Flag)
             answer = i_Option_Flag != 0;
         else if (const T_pfn_Option_Condition_Check check = option->M_Fn_pfn_Check())
             answer = check(sequence_row, m_Count_Repeat) != 0;
+        // A block that would still repeat past the cap asks for more lines than any deck holds
+        // (a count of 1e30): the entry is refused before a single row of it is made.
+        if (answer && option->M_Fn_Is_Repeatable() && option->M_Fn_pfn_Check() &&
+            option->M_Fn_pfn_Check()(sequence_row, S_Repeat_Max + 1) != 0) {
+            M_Fn_Warn([&] {
+                return C_Context_Msg::S_Fn_Line(m_Line_Last) + L"Warning: Repeat count exceeds " + std::to_wstring(S_Repeat_Max) +
+                       L", entry ignored.";
+            });
+            m_Status |= E_Status_Error;
+            answer = false;
+        }
         const std::uint32_t index = m_Index_Option++;
         if (answer) {
             std::unique_ptr<C_Row_Etc>& slot = sequence_row.M_Fn_Sub_Get_rscpo_Row_Etc_Option(1, index);
@@ -217,6 +228,8 @@ void C_Context_Row::M_Fn_Warn(F&& i_Fn_Text) const
 void C_Context_Row::M_Fn_Field_Curr_Import(std::string_view i_Text, std::uint64_t i_Line, std::uint64_t i_Pos)
 {
     M_Fn_Check_Field("N_Biz::N_DB::N_Import::C_Context_Row::M_Fn_Field_Curr_Import");
+    if (i_Line > 0)
+        m_Line_Last = i_Line;
     const C_Info_Column& column = M_Fn_Field_Curr_Get_ro_Info_Column();
     void* field = m_p_Row_Curr->M_Fn_Field_Addr(column);
     void* value = G_Fn_Obj_Value(field, column.M_Fn_Is_Indirect());

@@ -41,7 +41,9 @@ public:
         E_Status_Option = 0x8,   // in the conditional-option phase of the current sequence row
     };
     // A repeatable block stops repeating after this many rows even when its check goes on saying
-    // yes: a count taken from a hostile deck must not make the completion of an entry endless.
+    // yes; a block whose check already says yes to the row after this many is refused when the
+    // cursor reaches it ("Line: <n>, Warning: Repeat count exceeds 65536, entry ignored.", the error
+    // bit set): a count taken from a hostile deck must not make an entry take gigabytes.
     static constexpr std::uint32_t S_Repeat_Max = 65536;
 
     // No table: every operation that needs one throws.
@@ -118,6 +120,7 @@ private:
     std::uint32_t m_Pos_Sequence = 0;
     std::uint32_t m_Index_Option = 0;
     std::uint32_t m_Count_Repeat = 1;
+    std::uint64_t m_Line_Last = 0; // the line of the last field imported
     std::uint32_t m_Index_Field = 0;
     C_Row* m_p_Row_Curr = nullptr;
     // The practical columns of the current row's table.

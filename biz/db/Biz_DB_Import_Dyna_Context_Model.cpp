@@ -14,20 +14,10 @@ namespace N_Biz::N_DB::N_Import::N_Dyna {
 
 namespace {
 
-bool G_Fn_Is_Blank(char i_Char)
-{
-    return i_Char == ' ' || i_Char == '\t' || i_Char == '\r' || i_Char == '\n' || i_Char == '\v' || i_Char == '\f';
-}
-
 // The keyword of a keyword line: the text after "*", blanks at both ends dropped, in upper case.
 std::string G_Fn_Keyword(std::string_view i_Line)
 {
-    std::string_view text = i_Line.substr(1);
-    while (!text.empty() && G_Fn_Is_Blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && G_Fn_Is_Blank(text.back()))
-        text.remove_suffix(1);
-    std::string keyword(text);
+    std::string keyword(G_Fn_Trim_View(i_Line.substr(1)));
     for (char& c : keyword)
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
@@ -90,7 +80,7 @@ std::uint32_t C_Context_Model::M_Fn_Import_File()
                 break;
             case E_State_Inside:
                 if (G_Fn_Is_Keyword(line, "END")) {
-                    M_Fn_Row_Complete();
+                    M_Fn_Row_Drop_Incomplete();
                     m_State = E_State_Ended;
                     break;
                 }
@@ -106,11 +96,7 @@ std::uint32_t C_Context_Model::M_Fn_Import_File()
     }
     switch (m_State) {
     case E_State_Before: m_Msg.M_Fn_Msg(L"Error: Failed to find *KEYWORD."); return 0;
-    case E_State_Inside:
-        // The keyword format lets the end of the file end the deck; the last card is kept.
-        M_Fn_Row_Complete();
-        m_Msg.M_Fn_Msg(L"Warning: Failed to find *END.");
-        return 1;
+    case E_State_Inside: m_Msg.M_Fn_Msg(L"Error: Failed to find *END."); return 0;
     default: return 1;
     }
 }
@@ -121,7 +107,7 @@ std::uint32_t C_Context_Model::M_Fn_Import_Line_Head(std::string_view i_Line)
         return 1;
     if (i_Line.empty() || i_Line.front() != '*')
         return M_Fn_Import_Line_Content(i_Line);
-    M_Fn_Row_Complete();
+    M_Fn_Row_Drop_Incomplete();
     const std::string keyword = G_Fn_Keyword(i_Line);
     m_sp_Context = G_Fn_Schema().M_Fn_Import_Create_spo_Context_Row_Dyna(keyword);
     if (m_sp_Context) {
@@ -140,6 +126,7 @@ std::uint32_t C_Context_Model::M_Fn_Import_Line_Content(std::string_view i_Line)
     C_Context_Row& context = *m_sp_Context;
     if (!context.M_Fn_Has_Row()) {
         context.M_Fn_Row_Create();
+        ++m_Count_Row;
         context.M_Fn_Pos_Field_Move_on(1);
         if (context.M_Fn_Is_Finished())
             VT_THROW("N_Biz::N_DB::N_Import::N_Dyna::C_Context_Model::M_Fn_Import_Line_Content");
@@ -156,11 +143,24 @@ std::uint32_t C_Context_Model::M_Fn_Import_Line_Content(std::string_view i_Line)
             if (pos < i_Line.size()) {
                 const std::size_t next = i_Line.find(',', pos);
                 if (next == std::string_view::npos) {
-                    text = i_Line.substr(pos, width);
+                    text = i_Line.substr(pos);
                     pos = i_Line.size();
                 } else {
-                    text = i_Line.substr(pos, std::min(width, next - pos));
+                    text = i_Line.substr(pos, next - pos);
                     pos = next + 1;
+                }
+                // Blanks around a value do not count; a value longer than its column is refused.
+                if (width == 0) {
+                    text = std::string_view();
+                } else if (text.size() > width) {
+                    text = G_Fn_Trim_View(text);
+                    if (text.size() > width) {
+                        m_Msg.M_Fn_Warn_Lazy([&] {
+                            return C_Context_Msg::S_Fn_Line_Char(m_Line_Count, start) + L"Warning: Field is longer than " +
+                                   std::to_wstring(width) + L" characters, trying to assign with default value.";
+                        });
+                        text = std::string_view();
+                    }
                 }
             }
         } else {
@@ -189,19 +189,12 @@ void C_Context_Model::M_Fn_Row_File()
         context.M_Fn_Reset();
 }
 
-void C_Context_Model::M_Fn_Row_Complete()
+void C_Context_Model::M_Fn_Row_Drop_Incomplete()
 {
     if (!m_sp_Context || !m_sp_Context->M_Fn_Has_Row())
         return;
-    C_Context_Row& context = *m_sp_Context;
-    while (!context.M_Fn_Is_Finished()) {
-        context.M_Fn_Pos_Field_Move_on(0);
-        if (!context.M_Fn_Is_Finished())
-            context.M_Fn_Field_Curr_Import(std::string_view(), m_Row_Line, 0);
-    }
-    M_Fn_Import_Row_Adopt(context, m_Row_Line);
-    if (context.M_Fn_Has_Row())
-        context.M_Fn_Reset();
+    m_Msg.M_Fn_Warn_Lazy([&] { return C_Context_Msg::S_Fn_Line(m_Row_Line) + L"Warning: Entry is incomplete, it is ignored."; });
+    m_sp_Context->M_Fn_Reset();
 }
 
 } // namespace N_Biz::N_DB::N_Import::N_Dyna

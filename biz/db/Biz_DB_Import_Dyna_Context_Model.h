@@ -10,9 +10,12 @@
 //
 // Rows as they come. A row is filed as soon as its last field is read. A row with a field that had
 // neither a value nor a default is dropped after its warnings, and the card goes on with its next
-// row. A row still incomplete when the next keyword line or "*END" comes is completed with the
-// defaults of its missing fields, as a keyword reader takes omitted trailing lines, and filed
-// (or dropped, with the warnings, when a missing field has no default).
+// row. A row still incomplete when the next keyword line or "*END" comes is dropped with "Line:
+// <its first line>, Warning: Entry is incomplete, it is ignored." (a card cut short would otherwise
+// come in with made-up values, such as a section of thickness 0). A comma-separated field longer
+// than its column is refused with a warning naming the line and takes its column's default (a
+// field cut to the column's width would be another number). A deck without "*END" is cut short and
+// fails.
 #pragma once
 
 #include "biz/db/Biz_DB_Import_Context_Catalog.h"
@@ -49,8 +52,8 @@ public:
     std::uint32_t M_Fn_State() const { return m_State; }
 
 private:
-    // Completes and files the row under construction of the current card, if any.
-    void M_Fn_Row_Complete();
+    // Drops the row under construction of the current card, if any, with its warning.
+    void M_Fn_Row_Drop_Incomplete();
     // Files the finished row (or drops it when a field had no value).
     void M_Fn_Row_File();
 

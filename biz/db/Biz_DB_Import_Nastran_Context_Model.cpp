@@ -4,9 +4,12 @@
 #include "biz/db/Biz_DB_Import_Context_Row.h"
 #include "biz/db/Biz_DB_Info_Column.h"
 #include "biz/db/Biz_DB_Info_Schema.h"
+#include "biz/db/Biz_DB_Obj_Ops.h"
 #include "common/Common_Exception.h"
 #include "common/Common_String.h"
 
+#include <algorithm>
+#include <functional>
 #include <mutex>
 
 namespace N_Biz::N_DB::N_Import::N_Nastran {
@@ -16,20 +19,6 @@ namespace {
 // Registrations of mnemonics of ignored entries kept at most: they only keep the continuations of
 // unknown cards quiet, and a hostile deck must not grow the map without end.
 constexpr std::size_t G_Mnemonic_Ignored_Max = std::size_t(1) << 20;
-
-bool G_Fn_Is_Blank(char i_Char)
-{
-    return i_Char == ' ' || i_Char == '\t' || i_Char == '\r' || i_Char == '\n' || i_Char == '\v' || i_Char == '\f';
-}
-
-std::string_view G_Fn_Trim(std::string_view i_Text)
-{
-    while (!i_Text.empty() && G_Fn_Is_Blank(i_Text.front()))
-        i_Text.remove_prefix(1);
-    while (!i_Text.empty() && G_Fn_Is_Blank(i_Text.back()))
-        i_Text.remove_suffix(1);
-    return i_Text;
-}
 
 char G_Fn_Upper(char i_Char)
 {
@@ -61,6 +50,80 @@ const C_Info_Schema& G_Fn_Schema()
     if (!app || !app->m_sp_Schema || !app->m_sp_Schema->M_Fn_Is_Done())
         VT_THROW("N_Biz::N_DB::N_Import::N_Nastran::C_Context_Model::M_Fn_Import");
     return *app->m_sp_Schema;
+}
+
+// A physical line as the reader takes it: cut at its first "$", tabs expanded to the next multiple
+// of 8 columns (into io_Scratch, which the result may view). Empty when nothing but blanks is left.
+std::string_view G_Fn_Line_Prepare(std::string_view i_Line, std::string& io_Scratch)
+{
+    std::string_view line = i_Line;
+    const std::size_t comment = line.find('$');
+    if (comment != std::string_view::npos)
+        line = line.substr(0, comment);
+    if (G_Fn_Trim_View(line).empty())
+        return {};
+    if (line.find('\t') != std::string_view::npos) {
+        io_Scratch.clear();
+        for (char c : line) {
+            if (io_Scratch.size() >= C_File_Line::S_Line_Max)
+                break;
+            if (c == '\t')
+                io_Scratch.append(8 - io_Scratch.size() % 8, ' ');
+            else
+                io_Scratch.push_back(c);
+        }
+        line = io_Scratch;
+    }
+    return line;
+}
+
+// The head of a bulk line (the text before a comma within the first nine characters, else the
+// first eight characters), trimmed; o_Comma the first comma's position.
+std::string_view G_Fn_Head(std::string_view i_Line, std::size_t& o_Comma, bool& o_Free)
+{
+    o_Comma = i_Line.find(',');
+    o_Free = o_Comma != std::string_view::npos && o_Comma <= 8;
+    return G_Fn_Trim_View(o_Free ? i_Line.substr(0, o_Comma) : i_Line.substr(0, std::min<std::size_t>(8, i_Line.size())));
+}
+
+// The mnemonic by which a head continues an entry ("+name" with its run of leading "+" reduced to
+// one, or "*name"); empty for any other head.
+std::string_view G_Fn_Head_Mnemonic(std::string_view i_Head)
+{
+    if (i_Head.size() < 2)
+        return {};
+    if (i_Head.front() == '*')
+        return i_Head[1] == '(' ? std::string_view() : i_Head;
+    if (i_Head.front() != '+')
+        return {};
+    const std::size_t signs = i_Head.find_first_not_of('+');
+    if (signs == std::string_view::npos)
+        return {};
+    return i_Head.substr(signs - 1);
+}
+
+// The path of an included file: a relative name is relative to the directory of the including file.
+std::wstring G_Fn_Include_Path(const std::string& i_Name, const std::wstring& i_Including)
+{
+    std::wstring path = N_Common::N_String::G_Fn_To_Wide_UTF8(i_Name);
+    if (path.empty() || path.front() != L'/') {
+        const std::size_t slash = i_Including.rfind(L'/');
+        if (slash != std::wstring::npos)
+            path = i_Including.substr(0, slash + 1) + path;
+    }
+    return path;
+}
+
+// Whether a field text reads as a number ("+1.", "+2.5-3").
+bool G_Fn_Is_Number(std::string_view i_Text)
+{
+    float value = 0.0f;
+    return G_Fn_Obj_Text_I_Field(E_Type_Obj_FLOAT32, &value, i_Text) == 1;
+}
+
+std::uint64_t G_Fn_Hash(std::string_view i_Text)
+{
+    return std::hash<std::string_view>()(i_Text);
 }
 
 std::wstring G_Fn_Wide(std::string_view i_Text)
@@ -136,8 +199,12 @@ std::uint32_t C_Context_Model::M_Fn_Import_File()
             m_Msg.M_Fn_Msg(L"Error: Failed to find BEGIN BULK.");
             return 0;
         case C_Context_File::E_State_Bulk:
-            if (m_Include_Depth == 1)
-                m_Msg.M_Fn_Msg(L"Warning: Failed to find ENDDATA.");
+            // A deck that began its bulk data must end it: a deck cut short is no model. A bulk
+            // file read as such, and an included file, end with the file.
+            if (m_Include_Depth == 1 && pass == 0) {
+                m_Msg.M_Fn_Msg(L"Error: Failed to find ENDDATA.");
+                return 0;
+            }
             return 1;
         default: return 1;
         }
@@ -169,26 +236,11 @@ std::uint32_t C_Context_Model::M_Fn_Import_File_Lines(C_File_Line& ro_File, bool
 
 std::uint32_t C_Context_Model::M_Fn_Import_Line(std::string_view i_Line, bool& o_Cend)
 {
-    std::string_view line = i_Line;
-    const std::size_t comment = line.find('$');
-    if (comment != std::string_view::npos)
-        line = line.substr(0, comment);
     // Empty and blank lines carry nothing (Nastran skips them; as a blank continuation they would
     // reset fields to their defaults).
-    if (G_Fn_Trim(line).empty())
+    const std::string_view line = G_Fn_Line_Prepare(i_Line, m_Scratch);
+    if (line.empty())
         return 1;
-    if (line.find('\t') != std::string_view::npos) {
-        m_Scratch.clear();
-        for (char c : line) {
-            if (m_Scratch.size() >= C_File_Line::S_Line_Max)
-                break;
-            if (c == '\t')
-                m_Scratch.append(8 - m_Scratch.size() % 8, ' ');
-            else
-                m_Scratch.push_back(c);
-        }
-        line = m_Scratch;
-    }
     ++m_Line_Total;
     S_Fn_Progress_Line(m_Line_Total);
 
@@ -196,24 +248,24 @@ std::uint32_t C_Context_Model::M_Fn_Import_Line(std::string_view i_Line, bool& o
     if (file.m_State == C_Context_File::E_State_Before_Bulk) {
         if (G_Fn_Begins(line, "BEGIN BULK"))
             file.m_State = C_Context_File::E_State_Bulk;
-        else if (G_Fn_Upper(G_Fn_Trim(line)) == "CEND")
+        else if (G_Fn_Upper(G_Fn_Trim_View(line)) == "CEND")
             o_Cend = true;
         return 1;
     }
     if (file.m_State == C_Context_File::E_State_Ended)
         return 1;
     if (m_Include_Collecting)
-        return M_Fn_Import_Include_Text(G_Fn_Trim(line));
+        return M_Fn_Import_Include_Text(G_Fn_Trim_View(line));
     if (G_Fn_Begins(line, "INCLUDE")) {
         m_Msg.M_Fn_Msg(C_Context_Msg::S_Fn_Line(file.m_Line) + L"Include statement.");
-        const std::string_view rest = G_Fn_Trim(line.substr(7));
+        const std::string_view rest = G_Fn_Trim_View(line.substr(7));
         if (rest.empty() || rest.front() != '\'') {
             m_Msg.M_Fn_Msg(C_Context_Msg::S_Fn_Line(file.m_Line) + L"Error: Expect ' sign after INCLUDE.");
             return 0;
         }
         m_Include_Name.clear();
         m_Include_Collecting = true;
-        return M_Fn_Import_Include_Text(G_Fn_Trim(rest.substr(1)));
+        return M_Fn_Import_Include_Text(G_Fn_Trim_View(rest.substr(1)));
     }
     if (G_Fn_Begins(line, "ENDDATA")) {
         file.m_State = C_Context_File::E_State_Ended;
@@ -249,14 +301,7 @@ std::uint32_t C_Context_Model::M_Fn_Import_Include()
         m_Msg.M_Fn_Msg(C_Context_Msg::S_Fn_Line(m_sp_File->m_Line) + L"Error: Include file depth exceed 10.");
         return 0;
     }
-    // A relative name is relative to the directory of the file that includes it.
-    std::wstring path = N_Common::N_String::G_Fn_To_Wide_UTF8(m_Include_Name);
-    if (path.empty() || path.front() != L'/') {
-        const std::wstring& current = m_sp_File->m_Path;
-        const std::size_t slash = current.rfind(L'/');
-        if (slash != std::wstring::npos)
-            path = current.substr(0, slash + 1) + path;
-    }
+    const std::wstring path = G_Fn_Include_Path(m_Include_Name, m_sp_File->m_Path);
     const std::shared_ptr<C_Context_File> saved = m_sp_File;
     m_sp_File = std::make_shared<C_Context_File>();
     m_sp_File->m_Path = path;
@@ -301,10 +346,7 @@ std::uint32_t C_Context_Model::M_Fn_Import_Entry_Head(std::string_view i_Line)
 {
     C_Context_Entry& entry = m_Entry_Curr;
     const std::uint64_t line_number = m_sp_File ? m_sp_File->m_Line : 0;
-    entry.m_Comma = i_Line.find(',');
-    entry.m_Free = entry.m_Comma != std::string_view::npos && entry.m_Comma <= 8;
-    std::string_view head = entry.m_Free ? i_Line.substr(0, entry.m_Comma) : i_Line.substr(0, std::min<std::size_t>(8, i_Line.size()));
-    head = G_Fn_Trim(head);
+    std::string_view head = G_Fn_Head(i_Line, entry.m_Comma, entry.m_Free);
     if (head.empty()) {
         entry.m_Kind = C_Context_Entry::E_Kind_Blank;
     } else if (head.front() == '*') {
@@ -375,6 +417,7 @@ std::uint32_t C_Context_Model::M_Fn_Import_Entry_Head(std::string_view i_Line)
     if (!context)
         return 1;
     context->M_Fn_Row_Create();
+    ++m_Count_Row;
     C_Open open;
     open.m_sp_Context = std::move(context);
     open.m_p_Keyword = p_keyword;
@@ -402,7 +445,7 @@ std::uint32_t C_Context_Model::M_Fn_Import_Entry_Content_Fixed(std::string_view 
             break;
         const std::uint32_t stream = context.M_Fn_Field_Curr_Get_ro_Info_Column().M_Fn_Size_Stream();
         const std::size_t width = stream > 0 ? stream : (entry.m_Large ? 16 : 8);
-        const std::string_view text = pos < i_Line.size() ? G_Fn_Trim(i_Line.substr(pos, width)) : std::string_view();
+        const std::string_view text = pos < i_Line.size() ? G_Fn_Trim_View(i_Line.substr(pos, width)) : std::string_view();
         if (!text.empty() && (text.front() == '=' || (text.front() == '*' && text.size() > 1)))
             m_Replication_Possible = true;
         context.M_Fn_Field_Curr_Import(text, line_number, pos);
@@ -436,12 +479,13 @@ std::uint32_t C_Context_Model::M_Fn_Import_Entry_Content_Free(std::string_view i
             stop = end;
             more = false;
         }
-        const std::string_view text = G_Fn_Trim(i_Line.substr(start, stop - start));
+        const std::string_view text = G_Fn_Trim_View(i_Line.substr(start, stop - start));
         const std::size_t field_start = start;
         start = stop + 1;
         if (!text.empty() && (text.front() == '=' || (text.front() == '*' && text.size() > 1)))
             m_Replication_Possible = true;
-        const bool marker = !text.empty() && (text.front() == '+' || text.front() == '*');
+        // "+1." is a number, not a marker.
+        const bool marker = !text.empty() && (text.front() == '*' || (text.front() == '+' && !G_Fn_Is_Number(text)));
         if (!pending.empty()) {
             if (marker && text.substr(1) == pending.substr(1))
                 entry.m_Large = text.front() == '*';
@@ -476,10 +520,13 @@ std::uint32_t C_Context_Model::M_Fn_Import_Entry_Content_Free(std::string_view i
 std::uint32_t C_Context_Model::M_Fn_Import_Entry_Continuation()
 {
     C_Context_Entry& entry = m_Entry_Curr;
-    const std::string_view mnemonic = G_Fn_Trim(entry.m_Mnemonic);
+    const std::string_view mnemonic = G_Fn_Trim_View(entry.m_Mnemonic);
     if (mnemonic.size() <= 1 || (mnemonic.front() != '+' && mnemonic.front() != '*'))
         return 1;
     if (entry.m_Pos == C_Context_Entry::S_Pos_None && m_Map_Continuation.size() >= G_Mnemonic_Ignored_Max)
+        return 1;
+    // A mnemonic that no line of the deck continues keeps nothing open.
+    if (!M_Fn_Mnemonic_Is_Continued(mnemonic))
         return 1;
     const auto [found, inserted] = m_Map_Continuation.try_emplace(std::string(mnemonic), entry.m_Pos);
     if (!inserted) {
@@ -489,6 +536,70 @@ std::uint32_t C_Context_Model::M_Fn_Import_Entry_Continuation()
     if (entry.m_Pos != C_Context_Entry::S_Pos_None)
         ++M_Fn_Open_At(entry.m_Pos).m_Registered;
     return 1;
+}
+
+bool C_Context_Model::M_Fn_Mnemonic_Is_Continued(std::string_view i_Mnemonic)
+{
+    if (!m_Continued_Scanned) {
+        m_Continued_Scanned = true;
+        M_Fn_Scan_Continued(m_Path, 1);
+        std::sort(m_Continued.begin(), m_Continued.end());
+        m_Continued.erase(std::unique(m_Continued.begin(), m_Continued.end()), m_Continued.end());
+        m_Continued.shrink_to_fit();
+    }
+    return std::binary_search(m_Continued.begin(), m_Continued.end(), G_Fn_Hash(i_Mnemonic));
+}
+
+void C_Context_Model::M_Fn_Scan_Continued(const std::wstring& i_Path, std::uint32_t i_Depth)
+{
+    // Every head that may continue an entry by mnemonic, in the file and in every file it may
+    // include, whatever the section it stands in: more than the reading matches is harmless (a row
+    // stays open a little longer), less is not.
+    C_File_Line reader;
+    if (!reader.M_Fn_Open(i_Path))
+        return;
+    std::string scratch;
+    std::string include;
+    bool collecting = false;
+    std::string_view physical;
+    bool cut = false;
+    while (reader.M_Fn_Read(physical, cut)) {
+        const std::string_view line = G_Fn_Line_Prepare(physical, scratch);
+        if (line.empty())
+            continue;
+        std::string_view text;
+        if (!collecting && G_Fn_Begins(line, "INCLUDE")) {
+            const std::string_view rest = G_Fn_Trim_View(line.substr(7));
+            if (rest.empty() || rest.front() != '\'')
+                continue;
+            include.clear();
+            collecting = true;
+            text = G_Fn_Trim_View(rest.substr(1));
+        } else if (collecting) {
+            text = G_Fn_Trim_View(line);
+        }
+        if (collecting) {
+            const bool closing = !text.empty() && text.back() == '\'';
+            if (closing)
+                text.remove_suffix(1);
+            if (include.size() + text.size() > S_Include_Name_Max) {
+                collecting = false;
+                continue;
+            }
+            include += text;
+            if (closing) {
+                collecting = false;
+                if (i_Depth < S_Include_Depth_Max)
+                    M_Fn_Scan_Continued(G_Fn_Include_Path(include, i_Path), i_Depth + 1);
+            }
+            continue;
+        }
+        std::size_t comma = 0;
+        bool free = false;
+        const std::string_view mnemonic = G_Fn_Head_Mnemonic(G_Fn_Head(line, comma, free));
+        if (!mnemonic.empty())
+            m_Continued.push_back(G_Fn_Hash(mnemonic));
+    }
 }
 
 std::uint32_t C_Context_Model::M_Fn_Import_Finish()

@@ -16,12 +16,17 @@
 // "ENDDATA" in it ends that file only), named relative to the directory of the file that includes
 // it; includes nest at most 10 deep, so a file that includes itself fails with "Error: Include file
 // depth exceed 10.". A main file without executive control ("CEND") and without "BEGIN BULK" is a
-// bulk-data file and is read as such, with a warning; a missing "ENDDATA" is a warning. Replication
+// bulk-data file and is read as such, with a warning; a main deck that has "BEGIN BULK" but no
+// "ENDDATA" is cut short and fails. Replication
 // ("=" and "*(" heads) is refused.
 //
 // Memory. An entry's row stays open while the deck may still continue it (it is the previous
 // entry, or a continuation mnemonic names it) and is finished and filed as soon as it cannot, in
 // the order of the keyword lines; so a deck of a million entries never holds a million open rows.
+// A mnemonic in columns 73-80 keeps its row open only when some line of the deck (or of a file it
+// includes) is headed by it: the first such mnemonic makes the reader scan the deck for those heads
+// once, so a deck whose every line carries a mnemonic that nothing continues reads as fast and in
+// as little memory as one without.
 #pragma once
 
 #include "biz/db/Biz_DB_Import_Context_Catalog.h"
@@ -94,6 +99,10 @@ private:
     void M_Fn_Context_Close(C_Open& ro_Open);
     // Closes the oldest open rows that no line can continue any more.
     void M_Fn_Context_Close_Ready();
+    // Whether some line of the deck is headed by i_Mnemonic (scans the deck the first time).
+    bool M_Fn_Mnemonic_Is_Continued(std::string_view i_Mnemonic);
+    // Adds the hashes of the mnemonic heads of the file (and its includes) to m_Continued.
+    void M_Fn_Scan_Continued(const std::wstring& i_Path, std::uint32_t i_Depth);
 
     std::wstring m_Path;
     std::shared_ptr<C_Context_File> m_sp_File;
@@ -111,6 +120,8 @@ private:
     bool m_Include_Collecting = false;
     std::string m_Include_Name;
     std::string m_Scratch; // a line with its tabs expanded
+    bool m_Continued_Scanned = false;
+    std::vector<std::uint64_t> m_Continued; // hashes of the deck's mnemonic heads, sorted
 };
 
 } // namespace N_Biz::N_DB::N_Import::N_Nastran

@@ -39,14 +39,18 @@ public:
     {
     }
 
-    // What the caller sets before each entity of the table.
-    void M_Fn_Reset_For_Entity()
+    // What the caller sets before each entity of the table (i_Slot: the entity's slot).
+    void M_Fn_Reset_For_Entity(std::uint32_t i_Slot = 0)
     {
         m_Top_Level = 1;
         m_Mode_Hierarchy = 0;
         m_Id_Point_Start = 0;
         m_Id_Point_End = 0;
+        m_Reversed = 0;
+        m_Slot_Curr = i_Slot;
     }
+    // The directory-entry number by which IGES names the entity being built (2 slot - 1).
+    std::uint32_t M_Fn_DE_Curr() const { return m_Slot_Curr > 0 ? 2 * m_Slot_Curr - 1 : 0; }
 
     const C_Table_Entity* m_p_Table;
     // Property-card ids by colour number 0..8.
@@ -65,6 +69,17 @@ public:
     std::int32_t m_Id_Point_End = 0;
     // The property card that new curve entities take.
     N_Biz::N_DB::C_Key_C_Property m_Key_C_P;
+    // 1 while a composite builds a member from its finish to its start: the curve keeps its own
+    // direction, but joins the chain at its finish (m_Id_Point_Start names the point there) and
+    // leaves it at its start (m_Id_Point_End).
+    std::int32_t m_Reversed = 0;
+    // The slot of the entity being built, for messages.
+    std::uint32_t m_Slot_Curr = 0;
+    // Distance (section units, mm) within which two ends meet, and a point lies in the section
+    // plane (|z| at most this).
+    float m_Tolerance = 1e-3f;
+    // Lines and B-splines with a point off the section plane, projected onto it.
+    std::uint32_t m_Count_Off_Plane = 0;
 };
 
 // A property card's Name, found through the row's route, as the import matches cards by it and the

@@ -102,6 +102,8 @@ int C_Entity::M_Fn_Transform(const C_Matrix4_f&) { return 1; }
 
 int C_Entity::M_Fn_Sect_Geom_Build_Geometry(C_Context_Sect_Geom_Build&) const { return 1; }
 
+int C_Entity::M_Fn_Sect_Geom_Ends(const C_Context_Sect_Geom_Build&, C_Vector3_f&, C_Vector3_f&) const { return 0; }
+
 void C_Entity::M_Fn_Draw_Render_Geometry(C_Context_Draw_Render&) const {}
 
 void C_Entity::M_Fn_Draw_Select_Geometry(C_Context_Draw_Select&) const {}

@@ -117,6 +117,11 @@ public:
     virtual int M_Fn_Transform(const C_Matrix4_f& ro_T);
     // Builds the entity's own section geometry (section side); the base builds nothing. Returns 1.
     virtual int M_Fn_Sect_Geom_Build_Geometry(C_Context_Sect_Geom_Build& io_Context) const;
+    // The two ends of the entity's section curve in section coordinates (through its matrix), by
+    // which the section import joins the members of a composite: 1, or 0 when it has none to be
+    // joined by (the base; a composite whose members do not join).
+    virtual int M_Fn_Sect_Geom_Ends(const C_Context_Sect_Geom_Build& ro_Context, C_Vector3_f& o_Start,
+                                    C_Vector3_f& o_Finish) const;
     // Draws the entity's own geometry for display and for picking; the base draws nothing.
     virtual void M_Fn_Draw_Render_Geometry(C_Context_Draw_Render& io_Context) const;
     virtual void M_Fn_Draw_Select_Geometry(C_Context_Draw_Select& io_Context) const;
@@ -165,9 +170,11 @@ public:
 
     // Builds the section geometry of one entity (the section import): nothing unless the entity
     // use is geometry. At the top level blanked and physically dependent entities are skipped,
-    // others choose their property card by colour and build their curve. A composite's member must
-    // be physically dependent (else C_Exception); under hierarchy 0 it takes its parent's card,
-    // under 1 or 2 it is skipped when blanked and otherwise takes its own; another hierarchy throws.
+    // others choose their property card by colour and build their curve. A composite's member
+    // (whatever its subordinate switch: files of other systems mark members independent or
+    // logically dependent, and the import never builds a member on its own) takes its parent's
+    // card under hierarchy 0; under 1 or 2 it is skipped when blanked and otherwise takes its own;
+    // another hierarchy throws.
     // Returns 1, or the colour lookup's result other than 1.
     int M_Fn_Sect_Geom_Build(C_Context_Sect_Geom_Build& io_Context) const;
     // Makes the property card of the entity's colour the context's current one: the cached card of

@@ -36,6 +36,8 @@ public:
     // ZT, X1, Y1, X2, Y2, X3, Y3 (7 reals).
     // The entity's section curve (see Biz_IGES_Entity_Sect_Geom_Build.cpp).
     int M_Fn_Sect_Geom_Build_Geometry(C_Context_Sect_Geom_Build& io_Context) const override;
+    int M_Fn_Sect_Geom_Ends(const C_Context_Sect_Geom_Build& ro_Context, C_Vector3_f& o_Start,
+                            C_Vector3_f& o_Finish) const override;
     int M_Fn_Import_Param(bool& io_End, std::string_view& io_Text, char i_Delimiter_Param,
                           char i_Delimiter_Record) override;
     // Throws when the arc carries a placement other than the identity: the file has no place for

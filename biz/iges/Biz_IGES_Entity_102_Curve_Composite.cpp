@@ -3,7 +3,13 @@
 
 #include "biz/iges/Biz_IGES_Export_Fn.h"
 #include "biz/iges/Biz_IGES_Import_Fn.h"
+#include "app/App.h"
 #include "common/Common_Exception.h"
+
+#include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace N_Biz::N_IGES {
 
@@ -175,26 +181,123 @@ int C_Entity_102_Curve_Composite::M_Fn_Export_Param(std::vector<std::string>& io
 
 namespace N_Biz::N_IGES {
 
+namespace {
+
+float G_Fn_Distance(const C_Vector3_f& ro_A, const C_Vector3_f& ro_B)
+{
+    const float dx = ro_A.x - ro_B.x, dy = ro_A.y - ro_B.y, dz = ro_A.z - ro_B.z;
+    return std::sqrt(dx * dx + dy * dy + dz * dz);
+}
+
+} // namespace
+
+int C_Entity_102_Curve_Composite::M_Fn_Sect_Geom_Chain(const C_Context_Sect_Geom_Build& ro_Context,
+                                                       std::vector<char>& o_Reversed, C_Vector3_f& o_Start,
+                                                       C_Vector3_f& o_Finish, std::size_t& o_Failed) const
+{
+    static const char* const s_Function = "N_Biz::N_IGES::C_Entity_102_Curve_Composite::M_Fn_Sect_Geom_Chain";
+    C_Guard_Composite guard(*this, s_Function);
+    const float tolerance = ro_Context.m_Tolerance;
+    o_Reversed.assign(m_Members.size(), 0);
+    o_Failed = 0;
+    if (m_Members.empty())
+        return 0;
+    std::vector<std::pair<C_Vector3_f, C_Vector3_f>> ends(m_Members.size());
+    for (std::size_t i = 0; i < m_Members.size(); ++i)
+        if (M_Fn_Get_ro_Member(*ro_Context.m_p_Table, i, s_Function)
+                .M_Fn_Sect_Geom_Ends(ro_Context, ends[i].first, ends[i].second) != 1) {
+            o_Failed = i;
+            return 0;
+        }
+    // The first member runs towards the second one.
+    if (ends.size() > 1) {
+        const auto meets = [&](const C_Vector3_f& ro_P) {
+            return G_Fn_Distance(ends[1].first, ro_P) <= tolerance || G_Fn_Distance(ends[1].second, ro_P) <= tolerance;
+        };
+        if (!meets(ends[0].second)) {
+            if (!meets(ends[0].first)) {
+                o_Failed = 1;
+                return 0;
+            }
+            o_Reversed[0] = 1;
+        }
+    }
+    o_Start = o_Reversed[0] ? ends[0].second : ends[0].first;
+    C_Vector3_f tail = o_Reversed[0] ? ends[0].first : ends[0].second;
+    for (std::size_t i = 1; i < ends.size(); ++i) {
+        const float at_start = G_Fn_Distance(ends[i].first, tail);
+        const float at_finish = G_Fn_Distance(ends[i].second, tail);
+        if (at_start <= tolerance && at_start <= at_finish) {
+            tail = ends[i].second;
+        } else if (at_finish <= tolerance) {
+            o_Reversed[i] = 1;
+            tail = ends[i].first;
+        } else {
+            o_Failed = i;
+            return 0;
+        }
+    }
+    o_Finish = tail;
+    return 1;
+}
+
+int C_Entity_102_Curve_Composite::M_Fn_Sect_Geom_Ends(const C_Context_Sect_Geom_Build& ro_Context, C_Vector3_f& o_Start,
+                                                      C_Vector3_f& o_Finish) const
+{
+    std::vector<char> reversed;
+    std::size_t failed = 0;
+    return M_Fn_Sect_Geom_Chain(ro_Context, reversed, o_Start, o_Finish, failed);
+}
+
 int C_Entity_102_Curve_Composite::M_Fn_Sect_Geom_Build_Geometry(C_Context_Sect_Geom_Build& io_Context) const
 {
     static const char* const s_Function = "N_Biz::N_IGES::C_Entity_102_Curve_Composite::M_Fn_Sect_Geom_Build_Geometry";
+    if (m_Members.empty()) {
+        io_Context.m_Id_Point_End = 0;
+        return 1;
+    }
+    std::vector<char> reversed;
+    C_Vector3_f start, finish;
+    std::size_t failed = 0;
+    if (M_Fn_Sect_Geom_Chain(io_Context, reversed, start, finish, failed) != 1) {
+        C_App::G_Fn_Msg(L"Warning: Composite curve entity " + std::to_wstring(io_Context.M_Fn_DE_Curr()) +
+                        L" is not imported: its member entity " +
+                        std::to_wstring(2 * static_cast<std::int64_t>(m_Members[failed]) - 1) +
+                        L" does not join the curve before it.");
+        io_Context.m_Id_Point_End = 0;
+        return 1;
+    }
     C_Guard_Composite guard(*this, s_Function);
     const std::int32_t start_entry = io_Context.m_Id_Point_Start;
+    const std::int32_t reversed_entry = io_Context.m_Reversed;
+    const std::uint32_t slot_entry = io_Context.m_Slot_Curr;
+    auto restore = [&] {
+        io_Context.m_Id_Point_Start = start_entry;
+        io_Context.m_Reversed = reversed_entry;
+        io_Context.m_Slot_Curr = slot_entry;
+    };
     try {
-        // Each member starts where the previous one ended.
-        for (std::size_t i = 0; i < m_Members.size(); ++i) {
+        // Each member starts where the one before ended, at whichever of its ends meets it; the
+        // composite built in reverse takes its members last to first, each turned round.
+        const std::size_t count = m_Members.size();
+        for (std::size_t k = 0; k < count; ++k) {
+            const std::size_t i = reversed_entry ? count - 1 - k : k;
+            io_Context.m_Reversed = (reversed[i] != 0) != (reversed_entry != 0) ? 1 : 0;
+            io_Context.m_Slot_Curr = static_cast<std::uint32_t>(m_Members[i]);
+            io_Context.m_Id_Point_End = 0;
             const int result = M_Fn_Get_ro_Member(*io_Context.m_p_Table, i, s_Function).M_Fn_Sect_Geom_Build(io_Context);
             if (result != 1) {
-                io_Context.m_Id_Point_Start = start_entry;
+                restore();
                 return result;
             }
+            // A member that built nothing (blanked, refused) leaves a gap: the next one starts anew.
             io_Context.m_Id_Point_Start = io_Context.m_Id_Point_End;
         }
     } catch (...) {
-        io_Context.m_Id_Point_Start = start_entry;
+        restore();
         throw;
     }
-    io_Context.m_Id_Point_Start = start_entry;
+    restore();
     return 1;
 }
 

@@ -42,6 +42,15 @@ public:
     // parameter text could hold throws; missing pointers read as slot 0.
     // The entity's section curve (see Biz_IGES_Entity_Sect_Geom_Build.cpp).
     int M_Fn_Sect_Geom_Build_Geometry(C_Context_Sect_Geom_Build& io_Context) const override;
+    int M_Fn_Sect_Geom_Ends(const C_Context_Sect_Geom_Build& ro_Context, C_Vector3_f& o_Start,
+                            C_Vector3_f& o_Finish) const override;
+    // How the members join end to end in the section import: member i runs from its finish to its
+    // start when o_Reversed[i]; o_Start and o_Finish are the ends of the joined curve. A member
+    // meets the curve before it when one of its ends lies within the context's tolerance of that
+    // curve's free end (the first member turns to meet the second). 0, with o_Failed the position
+    // of the first member that meets neither end (or has no ends), when they do not join.
+    int M_Fn_Sect_Geom_Chain(const C_Context_Sect_Geom_Build& ro_Context, std::vector<char>& o_Reversed,
+                             C_Vector3_f& o_Start, C_Vector3_f& o_Finish, std::size_t& o_Failed) const;
     int M_Fn_Import_Param(bool& io_End, std::string_view& io_Text, char i_Delimiter_Param,
                           char i_Delimiter_Record) override;
     // N, then the pointers 2s-1.

@@ -19,7 +19,7 @@ C_Mgr_D_DB_C_M::C_Mgr_D_DB_C_M(C_Proj* i_p_Proj) : C_Mgr_D_DB_Card(i_p_Proj) {}
 
 C_Mgr_D_DB_C_M::~C_Mgr_D_DB_C_M() = default;
 
-void C_Mgr_D_DB_C_M::M_Fn_Proc_Cmd_Sub_Add_Default()
+void C_Mgr_D_DB_C_M::M_Fn_Proc_Cmd_Sub_Add_Default(const std::shared_ptr<::N_Biz::N_Cmd::C_Elem_Group>& ro_sp_Group)
 {
     static constexpr const char* S_Name = "N_Biz::N_Proj::C_Mgr_D_DB_C_M::M_Fn_Proc_Cmd_Sub_Add_Default";
     C_App* p_app = C_App::S_Fn_Get();
@@ -56,9 +56,9 @@ void C_Mgr_D_DB_C_M::M_Fn_Proc_Cmd_Sub_Add_Default()
     N_Impl::G_Fn_Field_Set_Number(requests[5].m_Visitor, ro_config.m_Yield, S_Name);
     N_Impl::G_Fn_Field_Set_Number(requests[6].m_Visitor, ro_config.m_Ultimate, S_Name);
 
-    if (m_Store.next_index() != 1)
+    if (m_Store.size() > 1 && m_Store.is_used_at(1))
         VT_THROW(S_Name);
-    M_Fn_Proc_Cmd_Sub_Add_At(sp_card, 1, nullptr);
+    M_Fn_Proc_Cmd_Sub_Add_At(sp_card, 1, ro_sp_Group);
 }
 
 void C_Mgr_D_DB_C_M::M_Fn_Proc_Cmd_Sub_Add_At(const T_sp_Card& ro_sp_Card, std::uint32_t i_Index,

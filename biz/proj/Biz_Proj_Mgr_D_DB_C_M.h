@@ -41,10 +41,11 @@ public:
 
     // The default material of a project created without a file: a card of the standard
     // "Material" table named "Default Material", with the palette's next colour and the
-    // configuration's density, Poisson's ratio, modulus, yield and ultimate stress, added directly
-    // into slot 1 (no undo record). Throws C_Exception when the store already holds a card, or
-    // when the application has no schema with that table or no configuration; nothing is added.
-    void M_Fn_Proc_Cmd_Sub_Add_Default();
+    // configuration's density, Poisson's ratio, modulus, yield and ultimate stress, added into
+    // slot 1 through M_Fn_Proc_Cmd_Sub_Add_At with ro_sp_Group (none: directly, no undo record).
+    // Throws C_Exception when slot 1 already holds a card, or when the application has no schema
+    // with that table or no configuration; nothing is added.
+    void M_Fn_Proc_Cmd_Sub_Add_Default(const std::shared_ptr<::N_Biz::N_Cmd::C_Elem_Group>& ro_sp_Group = nullptr);
     // With a group: one C_Elem_D_DB_C_M_Add_At added to it and executed. With an empty group: the
     // card added directly, with no undo record.
     void M_Fn_Proc_Cmd_Sub_Add_At(const T_sp_Card& ro_sp_Card, std::uint32_t i_Index,

@@ -1,7 +1,10 @@
 #include "biz/sect/Biz_Sect.h"
 
+#include "app/App.h"
 #include "biz/cmd/Biz_Cmd_Elem_Group.h"
 #include "biz/proj/Biz_Proj.h"
+#include "biz/proj/Biz_Proj_Mgr_D_DB_C_M.h"
+#include "biz/proj/Biz_Proj_Mgr_D_DB_C_P.h"
 #include "biz/proj/Biz_Proj_Mgr_Doc.h"
 #include "biz/proj/Biz_Proj_Mgr_Frame.h"
 #include "biz/sect/Biz_Sect_Cmd_Elem_D_Plane_Set.h"
@@ -113,6 +116,11 @@ E_Result C_Sect::M_Fn_Stream_Serialize_o_I(std::istream& ro_Stream)
         m_up_Mgr_D_Geom_P->M_Fn_Stream_Serialize_Restore(points_before);
         return result;
     }
+    // The mesh named the entities and points that were just replaced: it goes with them, and the
+    // next calculation builds the mesh of the geometry read.
+    m_up_Mgr_D_Relation->M_Fn_D_Clear();
+    m_up_Mgr_D_Tess_E->M_Fn_D_Clear();
+    m_up_Mgr_D_Tess_N->M_Fn_D_Clear();
     m_up_Mgr_Calc->M_Fn_Stale_Set();
     m_up_Mgr_Frame->M_Fn_View_Invalidate(true, true, true, false);
     return E_Result_Success;
@@ -187,12 +195,12 @@ std::int32_t C_Sect::M_Fn_Property_Rows_Build(std::vector<std::wstring>& io_Name
 
 void C_Sect::M_Fn_Task_Cancel()
 {
-    N_Common::N_State::C_Machine::M_Fn_Event_Process<N_State::C_Event_C_Cancel>(m_up_Mgr_State->M_Fn_Get_Machine());
+    m_up_Mgr_State->M_Fn_Post<N_State::C_Event_C_Cancel>();
 }
 
 void C_Sect::M_Fn_Sel_Mode_Set(std::uint32_t i_Mode, const wchar_t* i_Prompt)
 {
-    m_up_Mgr_Sel->M_Fn_Reset(i_Prompt, 0, 1, 1, 1, 1, i_Mode);
+    m_up_Mgr_Sel->M_Fn_Reset(true, true, true, true, false, i_Mode, i_Prompt);
 }
 
 void C_Sect::M_Fn_Doc_On_Cmd_Sect_Edit_Sel_Material()
@@ -229,6 +237,102 @@ void C_Sect::M_Fn_Signal_Raise()
 {
     M_Fn_Task_Cancel();
     M_Fn_Signal_Fire(E_Signal_Frame_Deactivate);
+}
+
+// --- generic edit commands -----------------------------------------------------------------------
+
+namespace {
+
+const wchar_t* const K_Msg_Mode_A =
+    L"This command is not suitable for current select & edit mode.\nApplicable mode: Geometry, Material, Property.";
+const wchar_t* const K_Msg_Mode_B =
+    L"This command is not suitable for current select & edit mode.\nApplicable mode: Geometry.";
+const wchar_t* const K_Msg_Mode_C =
+    L"This command is not suitable for current select & edit mode.\nApplicable mode: Geometry, Property, Element.";
+
+void G_Fn_Msg(const wchar_t* i_Text)
+{
+    if (C_App* p_app = C_App::S_Fn_Get())
+        p_app->M_Fn_Msg(i_Text);
+}
+
+} // namespace
+
+std::uint32_t C_Sect::M_Fn_Cmd_Mode_Get(const char* i_Function) const
+{
+    const std::uint32_t mode = m_up_Mgr_Sel->M_Fn_Mode_Get();
+    switch (mode) {
+    case C_Mgr_Sel::E_Mode_Material:
+    case C_Mgr_Sel::E_Mode_Property:
+    case C_Mgr_Sel::E_Mode_Geometry:
+    case C_Mgr_Sel::E_Mode_Element:
+    case C_Mgr_Sel::E_Mode_Sect: return mode;
+    default: VT_THROW(i_Function);
+    }
+}
+
+void C_Sect::M_Fn_Doc_On_Cmd_Sect_Edit_C_Create()
+{
+    M_Fn_Task_Cancel();
+    switch (M_Fn_Cmd_Mode_Get("N_Biz::N_Sect::C_Sect::M_Fn_Doc_On_Cmd_Sect_Edit_C_Create")) {
+    case C_Mgr_Sel::E_Mode_Material: m_p_Proj->M_Fn_Get_Mgr_D_DB_C_M().M_Fn_Dlg_Create(); break;
+    case C_Mgr_Sel::E_Mode_Property: m_p_Proj->M_Fn_Get_Mgr_D_DB_C_P().M_Fn_Dlg_Create(); break;
+    case C_Mgr_Sel::E_Mode_Geometry: m_up_Mgr_D_Geom_E->M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create(); break;
+    default: G_Fn_Msg(K_Msg_Mode_A); break;
+    }
+}
+
+void C_Sect::M_Fn_Doc_On_Cmd_Sect_Edit_C_Delete()
+{
+    M_Fn_Task_Cancel();
+    if (M_Fn_Cmd_Mode_Get("N_Biz::N_Sect::C_Sect::M_Fn_Doc_On_Cmd_Sect_Edit_C_Delete") == C_Mgr_Sel::E_Mode_Geometry)
+        m_up_Mgr_D_Geom_E->M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Delete();
+    else
+        G_Fn_Msg(K_Msg_Mode_B);
+}
+
+void C_Sect::M_Fn_Doc_On_Cmd_Sect_Edit_C_Modify()
+{
+    M_Fn_Task_Cancel();
+    switch (M_Fn_Cmd_Mode_Get("N_Biz::N_Sect::C_Sect::M_Fn_Doc_On_Cmd_Sect_Edit_C_Modify")) {
+    case C_Mgr_Sel::E_Mode_Material: m_up_Mgr_State->M_Fn_Post<N_State::C_Event_D_DB_C_M_Modify>(); break;
+    case C_Mgr_Sel::E_Mode_Property: m_up_Mgr_State->M_Fn_Post<N_State::C_Event_D_DB_C_P_Modify>(); break;
+    case C_Mgr_Sel::E_Mode_Geometry: m_up_Mgr_D_Geom_E->M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Modify(); break;
+    default: G_Fn_Msg(K_Msg_Mode_A); break;
+    }
+}
+
+void C_Sect::M_Fn_Doc_On_Cmd_Sect_Edit_C_Move()
+{
+    M_Fn_Task_Cancel();
+    if (M_Fn_Cmd_Mode_Get("N_Biz::N_Sect::C_Sect::M_Fn_Doc_On_Cmd_Sect_Edit_C_Move") == C_Mgr_Sel::E_Mode_Geometry)
+        m_up_Mgr_D_Geom_E->M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Move();
+    else
+        G_Fn_Msg(K_Msg_Mode_B);
+}
+
+void C_Sect::M_Fn_Doc_On_Cmd_Sect_Edit_C_Palette_Sel()
+{
+    M_Fn_Task_Cancel();
+    switch (M_Fn_Cmd_Mode_Get("N_Biz::N_Sect::C_Sect::M_Fn_Doc_On_Cmd_Sect_Edit_C_Palette_Sel")) {
+    case C_Mgr_Sel::E_Mode_Property: m_up_Mgr_State->M_Fn_Post<N_State::C_Event_D_DB_C_P_Palette_Sel>(); break;
+    case C_Mgr_Sel::E_Mode_Geometry: m_up_Mgr_D_Geom_E->M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_E_P_Palette_Sel(); break;
+    case C_Mgr_Sel::E_Mode_Element: m_up_Mgr_State->M_Fn_Post<N_State::C_Event_D_Tess_E_P_Palette_Sel>(); break;
+    default: G_Fn_Msg(K_Msg_Mode_C); break;
+    }
+}
+
+void C_Sect::M_Fn_Doc_On_Cmd_Sect_Edit_C_Palette_List()
+{
+    M_Fn_Task_Cancel();
+    M_Fn_Cmd_Mode_Get("N_Biz::N_Sect::C_Sect::M_Fn_Doc_On_Cmd_Sect_Edit_C_Palette_List");
+    m_p_Proj->M_Fn_Get_Mgr_D_DB_C_P().M_Fn_Dlg_Palette_List();
+}
+
+void C_Sect::M_Fn_Doc_On_Cmd_Sect_Dlg()
+{
+    if (C_App* p_app = C_App::S_Fn_Get())
+        p_app->M_Fn_Port().M_Fn_Dlg_List_Sect(5, *this);
 }
 
 // --- marks ---------------------------------------------------------------------------------------

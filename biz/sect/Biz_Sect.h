@@ -119,6 +119,26 @@ public:
     void M_Fn_Doc_On_Cmd_Sect_Edit_Sel_Sect();
     // Ends the running task, then fires E_Signal 8 (the section's frame was deactivated).
     void M_Fn_Signal_Raise();
+
+    // --- generic edit commands --------------------------------------------------------------------
+    // Each ends the running task, then acts by the select & edit mode:
+    //   Create        1 the material create dialog, 2 the property create dialog, 7 the entity
+    //                 manager's creation of its last creation kind; 12, 13 message A;
+    //   Delete, Move  7 the geometry task; 1, 2, 12, 13 message B;
+    //   Modify        1 the material, 2 the property, 7 the geometry modify task; 12, 13 message A;
+    //   Palette_Sel   2 the property, 7 the entity, 12 the element palette task; 1, 13 message C;
+    //   Palette_List  the property palette list in all five modes.
+    // A: "This command is not suitable for current select & edit mode.\nApplicable mode: Geometry,
+    // Material, Property.", B: "...\nApplicable mode: Geometry.", C: "...\nApplicable mode: Geometry,
+    // Property, Element." (messages change nothing). Another mode throws C_Exception.
+    void M_Fn_Doc_On_Cmd_Sect_Edit_C_Create();
+    void M_Fn_Doc_On_Cmd_Sect_Edit_C_Delete();
+    void M_Fn_Doc_On_Cmd_Sect_Edit_C_Modify();
+    void M_Fn_Doc_On_Cmd_Sect_Edit_C_Move();
+    void M_Fn_Doc_On_Cmd_Sect_Edit_C_Palette_Sel();
+    void M_Fn_Doc_On_Cmd_Sect_Edit_C_Palette_List();
+    // The sensitivity list: the modal list dialog of kind 5 over this section.
+    void M_Fn_Doc_On_Cmd_Sect_Dlg();
     // Posts the editing machine's cancel event: ends the running task.
     void M_Fn_Task_Cancel();
 
@@ -165,6 +185,9 @@ public:
 
 private:
     void M_Fn_Sel_Mode_Set(std::uint32_t i_Mode, const wchar_t* i_Prompt);
+    // The select & edit mode of a generic edit command, which must be one of the five; another
+    // throws in the name of i_Function.
+    std::uint32_t M_Fn_Cmd_Mode_Get(const char* i_Function) const;
 
     N_Biz::N_Proj::C_Proj* m_p_Proj;
     std::wstring m_Title;

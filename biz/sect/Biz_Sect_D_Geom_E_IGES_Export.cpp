@@ -139,17 +139,23 @@ void C_D_Geom_E_Curve_NURBS::M_Fn_IGES_Export(const C_Sect& ro_Sect, T_Table_IGE
     sp_curve->m_Degree = curve.m_Order - 1;
     sp_curve->m_Count_Ctrl = curve.m_Count_Ctrl;
     sp_curve->m_Count_Knot = curve.m_Count_Knot;
-    sp_curve->m_V0 = curve.m_Knots.front();
-    sp_curve->m_V1 = curve.m_Knots.back();
+    const float first = curve.m_Knots.front();
     const float last = curve.m_Knots.back();
+    sp_curve->m_V0 = first;
+    sp_curve->m_V1 = last;
     sp_curve->m_Knots.reserve(curve.m_Knots.size());
     if (i_Reverse) {
-        // Reversed knots keep the parameter range: knot i becomes last - knot (n-1-i).
+        // Reversed, parameter u becomes first + last - u: knot i is that of knot n-1-i, and the
+        // range V0..V1 is mapped the same way, so it stays the knots' own range.
         for (auto it = curve.m_Knots.rbegin(); it != curve.m_Knots.rend(); ++it)
-            sp_curve->m_Knots.push_back(last - *it);
+            sp_curve->m_Knots.push_back(first + last - *it);
+        sp_curve->m_V0 = first + last - last;
+        sp_curve->m_V1 = first + last - first;
     } else {
         sp_curve->m_Knots = curve.m_Knots;
     }
+    // The curve lies in the section plane, whose normal is z.
+    sp_curve->m_Normal = N_Biz::N_IGES::C_Vector3_f(0.0f, 0.0f, 1.0f);
     const std::size_t n = curve.m_Ctrls.size();
     for (std::size_t i = 0; i < n; ++i) {
         const auto& ctrl = curve.m_Ctrls[i_Reverse ? n - 1 - i : i];

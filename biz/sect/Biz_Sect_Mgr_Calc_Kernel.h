@@ -38,13 +38,16 @@ float G_Fn_Critical_10(float a1, float a2, float a3, float a4, float a5, float a
 float G_Fn_Capacity_11(float a1, float a2, float a3, float a4, float a5, float a6, float a7, float a8, float a9);
 // 12: capacity of a strip supported at one end (g2, a, e, sy, su, tl, lam). Above the slenderness
 // limit the capacity ramps from the yield stress at tl = lam towards 0.3; with lam at or beyond
-// 0.3 the ramp has no length and the capacity is the yield stress, its limit from below.
+// 0.3 the ramp has no length and the capacity is the yield stress, its limit from below. (Kept on
+// purpose: the raw ramp, divided by 0.3 - lam of zero or below, would blow up or invert the
+// capacity.)
 float G_Fn_Capacity_12(float a1, float a2, float a3, float a4, float a5, float a6, float a7);
 // 13: Euler-type column capacity (g1, b, e, nu, sy, tl, lam, critical).
 float G_Fn_Column_13(float a1, float a2, float a3, float a4, float a5, float a6, float a7, float a8);
 // 14: average capacity of a strip supported at both ends (g2, c, e, nu, sy, su, tl, lam, kc).
 // Above the slenderness limit it ramps towards the ultimate stress at tl = 0.2; with lam at or
-// beyond 0.2 the ramp has no length and the capacity is the ultimate stress, the ramp's end.
+// beyond 0.2 the ramp has no length and the capacity is the ultimate stress, the ramp's end. (Kept
+// on purpose: the raw ramp, divided by 0.2 - lam of zero or below, would invert the capacity.)
 float G_Fn_Average_14(float a1, float a2, float a3, float a4, float a5, float a6, float a7, float a8, float a9);
 // 16: corner-length factor (mean end restraint d, tl) of the critical element's buckling length.
 float G_Fn_Corner_Length(float d, float tl);

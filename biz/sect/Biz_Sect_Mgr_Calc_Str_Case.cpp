@@ -334,9 +334,12 @@ int C_Mgr_Calc::M_Fn_Update_Str_Case_Element(C_Context_Calc& ro_Context, C_Conte
                 ro_Work.m_Cap_Gov[s] = G_Fn_Stat(seg, s, i_End);
         };
         // A compressed part of share lam_c at the compressed end and a yielding tensile rest,
-        // as a free or singly supported strip carries it. Here and for the other kinds the
-        // yield sums take the same parts as the ultimate sums with the capacity limited to the
-        // yield stress, as the split of a strip supported at both ends does.
+        // as a free or singly supported strip carries it.
+        // The reading adopted for the yield sums: every kind of strip adds to them, not only the
+        // ones whose rows name them. Free and singly supported strips add the parts they add to
+        // the ultimate sums with the capacity capped at the yield stress, as the split of a strip
+        // supported at both ends does; without them a section of such strips (an angle in
+        // compression) would have an effective area of 0.
         const auto sums_one_tension_simple = [&]() {
             const float m_c = max_of(end_c);
             sums.M_Fn_Ult(-0.5f * area * m_c * lam_c, end_c, lam_c / 3.0f);

@@ -37,6 +37,7 @@ namespace N_Biz::N_Sect {
 
 class C_Sect;
 class C_Context_Edit_Geom;
+class C_Mgr_D_Geom_P;
 
 class C_Mgr_D_Geom_E : public N_Biz::N_Sel::C_Mgr<C_D_Geom_Entity, C_D_Geom_Entity*, C_Mgr_D_Geom_E> {
 public:
@@ -124,6 +125,7 @@ public:
     // weld." (1).
     int M_Fn_Proc_Cmd_Top_Create_Weld();
     // "Delete section geometry": the selected entities, then the selected points no entity uses.
+    // 0 when no entity and no point is selected.
     int M_Fn_Proc_Cmd_Top_Delete_Selected();
     // "Modify section geometry": entity i_Index takes the contents of the edited copy (which then
     // holds the previous ones).
@@ -131,6 +133,19 @@ public:
     // "Move section geometry": the points marked by M_Fn_Proc_Aid_Pre_Move_Selected move by
     // ro_Target - ro_Reference with the entities that use them as far as their move checks allow.
     int M_Fn_Proc_Cmd_Top_Move_Selected(const C_Vector2f& ro_Reference, const C_Vector2f& ro_Target);
+    // The move task's step (Biz_Sect_Mgr_D_Geom_E_Task.cpp): the selected geometry moves from its
+    // reference point (M_Fn_Proc_Aid_Move_Reference_Get) to the position the task collected, the
+    // last free position in the point selection set, as above. 0 while no position is collected;
+    // otherwise 1 (also when the move was refused or nothing is selected to move).
+    int M_Fn_Proc_Cmd_Top_Move_Selected();
+    // The reference point of a move: the first selected point, else the first point of the first
+    // selected entity. False when neither is selected.
+    bool M_Fn_Proc_Aid_Move_Reference_Get(C_Vector2f& o_Reference) const;
+    // The move preview: the points that move (as M_Fn_Proc_Aid_Pre_Move_Selected marks them) and
+    // the displacement from the reference point to the position under the cursor (the first free
+    // position of the point manager's current pick). 1 when it can be computed, else 0 with the
+    // outputs emptied.
+    int M_Fn_Proc_Aid_Pre_Move_Selected(std::vector<std::uint32_t>& o_Moved, float& o_Dx, float& o_Dy) const;
     // "Reconnect property of section geometry": the project's property list picks a property that
     // every selected entity takes (no pick changes nothing). 0 with nothing selected.
     int M_Fn_Proc_Cmd_Top_Reconnect_C_P_Selected();
@@ -153,12 +168,16 @@ public:
     void M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_E_P_Palette_Sel();
     // The generic Create: starts the creation task of m_Create_Kind; another kind throws C_Exception.
     void M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create();
-    // With exactly one entity selected, runs the properties dialog on it (nothing otherwise).
-    void M_Fn_Proc_Cmd_Top_Modify_Selected();
+    // The modify task: with exactly one point or one entity selected (counted over both), runs
+    // the properties dialog on it and returns 1; otherwise 0.
+    int M_Fn_Proc_Cmd_Top_Modify_Selected();
     // The modal properties dialog of one entity (the manager and the entity's id), installed by
     // the window system; on OK it hands the edited copy to M_Fn_Proc_Cmd_Top_Modify. Without a
     // window it is empty and the dialog does nothing.
     static std::function<void(C_Mgr_D_Geom_E&, std::uint32_t i_Index)> S_Fn_Dlg_Property;
+    // The same dialog for one point (the point manager and the point's id); on OK it hands the
+    // edited copy to C_Mgr_D_Geom_P::M_Fn_Proc_Cmd_Top_Modify.
+    static std::function<void(C_Mgr_D_Geom_P&, std::uint32_t i_Index)> S_Fn_Dlg_Property_Geom_P;
 
     E_Result M_Fn_Stream_Serialize_o_O(std::ostream& ro_Stream) const;
     // See the class comment. The entities' property keys are resolved against the project's

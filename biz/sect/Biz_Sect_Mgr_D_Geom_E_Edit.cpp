@@ -255,6 +255,9 @@ int C_Mgr_D_Geom_E::M_Fn_Proc_Cmd_Top_Delete_Selected()
     for (const C_Handle_D_Geom_P& handle : sect.M_Fn_Get_Mgr_D_Geom_P().M_Fn_Sel_P1_Get())
         if (handle.m_Index > 0 && seen.insert(handle.m_Index).second)
             points.push_back(handle.m_Index);
+    // Nothing selected: the delete task waits for a pick.
+    if (entities.empty() && points.empty())
+        return 0;
 
     G_Fn_Entry_Run(sect, L"Delete section geometry", [&](const T_sp_Group& ro_sp_Group) {
         for (std::uint32_t id : entities)

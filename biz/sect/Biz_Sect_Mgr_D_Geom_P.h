@@ -96,9 +96,11 @@ public:
     // Number of stored points (slot 0 not counted).
     std::uint32_t M_Fn_Count() const { return m_Store.size() - m_Store.free_count() - 1; }
 
-    // Selection owner: fires the section's signal with code 3; resolves a handle to its point.
+    // Selection owner: fires the section's signal with code 3; resolves a handle to its point; a handle
+    // with index 0 is a free position and names no point.
     void M_Fn_Sel_Notify();
     C_D_Geom_Point& M_Fn_Sel_Row(const C_Handle_D_Geom_P& ro_Handle) { return m_Store.at(ro_Handle.m_Index); }
+    bool M_Fn_Sel_Has_Row(const C_Handle_D_Geom_P& ro_Handle) const { return ro_Handle.m_Index != 0; }
 
 private:
     C_Sect* m_p_Sect;

@@ -22,6 +22,7 @@
 #include "common/Common_Exception.h"
 #include "common/Common_String.h"
 
+#include <algorithm>
 #include <cmath>
 #include <deque>
 #include <locale>
@@ -55,6 +56,50 @@ void S_Fn_Normalize_Nonzero(C_Vector3f& a)
     a = C_Vector3f(a.x / length, a.y / length, a.z / length);
 }
 
+// Millimetres per unit of an IGES units flag (1 to 11), or of the units name with flag 3; 0 when
+// neither says.
+double S_Fn_Units_mm(std::int32_t i_Flag, const std::string& i_Name)
+{
+    static const double s_Flag[] = {0, 25.4, 1.0, 0, 304.8, 1609344.0, 1000.0, 1000000.0, 0.0254, 0.001, 10.0, 0.0000254};
+    if (i_Flag >= 1 && i_Flag <= 11 && i_Flag != 3)
+        return s_Flag[i_Flag];
+    std::string name;
+    for (char c : i_Name)
+        if (c != ' ')
+            name += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    static const std::pair<const char*, double> s_Name[] = {{"IN", 25.4},    {"INCH", 25.4}, {"MM", 1.0},      {"FT", 304.8},
+                                                            {"MI", 1609344}, {"M", 1000.0},  {"KM", 1000000}, {"MIL", 0.0254},
+                                                            {"UM", 0.001},   {"CM", 10.0},   {"UIN", 0.0000254}};
+    for (const auto& [text, mm] : s_Name)
+        if (name == text)
+            return mm;
+    return 0;
+}
+
+// The IGES predicate of a curve the import builds on its own: entity use geometry and not
+// physically dependent (a logically dependent curve of another system's file is its own curve),
+// unless a composite lists it as a member (the composite builds it).
+bool S_Fn_Is_Top_Level(const N_Biz::N_IGES::C_Entity& ro_Entity, const std::vector<char>& ro_Member, std::uint32_t i_Slot)
+{
+    return ro_Entity.M_Fn_Get_Entity_Use() == N_Biz::N_IGES::C_Entity::E_Use_Geometry &&
+           !ro_Entity.M_Fn_If_Physically_Dependent() && !(i_Slot < ro_Member.size() && ro_Member[i_Slot]);
+}
+
+// Which slots of the table some composite lists as a member.
+std::vector<char> S_Fn_Members(const N_Biz::N_IGES::C_Table_Entity& ro_Table)
+{
+    std::vector<char> member(ro_Table.size(), 0);
+    for (std::uint32_t slot = 1; slot < ro_Table.size(); ++slot) {
+        if (!ro_Table.is_used_at(slot) || !ro_Table.at(slot))
+            continue;
+        if (const auto* p_composite = dynamic_cast<const N_Biz::N_IGES::C_Entity_102_Curve_Composite*>(ro_Table.at(slot).get()))
+            for (std::int32_t m : p_composite->m_Members)
+                if (m > 0 && static_cast<std::size_t>(m) < member.size())
+                    member[static_cast<std::size_t>(m)] = 1;
+    }
+    return member;
+}
+
 // The entity at an occupied slot of the file's table; an empty entry there throws.
 const N_Biz::N_IGES::C_Entity& S_Fn_Entity_Get(const N_Biz::N_IGES::C_Table_Entity& ro_Table, std::uint32_t i_Slot,
                                               const char* i_Function)
@@ -76,10 +121,42 @@ int C_Mgr_D_Sect::M_Fn_Proc_Sub_IGES_Import(const T_sp_Group& ro_sp_Group,
     m_p_Sect->M_Fn_Title_Set(L"Section " + std::to_wstring(m_p_Sect->m_Title_Number_1) + L"-" +
                              std::to_wstring(m_p_Sect->m_Title_Number_2) + L" " +
                              N_Common::N_String::G_Fn_To_Wide(receiver));
+    M_Fn_Proc_Sub_IGES_Import_Units(ro_Context);
     int result = M_Fn_Proc_Sub_IGES_Import_Determine_Plane(ro_Context);
     if (result != 1)
         return result;
     return M_Fn_Proc_Sub_IGES_Import_Process_Data(ro_Context, ro_sp_Group);
+}
+
+void C_Mgr_D_Sect::M_Fn_Proc_Sub_IGES_Import_Units(N_Biz::N_IGES::N_Import::C_Context_File& ro_Context)
+{
+    if (!ro_Context.m_sp_Global)
+        return;
+    const N_Biz::N_IGES::C_Global& global = *ro_Context.m_sp_Global;
+    const double mm = S_Fn_Units_mm(global.m_Units_Flag, global.m_Units_Name);
+    const std::wstring units = L"units flag " + std::to_wstring(global.m_Units_Flag) + L" (" +
+                               N_Common::N_String::G_Fn_To_Wide(global.m_Units_Name) + L")";
+    if (mm == 0) {
+        C_App::G_Fn_Msg(L"Warning: Unknown " + units + L", coordinates are taken as mm.");
+        return;
+    }
+    // Model space is the real world times the scale.
+    const double scale = global.m_Scale_Model_Space > 0.0f ? global.m_Scale_Model_Space : 1.0;
+    const double factor = mm / scale;
+    if (factor == 1.0)
+        return;
+    std::wostringstream text;
+    text.imbue(std::locale::classic());
+    text << L"Coordinates are converted into mm: " << units << L", model space scale " << scale << L", factor " << factor
+         << L".";
+    C_App::G_Fn_Msg(text.str());
+    C_D_Plane::C_Matrix4f to_mm;
+    const auto f = static_cast<float>(factor);
+    to_mm.M_Fn_Scale_Pre(f, f, f);
+    N_Biz::N_IGES::C_Table_Entity& table = ro_Context.m_Table;
+    for (std::uint32_t slot = 1; slot < table.size(); ++slot)
+        if (table.is_used_at(slot) && table.at(slot))
+            table.at(slot)->M_Fn_Transform(to_mm);
 }
 
 int C_Mgr_D_Sect::M_Fn_Proc_Sub_IGES_Import_Determine_Plane(N_Biz::N_IGES::N_Import::C_Context_File& ro_Context)
@@ -90,11 +167,12 @@ int C_Mgr_D_Sect::M_Fn_Proc_Sub_IGES_Import_Determine_Plane(N_Biz::N_IGES::N_Imp
     const N_Biz::N_IGES::C_Table_Entity& table = ro_Context.m_Table;
 
     std::vector<N_Biz::N_IGES::C_Vector3_f> points;
+    const std::vector<char> member = S_Fn_Members(table);
     for (std::uint32_t slot = 1; slot < table.size(); ++slot) {
         if (!table.is_used_at(slot))
             continue;
         const N_Biz::N_IGES::C_Entity& entity = S_Fn_Entity_Get(table, slot, s_Function);
-        if (entity.M_Fn_If_Independent())
+        if (S_Fn_Is_Top_Level(entity, member, slot))
             entity.M_Fn_Get_list_o_Vector3_f_Transformed(points, table);
     }
     if (points.empty())
@@ -161,17 +239,48 @@ int C_Mgr_D_Sect::M_Fn_Proc_Sub_IGES_Import_Process_Data(N_Biz::N_IGES::N_Import
     static const char* const s_Function = "N_Biz::N_Sect::C_Mgr_D_Sect::M_Fn_Proc_Sub_IGES_Import_Process_Data";
     const N_Biz::N_IGES::C_Table_Entity& table = ro_Context.m_Table;
     N_Biz::N_IGES::C_Context_Sect_Geom_Build context(*m_p_Sect, ro_sp_Group, table);
+    const std::vector<char> member = S_Fn_Members(table);
+
+    // Ends meet, and a point lies in the plane, within the file's resolution (in mm), and never
+    // closer than float coordinates of the section's size and place can tell apart.
+    std::vector<N_Biz::N_IGES::C_Vector3_f> points;
+    for (std::uint32_t slot = 1; slot < table.size(); ++slot)
+        if (table.is_used_at(slot) && S_Fn_Is_Top_Level(S_Fn_Entity_Get(table, slot, s_Function), member, slot))
+            table.at(slot)->M_Fn_Get_list_o_Vector3_f_Transformed(points, table);
+    float extent = 0.0f;
+    if (!points.empty()) {
+        N_Biz::N_IGES::C_Vector3_f lo = points.front(), hi = points.front();
+        for (const auto& p : points) {
+            lo = {std::min(lo.x, p.x), std::min(lo.y, p.y), std::min(lo.z, p.z)};
+            hi = {std::max(hi.x, p.x), std::max(hi.y, p.y), std::max(hi.z, p.z)};
+        }
+        extent = std::max({hi.x - lo.x, hi.y - lo.y, hi.z - lo.z});
+    }
+    const C_D_Plane::C_Matrix4f& plane = m_p_Sect->M_Fn_Get_Mgr_D_Plane().M_Fn_Get_Matrix();
+    const float place = std::max({std::fabs(plane.m_Data[12]), std::fabs(plane.m_Data[13]), std::fabs(plane.m_Data[14])});
+    float resolution = 0.0f;
+    if (ro_Context.m_sp_Global) {
+        const N_Biz::N_IGES::C_Global& global = *ro_Context.m_sp_Global;
+        const double mm = S_Fn_Units_mm(global.m_Units_Flag, global.m_Units_Name);
+        const double scale = global.m_Scale_Model_Space > 0.0f ? global.m_Scale_Model_Space : 1.0;
+        resolution = static_cast<float>(std::fabs(global.m_Resolution_Min) * (mm > 0 ? mm : 1.0) / scale);
+    }
+    context.m_Tolerance = std::max({resolution, 1e-5f * extent, 1e-6f * place, 1e-6f});
+
     for (std::uint32_t slot = 1; slot < table.size(); ++slot) {
         if (!table.is_used_at(slot))
             continue;
         const N_Biz::N_IGES::C_Entity& entity = S_Fn_Entity_Get(table, slot, s_Function);
-        if (!entity.M_Fn_If_Independent())
+        if (!S_Fn_Is_Top_Level(entity, member, slot))
             continue;
-        context.M_Fn_Reset_For_Entity();
+        context.M_Fn_Reset_For_Entity(slot);
         const int result = entity.M_Fn_Sect_Geom_Build(context);
         if (result != 1)
             return result;
     }
+    if (context.m_Count_Off_Plane > 0)
+        C_App::G_Fn_Msg(L"Warning: " + std::to_wstring(context.m_Count_Off_Plane) +
+                        L" entities do not lie in the section plane, they are projected onto it.");
     return 1;
 }
 
@@ -381,7 +490,11 @@ bool C_Mgr_D_Sect::S_Fn_Scale_Parse(const std::wstring& i_Text, float& o_Value)
     stream.imbue(std::locale::classic());
     float value = 0;
     stream >> value;
-    if (stream.fail() || !(value >= 0.1f && value <= 10.0f))
+    if (stream.fail())
+        return false;
+    // The whole text must be the number ("10abc" and "5,5" are not 10 and 5).
+    stream >> std::ws;
+    if (!stream.eof() || !(value >= 0.1f && value <= 10.0f))
         return false;
     o_Value = value;
     return true;

@@ -2,9 +2,20 @@
 // IGES file, and the scaling of a section. It holds its section.
 //
 // Import. The project has read the file; the section takes its title from the file, a plane that
-// fits the file's independent curves (their defining points' mean as origin, the mean of the
+// fits the file's top-level curves (their defining points' mean as origin, the mean of the
 // normals of consecutive point pairs about that mean as normal), and its geometry from the
 // entities, built through the undoable add operations in the caller's command group.
+//   - Units: coordinates are converted into mm from the file's units flag (or units name) and
+//     model space scale, with a message; the program's own files (mm, scale 1) are taken as they
+//     stand.
+//   - Top-level curves: entity use geometry and not physically dependent (subordinate switch 0 or
+//     2), and not listed as a member by a composite, which builds its members itself.
+//   - Composites: members are joined end to end, each turned round when its finish, not its start,
+//     meets the curve before it; a composite whose member meets neither end is not imported, with
+//     a message naming both.
+//   - Off the plane: an arc that does not lie in the section plane is not imported (its projection
+//     is no circular arc), with a message naming it; lines and B-splines are projected onto the
+//     plane, with one warning counting them.
 //
 // Export. Weld lines stay out. The other entities are grouped by property: one colour definition
 // per property (its name and display colour), white (colour number 8) for entities without one.
@@ -55,11 +66,13 @@ public:
     // receiver product identification, the plane, then the geometry in ro_sp_Group. Returns 1 or
     // the first failing step's result; the partial geometry stays in the group.
     int M_Fn_Proc_Sub_IGES_Import(const T_sp_Group& ro_sp_Group, N_Biz::N_IGES::N_Import::C_Context_File& ro_Context);
-    // Sets the plane of the file's independent curves directly (no undo step: the section is new)
+    // Converts the file's coordinates into mm (see the class comment).
+    void M_Fn_Proc_Sub_IGES_Import_Units(N_Biz::N_IGES::N_Import::C_Context_File& ro_Context);
+    // Sets the plane of the file's top-level curves directly (no undo step: the section is new)
     // and carries every entity into section coordinates. No global record throws C_Exception;
     // fewer than two points, or points all in line with their mean, keep the identity plane.
     int M_Fn_Proc_Sub_IGES_Import_Determine_Plane(N_Biz::N_IGES::N_Import::C_Context_File& ro_Context);
-    // Builds every independent entity's geometry in ro_sp_Group, with one build record for all.
+    // Builds every top-level entity's geometry in ro_sp_Group, with one build record for all.
     int M_Fn_Proc_Sub_IGES_Import_Process_Data(N_Biz::N_IGES::N_Import::C_Context_File& ro_Context,
                                                const T_sp_Group& ro_sp_Group);
 
@@ -88,7 +101,7 @@ public:
 
     // The product name and version written into exported files.
     static constexpr const char* S_Name_Product = "Veltrane";
-    static constexpr const char* S_Version_Product = "1.0";
+    static constexpr const char* S_Version_Product = "1.2.0037";
 
 private:
     int M_Fn_Scale_Cmd(E_Scale i_Mode);

@@ -55,9 +55,11 @@ public:
     // The index the next add at the table's next free slot uses.
     std::uint32_t M_Fn_Next_Index() const { return m_Store.next_index(); }
 
-    // Selection owner: fires the section's signal with code 3; resolves a handle to its node.
+    // Selection owner: fires the section's signal with code 3; resolves a handle to its node; a handle
+    // with index 0 is a free position and names no node.
     void M_Fn_Sel_Notify();
     C_D_Tess_Node& M_Fn_Sel_Row(const C_Handle_D_Tess_N& ro_Handle) { return m_Store.at(ro_Handle.m_Index); }
+    bool M_Fn_Sel_Has_Row(const C_Handle_D_Tess_N& ro_Handle) const { return ro_Handle.m_Index != 0; }
 
 private:
     C_Sect* m_p_Sect;

@@ -11,6 +11,9 @@
 // the notices go nowhere.
 #pragma once
 
+#include "biz/sect/Biz_Sect_State_Event.h"
+#include "biz/sect/Biz_Sect_State_Machine_Top.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -18,10 +21,6 @@
 namespace N_Biz::N_Sect {
 
 class C_Sect;
-
-namespace N_State {
-class C_Machine_Top;
-}
 
 class C_Mgr_State {
 public:
@@ -37,6 +36,20 @@ public:
     C_Sect* M_Fn_Get_Sect() const { return m_p_Sect; }
     // The section's machine, for posting events and reading the regions' active states. Never null.
     N_State::C_Machine_Top* M_Fn_Get_Machine() const { return m_up_Machine.get(); }
+
+    // Posts the event E to the machine (processed at once unless the machine is processing).
+    template <class E>
+    void M_Fn_Post() const
+    {
+        N_Common::N_State::C_Machine::M_Fn_Event_Process<E>(m_up_Machine.get());
+    }
+    // Starts a task: ends the running one with a cancel, then posts the task's start event E.
+    template <class E>
+    void M_Fn_Task_Start() const
+    {
+        M_Fn_Post<N_State::C_Event_C_Cancel>();
+        M_Fn_Post<E>();
+    }
 
     // Passes a section change code to m_Fn_Signal when it is set.
     void M_Fn_Signal_Raise(std::int32_t i_Code) const;

@@ -21,6 +21,10 @@
 //           Row& M_Fn_Sel_Row(const Handle&)
 //               resolves a handle to its live row; optional when *handle already gives the Row
 //               (row pointers), required for value handles.
+//           bool M_Fn_Sel_Has_Row(const Handle&)
+//               optional: false for a handle that names no row (a free position carried in the
+//               handle itself). Such a handle has no flag bits: P0 always takes it, replace and add
+//               append it to P1, toggle ignores it, and it is never looked up.
 //
 // Notifications go only through the owner; the selection keeps no other state.
 #pragma once
@@ -90,6 +94,10 @@ public:
     // Appends the handle to P0 unless its row is already picked. No notification.
     void M_Fn_Sel_P0_Add(const Handle& ro_Handle)
     {
+        if (!M_Fn_Has_Row(ro_Handle)) {
+            m_P0.push_back(ro_Handle);
+            return;
+        }
         std::uint32_t& flag = M_Fn_Row(ro_Handle).M_Fn_Sel_Flag();
         if (flag & S_Flag_P0)
             return;
@@ -101,7 +109,8 @@ public:
     void M_Fn_Sel_P0_Clear()
     {
         while (!m_P0.empty()) {
-            M_Fn_Row(m_P0.front()).M_Fn_Sel_Flag() &= ~S_Flag_P0;
+            if (M_Fn_Has_Row(m_P0.front()))
+                M_Fn_Row(m_P0.front()).M_Fn_Sel_Flag() &= ~S_Flag_P0;
             m_P0.pop_front();
         }
     }
@@ -112,7 +121,8 @@ public:
         if (m_P1.empty())
             return;
         while (!m_P1.empty()) {
-            M_Fn_Row(m_P1.front()).M_Fn_Sel_Flag() &= ~S_Flag_P1;
+            if (M_Fn_Has_Row(m_P1.front()))
+                M_Fn_Row(m_P1.front()).M_Fn_Sel_Flag() &= ~S_Flag_P1;
             m_P1.pop_front();
         }
         m_p_Owner->M_Fn_Sel_Notify();
@@ -140,11 +150,14 @@ public:
     void M_Fn_Sel_P1_Update_Xor()
     {
         for (const Handle& handle : m_P0) {
+            if (!M_Fn_Has_Row(handle))
+                continue;
             Row& row = M_Fn_Row(handle);
             std::uint32_t& flag = row.M_Fn_Sel_Flag();
             if (flag & S_Flag_P1) {
                 flag &= ~S_Flag_P1;
-                m_P1.remove_if([&](const Handle& ro_Entry) { return &M_Fn_Row(ro_Entry) == &row; });
+                m_P1.remove_if(
+                    [&](const Handle& ro_Entry) { return M_Fn_Has_Row(ro_Entry) && &M_Fn_Row(ro_Entry) == &row; });
             } else {
                 flag |= S_Flag_P1;
                 m_P1.push_back(handle);
@@ -162,6 +175,14 @@ public:
     }
 
 private:
+    bool M_Fn_Has_Row(const Handle& ro_Handle) const
+    {
+        if constexpr (requires(Owner& o) { o.M_Fn_Sel_Has_Row(ro_Handle); })
+            return m_p_Owner->M_Fn_Sel_Has_Row(ro_Handle);
+        else
+            return true;
+    }
+
     Row& M_Fn_Row(const Handle& ro_Handle) const
     {
         if constexpr (requires(Owner& o) { o.M_Fn_Sel_Row(ro_Handle); })
@@ -173,7 +194,7 @@ private:
     typename std::list<Handle>::iterator M_Fn_Find(std::list<Handle>& io_List, const Row& ro_Row) const
     {
         for (auto it = io_List.begin(); it != io_List.end(); ++it)
-            if (&M_Fn_Row(*it) == &ro_Row)
+            if (M_Fn_Has_Row(*it) && &M_Fn_Row(*it) == &ro_Row)
                 return it;
         return io_List.end();
     }
@@ -181,6 +202,10 @@ private:
     void M_Fn_P1_Add_Picked()
     {
         for (const Handle& handle : m_P0) {
+            if (!M_Fn_Has_Row(handle)) {
+                m_P1.push_back(handle);
+                continue;
+            }
             std::uint32_t& flag = M_Fn_Row(handle).M_Fn_Sel_Flag();
             if (flag & S_Flag_P1)
                 continue;

@@ -80,15 +80,6 @@ std::uint32_t G_Fn_Less(const T& a, const T& b)
 
 } // namespace
 
-TEST(C_Obj_Ops, SizesAreThoseOfTheValueObjects)
-{
-    const std::size_t expected[G_Type_Obj_Num] = {sizeof(void*), 1, 2, 4, 8, 1, 2, 4, 8, 4, 8, sizeof(std::string),
-                                                  sizeof(std::wstring), sizeof(void*), sizeof(void*), sizeof(void*)};
-    for (std::uint32_t type = 0; type < G_Type_Obj_Num; ++type)
-        EXPECT_EQ(G_Fn_Obj_Ops(static_cast<E_Type_Obj>(type)).m_pfn_Size(), expected[type]) << type;
-    EXPECT_THROW(G_Fn_Obj_Ops(static_cast<E_Type_Obj>(16)), N_Common::N_Exception::C_Exception);
-}
-
 TEST(C_Obj_Ops, CreateMakesTheEmptyValueDirectOrIndirect)
 {
     for (std::uint32_t type = 0; type < G_Type_Obj_Num; ++type) {
@@ -305,42 +296,14 @@ TEST(C_Obj_Ops, TextAndKeyReaders)
 
 TEST(C_Obj_Ops, LessOrdersEachType)
 {
-    EXPECT_EQ(G_Fn_Less(std::uint8_t(1), std::uint8_t(200)), 1u);
     EXPECT_EQ(G_Fn_Less(std::int8_t(-100), std::int8_t(1)), 1u);
-    EXPECT_EQ(G_Fn_Less(std::uint16_t(2), std::uint16_t(1)), 0u);
-    EXPECT_EQ(G_Fn_Less(std::int16_t(-2), std::int16_t(-1)), 1u);
     EXPECT_EQ(G_Fn_Less(std::uint32_t(4000000000u), std::uint32_t(1)), 0u);
-    EXPECT_EQ(G_Fn_Less(std::int32_t(-4), std::int32_t(3)), 1u);
-    EXPECT_EQ(G_Fn_Less(std::uint64_t(1) << 40, std::uint64_t(1) << 41), 1u);
-    EXPECT_EQ(G_Fn_Less(std::int64_t(-1), std::int64_t(0)), 1u);
     EXPECT_EQ(G_Fn_Less(std::int64_t(1) << 40, std::int64_t(1)), 0u);
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    EXPECT_EQ(G_Fn_Less(nan, 1.0f), 0u);
-    EXPECT_EQ(G_Fn_Less(1.0f, nan), 0u);
-    EXPECT_EQ(G_Fn_Less(nan, nan), 0u);
+    const float nan = std::numeric_limits<float>::quiet_NaN(); // unordered: never less
+    EXPECT_EQ(G_Fn_Less(nan, 1.0f) + G_Fn_Less(1.0f, nan) + G_Fn_Less(nan, nan), 0u);
     EXPECT_EQ(G_Fn_Less(-0.5, 0.5), 1u);
-    EXPECT_EQ(G_Fn_Less(std::numeric_limits<double>::quiet_NaN(), 0.0), 0u);
-    EXPECT_EQ(G_Fn_Less(std::string("ab"), std::string("b")), 1u);
     EXPECT_EQ(G_Fn_Less(std::string("a"), std::string("\x80")), 1u); // by unsigned character code
     EXPECT_EQ(G_Fn_Less(std::wstring(L"b"), std::wstring(L"ab")), 0u);
-    EXPECT_EQ(G_Fn_Less(reinterpret_cast<void*>(std::uintptr_t(1)), reinterpret_cast<void*>(~std::uintptr_t(0))), 1u);
-    EXPECT_EQ(G_Fn_Less(C_Key_Common(3), C_Key_Common(5)), 1u);
     EXPECT_EQ(G_Fn_Less(C_Key_Common(5), C_Key_Common(3)), 0u);
     EXPECT_EQ(G_Fn_Less(C_Key_Common(), C_Key_Common(-7)), 1u); // -256 first
-}
-
-TEST(C_Obj_Ops, CopyAssignsTheValue)
-{
-    std::wstring to = L"x";
-    const std::wstring from = L"copied";
-    G_Fn_Obj_Ops(E_Type_Obj_wstring).m_pfn_Copy(&to, &from);
-    EXPECT_EQ(to, L"copied");
-    C_Key_C_Property key_to(1);
-    const C_Key_C_Property key_from(9);
-    G_Fn_Obj_Ops(E_Type_Obj_C_Key_C_Property).m_pfn_Copy(&key_to, &key_from);
-    EXPECT_EQ(key_to.M_Fn_Get_o_T_Key_Any(), 9);
-    double real_to = 0;
-    const double real_from = -3.25;
-    G_Fn_Obj_Ops(E_Type_Obj_FLOAT64).m_pfn_Copy(&real_to, &real_from);
-    EXPECT_EQ(real_to, -3.25);
 }

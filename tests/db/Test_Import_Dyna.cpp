@@ -107,8 +107,9 @@ TEST(N_Dyna_C_Context_Model, TitleOptionsCommaLinesCaseAndComments)
     EXPECT_EQ(section->M_Fn_Id_Get(), 7);
     EXPECT_FLOAT_EQ(G_Fn_Get<float>(*section, E_Id_Column_Thk_3), 0.5f);
     EXPECT_FLOAT_EQ(G_Fn_Get<float>(*t.port().m_C_M.at(1), E_Id_Column_Modulus_E), 2.1e5f);
-    // "    $ 4 ..." was read as a node line: its id cannot be read, so the node is dropped.
-    EXPECT_TRUE(t.M_Fn_Has_Msg(L"Line: 17, Char: 1, Warning: Field value can not be read, trying to assign with default value."));
+    // "    $ 4 ..., not a comment" was read as a comma line: its id field is longer than its 8
+    // characters, so it is refused and the node dropped.
+    EXPECT_TRUE(t.M_Fn_Has_Msg(L"Line: 17, Char: 1, Warning: Field is longer than 8 characters, trying to assign with default value."));
     EXPECT_EQ(t.data().m_Nodes.size(), 3u);
     ASSERT_EQ(t.data().m_Elements.size(), 1u);
     // A three-node shell (node 4 = node 3).
@@ -137,7 +138,7 @@ TEST(N_Dyna_C_Context_Model, BadFieldDropsItsRowAndTheCardGoesOn)
     EXPECT_EQ(t.M_Fn_Node(-7), nullptr);
     EXPECT_NE(t.M_Fn_Node(8), nullptr);
     EXPECT_EQ(t.data().m_Nodes.size(), 7u);
-    EXPECT_TRUE(t.M_Fn_Has_Msg(L"Warning: Can not find node with NID:99, element EID:2 ignored."));
+    EXPECT_TRUE(t.M_Fn_Has_Msg(L"Line: 21, Warning: Can not find node with NID:99, element EID:2 ignored."));
     EXPECT_EQ(t.data().m_Elements.size(), 1u);
 }
 
@@ -145,35 +146,49 @@ TEST(N_Dyna_C_Context_Model, FieldWidthsShortLinesAndIncompleteCards)
 {
     C_Test_Import t;
     ASSERT_EQ(t.M_Fn_Dyna_Text("*KEYWORD\n" + G_Cards +
-                               "       9123456789012345678\n"      // x cut to its 16 characters
+                               "       9123456789012345678\n"      // x: its 16 characters
                                "10,1.5,2.5,3.5,0,0\n"
-                               "11,12345678901234567890,0,0\n"     // a comma field cut to its 16 characters
+                               "2147483647,1.0,0,0\n"              // an id longer than its column
+                               "21474836,   7.5   ,0,0\n"          // blanks around a value do not count
                                "*SECTION_SHELL\n"
-                               "         2\n"),                     // no *END; the second line is missing
+                               "         2\n"                      // the second line is missing
+                               "*SECTION_SHELL\n"                  // 1e30 integration-point angles
+                               "         3" + std::string(20, ' ') + "      1e30" + std::string(20, ' ') + "         1\n"
+                               "       1.5       1.5       1.5       1.5\n"
+                               "*END\n"),
               1u);
     EXPECT_FLOAT_EQ(G_Fn_Xyz(t.M_Fn_Node(9)).x, 1234567890123456.0f);
     EXPECT_EQ(G_Fn_Xyz(t.M_Fn_Node(10)), N_Common::N_Math::C_Vector3<float>(1.5f, 2.5f, 3.5f));
-    EXPECT_FLOAT_EQ(G_Fn_Xyz(t.M_Fn_Node(11)).x, 1234567890123456.0f);
-    EXPECT_TRUE(t.M_Fn_Has_Msg(L"Warning: Failed to find *END."));
-    // The section whose thickness line never came was completed with the defaults.
-    ASSERT_TRUE(t.port().m_C.is_used_at(2));
-    EXPECT_EQ(t.port().m_C.at(2)->M_Fn_Id_Get(), 2);
-    EXPECT_FLOAT_EQ(G_Fn_Get<float>(*t.port().m_C.at(2), E_Id_Column_Thk_1), 0.0f);
+    EXPECT_TRUE(t.M_Fn_Has_Msg(L"Line: 17, Char: 1, Warning: Field is longer than 8 characters, trying to assign with default value."));
+    EXPECT_EQ(G_Fn_Xyz(t.M_Fn_Node(21474836)).x, 7.5f);
+    EXPECT_EQ(t.data().m_Nodes.size(), 4u + 3u);
+    // Neither section was filed: the one whose thickness line never came, and the one that asks
+    // for more angle lines than any deck holds.
+    EXPECT_TRUE(t.M_Fn_Has_Msg(L"Line: 20, Warning: Entry is incomplete, it is ignored."));
+    EXPECT_TRUE(t.M_Fn_Has_Msg(L"Line: 23, Warning: Repeat count exceeds 65536, entry ignored."));
+    EXPECT_EQ(t.data().m_Map_C_S.size(), 1u);
 }
 
-TEST(N_Dyna_C_Context_Model, UnknownKeywordsAreLoggedOnceAndStructureErrors)
+TEST(N_Dyna_C_Context_Model, DecksThatFail)
 {
-    {
+    struct C_Case {
+        const char* m_Deck;
+        const wchar_t* m_Msg;
+    };
+    for (const C_Case& c : {C_Case{"*NODE\n1,0.,0.,0.\n", L"Error: Failed to find *KEYWORD."},
+                            C_Case{"*KEYWORD\n*NODE\n1,0.,0.,0.\n2,1.,0.,0.\n", L"Error: Failed to find *END."},
+                            C_Case{"*KEYWORD\n*CONTROL_X\n1\n*CONTROL_X\n2\n*END\n", L"Error: Failed to find any card to import."},
+                            C_Case{"", L"Error: Failed to find *KEYWORD."}}) {
         C_Test_Import t;
-        ASSERT_EQ(t.M_Fn_Dyna_Text("*KEYWORD\n*CONTROL_X\n1\n*CONTROL_X\n2\n*END\n"), 1u);
-        const std::string log = t.app().log();
-        EXPECT_NE(log.find("Log: Line: 2, Unconcerned keyword: CONTROL_X\n"), std::string::npos);
-        EXPECT_EQ(log.find("Line: 4, Unconcerned keyword"), std::string::npos);
+        EXPECT_EQ(t.M_Fn_Dyna_Text(c.m_Deck), 0u) << c.m_Deck;
+        EXPECT_TRUE(t.M_Fn_Has_Msg(c.m_Msg)) << c.m_Deck;
+        EXPECT_TRUE(t.M_Fn_Has_Msg(L"DYNA importing failed.")) << c.m_Deck;
+        EXPECT_TRUE(t.data().m_Nodes.empty()) << c.m_Deck;
     }
-    {
-        C_Test_Import t;
-        EXPECT_EQ(t.M_Fn_Dyna_Text("*NODE\n1,0.,0.,0.\n"), 0u);
-        EXPECT_TRUE(t.M_Fn_Has_Msg(L"Error: Failed to find *KEYWORD."));
-        EXPECT_TRUE(t.M_Fn_Has_Msg(L"DYNA importing failed."));
-    }
+    // An unknown keyword is logged once, with the line where it first appeared.
+    C_Test_Import t;
+    t.M_Fn_Dyna_Text("*KEYWORD\n*CONTROL_X\n1\n*CONTROL_X\n2\n*NODE\n1,0.,0.,0.\n*END\n");
+    const std::string log = t.app().log();
+    EXPECT_NE(log.find("Log: Line: 2, Unconcerned keyword: CONTROL_X\n"), std::string::npos);
+    EXPECT_EQ(log.find("Line: 4, Unconcerned keyword"), std::string::npos);
 }

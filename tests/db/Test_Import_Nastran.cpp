@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 using namespace N_Biz::N_DB;
@@ -178,6 +179,43 @@ TEST(N_Nastran_C_Context_Model, MnemonicContinuationsMatchOnceAndUnknownOnesWarn
     EXPECT_FLOAT_EQ(N_Test_DB::G_Fn_Get_At<float>(*option, 5), 0.4f);
 }
 
+TEST(N_Nastran_C_Context_Model, MnemonicsThatNothingContinuesKeepNoRowOpen)
+{
+    // Rows whose mnemonics no line continues are filed as soon as the next entry is read: the
+    // duplicate of line 3 is reported while reading, before the unmatched mnemonic of line 5.
+    {
+    C_Test_Import t;
+    ASSERT_EQ(t.M_Fn_Nastran_Text(G_Bulk + G_Fn_Fix({"GRID", "1", "", "1.", "2.", "3."}, 8, "+M1") +
+                                  G_Fn_Fix({"GRID", "1", "", "4.", "5.", "6."}, 8, "+M2") + G_Fn_Fix({"GRID", "7"}) +
+                                  G_Fn_Fix({"+XX", "1"}) + "ENDDATA\n"),
+              1u);
+    const std::vector<std::wstring> msgs = t.M_Fn_Msgs();
+    const auto at = [&](const std::wstring& i_Text) { return std::find(msgs.begin(), msgs.end(), i_Text) - msgs.begin(); };
+    const auto duplicate = at(L"Line: 3, Warning: NID:1 duplicates, node ignored.");
+    const auto unmatched = at(L"Line: 5, Warning: Failed to find any previously defined entry match current continuation mnemonic:+XX.");
+    ASSERT_LT(unmatched, static_cast<std::ptrdiff_t>(msgs.size()));
+    EXPECT_LT(duplicate, unmatched);
+    }
+
+    // A mnemonic that a line far behind, or a line of an included file, continues still matches.
+    C_Test_Import far;
+    far.M_Fn_Deck("cont.dat", G_Fn_Fix({"+Q2", "", "1", ".5", ".6", ".7", ".8"}));
+    std::string deck = G_Bulk + G_Fn_Fix({"CQUAD4", "1", "1", "1", "2", "3", "4"}, 8, "+Q1") +
+                       G_Fn_Fix({"CQUAD4", "2", "1", "1", "2", "3", "4"}, 8, "+Q2");
+    for (int i = 1; i <= 4; ++i)
+        deck += G_Fn_Fix({"GRID", std::to_string(i), "", std::to_string(i % 2) + ".", std::to_string(i / 3) + ".", "0."}, 8,
+                         "+G" + std::to_string(i));
+    deck += "INCLUDE 'cont.dat'\n" + G_Fn_Fix({"+Q1", "", "1", ".1", ".2", ".3", ".4"}) + "ENDDATA\n";
+    ASSERT_EQ(far.M_Fn_Nastran_Text(deck), 1u);
+    for (const auto& [id, t1] : {std::pair{1, 0.1f}, std::pair{2, 0.5f}}) {
+        const C_Row_Element_2D* element = far.M_Fn_Element(id);
+        ASSERT_NE(element, nullptr);
+        const auto& option = element->M_Fn_Sub_Get_rscpo_Row_Etc_Option(1, 0);
+        ASSERT_TRUE(option) << id;
+        EXPECT_FLOAT_EQ(N_Test_DB::G_Fn_Get_At<float>(*option, 2), t1) << id;
+    }
+}
+
 TEST(N_Nastran_C_Context_Model, CommentsBlankLinesCrlfAndMissingLastNewline)
 {
     C_Test_Import t;
@@ -223,7 +261,7 @@ TEST(N_Nastran_C_Context_Model, DuplicatesUnknownNodesAndCardsWarnAndTheImportGo
               1u);
     EXPECT_TRUE(t.M_Fn_Has_Msg(L"Line: 3, Warning: NID:5 duplicates, node ignored."));
     EXPECT_EQ(G_Fn_Xyz(t.M_Fn_Node(5)).x, 0.0f); // the first one wins
-    EXPECT_TRUE(t.M_Fn_Has_Msg(L"Warning: Can not find node with NID:99, element EID:2 ignored."));
+    EXPECT_TRUE(t.M_Fn_Has_Msg(L"Line: 7, Warning: Can not find node with NID:99, element EID:2 ignored."));
     EXPECT_TRUE(t.M_Fn_Has_Msg(L"Warning: Can not find property with PID:4"));
     EXPECT_TRUE(t.M_Fn_Has_Msg(L"Warning: Can not find material with MID:8"));
     EXPECT_EQ(t.data().m_Elements.size(), 2u);
@@ -263,45 +301,62 @@ TEST(N_Nastran_C_Context_Model, IncludeIsRelativeToTheIncludingFileAndMayNotIncl
 
 TEST(N_Nastran_C_Context_Model, DeckStructureErrorsAndWarnings)
 {
-    {
+    struct C_Case {
+        std::string m_Deck;
+        std::uint32_t m_Result;
+        const wchar_t* m_Msg;
+    };
+    const std::string grids = "GRID,1,,1.,2.,3.\nGRID,2,,1.,2.,3.\n";
+    const C_Case cases[] = {
+        {"SOL 101\nCEND\n" + grids, 0, L"Error: Failed to find BEGIN BULK."},
+        // A deck cut off after its bulk data began is no model.
+        {"SOL 101\nCEND\n" + G_Bulk + grids, 0, L"Error: Failed to find ENDDATA."},
+        {G_Bulk + grids, 0, L"Error: Failed to find ENDDATA."},
+        // A bulk fragment (neither executive control nor BEGIN BULK) is read as bulk data.
+        {grids, 1, L"Warning: Failed to find BEGIN BULK, the whole file is read as bulk data."},
+        // Files from which no card was read: empty, text, a Dyna deck.
+        {"", 0, L"Error: Failed to find any card to import."},
+        {"Just a note\nwith two lines\n", 0, L"Error: Failed to find any card to import."},
+        {"*KEYWORD\n*NODE\n       1             0.0             0.0             0.0\n*END\n", 0,
+         L"Error: Failed to find any card to import."},
+        {G_Bulk + "GRID,1,,1.,2.,3.\n=,*1,,=\nENDDATA\n", 0,
+         L"This file contains replication format, which is not supported. Please convert the file by Nastran with "
+         L"ECHO=PUNCH first and try again."},
+        {G_Bulk + "        1.0\nENDDATA\n", 0,
+         L"Line: 2, Error: Failed to parse current logical continuation entry because its previous entry is invalid."},
+    };
+    for (const C_Case& c : cases) {
         C_Test_Import t;
-        EXPECT_EQ(t.M_Fn_Nastran_Text("SOL 101\nCEND\nGRID,1,,1.,2.,3.\n"), 0u);
-        EXPECT_TRUE(t.M_Fn_Has_Msg(L"Error: Failed to find BEGIN BULK."));
-        EXPECT_TRUE(t.M_Fn_Has_Msg(L"File reading failed."));
+        EXPECT_EQ(t.M_Fn_Nastran_Text(c.m_Deck), c.m_Result) << c.m_Deck;
+        EXPECT_TRUE(t.M_Fn_Has_Msg(c.m_Msg)) << c.m_Deck;
+        EXPECT_EQ(t.data().m_Nodes.size(), c.m_Result == 1 ? 2u : 0u) << c.m_Deck;
+        EXPECT_TRUE(t.M_Fn_Has_Msg(c.m_Result == 1 ? L"Nastran importing finished." : L"Nastran importing failed.")) << c.m_Deck;
     }
-    {
-        C_Test_Import t;
-        EXPECT_EQ(t.M_Fn_Nastran_Text("GRID,1,,1.,2.,3.\nGRID,2,,1.,2.,3.\n"), 1u);
-        EXPECT_TRUE(t.M_Fn_Has_Msg(L"Warning: Failed to find BEGIN BULK, the whole file is read as bulk data."));
-        EXPECT_TRUE(t.M_Fn_Has_Msg(L"Warning: Failed to find ENDDATA."));
-        EXPECT_TRUE(t.M_Fn_Has_Msg(L"  Total number of line: 2"));
-        EXPECT_EQ(t.data().m_Nodes.size(), 2u);
-    }
-    {
-        C_Test_Import t;
-        EXPECT_EQ(t.M_Fn_Nastran_Text(G_Bulk + "GRID,1,,1.,2.,3.\n=,*1,,=\nENDDATA\n"), 0u);
-        EXPECT_TRUE(t.M_Fn_Has_Msg(L"This file contains replication format, which is not supported. Please convert the file by "
-                                   L"Nastran with ECHO=PUNCH first and try again."));
-    }
-    {
-        C_Test_Import t;
-        EXPECT_EQ(t.M_Fn_Nastran_Text(G_Bulk + "        1.0\nENDDATA\n"), 0u);
-        EXPECT_TRUE(t.M_Fn_Has_Msg(
-            L"Line: 2, Error: Failed to parse current logical continuation entry because its previous entry is invalid."));
-    }
-    {
-        C_Test_Import t;
-        EXPECT_EQ(t.M_Fn_Nastran(t.app().dir().wstring() + L"/missing.bdf"), 0u);
-        EXPECT_TRUE(t.M_Fn_Has_Msg(L"Error: Failed to open file."));
-    }
+    C_Test_Import t;
+    EXPECT_EQ(t.M_Fn_Nastran(t.app().dir().wstring() + L"/missing.bdf"), 0u);
+    EXPECT_TRUE(t.M_Fn_Has_Msg(L"Error: Failed to open file."));
+}
+
+TEST(N_Nastran_C_Context_Model, CoordinateSystemsAreCountedOnce)
+{
+    C_Test_Import t;
+    ASSERT_EQ(t.M_Fn_Nastran_Text(G_Bulk + "GRID,1,2,1.,0.,0.\nGRID,2,,1.,0.,0.,3\nGRID,3,5,1.,0.,0.,3\nGRID,4,0,1.,0.,0.,0\n"
+                                           "ENDDATA\n"),
+              1u);
+    EXPECT_TRUE(t.M_Fn_Has_Msg(L"Warning: 2 nodes are located in a coordinate system other than the basic one (CP), their "
+                               L"coordinates are taken as they stand."));
+    EXPECT_TRUE(t.M_Fn_Has_Msg(L"Warning: 2 nodes have a displacement coordinate system (CD), it is not applied."));
+    EXPECT_EQ(G_Fn_Xyz(t.M_Fn_Node(1)).x, 1.0f);
 }
 
 TEST(N_Nastran_C_Context_Model, FreeFieldExtraFieldsAndUnpairedMarkersWarn)
 {
     C_Test_Import t;
-    ASSERT_EQ(t.M_Fn_Nastran_Text(G_Bulk + "GRID,1,,1.,2.,3.,,,,9,9\nGRID,2,,1.,2.,3.,+A,x\nENDDATA\n"), 1u);
+    ASSERT_EQ(t.M_Fn_Nastran_Text(G_Bulk + "GRID,1,,1.,2.,3.,,,,9,9\nGRID,2,,1.,2.,3.,+A,x\nGRID,4,,+1.,-2.,+3.\nENDDATA\n"), 1u);
+    // A field that begins with "+" and reads as a number is a number.
+    EXPECT_EQ(G_Fn_Xyz(t.M_Fn_Node(4)), N_Common::N_Math::C_Vector3<float>(1.0f, -2.0f, 3.0f));
     EXPECT_TRUE(t.M_Fn_Has_Msg(L"Line: 2, Char: 21, Warning: Unexpected field, entry is not supposed have more field here."));
     EXPECT_TRUE(t.M_Fn_Has_Msg(
         L"Line: 3, Char: 21, Warning: Current field must be a continuation indicating field to make pair with its previous field."));
-    EXPECT_EQ(t.data().m_Nodes.size(), 2u);
+    EXPECT_EQ(t.data().m_Nodes.size(), 3u);
 }

@@ -138,7 +138,7 @@ TEST(C_Context_Catalog, EmptyDeckAndSingleNode)
 {
     {
         C_Test_Import t;
-        ASSERT_EQ(t.M_Fn_Nastran_Text("BEGIN BULK\nENDDATA\n"), 1u);
+        ASSERT_EQ(t.M_Fn_Nastran_Text("BEGIN BULK\nGRID,1,,0.,0.,0.\nENDDATA\n"), 1u);
         const auto status = t.app().app().M_Fn_UI_Progress_Get_ro_Status().M_Fn_Snapshot();
         EXPECT_EQ(status.m_Text, L"Processing 2d elements:");
         EXPECT_EQ(status.m_Total, 0.0f);

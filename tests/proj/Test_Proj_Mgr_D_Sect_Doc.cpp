@@ -2,6 +2,7 @@
 // unreadable, failing half-way), the delete commands of group and section items, and the section
 // tool options.
 #include "biz/config/Biz_Config.h"
+#include "biz/proj/Biz_Proj_Mgr_D_DB_C_M.h"
 #include "biz/proj/Biz_Proj_Mgr_D_DB_C_P.h"
 #include "biz/sect/Biz_Sect_Mgr_D_Geom_E.h"
 #include "common/Common_Exception.h"
@@ -33,8 +34,9 @@ std::string G_Fn_Read(const std::string& i_Path)
     return text.str();
 }
 
-// The curve entities (types 100, 110, 126) of a file's directory: the first line of each
-// two-line entry names the type in columns 1-8.
+// The lines and B-splines (types 110, 126) of a file's directory: the first line of each two-line
+// entry names the type in columns 1-8. (The file's one arc lies off the plane fitted to its curves,
+// which the import refuses.)
 int G_Fn_Count_Curves(const std::string& i_Text)
 {
     std::istringstream in(i_Text);
@@ -44,7 +46,7 @@ int G_Fn_Count_Curves(const std::string& i_Text)
         if (line.size() < 80 || line[72] != 'D' || std::stoi(line.substr(73, 7)) % 2 == 0)
             continue;
         const int type = std::stoi(line.substr(0, 8));
-        count += type == 100 || type == 110 || type == 126;
+        count += type == 110 || type == 126;
     }
     return count;
 }
@@ -56,11 +58,13 @@ protected:
         m_App.port().m_File_Answers.push_back(std::filesystem::path(i_Path).wstring());
         mgr().M_Fn_Doc_On_Cmd_Proj_Edit_D_S_Import();
     }
-    // The property cards in the project (the import makes one per colour).
-    std::uint32_t M_Fn_Cards_C_P()
+    // The material and property cards in the project (the import makes the default material and
+    // one property per colour).
+    std::uint32_t M_Fn_Cards()
     {
-        const auto& store = m_Proj.M_Fn_Get_Mgr_D_DB_C_P().M_Fn_Get_Store();
-        return store.size() - store.free_count();
+        const auto& m = m_Proj.M_Fn_Get_Mgr_D_DB_C_M().M_Fn_Get_Store();
+        const auto& p = m_Proj.M_Fn_Get_Mgr_D_DB_C_P().M_Fn_Get_Store();
+        return m.size() - m.free_count() + p.size() - p.free_count();
     }
 };
 
@@ -69,9 +73,12 @@ protected:
 TEST_F(C_Sect_Doc_Test, ImportingAFileTwiceGivesTwoGroupsAndOneUndoRemovesTheSecond)
 {
     const int curves = G_Fn_Count_Curves(G_Fn_Read(G_Tubes));
-    ASSERT_EQ(curves, 9);
+    ASSERT_EQ(curves, 8);
+    const std::uint32_t cards = M_Fn_Cards();
     M_Fn_Import(G_Tubes);
+    EXPECT_EQ(M_Fn_Cards(), cards + 2); // the default material and one property (one colour)
     M_Fn_Import(G_Tubes);
+    EXPECT_EQ(M_Fn_Cards(), cards + 2); // the second takes the first one's cards
     ASSERT_EQ(M_Fn_Group_Slots(), (std::vector<std::uint32_t>{1, 2}));
     for (std::uint32_t g : {1u, 2u}) {
         ASSERT_EQ(M_Fn_Slots(g), (std::vector<std::uint32_t>{1}));
@@ -104,8 +111,8 @@ TEST_F(C_Sect_Doc_Test, ACancelledDialogOrAnUnreadableFileChangesNothing)
 }
 
 // The file reads, but its last curve's colour number is out of range: the section import fails
-// after building part of the geometry, and the whole entry goes (group, section, the property
-// card made for the colour).
+// after building part of the geometry, and the whole entry goes (group, section, the default
+// material and the property card made for the colour).
 TEST_F(C_Sect_Doc_Test, AFailedSectionImportLeavesNothing)
 {
     std::string text = G_Fn_Read(G_Tubes);
@@ -118,12 +125,12 @@ TEST_F(C_Sect_Doc_Test, AFailedSectionImportLeavesNothing)
     std::ofstream(path, std::ios::binary) << text;
 
     const std::size_t entries = M_Fn_History_Size();
-    const std::uint32_t cards = M_Fn_Cards_C_P();
+    const std::uint32_t cards = M_Fn_Cards();
     EXPECT_THROW(M_Fn_Import(path.string()), C_Exception);
     EXPECT_EQ(history().M_Fn_Get_State(), N_Biz::N_Cmd::C_Mgr::E_State_Idle);
     EXPECT_EQ(M_Fn_History_Size(), entries);
     EXPECT_TRUE(M_Fn_Group_Slots().empty());
-    EXPECT_EQ(M_Fn_Cards_C_P(), cards);
+    EXPECT_EQ(M_Fn_Cards(), cards);
 }
 
 // The imported plane is turned by "Section Local Coordinate System": the file's curves lie about

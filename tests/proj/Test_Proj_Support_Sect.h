@@ -7,6 +7,8 @@
 #include "biz/proj/Biz_Proj_Handle_D_DB_N.h"
 #include "biz/proj/Biz_Proj_Mgr_D_Sect.h"
 #include "biz/sect/Biz_Sect.h"
+#include "biz/sect/Biz_Sect_Doc.h"
+#include "biz/sect/Biz_Sect_Mgr_Doc.h"
 #include "biz/sect/Biz_Sect_Info.h"
 #include "biz/sect/Biz_Sect_Mgr_D_Plane.h"
 #include "common/Common_Stream_Serialize.h"
@@ -39,6 +41,32 @@ inline C_Vector3f G_Fn_Column(const N_Common::N_Math::C_Matrix4<float>& ro_Matri
     return C_Vector3f(m[0], m[1], m[2]);
 }
 
+// A section's document as the framework makes one without a window: it links itself to the
+// section being created and goes when the section closes it.
+class C_Sect_Doc_Headless : public N_Biz::N_Sect::C_Doc {
+public:
+    C_Sect_Doc_Headless() : m_p_Sect(N_Biz::N_Sect::C_Mgr_Doc::S_Fn_Sect_Creating_Get())
+    {
+        m_p_Sect->M_Fn_Get_Mgr_Doc().M_Fn_On_Construct(this);
+    }
+    ~C_Sect_Doc_Headless() override { m_p_Sect->M_Fn_Get_Mgr_Doc().M_Fn_On_Destruct(); }
+
+    const std::wstring& M_Fn_Get_Title() const override { return m_Title; }
+    void M_Fn_Set_Title(const std::wstring& i_Title) override
+    {
+        m_Title = i_Title;
+        m_p_Sect->M_Fn_Get_Mgr_Doc().M_Fn_On_Set_Title();
+    }
+    int M_Fn_On_New_Document() override { return 1; }
+    void M_Fn_On_Close_Document() override { delete this; }
+    int M_Fn_Frame_Create() override { return 0; }
+    int M_Fn_Frame_Close() override { return 0; }
+
+private:
+    N_Biz::N_Sect::C_Sect* m_p_Sect;
+    std::wstring m_Title;
+};
+
 class C_Proj_Sect_Test : public C_Proj_Model_Test {
 protected:
     using C_Mgr_D_Sect = N_Biz::N_Proj::C_Mgr_D_Sect;
@@ -48,6 +76,10 @@ protected:
     C_Proj_Sect_Test()
     {
         m_App.app().m_sp_Sect_Info = std::make_shared<N_Biz::N_Sect::C_Info>();
+        m_App.port().m_Fn_Doc_Sect_Create = [] {
+            new C_Sect_Doc_Headless(); // owned by the section's link until the section closes it
+            return 1;
+        };
         m_Proj.M_Fn_Tree_Add();
     }
     ~C_Proj_Sect_Test() override { m_Proj.M_Fn_Get_Mgr_Cmd().M_Fn_Clear(); }

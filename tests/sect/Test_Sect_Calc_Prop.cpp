@@ -3,6 +3,8 @@
 // classification, the end restraint values, the box, and the failure messages of the checks.
 #include "tests/sect/Test_Sect_Calc_Support.h"
 
+#include <functional>
+
 #include <cmath>
 
 namespace N_Test_Sect_Calc {
@@ -231,11 +233,35 @@ TEST_F(C_Mgr_Calc_Prop, RingWithTailAndBridge)
 
 // --- failure messages ------------------------------------------------------------------------
 
-TEST_F(C_Mgr_Calc_Prop, NoElement)
+TEST_F(C_Mgr_Calc_Prop, FailureMessages)
 {
-    EXPECT_EQ(M_Fn_Run(), 0);
-    EXPECT_EQ(result().m_Msg_Problem, std::vector<std::wstring>{L"There is no element."});
-    EXPECT_EQ(result().m_Valid, 0);
+    using T_Msgs = std::vector<std::wstring>;
+    const std::pair<std::function<void()>, T_Msgs> cases[] = {
+        {[] {}, {L"There is no element."}},
+        {[&] { M_Fn_Segment(M_Fn_Node(0, 0), M_Fn_Node(10, 0), T_Key()); },
+         {L"Problems detected with marked element :", L"- Invalid thickness.", L"- Invalid thickness over length.",
+          L"- Invalid area.", L"- No property connected."}},
+        {[&] { M_Fn_Segment(M_Fn_Node(0, 0), M_Fn_Node(10, 0), T_Key(M_Fn_Property_On(2.0f, {}))); },
+         {L"Problems detected with marked element :", L"Problems detected with its connected property :",
+          L"- No material connected."}},
+        // A yield stress of 0 and a Poisson ratio of exactly 1e-6 (which passes).
+        {[&] { M_Fn_Segment(M_Fn_Node(0, 0), M_Fn_Node(10, 0), M_Fn_Card({2.0f, 210000.0f, 1e-6f, 0.0f, 262.5f})); },
+         {L"Problems detected with marked element :", L"Problems detected with its connected property :",
+          L"Problems detected with its connected material :", L"- Invalid yield stress."}},
+        // Welds only: valid segments without area.
+        {[&] { M_Fn_Segment(M_Fn_Node(0, 0), M_Fn_Node(10, 0), T_Key(), true, 3.0f); }, {L"Area is zero."}},
+        // E = 0.001: A x E / E_std = 200 x 0.001 / 210000 < 1e-6.
+        {[&] { M_Fn_Segment(M_Fn_Node(0, 0), M_Fn_Node(100, 0), M_Fn_Card({2.0f, 0.001f})); }, {L"Equivalent Area is zero."}},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        elements().M_Fn_D_Clear();
+        nodes().M_Fn_D_Clear();
+        cases[i].first();
+        EXPECT_EQ(M_Fn_Run(), 0) << i;
+        EXPECT_EQ(result().m_Msg_Problem, cases[i].second) << i;
+        EXPECT_EQ(result().m_Valid, 0) << i;
+    }
+    EXPECT_TRUE(G_Fn_Rel(result().m_Prop[0].m_Area, 200.0)); // the last case's geometric area
 }
 
 TEST_F(C_Mgr_Calc_Prop, MarkedSegmentOfZeroLength)
@@ -251,67 +277,6 @@ TEST_F(C_Mgr_Calc_Prop, MarkedSegmentOfZeroLength)
               (std::vector<std::wstring>{L"Problems detected with marked element :", L"- Invalid length.", L"- Invalid area.",
                                          L"Problems detected with its connected property :",
                                          L"Problems detected with its connected material :"}));
-}
-
-TEST_F(C_Mgr_Calc_Prop, MarkedSegmentWithoutProperty)
-{
-    M_Fn_Segment(M_Fn_Node(0, 0), M_Fn_Node(10, 0), T_Key());
-    EXPECT_EQ(M_Fn_Run(), 0);
-    EXPECT_EQ(result().m_Msg_Problem,
-              (std::vector<std::wstring>{L"Problems detected with marked element :", L"- Invalid thickness.",
-                                         L"- Invalid thickness over length.", L"- Invalid area.",
-                                         L"- No property connected."}));
-}
-
-TEST_F(C_Mgr_Calc_Prop, MarkedSegmentWithoutMaterial)
-{
-    const T_Key key(M_Fn_Property_On(2.0f, {}));
-    M_Fn_Segment(M_Fn_Node(0, 0), M_Fn_Node(10, 0), key);
-    EXPECT_EQ(M_Fn_Run(), 0);
-    EXPECT_EQ(result().m_Msg_Problem,
-              (std::vector<std::wstring>{L"Problems detected with marked element :",
-                                         L"Problems detected with its connected property :", L"- No material connected."}));
-}
-
-TEST_F(C_Mgr_Calc_Prop, MarkedSegmentWithBadMaterialValues)
-{
-    // A yield stress of 0 and a Poisson ratio of exactly 1e-6 (which passes).
-    M_Fn_Segment(M_Fn_Node(0, 0), M_Fn_Node(10, 0), M_Fn_Card({2.0f, 210000.0f, 1e-6f, 0.0f, 262.5f}));
-    EXPECT_EQ(M_Fn_Run(), 0);
-    EXPECT_EQ(result().m_Msg_Problem,
-              (std::vector<std::wstring>{L"Problems detected with marked element :",
-                                         L"Problems detected with its connected property :",
-                                         L"Problems detected with its connected material :", L"- Invalid yield stress."}));
-}
-
-TEST_F(C_Mgr_Calc_Prop, AreaZeroAndEquivalentAreaZero)
-{
-    // Welds only: valid segments without area.
-    const std::uint32_t a = M_Fn_Node(0, 0), b = M_Fn_Node(10, 0);
-    M_Fn_Segment(a, b, T_Key(), true, 3.0f);
-    EXPECT_EQ(M_Fn_Run(), 0);
-    EXPECT_EQ(result().m_Msg_Problem, std::vector<std::wstring>{L"Area is zero."});
-}
-
-TEST_F(C_Mgr_Calc_Prop, EquivalentAreaZero)
-{
-    // E = 0.001: A x E / E_std = 200 x 0.001 / 210000 < 1e-6.
-    M_Fn_Segment(M_Fn_Node(0, 0), M_Fn_Node(100, 0), M_Fn_Card({2.0f, 0.001f}));
-    EXPECT_EQ(M_Fn_Run(), 0);
-    EXPECT_EQ(result().m_Msg_Problem, std::vector<std::wstring>{L"Equivalent Area is zero."});
-    EXPECT_TRUE(G_Fn_Rel(result().m_Prop[0].m_Area, 200.0));
-}
-
-TEST_F(C_Mgr_Calc_Prop, FailedRunIsNotRepeatedUntilStale)
-{
-    // The calculate-if-stale entry clears the bit before the run: a second request does not
-    // run again, and reports the failure.
-    EXPECT_TRUE(calc().M_Fn_Is_Stale());
-    EXPECT_EQ(calc().M_Fn_Update_If_Stale(), 0);
-    EXPECT_FALSE(calc().M_Fn_Is_Stale());
-    result().m_Msg_Problem.push_back(L"kept");
-    EXPECT_EQ(calc().M_Fn_Update_If_Stale(), 0);
-    EXPECT_EQ(result().m_Msg_Problem.back(), L"kept");
 }
 
 } // namespace

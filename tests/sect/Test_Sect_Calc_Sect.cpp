@@ -40,6 +40,33 @@ TEST_F(C_Mgr_Calc_Sect, EditsMarkStaleAndNextRequestRecalculates)
     EXPECT_TRUE(G_Fn_Rel(result().m_Prop[0].m_Center_Y, (200.0 * 50.0 + 300.0 * 12.5 - 200.0 * 25.0) / 700.0));
 }
 
+TEST_F(C_Mgr_Calc_Sect, SectionReadOverItsMeshCalculatesAgain)
+{
+    // Calculate the tube, write it, read it back into the same section (whose mesh is built) and
+    // calculate again: the mesh of the geometry read is built afresh, with the same results.
+    const T_Key key = M_Fn_Card();
+    const std::int32_t a = M_Fn_Point(-50, -25), b = M_Fn_Point(50, -25), c = M_Fn_Point(50, 25), d = M_Fn_Point(-50, 25);
+    M_Fn_Line(a, b, key);
+    M_Fn_Line(b, c, key);
+    M_Fn_Line(c, d, key);
+    M_Fn_Line(d, a, key);
+    ASSERT_EQ(sect().M_Fn_Calc_If_Dirty(), 1);
+    const C_Result first = result();
+
+    std::ostringstream out;
+    ASSERT_EQ(sect().M_Fn_Stream_Serialize_o_O(out), E_Result_Success);
+    std::istringstream in(out.str());
+    ASSERT_EQ(sect().M_Fn_Stream_Serialize_o_I(in), E_Result_Success);
+    EXPECT_EQ(S_Fn_Count(elements().M_Fn_Get_Store()), 0u);
+    ASSERT_EQ(sect().M_Fn_Calc_If_Dirty(), 1);
+    EXPECT_TRUE(G_Fn_Rel(result().m_Prop[0].m_Area, 600.0));
+    EXPECT_TRUE(G_Fn_Rel(result().m_Prop[0].m_Ixx, 291800.0));
+    EXPECT_EQ(S_Fn_Count(elements().M_Fn_Get_Store()), 4u);
+    for (int c_case = 0; c_case < 6; ++c_case)
+        for (int s = 0; s < 5; ++s)
+            EXPECT_EQ(result().m_Case[c_case].m_Bound[0][s], first.m_Case[c_case].m_Bound[0][s]) << c_case << " " << s;
+}
+
 TEST_F(C_Mgr_Calc_Sect, CenterForCutAndPointBounds)
 {
     // An L of two lines: area centroid of equal legs at a quarter of their length.

@@ -6,7 +6,6 @@
 #include "biz/sect/Biz_Sect_State_Event.h"
 #include "biz/sect/Biz_Sect_State_Machine_Sub.h"
 #include "biz/sect/Biz_Sect_State_Machine_Top.h"
-#include "common/Common_Exception.h"
 #include "tests/support/App_Port_Record.h"
 
 #include <gtest/gtest.h>
@@ -19,14 +18,12 @@ using N_Biz::N_Sect::C_Mgr_State;
 using N_Biz::N_Sect::N_Cmd::C_Entry_C;
 using N_Biz::N_Sect::N_State::C_Event_C_Cancel;
 using N_Biz::N_Sect::N_State::C_Machine_Top;
-using N_Common::N_Exception::C_Exception;
 using N_Common::N_State::C_Machine;
 
 namespace {
 
 using C_Log = std::vector<std::string>;
 
-struct C_Event_Unknown {};
 struct C_Event_Probe_Start {};
 
 // Stands in for an editing task of the section: started by a probe event, ended by the cancel,
@@ -54,78 +51,6 @@ public:
 };
 
 } // namespace
-
-// --- The section's machine and its holder --------------------------------------------------------
-
-TEST(C_Machine_Top, NewMachineIsIdleInItsThreeRegions)
-{
-    C_Mgr_State holder(nullptr);
-    C_Machine_Top* p_top = holder.M_Fn_Get_Machine();
-    ASSERT_NE(p_top, nullptr);
-    EXPECT_EQ(p_top->M_Fn_Get_Id_Sub(0), 1u);
-    EXPECT_EQ(p_top->M_Fn_Get_Id_Sub(1), 3u);
-    EXPECT_EQ(p_top->M_Fn_Get_Id_Sub(2), 9u);
-    EXPECT_THROW(p_top->M_Fn_Get_Id_Sub(3), C_Exception);
-    EXPECT_EQ(p_top->M_Fn_Get_Parent(), &holder);
-    EXPECT_EQ(p_top->M_Fn_Get_Context(), nullptr); // the section; none here
-    EXPECT_EQ(holder.M_Fn_Get_Sect(), nullptr);
-}
-
-TEST(C_Machine_Top, CancelInTaskIdleChangesNothingAndFiresNoSignal)
-{
-    C_Mgr_State holder(nullptr);
-    std::vector<int> codes;
-    holder.m_Fn_Signal = [&](std::int32_t code) { codes.push_back(code); };
-    C_Machine::M_Fn_Event_Process<C_Event_C_Cancel>(holder.M_Fn_Get_Machine());
-    EXPECT_TRUE(codes.empty());
-    EXPECT_EQ(holder.M_Fn_Get_Machine()->M_Fn_Get_Id_Sub(2), 9u);
-}
-
-TEST(C_Machine_Top, UnknownEventThrowsAndTheMachineStaysUsable)
-{
-    C_Mgr_State holder(nullptr);
-    try {
-        C_Machine::M_Fn_Event_Process<C_Event_Unknown>(holder.M_Fn_Get_Machine());
-        FAIL() << "no exception";
-    } catch (const C_Exception& e) {
-        EXPECT_STREQ(e.M_Fn_Function(), "N_Biz::N_Sect::N_State::C_Machine_Top::M_Fn_On_No_Transition");
-        EXPECT_STREQ(C_Exception::S_Fn_File_Name(e.M_Fn_File()), "Biz_Sect_State_Machine_Top.cpp");
-    }
-    EXPECT_EQ(holder.M_Fn_Get_Machine()->M_Fn_Get_Busy(), 0);
-    EXPECT_NO_THROW(C_Machine::M_Fn_Event_Process<C_Event_C_Cancel>(holder.M_Fn_Get_Machine()));
-}
-
-TEST(C_Machine_Top, RegionChangesBecomeSectionCodes4To6)
-{
-    C_Mgr_State holder(nullptr);
-    std::vector<int> codes;
-    holder.m_Fn_Signal = [&](std::int32_t code) { codes.push_back(code); };
-    C_Machine_Top* p_top = holder.M_Fn_Get_Machine();
-    p_top->M_Fn_On_Sub_Change(0);
-    p_top->M_Fn_On_Sub_Change(1);
-    p_top->M_Fn_On_Sub_Change(2);
-    EXPECT_EQ(codes, (std::vector<int>{4, 5, 6}));
-    EXPECT_THROW(p_top->M_Fn_On_Sub_Change(3), C_Exception);
-    EXPECT_THROW(p_top->M_Fn_On_Sub_Change(-1), C_Exception);
-    EXPECT_EQ(codes.size(), 3u);
-}
-
-TEST(C_Mgr_State, StatesReachTheHolderAndTaskChangesAreAnnounced)
-{
-    C_Mgr_State holder(nullptr);
-    std::vector<int> codes;
-    holder.m_Fn_Signal = [&](std::int32_t code) { codes.push_back(code); };
-    auto up_probe = std::make_unique<C_Machine_Task_Probe>();
-    C_Machine_Task_Probe* p_probe = up_probe.get();
-    C_Machine_Top* p_top = holder.M_Fn_Get_Machine();
-    p_top->M_Fn_Init_Add_Sub(S_Id_Probe, std::move(up_probe));
-    EXPECT_EQ(p_probe->M_Fn_Get_Mgr_State(), &holder);
-    p_top->M_Fn_Init_Register_Transition<C_Event_Probe_Start>(C_Machine_Top::E_Id_Task_Idle, S_Id_Probe, 0, {}, {});
-
-    C_Machine::M_Fn_Event_Process<C_Event_Probe_Start>(p_top);
-    EXPECT_EQ(p_top->M_Fn_Get_Id_Sub(2), S_Id_Probe);
-    EXPECT_EQ(codes, (std::vector<int>{6}));
-}
 
 // --- The section's history entry -------------------------------------------------------------
 

@@ -51,17 +51,6 @@ std::vector<std::wstring> G_Fn_Rows(const C_Context_Desc_Output& ro_Desc)
 
 } // namespace
 
-TEST(C_D_Geom_Entity, FactoryKnowsArcCurveAndLine)
-{
-    EXPECT_EQ(C_D_Geom_Entity::S_Fn_Factory_apo_D_Geom_Entity(3)->m_Ref_Points.size(), 3u);
-    EXPECT_EQ(C_D_Geom_Entity::S_Fn_Factory_apo_D_Geom_Entity(5)->m_Ref_Points.size(), 0u);
-    const auto up_line = C_D_Geom_Entity::S_Fn_Factory_apo_D_Geom_Entity(6);
-    EXPECT_EQ(up_line->M_Fn_Type_Name_Get(), L"Line");
-    EXPECT_EQ(up_line->m_Ref_Points, std::vector<C_Ref_Geom_P>(2));
-    for (std::int32_t code : {0, 1, 2, 4, 7})
-        EXPECT_THROW(C_D_Geom_Entity::S_Fn_Factory_apo_D_Geom_Entity(code), C_Exception) << code;
-}
-
 TEST(C_D_Geom_E_Line, BinaryFormByteByByte)
 {
     C_D_Geom_E_Line line(3, 5);

@@ -13,6 +13,8 @@
 #include "biz/proj/Biz_Proj_Mgr_D_DB_C_P.h"
 #include "biz/sect/Biz_Sect.h"
 #include "biz/sect/Biz_Sect_Cmd_Entry_C.h"
+#include "biz/sect/Biz_Sect_D_Geom_E_Arc.h"
+#include "biz/sect/Biz_Sect_D_Geom_E_Curve_NURBS.h"
 #include "biz/sect/Biz_Sect_D_Geom_E_Line.h"
 #include "biz/sect/Biz_Sect_D_Geom_Point.h"
 #include "biz/sect/Biz_Sect_Mgr_Calc.h"
@@ -118,6 +120,40 @@ protected:
         const std::uint32_t a = M_Fn_Point(ro_sp_Group, i_X0, i_Y0);
         const std::uint32_t b = M_Fn_Point(ro_sp_Group, i_X1, i_Y1);
         return M_Fn_Line(ro_sp_Group, a, b);
+    }
+    // A quadratic clamped NURBS curve through four new points, with the given property.
+    std::uint32_t M_Fn_NURBS(const T_sp_Group& ro_sp_Group, const std::vector<std::array<float, 2>>& ro_Ctrl,
+                             const N_Biz::N_DB::C_Key_C_Property& ro_Key)
+    {
+        auto sp = std::make_shared<C_D_Geom_E_Curve_NURBS>();
+        sp->m_Curve.m_Order = 3;
+        sp->m_Curve.m_Count_Ctrl = static_cast<std::int32_t>(ro_Ctrl.size());
+        sp->m_Curve.m_Count_Knot = sp->m_Curve.m_Count_Ctrl + 3;
+        sp->m_Curve.m_Knots = {0, 0, 0, 0.5f, 1, 1, 1};
+        sp->m_Ref_Points.resize(ro_Ctrl.size() + 2);
+        for (std::size_t i = 0; i < ro_Ctrl.size(); ++i) {
+            sp->m_Curve.m_Ctrls.push_back({ro_Ctrl[i][0], ro_Ctrl[i][1], 0, 1});
+            sp->m_Ref_Points[i + 2].m_Id_Point = static_cast<std::int32_t>(M_Fn_Point(ro_sp_Group, ro_Ctrl[i][0], ro_Ctrl[i][1]));
+        }
+        sp->m_Ref_Points[0].m_Id_Point = sp->m_Ref_Points[2].m_Id_Point;
+        sp->m_Ref_Points[1].m_Id_Point = sp->m_Ref_Points.back().m_Id_Point;
+        sp->m_Key_C_P = ro_Key;
+        const std::uint32_t id = entities().M_Fn_Next_Index();
+        T_sp_Entity sp_entity = sp;
+        entities().M_Fn_Proc_Cmd_Sub_Add_At(id, sp_entity, ro_sp_Group);
+        return id;
+    }
+    // A half arc about (i_Cx, i_Cy) from angle 0 to pi (i_Dir 0 counter-clockwise) through three new
+    // points; its id.
+    std::uint32_t M_Fn_Arc(const T_sp_Group& ro_sp_Group, float i_Cx, float i_Cy, float i_R, std::int32_t i_Dir)
+    {
+        const auto s = static_cast<std::int32_t>(M_Fn_Point(ro_sp_Group, i_Cx + i_R, i_Cy));
+        const auto t = static_cast<std::int32_t>(M_Fn_Point(ro_sp_Group, i_Cx - i_R, i_Cy));
+        const auto c = static_cast<std::int32_t>(M_Fn_Point(ro_sp_Group, i_Cx, i_Cy));
+        T_sp_Entity sp = std::make_shared<C_D_Geom_E_Arc>(s, t, c, i_Dir);
+        const std::uint32_t id = entities().M_Fn_Next_Index();
+        entities().M_Fn_Proc_Cmd_Sub_Add_At(id, sp, ro_sp_Group);
+        return id;
     }
     // A standard property card of thickness i_Thk (all four thicknesses), stored in the project.
     lesser_shared_ptr<N_Biz::N_DB::C_Row_C_Property> M_Fn_Property(float i_Thk)

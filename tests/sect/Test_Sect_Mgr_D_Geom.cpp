@@ -246,9 +246,3 @@ TEST_F(C_Mgr_D_Geom_Test, RemovingAnEntityTakesItsMeshAlong)
     EXPECT_NE(entities().M_Fn_Get_At(4)->m_Id_Relation, 0u);
 }
 
-TEST_F(C_Mgr_D_Geom_Test, MeshRebuildOfAnEmptySection)
-{
-    EXPECT_EQ(entities().M_Fn_Proc_Cmd_Sub_Relation_Rebuild(), 1);
-    EXPECT_EQ(sect().M_Fn_Get_Mgr_D_Tess_N().M_Fn_Get_Store().size(), 1u);
-    EXPECT_EQ(sect().M_Fn_Get_Mgr_D_Tess_E().M_Fn_Get_Store().size(), 1u);
-}

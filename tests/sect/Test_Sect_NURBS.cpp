@@ -8,7 +8,6 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
-#include <random>
 #include <sstream>
 #include <string>
 
@@ -193,7 +192,7 @@ TEST_F(C_D_Geom_E_Curve_NURBS, StreamRoundTripIsByteExact)
     EXPECT_FLOAT_EQ(copy.m_Curve.m_Ctrls[1].w, std::sqrt(2.0f) / 2);
 }
 
-TEST_F(C_D_Geom_E_Curve_NURBS, InconsistentCountsAndHostileBytesFailCleanly)
+TEST_F(C_D_Geom_E_Curve_NURBS, InconsistentCountsAreRefused)
 {
     auto sp = M_Fn_Quarter(1);
     const std::string bytes = S_Fn_Bytes(*sp);
@@ -219,21 +218,7 @@ TEST_F(C_D_Geom_E_Curve_NURBS, InconsistentCountsAndHostileBytesFailCleanly)
     EXPECT_TRUE(refused(patched(at_order + 24 + 16, G_Fn_Float(0.5f))));    // knots going backwards
     EXPECT_TRUE(refused(patched(at_order + 24 + 4, G_Fn_Float(std::numeric_limits<float>::quiet_NaN()))));
     EXPECT_TRUE(refused(patched(at_order + 24 + 24 + 12 + 12, G_Fn_Float(0.0f)))); // weight 0
-    for (std::size_t n = 0; n < bytes.size(); ++n)
-        EXPECT_TRUE(refused(bytes.substr(0, n))) << n;
-    std::mt19937 rng(7);
-    for (int trial = 0; trial < 3000; ++trial) {
-        std::string damaged = bytes;
-        const int flips = 1 + int(rng() % 4);
-        for (int f = 0; f < flips; ++f)
-            damaged[rng() % damaged.size()] = static_cast<char>(rng());
-        C_Entity_NURBS target;
-        E_Result result = 0;
-        EXPECT_NO_THROW(result = S_Fn_Read(target, damaged));
-        if (result == E_Result_Success) {
-            EXPECT_TRUE(target.M_Fn_If_Consistent());
-        }
-    }
+    // Truncated and randomly damaged copies: the section's stream tests.
 }
 
 TEST_F(C_D_Geom_E_Curve_NURBS, DescriptionAndSwap)

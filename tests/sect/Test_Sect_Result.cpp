@@ -1,5 +1,5 @@
-// The result record (clear, copy, assignment), the label table and the section's row of the
-// result table (column names, switches, value formats).
+// The label table and the section's row of the result table (column names, switches, value
+// formats).
 #include "app/App.h"
 #include "biz/config/Biz_Config.h"
 #include "biz/sect/Biz_Sect_Info.h"
@@ -18,79 +18,6 @@ namespace {
 using N_Biz::N_Sect::C_Info;
 using N_Biz::N_Sect::C_Mgr_Calc;
 using N_Biz::N_Sect::C_Result;
-
-// A result with a mark in every part.
-C_Result G_Fn_Result_Marked()
-{
-    C_Result r;
-    r.m_Valid = 1;
-    r.m_Msg_1 = {L"one"};
-    r.m_Msg_Problem = {L"Area is zero."};
-    r.m_Element_Marked = 7;
-    r.m_Box = {1, 2, 3, 4};
-    r.m_Dist_Max = {5, 6};
-    r.m_Area_Eff = 7;
-    r.m_Ixx_Eff = 8;
-    r.m_Iyy_Eff = 9;
-    r.m_Prop[1].m_I2 = 10;
-    r.m_Case[5].m_Bound[1][4] = 11;
-    r.m_Case[3].m_Element_Critical = 12;
-    r.m_Dir[71].m_Stiff_Eff = 13;
-    return r;
-}
-
-bool G_Fn_Is_Zero(const C_Result& ro_R)
-{
-    if (ro_R.m_Valid || !ro_R.m_Msg_1.empty() || !ro_R.m_Msg_Problem.empty() || ro_R.m_Element_Marked)
-        return false;
-    for (float v : ro_R.m_Box)
-        if (v != 0.0f)
-            return false;
-    if (ro_R.m_Dist_Max[0] || ro_R.m_Dist_Max[1] || ro_R.m_Area_Eff || ro_R.m_Ixx_Eff || ro_R.m_Iyy_Eff)
-        return false;
-    for (const auto& p : ro_R.m_Prop)
-        if (p.m_Center_X || p.m_Center_Y || p.m_Angle_Principal || p.m_Area_Shear_X || p.m_Area_Shear_Y || p.m_Area ||
-            p.m_Ixy || p.m_Ixx || p.m_Iyy || p.m_I1 || p.m_I2)
-            return false;
-    for (const auto& c : ro_R.m_Case) {
-        if (c.m_Element_Critical || c.m_Ref)
-            return false;
-        for (const auto& b : c.m_Bound)
-            for (float v : b)
-                if (v != 0.0f)
-                    return false;
-    }
-    for (const auto& d : ro_R.m_Dir)
-        if (d.m_Cos || d.m_Sin || d.m_Stiff_Eqv || d.m_Stiff_Eff)
-            return false;
-    return true;
-}
-
-TEST(C_Result, ConstructedAndClearedAreZero)
-{
-    EXPECT_TRUE(G_Fn_Is_Zero(C_Result()));
-    C_Result r = G_Fn_Result_Marked();
-    EXPECT_FALSE(G_Fn_Is_Zero(r));
-    r.M_Fn_Clear();
-    EXPECT_TRUE(G_Fn_Is_Zero(r));
-}
-
-TEST(C_Result, CopyAssignAndSelfAssign)
-{
-    const C_Result source = G_Fn_Result_Marked();
-    C_Result copy(source);
-    EXPECT_EQ(copy.m_Msg_Problem, source.m_Msg_Problem);
-    EXPECT_EQ(copy.m_Case[5].m_Bound[1][4], 11.0f);
-    C_Result target;
-    target = source;
-    EXPECT_EQ(target.m_Element_Marked, 7);
-    EXPECT_EQ(target.m_Dir[71].m_Stiff_Eff, 13.0f);
-    C_Result& alias = target;
-    target = alias;
-    EXPECT_EQ(target.m_Msg_1, std::vector<std::wstring>{L"one"});
-    EXPECT_EQ(target.m_Case[3].m_Element_Critical, 12);
-    EXPECT_EQ(target.m_Prop[1].m_I2, 10.0f);
-}
 
 TEST(C_Info, Labels)
 {

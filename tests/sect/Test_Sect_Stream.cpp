@@ -29,7 +29,8 @@ void G_Fn_Put_i32(std::string& io_Bytes, std::size_t i_At, std::int32_t i_Value)
 class C_Sect_Stream_Test : public C_Geom_Test {
 protected:
     // A tilted plane, a rectangle with a diagonal, a weld line, property cards, removals that leave
-    // free slots (also at the end of both tables) and a free point.
+    // free slots (also at the end of both tables), a free point, then an arc and a B-spline curve,
+    // so that every kind of entity meets the truncated and damaged copies below.
     void M_Fn_Build()
     {
         const auto sp_card = M_Fn_Property(2.0f);
@@ -53,6 +54,10 @@ protected:
             entities().M_Fn_Proc_Cmd_Sub_Remove_At(3, g);
             entities().M_Fn_Proc_Cmd_Sub_Remove_At(7, g);
             points().M_Fn_Proc_Cmd_Sub_Remove_At(6, g);
+        });
+        M_Fn_Run(L"Create section arc", [&](const T_sp_Group& g) {
+            M_Fn_Arc(g, 5, 5, 1, 1);
+            M_Fn_NURBS(g, {{{0, 3}}, {{1, 4}}, {{2, 2}}, {{3, 3}}}, N_Biz::N_DB::C_Key_C_Property(sp_card));
         });
     }
     // A new section of the same project reading i_Bytes.
@@ -116,7 +121,7 @@ TEST_F(C_Sect_Stream_Test, WrittenReadAndWrittenAgainIsIdentical)
     EXPECT_EQ(weld.m_Id, 5);
     EXPECT_TRUE(up_read->M_Fn_Get_Mgr_Calc().M_Fn_Is_Stale());
     EXPECT_TRUE(up_read->M_Fn_Get_Mgr_D_Geom_E().M_Fn_Sel_P1_Get().empty());
-    EXPECT_EQ(S_Fn_Count(*up_read), 5u + 5u);
+    EXPECT_EQ(S_Fn_Count(*up_read), (5u + 3u + 4u) + (5u + 2u));
     S_Fn_Take_Apart(*up_read);
     EXPECT_EQ(S_Fn_Count(*up_read), 0u);
 }

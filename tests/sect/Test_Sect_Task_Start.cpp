@@ -1,11 +1,10 @@
 // The section's task starters: each cancels the running task before it starts its own, the
-// creation starters remember their kind for the generic Create, and the properties dialog runs
-// only for a single selected entity.
+// creation starters remember their kind for the generic Create, and modify-selected opens the
+// properties dialog only for exactly one selected point or entity.
 #include "tests/sect/Test_Sect_Geom_Support.h"
 
 #include "biz/sect/Biz_Sect_Mgr_State.h"
 #include "biz/sect/Biz_Sect_State_Event.h"
-#include "biz/sect/Biz_Sect_State_Machine_Sub.h"
 #include "biz/sect/Biz_Sect_State_Machine_Top.h"
 #include "common/Common_Exception.h"
 
@@ -17,77 +16,70 @@ using N_Common::N_Exception::C_Exception;
 
 class C_Sect_Task_Start : public C_Geom_Test {
 protected:
-    // Stands in for the editing tasks: every start event enters a probe task (logging its name),
-    // a cancel ends it (logging "cancel"); a cancel in the idle task state is consumed unlogged.
-    template <class E>
-    void M_Fn_Probe(std::string i_Name)
+    ~C_Sect_Task_Start() override
     {
-        C_Machine_Top* p_top = sect().M_Fn_Get_Mgr_State().M_Fn_Get_Machine();
-        p_top->M_Fn_Init_Register_Transition<E>(C_Machine_Top::E_Id_Task_Idle, K_Id_Probe, 0, {},
-                                                [this, i_Name](const E&) { m_Log.push_back(i_Name); });
+        C_Mgr_D_Geom_E::S_Fn_Dlg_Property = nullptr;
+        C_Mgr_D_Geom_E::S_Fn_Dlg_Property_Geom_P = nullptr;
     }
-    void M_Fn_Probes()
+    std::uint32_t task() { return sect().M_Fn_Get_Mgr_State().M_Fn_Get_Machine()->M_Fn_Get_Id_Sub(2); }
+    // The selection sets: the given points and entities, in this order.
+    void M_Fn_Select(const std::vector<C_Handle_D_Geom_P>& i_Points, const std::vector<std::uint32_t>& i_Entities)
     {
-        C_Machine_Top* p_top = sect().M_Fn_Get_Mgr_State().M_Fn_Get_Machine();
-        p_top->M_Fn_Init_Add_Sub(K_Id_Probe, std::make_unique<C_Machine_Sub>());
-        p_top->M_Fn_Init_Register_Transition<C_Event_C_Cancel>(K_Id_Probe, C_Machine_Top::E_Id_Task_Idle, 0, {},
-                                                               [this](const C_Event_C_Cancel&) { m_Log.push_back("cancel"); });
-        M_Fn_Probe<C_Event_D_Geom_Create_Point>("point");
-        M_Fn_Probe<C_Event_D_Geom_Create_Line>("line");
-        M_Fn_Probe<C_Event_D_Geom_Create_Arc>("arc");
-        M_Fn_Probe<C_Event_D_Geom_Create_Conics>("conics");
-        M_Fn_Probe<C_Event_D_Geom_Create_Spline>("spline");
-        M_Fn_Probe<C_Event_D_Geom_Create_Weld>("weld");
-        M_Fn_Probe<C_Event_D_Geom_Delete>("delete");
-        M_Fn_Probe<C_Event_D_Geom_Modify>("modify");
-        M_Fn_Probe<C_Event_D_Geom_Move>("move");
-        M_Fn_Probe<C_Event_D_Geom_E_P_Palette_Sel>("palette");
+        points().M_Fn_Sel_P1_Clear();
+        entities().M_Fn_Sel_P1_Clear();
+        for (const C_Handle_D_Geom_P& h : i_Points)
+            points().M_Fn_Sel_P0_Add(h);
+        points().M_Fn_Sel_P1_Update_Or();
+        points().M_Fn_Sel_P0_Clear();
+        for (std::uint32_t id : i_Entities)
+            entities().M_Fn_Sel_P0_Add(entities().M_Fn_Get_At(id).get());
+        entities().M_Fn_Sel_P1_Update_Or();
+        entities().M_Fn_Sel_P0_Clear();
     }
-    // A dialog installed by a test never outlives it.
-    ~C_Sect_Task_Start() override { C_Mgr_D_Geom_E::S_Fn_Dlg_Property = nullptr; }
-    static constexpr std::uint32_t K_Id_Probe = 1000;
-    std::vector<std::string> m_Log;
 };
 
-TEST_F(C_Sect_Task_Start, EachStarterCancelsFirstAndCreationStartersSetTheKind)
+TEST_F(C_Sect_Task_Start, EachStarterEndsTheRunningTaskAndEntersItsOwn)
 {
-    M_Fn_Probes();
     C_Mgr_D_Geom_E& e = entities();
     using T_Fn = void (C_Mgr_D_Geom_E::*)();
-    const std::vector<std::tuple<T_Fn, std::string, std::uint32_t>> starters = {
-        {&C_Mgr_D_Geom_E::M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create_Point, "point", 1},
-        {&C_Mgr_D_Geom_E::M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create_Arc, "arc", 3},
-        {&C_Mgr_D_Geom_E::M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Delete, "delete", 3},
-        {&C_Mgr_D_Geom_E::M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create_Conics, "conics", 4},
-        {&C_Mgr_D_Geom_E::M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Modify, "modify", 4},
-        {&C_Mgr_D_Geom_E::M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create_Spline, "spline", 5},
-        {&C_Mgr_D_Geom_E::M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Move, "move", 5},
-        {&C_Mgr_D_Geom_E::M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create_Weld, "weld", 6},
-        {&C_Mgr_D_Geom_E::M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_E_P_Palette_Sel, "palette", 6},
-        {&C_Mgr_D_Geom_E::M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create_Line, "line", 2},
+    // Starter, task state entered with nothing selected, creation kind afterwards.
+    const std::vector<std::tuple<T_Fn, std::uint32_t, std::uint32_t>> starters = {
+        {&C_Mgr_D_Geom_E::M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create_Point, 15, 1},
+        {&C_Mgr_D_Geom_E::M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create_Arc, 17, 3},
+        {&C_Mgr_D_Geom_E::M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Delete, 21, 3},
+        {&C_Mgr_D_Geom_E::M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create_Conics, 18, 4},
+        {&C_Mgr_D_Geom_E::M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Modify, 22, 4},
+        {&C_Mgr_D_Geom_E::M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create_Spline, 19, 5},
+        {&C_Mgr_D_Geom_E::M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Move, 23, 5},
+        {&C_Mgr_D_Geom_E::M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create_Weld, 20, 6},
+        {&C_Mgr_D_Geom_E::M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_E_P_Palette_Sel, 30, 6},
+        {&C_Mgr_D_Geom_E::M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create_Line, 16, 2},
     };
-    std::vector<std::string> expected;
-    for (const auto& [fn, name, kind] : starters) {
+    for (const auto& [fn, id, kind] : starters) {
+        m_Codes.clear();
         (e.*fn)();
-        // The first start finds no task to end; every later one ends the probe task first.
-        if (!expected.empty())
-            expected.push_back("cancel");
-        expected.push_back(name);
-        EXPECT_EQ(m_Log, expected) << name;
-        EXPECT_EQ(e.m_Create_Kind, kind) << name;
-        EXPECT_EQ(sect().M_Fn_Get_Mgr_State().M_Fn_Get_Machine()->M_Fn_Get_Id_Sub(2), K_Id_Probe);
+        EXPECT_EQ(task(), id);
+        EXPECT_EQ(e.m_Create_Kind, kind) << id;
+        // After the first, each starter ends a running task: idle (6), then its own task (6).
+        if (id != 15) {
+            EXPECT_EQ(std::count(m_Codes.begin(), m_Codes.end(), 6), 2) << id;
+        }
     }
+    // A start event without the cancel finds no transition in a running task, which stays.
+    EXPECT_THROW(sect().M_Fn_Get_Mgr_State().M_Fn_Post<C_Event_D_Geom_Delete>(), C_Exception);
+    EXPECT_EQ(task(), 16u);
+    EXPECT_EQ(sect().M_Fn_Get_Mgr_State().M_Fn_Get_Machine()->M_Fn_Get_Busy(), 0);
 }
 
 TEST_F(C_Sect_Task_Start, GenericCreateStartsLineOnANewSectionThenTheLastCreationTask)
 {
-    M_Fn_Probes();
     EXPECT_EQ(entities().m_Create_Kind, 2u);
     entities().M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create();
+    EXPECT_EQ(task(), 16u);
     entities().M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create_Weld();
     entities().M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Move(); // not a creation task: the kind stays
     entities().M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create();
-    EXPECT_EQ(m_Log, (std::vector<std::string>{"line", "cancel", "weld", "cancel", "move", "cancel", "weld"}));
+    EXPECT_EQ(task(), 20u);
     for (std::uint32_t kind : {0u, 7u, 0xFFFFFFFFu}) {
         entities().m_Create_Kind = kind;
         try {
@@ -96,54 +88,53 @@ TEST_F(C_Sect_Task_Start, GenericCreateStartsLineOnANewSectionThenTheLastCreatio
         } catch (const C_Exception& ex) {
             EXPECT_STREQ(C_Exception::S_Fn_File_Name(ex.M_Fn_File()), "Biz_Sect_Mgr_D_Geom_E_Task.cpp");
         }
+        EXPECT_EQ(task(), 20u); // a bad kind posts nothing
     }
-    EXPECT_EQ(m_Log.size(), 7u); // a bad kind posts nothing
 }
 
-TEST_F(C_Sect_Task_Start, StartEventWithoutItsTaskIsRefusedByTheMachineWhichStaysUsable)
-{
-    // Until the editing tasks exist the machine treats their start events as unknown.
-    EXPECT_THROW(entities().M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Delete(), C_Exception);
-    C_Machine_Top* p_top = sect().M_Fn_Get_Mgr_State().M_Fn_Get_Machine();
-    EXPECT_EQ(p_top->M_Fn_Get_Busy(), 0);
-    EXPECT_EQ(p_top->M_Fn_Get_Id_Sub(2), static_cast<std::uint32_t>(C_Machine_Top::E_Id_Task_Idle));
-    EXPECT_NO_THROW(N_Common::N_State::C_Machine::M_Fn_Event_Process<C_Event_C_Cancel>(p_top));
-}
-
-TEST_F(C_Sect_Task_Start, ModifySelectedOpensTheDialogOnlyForOneEntity)
+TEST_F(C_Sect_Task_Start, ModifySelectedTakesExactlyOnePointOrOneEntity)
 {
     std::uint32_t a = 0, b = 0;
     M_Fn_Run(L"Lines", [&](const T_sp_Group& g) {
         a = M_Fn_Line_XY(g, 0, 0, 1, 0);
         b = M_Fn_Line_XY(g, 0, 1, 1, 1);
     });
-    std::vector<std::uint32_t> calls;
+    std::vector<std::string> calls;
     C_Mgr_D_Geom_E::S_Fn_Dlg_Property = [&](C_Mgr_D_Geom_E& ro_Mgr, std::uint32_t i_Index) {
-        calls.push_back(i_Index);
+        calls.push_back("E" + std::to_string(i_Index));
         T_sp_Entity sp_copy(ro_Mgr.M_Fn_Get_At(i_Index)->Clone_apo_D_Geom_Entity());
         dynamic_cast<C_D_Geom_E_Line&>(*sp_copy).m_Thk_Individual = 2.5f;
         ro_Mgr.M_Fn_Proc_Cmd_Top_Modify(i_Index, sp_copy);
     };
-    auto select = [&](std::vector<std::uint32_t> ids) {
-        entities().M_Fn_Sel_P1_Clear();
-        for (std::uint32_t id : ids) {
-            entities().M_Fn_Sel_P0_Add(entities().M_Fn_Get_At(id).get());
-            entities().M_Fn_Sel_P1_Update_Or();
-            entities().M_Fn_Sel_P0_Clear();
-        }
+    C_Mgr_D_Geom_E::S_Fn_Dlg_Property_Geom_P = [&](C_Mgr_D_Geom_P&, std::uint32_t i_Index) {
+        calls.push_back("P" + std::to_string(i_Index));
     };
-    entities().M_Fn_Proc_Cmd_Top_Modify_Selected(); // nothing selected
-    select({a, b});
-    entities().M_Fn_Proc_Cmd_Top_Modify_Selected();
-    EXPECT_TRUE(calls.empty());
-    select({b});
-    entities().M_Fn_Proc_Cmd_Top_Modify_Selected();
-    EXPECT_EQ(calls, std::vector<std::uint32_t>{b});
+    const C_Handle_D_Geom_P p3(3, {}), free_pos(0, {5, 5});
+    struct C_Case {
+        std::vector<C_Handle_D_Geom_P> m_Points;
+        std::vector<std::uint32_t> m_Entities;
+        int m_Result;
+        std::vector<std::string> m_Calls;
+    };
+    const std::vector<C_Case> cases = {
+        {{}, {}, 0, {}},
+        {{}, {a, b}, 0, {}},
+        {{p3}, {a}, 0, {}},
+        {{free_pos}, {}, 0, {}},
+        {{p3}, {}, 1, {"P3"}},
+        {{}, {b}, 1, {"E" + std::to_string(b)}},
+    };
+    for (const C_Case& c : cases) {
+        calls.clear();
+        M_Fn_Select(c.m_Points, c.m_Entities);
+        EXPECT_EQ(entities().M_Fn_Proc_Cmd_Top_Modify_Selected(), c.m_Result) << c.m_Calls.size();
+        EXPECT_EQ(calls, c.m_Calls);
+    }
     EXPECT_EQ(M_Fn_Line_At(b).m_Thk_Individual, 2.5f);
     EXPECT_EQ(history().M_Fn_Get_History().back()->M_Fn_Get_Name(), L"Modify section geometry");
+    // Without a window there is no dialog; the task still ends.
     C_Mgr_D_Geom_E::S_Fn_Dlg_Property = nullptr;
-    EXPECT_NO_THROW(entities().M_Fn_Proc_Cmd_Top_Modify_Selected()); // no window: nothing happens
-    EXPECT_EQ(calls.size(), 1u);
+    EXPECT_EQ(entities().M_Fn_Proc_Cmd_Top_Modify_Selected(), 1);
 }
 
 } // namespace

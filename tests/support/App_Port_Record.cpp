@@ -2,6 +2,8 @@
 
 #include "common/Common_String.h"
 
+#include <GL/gl.h>
+
 #include <atomic>
 #include <fstream>
 #include <sstream>
@@ -68,6 +70,48 @@ int C_App_Port_Record::M_Fn_Doc_Proj_Save_Prompt(const std::wstring& i_Title)
     int a = m_Doc_Save_Answers.front();
     m_Doc_Save_Answers.pop_front();
     return a;
+}
+
+void C_App_Port_Record::M_Fn_Dlg_List_Sect(std::uint32_t i_Kind, N_Biz::N_Sect::C_Sect&)
+{
+    m_Calls.push_back({L"list_sect", std::to_wstring(i_Kind), L"", 0, false});
+}
+
+void C_App_Port_Record::M_Fn_GL_Draw_Text(const std::wstring& i_Text)
+{
+    C_GL_Text text;
+    text.m_Text = i_Text;
+    GLfloat pos[4] = {0, 0, 0, 0};
+    GLboolean valid = GL_FALSE;
+    glGetFloatv(GL_CURRENT_RASTER_POSITION, pos);
+    glGetBooleanv(GL_CURRENT_RASTER_POSITION_VALID, &valid);
+    glGetFloatv(GL_CURRENT_RASTER_COLOR, text.m_Color);
+    text.m_X = pos[0];
+    text.m_Y = pos[1];
+    text.m_Valid = valid == GL_TRUE;
+    m_GL_Texts.push_back(text);
+}
+
+void C_App_Port_Record::M_Fn_GL_Get_Text_Extent(const std::wstring& i_Text, int& o_Width, int& o_Height)
+{
+    const std::size_t end = i_Text.find(L'\0');
+    const std::size_t length = end == std::wstring::npos ? i_Text.size() : end;
+    o_Width = int(length) * m_Text_Char_Width;
+    o_Height = length ? m_Text_Height : 0;
+}
+
+std::vector<std::wstring> C_App_Port_Record::M_Fn_GL_Texts() const
+{
+    std::vector<std::wstring> out;
+    for (const C_GL_Text& text : m_GL_Texts)
+        out.push_back(text.m_Text);
+    return out;
+}
+
+int C_App_Port_Record::M_Fn_Doc_Sect_Create()
+{
+    m_Calls.push_back({L"doc_sect_create", L"", L"", 0, true});
+    return m_Fn_Doc_Sect_Create ? m_Fn_Doc_Sect_Create() : 0;
 }
 
 std::vector<std::wstring> C_App_Port_Record::M_Fn_Texts(const std::wstring& i_kind) const

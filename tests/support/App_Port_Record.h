@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,7 +14,8 @@
 class C_App_Port_Record : public C_App_Port {
 public:
     struct C_Call {
-        std::wstring m_Kind; // L"box", L"line", L"file", L"enter", L"doc_modified", L"doc_title", L"doc_save_prompt"
+        std::wstring m_Kind; // L"box", L"line", L"file", L"enter", L"doc_modified", L"doc_title", L"doc_save_prompt",
+                             // L"doc_sect_create"
         std::wstring m_Text;
         std::wstring m_Caption;
         unsigned m_Type = 0;
@@ -42,6 +44,30 @@ public:
     void M_Fn_Doc_Proj_Modified(bool i_Modified) override;
     void M_Fn_Doc_Proj_Title(const std::wstring& i_Title) override;
     int M_Fn_Doc_Proj_Save_Prompt(const std::wstring& i_Title) override;
+    // Recorded as L"list_sect" with the kind as text.
+    void M_Fn_Dlg_List_Sect(std::uint32_t i_Kind, N_Biz::N_Sect::C_Sect& ro_Sect) override;
+
+    // Text drawn in an OpenGL view: the text, the raster position it was drawn at (window pixels),
+    // whether that position was valid, and the raster colour (red, green, blue, alpha).
+    struct C_GL_Text {
+        std::wstring m_Text;
+        float m_X = 0, m_Y = 0;
+        bool m_Valid = false;
+        float m_Color[4] = {0, 0, 0, 0};
+    };
+    std::vector<C_GL_Text> m_GL_Texts;
+    // The extent answered for a text: this width per character, this height.
+    int m_Text_Char_Width = 8;
+    int m_Text_Height = 13;
+    void M_Fn_GL_Draw_Text(const std::wstring& i_Text) override;
+    void M_Fn_GL_Get_Text_Extent(const std::wstring& i_Text, int& o_Width, int& o_Height) override;
+    // The texts drawn, in order.
+    std::vector<std::wstring> M_Fn_GL_Texts() const;
+
+    // A new section document: recorded as L"doc_sect_create"; runs m_Fn_Doc_Sect_Create (which
+    // plays the framework's document creation) and returns its answer, 0 without one.
+    std::function<int()> m_Fn_Doc_Sect_Create;
+    int M_Fn_Doc_Sect_Create() override;
 
     // Texts of all recorded calls of one kind, in order.
     std::vector<std::wstring> M_Fn_Texts(const std::wstring& i_kind) const;
