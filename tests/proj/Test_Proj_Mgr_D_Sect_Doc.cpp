@@ -235,14 +235,22 @@ INSTANTIATE_TEST_SUITE_P(
                       C_Option_Case{&C_Mgr_D_Sect::M_Fn_Doc_On_Cmd_Proj_Edit_D_S_C_Beside_Before, &C_Config_Data::m_Insert_After, 0},
                       C_Option_Case{&C_Mgr_D_Sect::M_Fn_Doc_On_Cmd_Proj_Edit_D_S_C_Beside_After, &C_Config_Data::m_Insert_After, 1}));
 
-// Opening or closing the windows with no section selected only ends the running task.
-TEST_F(C_Sect_Doc_Test, WindowCommandsWithoutSelectionChangeNothing)
+// The windows open for the selected sections in selection order, or for a group's sections in
+// slot order; with nothing selected only the running task ends.
+TEST_F(C_Sect_Doc_Test, WindowsOpenInSelectionOrSlotOrder)
 {
-    M_Fn_Group_Along({{0, 0, 0}, {1, 0, 0}});
+    const std::uint32_t g = M_Fn_Group_Along({{0, 0, 0}, {1, 0, 0}, {2, 0, 0}});
     const std::string before = M_Fn_Groups_Bytes();
     const std::size_t entries = M_Fn_History_Size();
-    EXPECT_NO_THROW(mgr().M_Fn_Doc_On_Cmd_Proj_Edit_D_S_View_Open());
-    EXPECT_NO_THROW(mgr().M_Fn_Doc_On_Cmd_Proj_Edit_D_S_View_Close());
+    mgr().M_Fn_Doc_On_Cmd_Proj_Edit_D_S_View_Open();
+    mgr().M_Fn_Doc_On_Cmd_Proj_Edit_D_S_View_Close();
+    EXPECT_TRUE(m_Frames.empty());
+    M_Fn_Select({M_Fn_Sect(g, 3), M_Fn_Sect(g, 1)});
+    mgr().M_Fn_Doc_On_Cmd_Proj_Edit_D_S_View_Open();
+    EXPECT_EQ(m_Frames, (std::vector<const C_Sect*>{M_Fn_Sect(g, 3), M_Fn_Sect(g, 1)}));
+    m_Frames.clear();
+    mgr().M_Fn_UI_Tree_Proj_D_Sect_G_On_Cmd_Popup_View_Open(&M_Fn_Group(g));
+    EXPECT_EQ(m_Frames, (std::vector<const C_Sect*>{M_Fn_Sect(g, 1), M_Fn_Sect(g, 2), M_Fn_Sect(g, 3)}));
     EXPECT_EQ(M_Fn_Groups_Bytes(), before);
     EXPECT_EQ(M_Fn_History_Size(), entries);
 }

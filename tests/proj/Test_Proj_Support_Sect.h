@@ -42,10 +42,12 @@ inline C_Vector3f G_Fn_Column(const N_Common::N_Math::C_Matrix4<float>& ro_Matri
 }
 
 // A section's document as the framework makes one without a window: it links itself to the
-// section being created and goes when the section closes it.
+// section being created and goes when the section closes it. A frame it is asked for is only
+// noted in io_Frames.
 class C_Sect_Doc_Headless : public N_Biz::N_Sect::C_Doc {
 public:
-    C_Sect_Doc_Headless() : m_p_Sect(N_Biz::N_Sect::C_Mgr_Doc::S_Fn_Sect_Creating_Get())
+    explicit C_Sect_Doc_Headless(std::vector<const N_Biz::N_Sect::C_Sect*>* io_p_Frames)
+        : m_p_Sect(N_Biz::N_Sect::C_Mgr_Doc::S_Fn_Sect_Creating_Get()), m_p_Frames(io_p_Frames)
     {
         m_p_Sect->M_Fn_Get_Mgr_Doc().M_Fn_On_Construct(this);
     }
@@ -59,11 +61,16 @@ public:
     }
     int M_Fn_On_New_Document() override { return 1; }
     void M_Fn_On_Close_Document() override { delete this; }
-    int M_Fn_Frame_Create() override { return 0; }
+    int M_Fn_Frame_Create() override
+    {
+        m_p_Frames->push_back(m_p_Sect);
+        return 1;
+    }
     int M_Fn_Frame_Close() override { return 0; }
 
 private:
     N_Biz::N_Sect::C_Sect* m_p_Sect;
+    std::vector<const N_Biz::N_Sect::C_Sect*>* m_p_Frames;
     std::wstring m_Title;
 };
 
@@ -76,8 +83,8 @@ protected:
     C_Proj_Sect_Test()
     {
         m_App.app().m_sp_Sect_Info = std::make_shared<N_Biz::N_Sect::C_Info>();
-        m_App.port().m_Fn_Doc_Sect_Create = [] {
-            new C_Sect_Doc_Headless(); // owned by the section's link until the section closes it
+        m_App.port().m_Fn_Doc_Sect_Create = [this] {
+            new C_Sect_Doc_Headless(&m_Frames); // owned by the section's link until the section closes it
             return 1;
         };
         m_Proj.M_Fn_Tree_Add();
@@ -85,6 +92,8 @@ protected:
     ~C_Proj_Sect_Test() override { m_Proj.M_Fn_Get_Mgr_Cmd().M_Fn_Clear(); }
 
     C_Mgr_D_Sect& mgr() { return m_Proj.M_Fn_Get_Mgr_D_Sect(); }
+    // The sections whose frames were opened, in order.
+    std::vector<const C_Sect*> m_Frames;
     N_Biz::N_Config::C_Config_Data& config() { return m_App.app().m_sp_Config->M_Fn_Data(); }
     N_Biz::N_Cmd::C_Mgr& history() { return m_Proj.M_Fn_Get_Mgr_Cmd(); }
 
