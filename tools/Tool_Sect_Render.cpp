@@ -38,6 +38,9 @@
 #include <string>
 #include <vector>
 
+// Mesa keeps a few driver allocations for the life of the process after the context is destroyed.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libOSMesa.so\n"; }
+
 namespace {
 
 using namespace N_Biz::N_Sect;

@@ -14,7 +14,6 @@
 #include "common/Common_Math_Quaternion.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 #include <algorithm>
 #include <cmath>
@@ -25,21 +24,6 @@ namespace N_Biz::N_Sect {
 namespace {
 
 using N_Biz::N_Input::C_Input;
-
-// Pops the projection pushed for a pick however the pick ends, and leaves the model-view matrix
-// current as the paint expects it.
-class C_Projection_Pop {
-public:
-    C_Projection_Pop() = default;
-    C_Projection_Pop(const C_Projection_Pop&) = delete;
-    C_Projection_Pop& operator=(const C_Projection_Pop&) = delete;
-    ~C_Projection_Pop()
-    {
-        glMatrixMode(GL_PROJECTION);
-        glPopMatrix();
-        glMatrixMode(GL_MODELVIEW);
-    }
-};
 
 // The grid options of the configuration (the defaults without an application).
 void G_Fn_Grid_Get(bool& o_On, float& o_Step)
@@ -158,8 +142,6 @@ void C_Mgr_Frame::M_Fn_View_R_Sheet_On_Destroy()
 
 void C_Mgr_Frame::M_Fn_View_Invalidate(bool i_Main, bool i_Graph, bool i_Sheet, bool i_Sheet_Refill)
 {
-    if (m_Flags & E_Flag_Frozen)
-        return;
     if (i_Main && m_p_View_Main)
         m_p_View_Main->M_Fn_Invalidate();
     if (i_Graph && m_p_View_Graph)
@@ -297,18 +279,8 @@ bool C_Mgr_Frame::M_Fn_View_Main_Mouse_Sel_Drag(const C_Input& ro_Input)
 
 void C_Mgr_Frame::M_Fn_View_Main_Pick(std::int32_t i_X, std::int32_t i_Y, std::int32_t i_W, std::int32_t i_H, bool i_Rect)
 {
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    {
-        C_Projection_Pop pop;
-        glLoadIdentity();
-        gluPickMatrix(i_X, i_Y, i_W, i_H, m_Viewport.data());
-        glMultMatrixf(m_Matrix_Proj.m_Data);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadMatrixf(m_Matrix_View.m_Data);
-        m_p_Sect->M_Fn_Get_Mgr_Sel().M_Fn_Sel_P0_Update(i_Rect);
-    }
-    M_Fn_View_Main_Redraw();
+    C_Mgr_Sel& sel = m_p_Sect->M_Fn_Get_Mgr_Sel();
+    M_Fn_View_Main_Pick_Box(i_X, i_Y, i_W, i_H, [&sel, i_Rect] { sel.M_Fn_Sel_P0_Update(i_Rect); });
 }
 
 void C_Mgr_Frame::M_Fn_View_Main_Mouse_Sel_P0_Validate_Cover()

@@ -43,7 +43,7 @@ public:
 
     // Bits of the flag word.
     enum : std::uint32_t {
-        E_Flag_Frozen = 0x1,       // a paint is under way: redraw requests are dropped
+        E_Flag_Frozen = 0x1,       // a paint is under way: M_Fn_View_Main_Redraw does nothing
         E_Flag_Pick_Cover = 0x2,   // the pick under the cursor is pending
         E_Flag_Pick_Drag = 0x4,    // the rectangle pick is pending
     };
@@ -92,7 +92,8 @@ public:
 
     // --- invalidation ------------------------------------------------------------------------------
     // Invalidates the chosen views that exist (with i_Sheet_Refill the sheet first marks its rows
-    // for rebuilding); nothing while drawing is frozen.
+    // for rebuilding), frozen or not: these come from changes to the section or its cards, which a
+    // paint never makes.
     void M_Fn_View_Invalidate(bool i_Main, bool i_Graph, bool i_Sheet, bool i_Sheet_Refill);
     // Invalidates the main view unless frozen.
     void M_Fn_View_Main_Redraw();
@@ -240,8 +241,8 @@ public:
                                 std::int64_t& o_Last);
 
 private:
-    // Runs the selection manager's current-pick update inside a pick projection of a
-    // i_W x i_H box centred at (i_X, i_Y); the projection is restored however the pick ends.
+    // The selection manager's current-pick update (single or rectangle) through
+    // M_Fn_View_Main_Pick_Box.
     void M_Fn_View_Main_Pick(std::int32_t i_X, std::int32_t i_Y, std::int32_t i_W, std::int32_t i_H, bool i_Rect);
     // Both pending picks, then the selection set updated with the input's Shift and Ctrl.
     void M_Fn_View_Main_Sel_Apply(const N_Biz::N_Input::C_Input& ro_Input);

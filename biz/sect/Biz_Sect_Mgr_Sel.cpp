@@ -56,14 +56,12 @@ std::vector<std::uint32_t> G_Fn_Pick_Pass(std::uint32_t i_Count, F_Used&& i_Fn_U
     return names;
 }
 
-// The points (or the nodes) of a store as the client vertex array: x and y of each record, one
-// record apart, so that a slot index is a vertex index.
-template <class T_Store>
-void G_Fn_Vertex_Array_Bind(const T_Store& ro_Store)
+// The points (or the nodes) as the client vertex array, bound as the main view draws them, so that
+// a slot index is a vertex index.
+void G_Fn_Vertex_Array_Bind(const C_Mgr_Frame& ro_Frame, void (C_Mgr_Frame::*i_Fn_Bind)() const)
 {
-    const auto& elements = ro_Store.elements();
     glEnableClientState(GL_VERTEX_ARRAY);
-    glVertexPointer(2, GL_FLOAT, sizeof(typename T_Store::value_type), &elements.front().m_X);
+    (ro_Frame.*i_Fn_Bind)();
 }
 
 // The hits that the pick of one kind keeps: in single mode the first that added something ends
@@ -248,9 +246,10 @@ void C_Mgr_Sel::M_Fn_Sel_P0_Update(bool i_Rect)
     C_Mgr_D_Tess_E& elements = sect.M_Fn_Get_Mgr_D_Tess_E();
 
     // Points or nodes: each drawn as a single vertex of its store's vertex array.
-    auto pick_vertices = [&](auto& ro_Mgr, auto i_Handle) {
+    const C_Mgr_Frame& frame = sect.M_Fn_Get_Mgr_Frame();
+    auto pick_vertices = [&](auto& ro_Mgr, auto i_Handle, void (C_Mgr_Frame::*i_Fn_Bind)() const) {
         const auto& store = ro_Mgr.M_Fn_Get_Store();
-        G_Fn_Vertex_Array_Bind(store);
+        G_Fn_Vertex_Array_Bind(frame, i_Fn_Bind);
         const auto names = G_Fn_Pick_Pass(
             store.size(), [&](std::uint32_t i) { return store.is_used_at(i); },
             [](std::uint32_t i) {
@@ -265,12 +264,12 @@ void C_Mgr_Sel::M_Fn_Sel_P0_Update(bool i_Rect)
             return ro_Mgr.M_Fn_Sel_P0_Get().size() != before;
         });
     };
-    auto pick_points = [&] { return pick_vertices(points, C_Handle_D_Geom_P()); };
-    auto pick_nodes = [&] { return pick_vertices(nodes, C_Handle_D_Tess_N()); };
+    auto pick_points = [&] { return pick_vertices(points, C_Handle_D_Geom_P(), &C_Mgr_Frame::M_Fn_View_Main_Bind_Geom_P); };
+    auto pick_nodes = [&] { return pick_vertices(nodes, C_Handle_D_Tess_N(), &C_Mgr_Frame::M_Fn_View_Main_Bind_Tess_N); };
     // Entities draw their curves through the points' vertex array; i_Fn_Add takes each hit entity.
     auto pick_entities = [&](auto&& i_Fn_Add) {
         const C_Mgr_D_Geom_E::T_Store& store = entities.M_Fn_Get_Store();
-        G_Fn_Vertex_Array_Bind(points.M_Fn_Get_Store());
+        G_Fn_Vertex_Array_Bind(frame, &C_Mgr_Frame::M_Fn_View_Main_Bind_Geom_P);
         C_Context_Draw_Geom context;
         context.m_p_Sect = &sect;
         const auto names = G_Fn_Pick_Pass(
@@ -280,7 +279,7 @@ void C_Mgr_Sel::M_Fn_Sel_P0_Update(bool i_Rect)
     };
     auto pick_elements = [&] {
         const C_Mgr_D_Tess_E::T_Store& store = elements.M_Fn_Get_Store();
-        G_Fn_Vertex_Array_Bind(nodes.M_Fn_Get_Store());
+        G_Fn_Vertex_Array_Bind(frame, &C_Mgr_Frame::M_Fn_View_Main_Bind_Tess_N);
         C_Context_Draw_Tess context;
         context.m_p_Sect = &sect;
         const auto names = G_Fn_Pick_Pass(

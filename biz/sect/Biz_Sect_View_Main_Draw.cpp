@@ -35,23 +35,14 @@ namespace {
 using N_Common::N_Math::C_Vector2;
 using N_Common::N_Math::C_Vector3;
 using N_View_Draw::G_Fn_Config;
-
-// Active states of the section's machine that the drawing shows.
-enum : std::uint32_t {
-    E_Id_Input_Scale = 4,
-    E_Id_Input_Rotate = 5,
-    E_Id_Input_Translate = 6,
-    E_Id_Input_Drag_Select = 7,
-    E_Id_Task_Create_Line = 16,
-    E_Id_Task_Create_Weld = 20,
-    E_Id_Task_Move_P_1 = 24,
-};
+using N_State::C_Machine_Top;
 
 // The most grid steps from the origin in each direction.
 constexpr std::int64_t S_Grid_Steps_Max = 999998;
 constexpr double S_Pi = 3.14159265358979323846;
 
-std::uint32_t G_Fn_State(const C_Sect& ro_Sect, std::uint32_t i_Region)
+// The active state of a region of the section's machine.
+std::uint32_t G_Fn_State(const C_Sect& ro_Sect, C_Machine_Top::E_Region i_Region)
 {
     return ro_Sect.M_Fn_Get_Mgr_State().M_Fn_Get_Machine()->M_Fn_Get_Id_Sub(i_Region);
 }
@@ -113,27 +104,6 @@ void G_Fn_Draw_Slots_As_Points(const T_Store& ro_Store)
         if (ro_Store.is_used_at(i))
             glArrayElement(GLint(i));
     glEnd();
-}
-
-// The move preview's reference: the first selected point, else the first point of the first
-// selected entity. False when nothing is selected.
-bool G_Fn_Move_Reference(const C_Sect& ro_Sect, C_Vector2<float>& o_Pos)
-{
-    const C_Mgr_D_Geom_P& points = ro_Sect.M_Fn_Get_Mgr_D_Geom_P();
-    for (const C_Handle_D_Geom_P& handle : points.M_Fn_Sel_P1_Get())
-        if (handle.m_Index) {
-            o_Pos = handle.M_Fn_Type_Any_Get_ro_Vector2_f(ro_Sect);
-            return true;
-        }
-    const auto& selected = ro_Sect.M_Fn_Get_Mgr_D_Geom_E().M_Fn_Sel_P1_Get();
-    if (selected.empty() || !selected.front() || selected.front()->m_Ref_Points.empty())
-        return false;
-    const auto id = static_cast<std::uint32_t>(selected.front()->m_Ref_Points.front().m_Id_Point);
-    if (!points.M_Fn_Get_Store().is_used_at(id))
-        return false;
-    const C_D_Geom_Point& point = points.M_Fn_Get_At(id);
-    o_Pos = {point.m_X, point.m_Y};
-    return true;
 }
 
 // One stroke of a navigation glyph's quarter, from (x0, y0) to (x1, y1) in units of its radius.
@@ -339,9 +309,9 @@ void C_Mgr_Frame::M_Fn_View_Main_Draw_Obj()
     glLineWidth(1.0f);
 
     // 6. Previews of the running task.
-    const std::uint32_t task = G_Fn_State(sect, N_State::C_Machine_Top::E_Region_Task);
+    const std::uint32_t task = G_Fn_State(sect, C_Machine_Top::E_Region_Task);
     const C_Mgr_D_Geom_P& points = sect.M_Fn_Get_Mgr_D_Geom_P();
-    if (task == E_Id_Task_Create_Line || task == E_Id_Task_Create_Weld) {
+    if (task == C_Machine_Top::E_Id_Task_D_Geom_Create_Line || task == C_Machine_Top::E_Id_Task_D_Geom_Create_Weld) {
         if (!points.M_Fn_Sel_P0_Get().empty() && !points.M_Fn_Sel_P1_Get().empty()) {
             const C_Vector2<float> a = points.M_Fn_Sel_P0_Get().front().M_Fn_Type_Any_Get_ro_Vector2_f(sect);
             const C_Vector2<float> b = points.M_Fn_Sel_P1_Get().front().M_Fn_Type_Any_Get_ro_Vector2_f(sect);
@@ -351,15 +321,11 @@ void C_Mgr_Frame::M_Fn_View_Main_Draw_Obj()
             glVertex2f(b.x, b.y);
             glEnd();
         }
-    } else if (task == E_Id_Task_Move_P_1) {
-        C_Vector2<float> reference;
-        if (!points.M_Fn_Sel_P0_Get().empty() && G_Fn_Move_Reference(sect, reference)) {
-            const C_Vector2<float> target = points.M_Fn_Sel_P0_Get().front().M_Fn_Type_Any_Get_ro_Vector2_f(sect);
-            C_Context_Draw_Geom context;
-            context.m_p_Sect = m_p_Sect;
-            float offset[2] = {0.0f, 0.0f};
-            sect.M_Fn_Get_Mgr_D_Geom_E().M_Fn_Proc_Aid_Pre_Move_Selected(reference, target, context.m_Point_Moved,
-                                                                         offset[0], offset[1]);
+    } else if (task == C_Machine_Top::E_Id_Task_D_Geom_Move_P_1) {
+        C_Context_Draw_Geom context;
+        context.m_p_Sect = m_p_Sect;
+        float offset[2] = {0.0f, 0.0f};
+        if (sect.M_Fn_Get_Mgr_D_Geom_E().M_Fn_Proc_Aid_Pre_Move_Selected(context.m_Point_Moved, offset[0], offset[1])) {
             context.m_Move_Preview = 1;
             context.m_p_Offset = offset;
             M_Fn_View_Main_Bind_Geom_P();
@@ -387,20 +353,20 @@ void C_Mgr_Frame::M_Fn_View_Main_Draw_Overlay()
 
     // 10. Navigation glyph of the input state.
     const float r = 0.6f * m_Radius_Fit;
-    const std::uint32_t input = G_Fn_State(sect, N_State::C_Machine_Top::E_Region_Input);
-    if (input == E_Id_Input_Scale) {
+    const std::uint32_t input = G_Fn_State(sect, C_Machine_Top::E_Region_Input);
+    if (input == C_Machine_Top::E_Id_Input_Scale) {
         glColor3f(1.0f, 0.5f, 1.0f);
         G_Fn_Glyph_Quarters(S_Glyph_Scale, r);
-    } else if (input == E_Id_Input_Rotate) {
+    } else if (input == C_Machine_Top::E_Id_Input_Rotate) {
         glColor3f(0.75f, 0.75f, 1.0f);
         glBegin(GL_LINE_LOOP);
         for (int i = 0; 0.1 * i < 2.0 * S_Pi; ++i)
             glVertex2d(r * std::cos(0.1 * i), r * std::sin(0.1 * i));
         glEnd();
-    } else if (input == E_Id_Input_Translate) {
+    } else if (input == C_Machine_Top::E_Id_Input_Translate) {
         glColor3f(0.5f, 1.0f, 1.0f);
         G_Fn_Glyph_Quarters(S_Glyph_Translate, r);
-    } else if (input == E_Id_Input_Drag_Select) {
+    } else if (input == C_Machine_Top::E_Id_Input_Drag_Select) {
         const float x0 = float(m_Pos_Down_Left[0]) - m_Size_Half.x, y0 = float(m_Pos_Down_Left[1]) - m_Size_Half.y;
         const float x1 = float(m_Pos_Prev[0]) - m_Size_Half.x, y1 = float(m_Pos_Prev[1]) - m_Size_Half.y;
         glColor3f(1.0f, 1.0f, 1.0f);

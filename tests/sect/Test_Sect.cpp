@@ -110,10 +110,14 @@ TEST_F(C_Geom_Test, ChangesMarkProjectAndViews)
     M_Fn_Run(L"Create section line", [&](const T_sp_Group& g) { M_Fn_Line(g, id, M_Fn_Point(g, 2, 2)); });
     EXPECT_EQ((std::vector<int>{main.m_Count, graph.m_Count, sheet.m_Count}), (std::vector<int>{3, 1, 1}));
     EXPECT_TRUE(sect().M_Fn_Get_Mgr_Calc().M_Fn_Is_Stale());
-    // Frozen drawing: nothing reaches the views.
+    // A paint under way (frozen) holds back only the plain redraw: the undo's change marks still
+    // reach the views, the line's all three and its second point's the main view.
     frame.m_Flags |= C_Mgr_Frame::E_Flag_Frozen;
     history().M_Fn_Undo();
-    EXPECT_EQ(main.m_Count, 3);
+    EXPECT_EQ((std::vector<int>{main.m_Count, graph.m_Count, sheet.m_Count}), (std::vector<int>{5, 2, 2}));
+    frame.M_Fn_View_Main_Redraw();
+    EXPECT_EQ(main.m_Count, 5);
+    frame.m_Flags &= ~std::uint32_t(C_Mgr_Frame::E_Flag_Frozen);
     frame.m_p_View_Main = frame.m_p_View_Graph = frame.m_p_View_Sheet = nullptr;
 }
 
