@@ -198,6 +198,13 @@ void C_App::M_Fn_Report_Exception(const char* i_function, const char* i_file, in
     }
 }
 
+int C_App::M_Fn_UI_Progress_Begin()
+{
+    if (!m_Port->M_Fn_Frame_Exists())
+        VT_THROW("C_App::M_Fn_UI_Progress_Begin");
+    return m_Port->M_Fn_Progress_Run();
+}
+
 void C_App::M_Fn_UI_Doc_Proj_Modified(bool i_Modified)
 {
     M_Fn_UI_Call([this, i_Modified] { m_Port->M_Fn_Doc_Proj_Modified(i_Modified); }, false);
@@ -236,8 +243,10 @@ int C_App::M_Fn_UI_File_Dialog(const std::vector<std::wstring>& i_filters, std::
     int result = 0;
     M_Fn_UI_Call(
         [&] {
-            std::wstring path = io_path.substr(0, 259);
-            std::wstring title = io_file_title.substr(0, 259);
+            // Paths of any length: the dialog works on copies, which replace the caller's only
+            // when the user confirmed.
+            std::wstring path = io_path;
+            std::wstring title = io_file_title;
             if (m_Port->M_Fn_File_Dialog(i_filters, path, i_save, i_title, title) == 1) {
                 io_path = path;
                 io_file_title = title;

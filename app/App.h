@@ -30,6 +30,11 @@ namespace N_Biz::N_Proj { class C_Proj; }
 
 class C_App {
 public:
+    // The product's name and version: shown by the About box, written into project files and
+    // making up the settings key ("Veltrane 1.2.0037").
+    static constexpr const wchar_t* S_Product_Name = L"Veltrane";
+    static constexpr const wchar_t* S_Version = L"1.2.0037";
+
     // Makes this the application object (one at a time); i_port must outlive it.
     explicit C_App(std::shared_ptr<C_App_Port> i_port);
     ~C_App();
@@ -79,6 +84,19 @@ public:
 
     // The progress record of a long task.
     N_UI::N_Progress::C_Status& M_Fn_UI_Progress_Get_ro_Status() { return m_Progress; }
+    // Runs the main frame's progress dialog modally until the work clears the running flag of the
+    // record; 1 when it closed that way. Without a main frame: C_Exception.
+    int M_Fn_UI_Progress_Begin();
+
+    // The one project. Create: throws C_Exception without a main frame or while a project exists;
+    // i_p_Path null makes a new project (with the default material), else the project is opened
+    // from that file. 1 when the project's document was created (the project is then held);
+    // otherwise the project is unhooked and released and the document's result returned.
+    // Close: with a modified project asks whether to save it; 0 when the user cancelled (nothing
+    // changes), else the project's tree items go, the project is released, and 1.
+    // (Defined with the project layer, App_Proj.cpp.)
+    int M_Fn_Biz_Proj_D_Create(const std::wstring* i_p_Path);
+    int M_Fn_Biz_Proj_D_Close();
 
     // Runs i_fn on the interface thread: at once when called there, else queued for
     // M_Fn_UI_Queue_Run without waiting. For what a worker raises that is bound for a window (the

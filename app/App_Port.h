@@ -12,6 +12,8 @@ namespace N_Biz::N_Sect {
 class C_Sect;
 }
 
+namespace N_Biz::N_Proj { class C_Proj; }
+
 // Message box types and answers as the callers pass and compare them.
 enum E_Box : unsigned {
     E_Box_OK = 0,     // OK button only
@@ -87,4 +89,12 @@ public:
     // section from N_Biz::N_Sect::C_Mgr_Doc::S_Fn_Sect_Creating_Get() and links itself to it. 1 when
     // the framework made a document, 0 when it could not (also without a window system).
     virtual int M_Fn_Doc_Sect_Create() { return 0; }
+
+    // --- The main frame's side of a project and of a long task ---
+    // A new project, before its document is created: the main frame connects its panes to the
+    // project's change signal.
+    virtual void M_Fn_Proj_Connect(N_Biz::N_Proj::C_Proj& ro_Proj) {}
+    // Runs the modal progress dialog over the application's progress record until a tick finds
+    // the running flag cleared; 1 when it closed that way. Without a dialog: 0 at once.
+    virtual int M_Fn_Progress_Run() { return 0; }
 };

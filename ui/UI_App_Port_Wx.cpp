@@ -1,0 +1,223 @@
+#include "ui/UI_App_Port_Wx.h"
+
+#include "app/App.h"
+#include "ui/UI_App.h"
+#include "ui/UI_Enter_Dlg_Enter_Text.h"
+#include "ui/UI_MDI_Frame_Main.h"
+#include "ui/UI_Output_Wnd.h"
+
+#include <wx/app.h>
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/msgdlg.h>
+
+#include <cstdlib>
+#include <iostream>
+
+namespace N_UI {
+
+int C_App_Port_Wx::S_Test_Box_Answer = 0;
+
+namespace {
+
+// The answer of the test-only switch that a box of i_Type can give.
+int G_Fn_Test_Box_Answer(unsigned i_Type)
+{
+    const int answer = C_App_Port_Wx::S_Test_Box_Answer;
+    switch (i_Type & 0xF) {
+    case 1: // OK, Cancel
+        return answer == E_Box_Answer_Cancel ? E_Box_Answer_Cancel : E_Box_Answer_OK;
+    case 3: // Yes, No, Cancel
+        return answer == E_Box_Answer_Yes || answer == E_Box_Answer_Cancel ? answer : E_Box_Answer_No;
+    case 4: // Yes, No
+        return answer == E_Box_Answer_Yes ? E_Box_Answer_Yes : E_Box_Answer_No;
+    default:
+        return E_Box_Answer_OK;
+    }
+}
+
+} // namespace
+
+C_App_Port_Wx::C_App_Port_Wx(C_App_UI* i_p_App) : m_p_App(i_p_App)
+{
+    S_Fn_Test_Box_Answer_Read();
+}
+
+void C_App_Port_Wx::S_Fn_Test_Box_Answer_Read()
+{
+    const char* value = std::getenv("VT_TEST_BOX_ANSWER");
+    if (!value) {
+        S_Test_Box_Answer = 0;
+        return;
+    }
+    const wxString text = wxString(value).Lower();
+    long number = 0;
+    if (text == "yes")
+        S_Test_Box_Answer = E_Box_Answer_Yes;
+    else if (text == "no")
+        S_Test_Box_Answer = E_Box_Answer_No;
+    else if (text == "cancel")
+        S_Test_Box_Answer = E_Box_Answer_Cancel;
+    else if (text.ToLong(&number) && (number == E_Box_Answer_OK || number == E_Box_Answer_Cancel ||
+                                      number == E_Box_Answer_Yes || number == E_Box_Answer_No))
+        S_Test_Box_Answer = static_cast<int>(number);
+    else
+        S_Test_Box_Answer = E_Box_Answer_OK;
+}
+
+int C_App_Port_Wx::S_Fn_Box(wxWindow* i_p_Owner, const std::wstring& i_Text, const std::wstring& i_Caption,
+                            unsigned i_Type)
+{
+    if (S_Test_Box_Answer != 0) {
+        std::cerr << "[" << wxString(i_Caption).utf8_string() << "] " << wxString(i_Text).utf8_string() << std::endl;
+        return G_Fn_Test_Box_Answer(i_Type);
+    }
+    long style = wxOK;
+    switch (i_Type & 0xF) {
+    case 1:
+        style = wxOK | wxCANCEL;
+        break;
+    case 3:
+        style = wxYES_NO | wxCANCEL;
+        break;
+    case 4:
+        style = wxYES_NO;
+        break;
+    default:
+        break;
+    }
+    switch (i_Type & 0xF0) {
+    case 0x10:
+        style |= wxICON_ERROR;
+        break;
+    case 0x20:
+        style |= wxICON_QUESTION;
+        break;
+    case 0x30:
+        style |= wxICON_WARNING;
+        break;
+    case 0x40:
+        style |= wxICON_INFORMATION;
+        break;
+    default:
+        break;
+    }
+    wxMessageDialog dlg(i_p_Owner, i_Text, i_Caption, style);
+    switch (dlg.ShowModal()) {
+    case wxID_YES:
+        return E_Box_Answer_Yes;
+    case wxID_NO:
+        return E_Box_Answer_No;
+    case wxID_CANCEL:
+        return E_Box_Answer_Cancel;
+    default:
+        return E_Box_Answer_OK;
+    }
+}
+
+bool C_App_Port_Wx::M_Fn_Frame_Exists() const
+{
+    return m_p_App->M_Fn_Frame_Get() != nullptr;
+}
+
+bool C_App_Port_Wx::M_Fn_Output_Exists() const
+{
+    const auto* p_frame = m_p_App->M_Fn_Frame_Get();
+    return p_frame && p_frame->M_Fn_Get_Output();
+}
+
+int C_App_Port_Wx::M_Fn_Box(const std::wstring& i_text, const std::wstring& i_caption, unsigned i_type, bool i_owned)
+{
+    return S_Fn_Box(i_owned ? m_p_App->M_Fn_Frame_Get() : nullptr, i_text, i_caption, i_type);
+}
+
+void C_App_Port_Wx::M_Fn_Output_Add_Line(const std::wstring& i_text)
+{
+    if (auto* p_frame = m_p_App->M_Fn_Frame_Get())
+        if (auto* p_output = p_frame->M_Fn_Get_Output())
+            p_output->M_Fn_Add_Line(i_text);
+}
+
+int C_App_Port_Wx::M_Fn_File_Dialog(const std::vector<std::wstring>& i_filters, std::wstring& io_path, int i_save,
+                                    const std::wstring& i_title, std::wstring& io_file_title)
+{
+    wxString wildcard;
+    for (std::size_t i = 0; i + 1 < i_filters.size(); i += 2) {
+        if (!wildcard.empty())
+            wildcard += '|';
+        wildcard += wxString(i_filters[i]) + '|' + wxString(i_filters[i + 1]);
+    }
+    // The initial path may be a pattern such as "*.qmxb": a pattern is no file name to offer.
+    const wxFileName initial(io_path);
+    wxString name = initial.GetFullName();
+    if (name.find_first_of("*?") != wxString::npos)
+        name.clear();
+    wxString title = i_title;
+    if (title.empty())
+        title = i_save ? "Save As" : "Open";
+    const long style = i_save ? wxFD_SAVE | wxFD_OVERWRITE_PROMPT : wxFD_OPEN | wxFD_FILE_MUST_EXIST;
+    wxFileDialog dlg(m_p_App->M_Fn_Frame_Get(), title, initial.GetPath(), name, wildcard, style);
+    if (dlg.ShowModal() != wxID_OK)
+        return 0;
+    wxString chosen = dlg.GetPath();
+    // A path handed to the dialog while it is not on screen (as a modal hook does) does not reach
+    // the GTK chooser; the dialog keeps its own record of it.
+    if (chosen.empty())
+        chosen = dlg.wxFileDialogBase::GetPath();
+    if (chosen.empty())
+        return 0;
+    io_path = chosen.ToStdWstring();
+    io_file_title = wxFileName(chosen).GetFullName().ToStdWstring();
+    return 1;
+}
+
+int C_App_Port_Wx::M_Fn_Enter_Text(const std::wstring& i_Prompt, std::wstring& io_Text)
+{
+    N_Enter::C_Dlg_Enter_Text dlg(m_p_App->M_Fn_Frame_Get());
+    dlg.m_Prompt = i_Prompt;
+    dlg.m_Text = io_Text;
+    if (dlg.ShowModal() != 1)
+        return 0;
+    io_Text = dlg.m_Text;
+    return 1;
+}
+
+void C_App_Port_Wx::M_Fn_Doc_Proj_Modified(bool)
+{
+    // The framework shows no mark of a modified document.
+}
+
+void C_App_Port_Wx::M_Fn_Doc_Proj_Title(const std::wstring& i_Title)
+{
+    if (auto* p_frame = m_p_App->M_Fn_Frame_Get())
+        p_frame->M_Fn_Title_Doc_Set(i_Title);
+}
+
+int C_App_Port_Wx::M_Fn_Doc_Proj_Save_Prompt(const std::wstring& i_Title)
+{
+    return S_Fn_Box(m_p_App->M_Fn_Frame_Get(), L"Save changes to " + i_Title + L"?", C_App::S_Product_Name, 3 | 0x30);
+}
+
+void C_App_Port_Wx::M_Fn_UI_Queue_Wake()
+{
+    // May run on the worker thread: CallAfter only queues an event, which is safe from any thread.
+    if (wxTheApp)
+        wxTheApp->CallAfter([] {
+            if (C_App* p_app = C_App::S_Fn_Get())
+                p_app->M_Fn_UI_Queue_Run();
+        });
+}
+
+void C_App_Port_Wx::M_Fn_Proj_Connect(N_Biz::N_Proj::C_Proj& ro_Proj)
+{
+    if (auto* p_frame = m_p_App->M_Fn_Frame_Get())
+        p_frame->M_Fn_Proj_Connect(ro_Proj);
+}
+
+int C_App_Port_Wx::M_Fn_Progress_Run()
+{
+    auto* p_frame = m_p_App->M_Fn_Frame_Get();
+    return p_frame ? p_frame->M_Fn_Progress_Run() : 0;
+}
+
+} // namespace N_UI
