@@ -43,11 +43,19 @@ void C_Mgr_D_Sect::M_Fn_D_Group_Add_At(std::uint32_t i_Index, T_sp_Group& io_sp_
         !m_p_Proj->M_Fn_Get_Tree().M_Fn_Is_Added())
         VT_THROW("N_Biz::N_Proj::C_Mgr_D_Sect::M_Fn_D_Group_Add_At");
 
-    T_sp_Group sp_group = std::move(io_sp_Group);
-    io_sp_Group.reset();
+    // The caller keeps the group until the table holds it, and gets it back when the tree's
+    // listeners refuse it: it is always owned by exactly one of them.
+    const T_sp_Group sp_group = io_sp_Group;
     m_Groups.add_at(i_Index, sp_group);
     sp_group->m_Index = i_Index;
-    sp_group->m_Tree.M_Fn_On_Add_Proj_D_Sect_G(this, i_Index, m_p_Proj->M_Fn_Get_Tree());
+    try {
+        sp_group->m_Tree.M_Fn_On_Add_Proj_D_Sect_G(this, i_Index, m_p_Proj->M_Fn_Get_Tree());
+    } catch (...) {
+        sp_group->m_Index = 0;
+        m_Groups.erase_at(i_Index);
+        throw;
+    }
+    io_sp_Group.reset();
     m_p_Proj->M_Fn_Get_Mgr_Doc().M_Fn_Mark_Modified();
 }
 
@@ -116,16 +124,24 @@ void C_Mgr_D_Sect::M_Fn_D_Individual_Add_At(std::uint32_t i_Group, std::uint32_t
     sp_group->m_Sects.add_at(i_Index, io_sp_Sect);
     sect.m_Title_Number_1 = i_Group;
     sect.m_Title_Number_2 = i_Index;
-    sect.M_Fn_Name_Default_Set(sp_group->m_Tree);
-    m_sp_Sect_Announced = io_sp_Sect;
     try {
+        sect.M_Fn_Name_Default_Set(sp_group->m_Tree);
+        m_sp_Sect_Announced = io_sp_Sect;
         m_p_Proj->M_Fn_Signal_Fire(E_Signal_D_Sect_Add);
     } catch (...) {
+        // A listener refused the new section: it goes back to the caller as it came.
         m_sp_Sect_Announced.reset();
+        M_Fn_Sel_Check_out(sect);
+        if (sect.M_Fn_Get_Tree().M_Fn_Is_Added())
+            sect.M_Fn_Get_Tree().M_Fn_On_Remove();
+        sect.m_Title_Number_1 = 0;
+        sect.m_Title_Number_2 = 0;
+        sp_group->m_Sects.erase_at(i_Index);
         throw;
     }
     m_sp_Sect_Announced.reset();
     io_sp_Sect.reset();
+    m_p_Proj->M_Fn_Get_Mgr_Frame().M_Fn_Config_Disp_Update();
     m_p_Proj->M_Fn_Get_Mgr_Doc().M_Fn_Mark_Modified();
     m_p_Proj->M_Fn_Get_Mgr_Frame().M_Fn_View_Main_Redraw();
 }
@@ -157,6 +173,7 @@ void C_Mgr_D_Sect::M_Fn_D_Individual_Remove_At(std::uint32_t i_Group, std::uint3
     sp_sect->m_Title_Number_2 = 0;
     o_sp_Sect = sp_sect;
     sp_group->m_Sects.erase_at(i_Index);
+    m_p_Proj->M_Fn_Get_Mgr_Frame().M_Fn_Config_Disp_Update();
     m_p_Proj->M_Fn_Get_Mgr_Doc().M_Fn_Mark_Modified();
     m_p_Proj->M_Fn_Get_Mgr_Frame().M_Fn_View_Main_Redraw();
 }

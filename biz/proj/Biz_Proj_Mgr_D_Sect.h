@@ -11,19 +11,37 @@
 //
 // Tree items: a group's item hangs below the project's item and a section's below its group's, so
 // the project must be in the tree (C_Proj::M_Fn_Tree_Add) before groups are added.
+//
+// Above the data operations sit the aids that turn picks into section planes and cut the models
+// into a section (Biz_Proj_Mgr_D_Sect_Aid.cpp), the previews of redirect, insert and move, which
+// the project view draws and the commands apply (same file), the commands of the section tasks
+// (Biz_Proj_Mgr_D_Sect_Cmd.cpp) and the document and tree commands on sections
+// (Biz_Proj_Mgr_D_Sect_Doc.cpp). Each changing command is one entry of the project's history; an
+// exception thrown inside it cancels the entry (what ran is reverted) before it passes on.
 #pragma once
 
 #include "biz/proj/Biz_Proj_D_Group_Sect.h"
 #include "biz/sel/Biz_Sel_Mgr.h"
 #include "common/Common_Container_slotvec.h"
+#include "common/Common_Math_Vector.h"
 
 #include <cstdint>
+#include <functional>
+#include <list>
 #include <memory>
 
 namespace N_Biz::N_Sect {
 class C_Sect;
 class C_Result;
+class C_D_Plane;
 } // namespace N_Biz::N_Sect
+namespace N_Biz::N_Cmd {
+class C_Elem_Group;
+}
+namespace N_Biz::N_Config {
+class C_Config;
+class C_Config_Data;
+} // namespace N_Biz::N_Config
 
 namespace N_Biz::N_Proj {
 
@@ -35,6 +53,11 @@ public:
     using T_sp_Group = std::shared_ptr<C_D_Group_Sect>;
     using T_Groups = N_Common::N_Container::slotvec<T_sp_Group>;
     using T_sp_Sect = std::shared_ptr<N_Biz::N_Sect::C_Sect>;
+    using C_Vector3f = N_Common::N_Math::C_Vector3<float>;
+    using T_sp_Plane = std::shared_ptr<N_Biz::N_Sect::C_D_Plane>;
+    // Positions in model coordinates and planes, in axis order.
+    using T_List_Pos = std::list<C_Vector3f>;
+    using T_List_Plane = std::list<T_sp_Plane>;
 
     // No group (slot 0 reserved: C_Exception when that does not come out as slot 0), an empty
     // compared result. i_p_Proj (not owned) must outlive the manager.
@@ -76,6 +99,122 @@ public:
     void M_Fn_Invalidate_All(std::uint32_t i_Calc, std::uint32_t i_View_Main, std::uint32_t i_View_Graph,
                              std::uint32_t i_View_Sheet, std::uint32_t i_Sheet_Refill);
 
+    // --- plane and cut aids ----------------------------------------------------------------------
+    // Every aid returns 1 on success and passes any other result of a step up unchanged.
+    //
+    // The heading of the planes along an axis of direction ro_Dir (any length), chosen by the
+    // option "Section Local Coordinate System": o_Up is (0, 1, 0); "Local Y - View Z" follows the
+    // project view's viewing direction; the others name the global plane (XY, XZ or YZ, or in
+    // "Auto (Standard)" the one across the largest component of ro_Dir, x before y before z on a
+    // tie) whose two axes become the section's local x and y, o_Flip set where the normal must be
+    // turned round for that. An option value outside 0 to 4 throws C_Exception.
+    std::uint32_t M_Fn_Proc_Aid_Calc_D_Plane_Heading(C_Vector3f& o_Up, C_Vector3f& o_Heading, const C_Vector3f& ro_Dir,
+                                                     std::uint32_t& o_Flip);
+    // One plane per position into o_Planes (emptied first): the first and last take the direction
+    // of their segment, every inner one the bisector of its two segments (coincident positions give
+    // (0, 0, 1)). Fewer than two positions throw C_Exception.
+    std::uint32_t M_Fn_Proc_Aid_Calc_D_Plane_From_Pos_List(T_List_Plane& o_Planes, std::uint32_t i_Flip,
+                                                           const C_Vector3f& ro_Up, const C_Vector3f& ro_Heading,
+                                                           const T_List_Pos& ro_Positions);
+    // Cuts every model of the project, in slot order, into ro_Sect at its plane (no undo step: the
+    // section is not in the project yet). An occupied model slot without a model throws.
+    std::uint32_t M_Fn_Proc_Aid_Individual_Cut(N_Biz::N_Sect::C_Sect& ro_Sect);
+    // The model point that a section cut at ro_sp_Plane centres on: a temporary section is cut and
+    // its centre for cutting carried into model space.
+    std::uint32_t M_Fn_Proc_Aid_Calc_Center_For_Cut(const T_sp_Plane& ro_sp_Plane, C_Vector3f& o_Pos);
+    // Group creation from the node selection set (in selection order): 0 with fewer than two
+    // picks. The positions (the picks with "Extra sections per axis:" evenly spaced positions
+    // between successive ones), the heading from the first to the last position, one plane per
+    // position; unless i_Preview, with "Auto adjust position by geom center" and "Cut models" on,
+    // each position is moved once to the centre of its cut and the planes built again.
+    std::uint32_t M_Fn_Proc_Aid_Pre_Group_Create(std::uint32_t& o_Flip, C_Vector3f& o_Up, C_Vector3f& o_Heading,
+                                                 T_List_Pos& o_Positions, T_List_Plane& o_Planes,
+                                                 std::uint32_t i_Preview);
+
+    // --- previews of redirect, insert and move ----------------------------------------------------
+    // Each needs exactly one selected section (else 0). Insert and move also need exactly one node
+    // pick: the current pick with i_Preview, else the selection set (else 0). Outputs are reset
+    // first; group and section pointers point into the store, the planes are new and unowned.
+    //
+    // Redirect: the centroids of the selected section's group (stale sections are recalculated
+    // first), the heading chosen again along them and one plane per section in slot order.
+    std::uint32_t M_Fn_Proc_Aid_Pre_Group_Redirect_Selected(std::uint32_t& o_Flip, C_Vector3f& o_Up,
+                                                            C_Vector3f& o_Heading, T_List_Pos& o_Positions,
+                                                            T_List_Plane& o_Planes, C_D_Group_Sect*& o_Group,
+                                                            std::uint32_t i_Preview);
+    // Insert beside the selected section ("Insert to": before or after it): along the axis
+    // through the neighbours the pick is projected onto it and refused (0) unless it lies strictly
+    // between them; without constraint the pick stays and the normal bisects the directions to
+    // the neighbours.
+    std::uint32_t M_Fn_Proc_Aid_Pre_Individual_Insert_Selected(T_sp_Plane& o_Plane, C_Vector3f& o_Pos,
+                                                               C_Vector3f& o_Pos_Before, C_Vector3f& o_Pos_After,
+                                                               N_Biz::N_Sect::C_Sect*& o_Sect_Before,
+                                                               N_Biz::N_Sect::C_Sect*& o_Sect_After,
+                                                               C_D_Group_Sect*& o_Group, std::uint32_t i_Preview);
+    // Move the selected section between its neighbours, by the same rules as insert.
+    std::uint32_t M_Fn_Proc_Aid_Pre_Individual_Move_Selected(T_sp_Plane& o_Plane, C_Vector3f& o_Pos,
+                                                             C_Vector3f& o_Pos_Before, C_Vector3f& o_Pos_Old,
+                                                             C_Vector3f& o_Pos_After,
+                                                             N_Biz::N_Sect::C_Sect*& o_Sect_Before,
+                                                             N_Biz::N_Sect::C_Sect*& o_Sect,
+                                                             N_Biz::N_Sect::C_Sect*& o_Sect_After,
+                                                             C_D_Group_Sect*& o_Group, std::uint32_t i_Preview);
+
+    // --- commands of the section tasks --------------------------------------------------------------
+    // "Create section group": 0 with fewer than two node picks (no entry begun, nothing changes);
+    // otherwise the group and one section per plane (slots 1, 2, ...), cut when "Cut models" is
+    // on; 1, or the group aid's result.
+    std::uint32_t M_Fn_Proc_Cmd_Top_Group_Create();
+    // "Redirect section group": the group of the selected section takes the new plane data and
+    // each section its new plane (recut sections replace the old ones in their slots with "Cut
+    // models", else only the planes change). 1 (a refused preview changes nothing).
+    std::uint32_t M_Fn_Proc_Cmd_Top_Group_Redirect_Selected();
+    // Phase switches of insert and move: with exactly one section selected its origin becomes the
+    // project view's centre of rotation and the answer is 1; else 0. No entry.
+    std::uint32_t M_Fn_Proc_Cmd_Top_Individual_Insert_Selected_To_P_1();
+    std::uint32_t M_Fn_Proc_Cmd_Top_Individual_Move_Selected_To_P_1();
+    // "Insert section": the new section takes the slot after its neighbour (slot 1 without one);
+    // the sections behind move up one slot each as far as the first free slot or the end. 1.
+    std::uint32_t M_Fn_Proc_Cmd_Top_Individual_Insert_Selected();
+    // "Move section": the selected section takes its new plane (recut in its slot with "Cut
+    // models", else only the plane changes). 1.
+    std::uint32_t M_Fn_Proc_Cmd_Top_Individual_Move_Selected();
+    // "Delete section": 0 with nothing selected (no entry); else the selected sections go, then
+    // every group left without sections. 1.
+    std::uint32_t M_Fn_Proc_Cmd_Top_Individual_Delete_Selected();
+
+    // --- document and tree commands -----------------------------------------------------------------
+    // "Import section": asks for an IGES file ("Open"); each import makes one new group with one
+    // section. A cancelled dialog or an unreadable file changes nothing; a failed section import
+    // cancels the entry, so nothing of it stays.
+    void M_Fn_Doc_On_Cmd_Proj_Edit_D_S_Import();
+    // Open (close) the windows of the selected sections, in selection order, after ending the
+    // running task.
+    void M_Fn_Doc_On_Cmd_Proj_Edit_D_S_View_Open();
+    void M_Fn_Doc_On_Cmd_Proj_Edit_D_S_View_Close();
+    // Option commands: store the value and announce it (configuration code 7). "Point Select Mode"
+    // then re-prompts a running group-creation, insert or move task; the others invalidate the
+    // project view.
+    void M_Fn_Doc_On_Cmd_Proj_Edit_D_S_C_Sel_N_Scrn();
+    void M_Fn_Doc_On_Cmd_Proj_Edit_D_S_C_Sel_N_Data();
+    void M_Fn_Doc_On_Cmd_Proj_Edit_D_S_C_Coord_Auto();
+    void M_Fn_Doc_On_Cmd_Proj_Edit_D_S_C_Coord_G_XY();
+    void M_Fn_Doc_On_Cmd_Proj_Edit_D_S_C_Coord_G_XZ();
+    void M_Fn_Doc_On_Cmd_Proj_Edit_D_S_C_Coord_G_YZ();
+    void M_Fn_Doc_On_Cmd_Proj_Edit_D_S_C_Coord_V_Z();
+    void M_Fn_Doc_On_Cmd_Proj_Edit_D_S_C_Pos_Axis();
+    void M_Fn_Doc_On_Cmd_Proj_Edit_D_S_C_Pos_Free();
+    void M_Fn_Doc_On_Cmd_Proj_Edit_D_S_C_Beside_Before();
+    void M_Fn_Doc_On_Cmd_Proj_Edit_D_S_C_Beside_After();
+    // Tree popups on a group item: open or close the windows of its sections; delete it with its
+    // sections ("Delete section group"). A group that is not this manager's throws C_Exception.
+    void M_Fn_UI_Tree_Proj_D_Sect_G_On_Cmd_Popup_View_Open(C_D_Group_Sect* i_p_Group);
+    void M_Fn_UI_Tree_Proj_D_Sect_G_On_Cmd_Popup_View_Close(C_D_Group_Sect* i_p_Group);
+    void M_Fn_UI_Tree_Proj_D_Sect_G_On_Cmd_Popup_Delete(C_D_Group_Sect* i_p_Group);
+    // Tree popup on a section item: delete it ("Delete section"), and its group when that is left
+    // without sections. A section of another project, or in no group, throws C_Exception.
+    void M_Fn_UI_Tree_Proj_D_Sect_G_I_On_Cmd_Popup_Delete(N_Biz::N_Sect::C_Sect* i_p_Sect);
+
     // Selection owner: fires the project's signal with code 6.
     void M_Fn_Sel_Notify();
     T_Sel& M_Fn_Sel() { return *this; }
@@ -90,6 +229,52 @@ public:
     const std::shared_ptr<N_Biz::N_Sect::C_Result>& M_Fn_Result_Compared_Get() const { return m_sp_Result_Compared; }
 
 private:
+    using T_sp_Elem_Group = std::shared_ptr<N_Biz::N_Cmd::C_Elem_Group>;
+
+    // The application's configuration (none: C_Exception naming i_Function).
+    static N_Biz::N_Config::C_Config& S_Fn_Config(const char* i_Function);
+    // One command as one entry of the project's history: the entry named i_Name with an element
+    // group as its only child, which i_Fn_Body fills (an entry left without a change is dropped).
+    // An exception cancels the entry, reverting what ran, and passes on to the handler that
+    // reports it.
+    void M_Fn_Entry_Run(const wchar_t* i_Name, const std::function<void(const T_sp_Elem_Group&)>& i_Fn_Body);
+    // The option "Cut models".
+    static bool S_Fn_Cut_Models(const char* i_Function);
+    // A new section of this project, without document, plane or geometry.
+    T_sp_Sect M_Fn_Sect_New();
+    // A new section of this project with its document, placed at io_sp_Plane (taken over) and,
+    // with i_Cut, cut out of every model; in no group yet.
+    T_sp_Sect M_Fn_Individual_Make(T_sp_Plane& io_sp_Plane, bool i_Cut);
+    // The one selected section (an empty entry throws), or null unless exactly one is selected.
+    N_Biz::N_Sect::C_Sect* M_Fn_Sel_Single(const char* i_Function) const;
+    // The phase switch of insert and move: with exactly one section selected its origin becomes the
+    // view's centre of rotation (1), else 0.
+    std::uint32_t M_Fn_Sel_Single_To_Center(const char* i_Function);
+    // o_Positions := the centre for cut of each plane, in order.
+    std::uint32_t M_Fn_Centres_For_Cut(const T_List_Plane& ro_Planes, T_List_Pos& o_Positions);
+    // Local z of the group's planes that points on along its axis (1, or -1 when the group's flip
+    // turned the planes round). Insert and move take the axis from it, since they build their plane
+    // with the group's flip again.
+    static float S_Fn_Ahead(const C_D_Group_Sect& ro_Group);
+    // The stored group of a section (an empty slot throws).
+    C_D_Group_Sect& M_Fn_Group_Of(const N_Biz::N_Sect::C_Sect& ro_Sect, const char* i_Function) const;
+    // The shared frame of the insert and move aids after their own first steps: the pick (0
+    // without exactly one), its position along the axis from ro_A to ro_B or free, the normal,
+    // the plane and its re-centring.
+    std::uint32_t M_Fn_Pre_Place(T_sp_Plane& o_Plane, C_Vector3f& o_Pos, const C_Vector3f* i_p_Pos_Before,
+                                 const C_Vector3f* i_p_Pos_After, const C_Vector3f& ro_A, const C_Vector3f& ro_B,
+                                 const C_Vector3f* i_p_Normal_Alone, const C_D_Group_Sect& ro_Group,
+                                 std::uint32_t i_Preview, const char* i_Function);
+    // The one node pick of the insert and move aids (current pick with i_Preview, else the
+    // selection set); false unless there is exactly one.
+    bool M_Fn_Pick_Single(C_Vector3f& o_Pos, std::uint32_t i_Preview) const;
+    // Option command: stores i_Value into the option and announces it (code 7).
+    void M_Fn_Option_Set(std::int32_t i_Value, std::int32_t N_Biz::N_Config::C_Config_Data::*i_Word,
+                         const char* i_Function);
+    // Opens or closes the windows of the sections in ro_Sects (an empty entry throws).
+    template <class Range>
+    void M_Fn_Frames(const Range& ro_Sects, bool i_Open, const char* i_Function);
+
     C_Proj* m_p_Proj;
     T_Groups m_Groups;
     T_sp_Sect m_sp_Sect_Announced;

@@ -11,6 +11,7 @@
 #include "biz/proj/Biz_Proj.h"
 #include "biz/proj/Biz_Proj_Mgr_Cmd.h"
 #include "biz/proj/Biz_Proj_Mgr_D_DB_C_P.h"
+#include "biz/proj/Biz_Proj_Mgr_D_Sect.h"
 #include "biz/sect/Biz_Sect.h"
 #include "biz/sect/Biz_Sect_Cmd_Entry_C.h"
 #include "biz/sect/Biz_Sect_D_Plane.h"
@@ -53,30 +54,6 @@ void S_Fn_Normalize_Nonzero(C_Vector3f& a)
         return;
     const float length = std::sqrt(S_Fn_Dot(a, a));
     a = C_Vector3f(a.x / length, a.y / length, a.z / length);
-}
-
-// The heading of a plane with normal ro_Dir ("Auto (Standard)"): the global plane nearest to the
-// section plane names the section's local axes (XY, XZ or YZ), whatever the sign of the normal.
-void S_Fn_Plane_Heading(C_Vector3f& o_Up, C_Vector3f& o_Heading, const C_Vector3f& ro_Dir, std::uint32_t& o_Flip)
-{
-    o_Flip = 0;
-    o_Up = C_Vector3f(0, 1, 0);
-    const float ax = std::fabs(ro_Dir.x), ay = std::fabs(ro_Dir.y), az = std::fabs(ro_Dir.z);
-    int mode = 0;
-    if (ay > ax)
-        mode = az > ay ? 1 : 2;
-    else
-        mode = az > ax ? 1 : 3;
-    if (mode == 1) {
-        o_Heading = C_Vector3f(0, 1, 0);
-        o_Flip = ro_Dir.z < 0 ? 1 : 0;
-    } else if (mode == 2) {
-        o_Heading = C_Vector3f(0, 0, 1);
-        o_Flip = ro_Dir.y > 0 ? 1 : 0;
-    } else {
-        o_Heading = C_Vector3f(0, 0, 1);
-        o_Flip = ro_Dir.x < 0 ? 1 : 0;
-    }
 }
 
 // Millimetres per unit of an IGES units flag (1 to 11), or of the units name with flag 3; 0 when
@@ -238,7 +215,8 @@ int C_Mgr_D_Sect::M_Fn_Proc_Sub_IGES_Import_Determine_Plane(N_Biz::N_IGES::N_Imp
 
     C_Vector3f up, heading;
     std::uint32_t flip = 0;
-    S_Fn_Plane_Heading(up, heading, normal, flip);
+    // Turned as the project turns the planes of its sections ("Section Local Coordinate System").
+    m_p_Sect->M_Fn_Get_Proj()->M_Fn_Get_Mgr_D_Sect().M_Fn_Proc_Aid_Calc_D_Plane_Heading(up, heading, normal, flip);
     auto sp_plane = std::make_shared<C_D_Plane>();
     C_D_Plane::M_Fn_Asgn_Rotate(sp_plane->m_Matrix, normal, flip, up, heading, center);
     C_D_Plane::C_Matrix4f inverse;
