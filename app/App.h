@@ -31,9 +31,12 @@ namespace N_Biz::N_Proj { class C_Proj; }
 class C_App {
 public:
     // The product's name and version: shown by the About box, written into project files and
-    // making up the settings key ("Veltrane 1.2.0037").
+    // exported IGES files, and making up the settings key ("Veltrane 1.2.0037").
     static constexpr const wchar_t* S_Product_Name = L"Veltrane";
     static constexpr const wchar_t* S_Version = L"1.2.0037";
+    // The oldest version of the application that reads the project files this one writes; a file
+    // written by a version from this one to S_Version opens without a question.
+    static constexpr const wchar_t* S_Version_Compatible = L"1.2.0037";
 
     // Makes this the application object (one at a time); i_port must outlive it.
     explicit C_App(std::shared_ptr<C_App_Port> i_port);

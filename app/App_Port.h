@@ -111,4 +111,12 @@ public:
     // Closes the child frame that holds the project's main view. False when the view has no parent
     // frame.
     virtual bool M_Fn_Frame_Proj_Close() { return true; }
+
+    // --- clipboard ---------------------------------------------------------------------------------
+    // Puts i_Utf8 (UTF-8 text, no terminating zero) on the system clipboard as plain text, replacing
+    // what it held. E_Clipboard_Set when the text is there, E_Clipboard_Open_Failed when the
+    // clipboard could not be opened (also without a window system; nothing changed),
+    // E_Clipboard_Set_Failed when it was opened but would not take the text.
+    enum E_Clipboard : int { E_Clipboard_Open_Failed = 0, E_Clipboard_Set = 1, E_Clipboard_Set_Failed = 2 };
+    virtual int M_Fn_Clipboard_Set_Text(const std::string& i_Utf8) { return E_Clipboard_Open_Failed; }
 };

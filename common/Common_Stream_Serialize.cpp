@@ -4,6 +4,31 @@
 
 namespace N_Common::N_Stream {
 
+namespace {
+thread_local C_Slot_Gap_Budget* t_p_Budget = nullptr;
+}
+
+C_Slot_Gap_Budget::C_Slot_Gap_Budget(std::uint64_t i_Slots) noexcept : m_Left(i_Slots), m_p_Outer(t_p_Budget)
+{
+    t_p_Budget = this;
+}
+
+C_Slot_Gap_Budget::~C_Slot_Gap_Budget()
+{
+    t_p_Budget = m_p_Outer;
+}
+
+bool C_Slot_Gap_Budget::S_Fn_Take(std::uint64_t i_Slots) noexcept
+{
+    C_Slot_Gap_Budget* p_budget = t_p_Budget;
+    if (!p_budget)
+        return true;
+    if (p_budget->m_Left < i_Slots)
+        return false;
+    p_budget->m_Left -= i_Slots;
+    return true;
+}
+
 namespace N_Impl {
 
 bool G_Fn_Stream_May_Hold(std::istream& ro_Stream, std::uint64_t i_Bytes)

@@ -33,7 +33,8 @@
 //     a container only grows as its elements really arrive;
 //   - strings are read in pieces of G_String_Piece bytes, so a lying length ends at the short read;
 //   - a slot table may hold at most G_Slot_Count_Max slots, and a slot index must be below the
-//     stored slot count;
+//     stored slot count; the free slots that tables create below the indices they read cost no
+//     bytes, so a whole file's reader can bound them together with a C_Slot_Gap_Budget;
 //   - an element reader that reports success while leaving the stream failed counts as a failure,
 //     so a careless element reader cannot spin through a huge count on a dead stream.
 // A refused input sets the stream's failbit as a short read would, so the stream state always
@@ -85,6 +86,26 @@ inline constexpr std::uint32_t G_Slot_Count_Max = 1u << 22;
 inline constexpr std::size_t G_Reserve_Bytes_Max = std::size_t(1) << 20;
 // Strings are read in pieces of this many bytes.
 inline constexpr std::size_t G_String_Piece = std::size_t(1) << 17;
+
+// While one lives, the slot table readers of this thread may create at most i_Slots free slots in
+// all (the gap below an index read beyond a table's end). A reader that would exceed it refuses
+// its input. Budgets nest: the innermost one counts. Without any, only G_Slot_Count_Max bounds a
+// table. Not to be moved or copied; create and destroy in the same scope.
+class C_Slot_Gap_Budget {
+public:
+    explicit C_Slot_Gap_Budget(std::uint64_t i_Slots) noexcept;
+    C_Slot_Gap_Budget(const C_Slot_Gap_Budget&) = delete;
+    C_Slot_Gap_Budget& operator=(const C_Slot_Gap_Budget&) = delete;
+    ~C_Slot_Gap_Budget();
+
+    // Takes i_Slots free slots from this thread's budget: true, or false with nothing taken when it
+    // holds fewer. True when no budget lives.
+    static bool S_Fn_Take(std::uint64_t i_Slots) noexcept;
+
+private:
+    std::uint64_t m_Left;
+    C_Slot_Gap_Budget* m_p_Outer;
+};
 
 namespace N_Impl {
 
@@ -354,8 +375,9 @@ E_Result G_Fn_Serialize_lsp_O(std::ostream& ro_Stream, const N_Common::N_Pointer
 // Reads a slot table into ro_Table without clearing it: each stored slot gets a default T through
 // add_at (gaps before it become free slots, stacked as add_at stacks them) and is then read by
 // i_Reader. No slot is added beyond the highest index read. Results: 1 at the closing byte; 0 on
-// a short read, a slot count above G_Slot_Count_Max or a slot index not below the stored slot
-// count (slots read so far stay); another element result is passed up at once.
+// a short read, a slot count above G_Slot_Count_Max, a slot index not below the stored slot
+// count or a gap beyond the thread's C_Slot_Gap_Budget (slots read so far stay); another element
+// result is passed up at once.
 // Throws when i_Reader is empty, and (from add_at) when an index names a slot already in use.
 template <class T>
 E_Result G_Fn_Serialize_slotvec_I(std::istream& ro_Stream, N_Common::N_Container::slotvec<T>& ro_Table,
@@ -381,6 +403,8 @@ E_Result G_Fn_Serialize_slotvec_I(std::istream& ro_Stream, N_Common::N_Container
         if (N_Impl::G_Fn_Read_u32(ro_Stream, index) != E_Result_Success)
             return E_Result_Stream_Failure;
         if (index >= count)
+            return N_Impl::G_Fn_Refuse(ro_Stream);
+        if (index > ro_Table.size() && !C_Slot_Gap_Budget::S_Fn_Take(index - ro_Table.size()))
             return N_Impl::G_Fn_Refuse(ro_Stream);
         ro_Table.add_at(index, T());
         const E_Result result = N_Impl::G_Fn_Checked(ro_Stream, i_Reader(ro_Stream, ro_Table.at(index)));

@@ -14,10 +14,13 @@
 #include "app/UI_Tree_Signal.h"
 #include "biz/proj/Biz_Proj_Signal.h"
 #include "common/Common_Pointer_lesser_shared_ptr.h"
+#include "common/Common_Stream_Serialize.h"
 
 #include <array>
 #include <cstdint>
+#include <istream>
 #include <memory>
+#include <ostream>
 #include <string>
 
 namespace N_Biz::N_DB {
@@ -39,6 +42,7 @@ class C_Mgr_Sel;
 class C_Mgr_State;
 class C_Mgr_Doc;
 class C_Mgr_Frame;
+class C_Context_Stream_Format_BEA_I;
 
 class C_Proj {
 public:
@@ -108,6 +112,45 @@ public:
     C_Mgr_State& M_Fn_Get_Mgr_State() const { return *m_up_Mgr_State; }
     C_Mgr_Doc& M_Fn_Get_Mgr_Doc() const { return *m_up_Mgr_Doc; }
     C_Mgr_Frame& M_Fn_Get_Mgr_Frame() const { return *m_up_Mgr_Frame; }
+
+    // --- project file (Biz_Proj_Stream.cpp) ---------------------------------------------------------
+    // Magic number at the start of a project file.
+    static constexpr std::uint32_t S_Stream_Magic = 0xFEDCBA90u;
+    // Writes the project file: u32 magic, the product name, the application's version and its
+    // oldest compatible version as wide strings, then the generic, material and property cards,
+    // the models and the section groups, each piece by its manager. 1, or the first other result
+    // of a piece, after which nothing more is written (0 also when the stream failed).
+    E_Result M_Fn_Stream_Serialize_o_O(std::ostream& ro_Stream) const;
+    // Reads a project file into this project, which must be new (no card, model or group; else
+    // C_Exception): a wrong magic number (also a file too short for the header) shows "Failed to
+    // read file. The file is not a project file of this application." and gives 0; a file version
+    // outside the application's compatible range asks whether to open it anyway (any answer but
+    // Yes gives 0); then the pieces in order, the first result other than 1 being returned. Free
+    // slots that a file needs between its objects are bounded for the whole read, so a hostile
+    // file cannot make the tables take memory its bytes do not pay for. 1 when all was read; the
+    // project view is then invalidated. A result other than 1 or an exception leaves a half-read
+    // project, which the caller drops.
+    E_Result M_Fn_Stream_Serialize_o_I(std::istream& ro_Stream);
+    // The text project format, which is not implemented: shows "This feature is under
+    // development." and returns 0. No file is opened, read or written.
+    int M_Fn_Stream_Format_Text();
+
+    // --- ".bea" model (Biz_Proj_Stream_Format_BEA_I.cpp) ------------------------------------------
+    // Reads a ".bea" model (narrow text) into this new project: its nodes, elements, material and
+    // property cards as one model, and its sections as one group, all without undo records. 1 when
+    // the project is complete; 0 when the file was refused (a message naming the line was shown);
+    // C_Exception when a line or count cannot be read (a message naming the line first), a schema
+    // table is missing, or an add refuses. What was added before a failure stays: the caller drops
+    // the project.
+    std::uint32_t M_Fn_Stream_Format_BEA_I(std::istream& ro_Stream);
+    // The readers of its parts: the node lines, the counted records (skipped), the material lines,
+    // the property lines and the element lines (block 8). Each returns 1, or 0 when it refused the
+    // file, and throws as above.
+    static std::uint32_t M_Fn_Stream_Format_BEA_I_NODE(C_Context_Stream_Format_BEA_I& ro_Context);
+    static std::uint32_t M_Fn_Stream_Format_BEA_I_SKIP(C_Context_Stream_Format_BEA_I& ro_Context);
+    static std::uint32_t M_Fn_Stream_Format_BEA_I_MATERIAL(C_Context_Stream_Format_BEA_I& ro_Context, C_Proj& ro_Proj);
+    static std::uint32_t M_Fn_Stream_Format_BEA_I_P_SHELL(C_Context_Stream_Format_BEA_I& ro_Context, C_Proj& ro_Proj);
+    static std::uint32_t M_Fn_Stream_Format_BEA_I_E_SHELL(C_Context_Stream_Format_BEA_I& ro_Context, C_Proj& ro_Proj);
 
     // Reports the exception being handled (inside a catch block) through the application's
     // exception report, in the name of i_Function; never throws. Used where nothing may pass on.

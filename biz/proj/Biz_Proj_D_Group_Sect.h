@@ -15,9 +15,13 @@
 #include "app/UI_Tree_Signal.h"
 #include "common/Common_Container_slotvec.h"
 #include "common/Common_Math_Vector.h"
+#include "common/Common_Stream_Serialize.h"
 
 #include <cstdint>
+#include <functional>
+#include <istream>
 #include <memory>
+#include <ostream>
 
 namespace N_Biz::N_Sect {
 class C_Sect;
@@ -43,6 +47,17 @@ public:
     void M_Fn_Swap(C_D_Group_Sect& ro_Other) noexcept;
     // True when the section table holds nothing but the reserved slot 0.
     bool M_Fn_Is_Empty() const { return m_Sects.size() - m_Sects.free_count() <= 1; }
+
+    // --- project file ----------------------------------------------------------------------------
+    // The group in the project file: u32 index, u32 flip, the up vector and the heading as three
+    // floats each, then the section table, each section as its presence byte and its piece.
+    E_Result M_Fn_Stream_Serialize_o_O(std::ostream& ro_Stream) const;
+    // Reads that layout into this group, which must be new (outside the project and without a
+    // section, else C_Exception): the stored index into m_Index (the section-group manager checks
+    // it against the slot and resets it before the group enters the project), the plane data, and
+    // the sections into m_Sects, each made by i_Fn_Sect_New and read by its own reader. 1; 0 on a
+    // short read or refused input; another result of a section reader passed up.
+    E_Result M_Fn_Stream_Serialize_o_I(std::istream& ro_Stream, const std::function<T_sp_Sect()>& i_Fn_Sect_New);
 
     // The group's slot in the section-group manager, 0 while outside.
     std::uint32_t m_Index = 0;

@@ -9,8 +9,8 @@
 
 namespace N_Biz::N_Proj {
 
-C_Doc::T_Fn_File C_Doc::S_Fn_Read;
-C_Doc::T_Fn_File C_Doc::S_Fn_Write;
+C_Doc::T_Fn_File C_Doc::S_Fn_Read = &C_Mgr_Doc::S_Fn_File_Read;
+C_Doc::T_Fn_File C_Doc::S_Fn_Write = &C_Mgr_Doc::S_Fn_File_Write;
 int C_Doc::S_Count_Untitled = 0;
 
 namespace {

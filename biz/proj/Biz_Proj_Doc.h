@@ -8,8 +8,9 @@
 // (C_Mgr_Doc::M_Fn_Create), attaches itself to that project when constructed, detaches itself when
 // destroyed, and is destroyed by its own close.
 //
-// Reading and writing the project file are the file format's: S_Fn_Read and S_Fn_Write, set by it.
-// While they are not set, opening and saving fail and change nothing.
+// Reading and writing the project file go through S_Fn_Read and S_Fn_Write, which are the project
+// files' own (C_Mgr_Doc::S_Fn_File_Read and S_Fn_File_Write) unless replaced. While they are empty,
+// opening and saving fail and change nothing.
 #pragma once
 
 #include <functional>

@@ -93,4 +93,44 @@ E_Result C_Mgr_D_DB_C::Fn_Row_Serialize_o_O(std::ostream& ro_Stream, const N_DB:
     return ro_Card.M_Fn_Stream_Serialize_o_O(ro_Stream, 0);
 }
 
+// --- project file --------------------------------------------------------------------------------
+
+E_Result C_Mgr_D_DB_C::M_Fn_Stream_Serialize_o_O(std::ostream& ro_Stream) const
+{
+    return N_Common::N_Stream::G_Fn_Serialize_slotvec_O<T_sp_Card>(ro_Stream, m_Store, [](std::ostream& ro_Out, const T_sp_Card& ro_sp_Card) {
+        return N_Common::N_Stream::G_Fn_Serialize_lsp_O<N_DB::C_Row_Common>(ro_Out, ro_sp_Card, &Fn_Row_Serialize_o_O,
+                                                                           &Fn_Row_Serialize_Type_O);
+    });
+}
+
+E_Result C_Mgr_D_DB_C::M_Fn_Stream_Serialize_o_I(std::istream& ro_Stream)
+{
+    static constexpr const char* S_Name = "N_Biz::N_Proj::C_Mgr_D_DB_C::M_Fn_Stream_Serialize_o_I";
+    if (m_Store.size() - m_Store.free_count() != 1)
+        VT_THROW(S_Name);
+    T_Store read;
+    read.add(T_sp_Card());
+    const E_Result result = N_Common::N_Stream::G_Fn_Serialize_slotvec_I<T_sp_Card>(
+        ro_Stream, read, [](std::istream& ro_In, T_sp_Card& o_sp_Card) {
+            return N_Common::N_Stream::G_Fn_Serialize_lsp_I<N_DB::C_Row_Common>(
+                ro_In, o_sp_Card,
+                [](std::istream& ro_In2, N_DB::C_Row_Common& o_Card) { return o_Card.M_Fn_Stream_Serialize_o_I(ro_In2, nullptr); },
+                [](std::istream& ro_In2) -> std::unique_ptr<N_DB::C_Row_Common> {
+                    std::uint32_t code = 0;
+                    if (N_Common::N_Stream::G_Fn_Serialize_I(ro_In2, code) != E_Result_Success)
+                        return nullptr;
+                    return N_DB::C_Row_Common::S_Fn_Factory_apo_Row_Common(nullptr, static_cast<N_DB::E_Type_Relation>(code));
+                });
+        });
+    if (result != E_Result_Success)
+        return result;
+    for (std::uint32_t i = 1; i < read.size(); ++i)
+        if (read.is_used_at(i) && !read.at(i))
+            VT_THROW(S_Name);
+    for (std::uint32_t i = 1; i < read.size(); ++i)
+        if (read.is_used_at(i))
+            M_Fn_D_Add_At(i, read.at(i));
+    return E_Result_Success;
+}
+
 } // namespace N_Biz::N_Proj

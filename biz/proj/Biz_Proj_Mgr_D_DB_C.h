@@ -14,6 +14,7 @@
 #include "common/Common_Stream_Serialize.h"
 
 #include <cstdint>
+#include <istream>
 #include <memory>
 #include <ostream>
 
@@ -60,6 +61,17 @@ public:
     // card's data (nested flag 0). Each returns the card's result.
     static E_Result Fn_Row_Serialize_Type_O(std::ostream& ro_Stream, const N_DB::C_Row_Common& ro_Card);
     static E_Result Fn_Row_Serialize_o_O(std::ostream& ro_Stream, const N_DB::C_Row_Common& ro_Card);
+
+    // --- project file ----------------------------------------------------------------------------
+    // The generic card piece of the project file: the slot table, each card as its presence byte,
+    // its class code and its data.
+    E_Result M_Fn_Stream_Serialize_o_O(std::ostream& ro_Stream) const;
+    // Reads that piece into this manager, which must hold no card (else C_Exception). The table is
+    // read whole, each card created by its class code (2 section, 3 material, 4 property card; any
+    // other code throws C_Exception) and read; then the cards enter their slots from slot 1 upward
+    // through M_Fn_D_Add_At, which numbers them. 1; 0 on a short read or refused input, nothing
+    // added; C_Exception for an occupied slot without a card.
+    E_Result M_Fn_Stream_Serialize_o_I(std::istream& ro_Stream);
 
     C_Proj* M_Fn_Get_Proj() const { return m_p_Proj; }
     const T_Store& M_Fn_Get_Store() const { return m_Store; }

@@ -89,4 +89,18 @@ void C_Mgr_D_DB_C_M::M_Fn_Proc_Cmd_Top_Modify(N_DB::C_Row_C_Material* i_p_Card, 
     });
 }
 
+// --- project file --------------------------------------------------------------------------------
+
+E_Result C_Mgr_D_DB_C_M::M_Fn_Stream_Serialize_o_I(std::istream& ro_Stream)
+{
+    static constexpr const char* S_Name = "N_Biz::N_Proj::C_Mgr_D_DB_C_M::M_Fn_Stream_Serialize_o_I";
+    T_Store read;
+    read.add(T_sp_Card());
+    const E_Result result = M_Fn_Stream_Serialize_Table_I(ro_Stream, read, S_Name);
+    if (result != E_Result_Success)
+        return result;
+    M_Fn_Stream_Serialize_Table_Add(read, S_Name, [](N_DB::C_Row_C_Material&) { return true; });
+    return E_Result_Success;
+}
+
 } // namespace N_Biz::N_Proj

@@ -56,6 +56,15 @@ public:
     void M_Fn_Proc_Cmd_Top_Modify(N_DB::C_Row_C_Material* i_p_Card, const N_DB::C_Row_Any& ro_Data,
                                   const T_Color& ro_Color);
 
+    // --- project file ----------------------------------------------------------------------------
+    // Reads the material piece of a project file (M_Fn_Stream_Serialize_o_O writes it) into this
+    // manager, which must hold no card (else C_Exception): the table is read whole, then each card
+    // enters its slot from slot 1 upward through M_Fn_D_Add_At (tree item, palette, selection), so
+    // free slots between cards stay free and free slots after the last card are not restored.
+    // 1; 0 on a short read or refused input, nothing added; C_Exception for an occupied slot
+    // without a card (or what the add refuses), the cards before it staying.
+    E_Result M_Fn_Stream_Serialize_o_I(std::istream& ro_Stream);
+
     // Steps of the shared data operations; materials have none of their own.
     void M_Fn_D_Add_At_Check(std::uint32_t) const {}
     void M_Fn_D_Add_At_Post(N_DB::C_Row_C_Material&) {}

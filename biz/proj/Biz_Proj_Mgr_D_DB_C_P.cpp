@@ -1,5 +1,6 @@
 #include "biz/proj/Biz_Proj_Mgr_D_DB_C_P.h"
 
+#include "app/App.h"
 #include "biz/cmd/Biz_Cmd_Elem_Group.h"
 #include "biz/proj/Biz_Proj_Cmd_Elem_D_DB_C_P_Add_At.h"
 #include "biz/proj/Biz_Proj_Cmd_Elem_D_DB_C_P_Modify.h"
@@ -160,6 +161,52 @@ bool C_Mgr_D_DB_C_P::M_Fn_Proc_Cmd_Top_Palette_Select()
 void C_Mgr_D_DB_C_P::M_Fn_Dlg_Palette_List()
 {
     M_Fn_Palette_Set(C_Dlg::S_Fn_List_Run(*m_p_Proj, C_Dlg::E_Kind_C_P, C_Dlg::E_Mode_List_Pick));
+}
+
+// --- project file --------------------------------------------------------------------------------
+
+E_Result C_Mgr_D_DB_C_P::M_Fn_Stream_Serialize_o_O(std::ostream& ro_Stream) const
+{
+    const E_Result result = C_Mgr_D_DB_Card::M_Fn_Stream_Serialize_o_O(ro_Stream);
+    if (result != E_Result_Success)
+        return result;
+    return N_Common::N_Stream::G_Fn_Serialize_O(ro_Stream, m_Palette_Current);
+}
+
+E_Result C_Mgr_D_DB_C_P::M_Fn_Stream_Serialize_o_I(std::istream& ro_Stream)
+{
+    static constexpr const char* S_Name = "N_Biz::N_Proj::C_Mgr_D_DB_C_P::M_Fn_Stream_Serialize_o_I";
+    T_Store read;
+    read.add(T_sp_Card());
+    E_Result result = M_Fn_Stream_Serialize_Table_I(ro_Stream, read, S_Name);
+    if (result != E_Result_Success)
+        return result;
+    std::uint32_t current = 0;
+    result = N_Common::N_Stream::G_Fn_Serialize_I(ro_Stream, current);
+    if (result != E_Result_Success)
+        return result;
+
+    const auto& table_c = m_p_Proj->M_Fn_Get_Mgr_D_DB_C().M_Fn_Get_Store();
+    const auto& table_c_m = m_p_Proj->M_Fn_Get_Mgr_D_DB_C_M().M_Fn_Get_Store();
+    // A card that would silently lose its section or material card refuses the file instead.
+    const std::uint32_t refused = M_Fn_Stream_Serialize_Table_Add(read, S_Name, [&](N_DB::C_Row_C_Property& ro_Card) {
+        bool found = ro_Card.M_Fn_Stream_Serialize_Rebuild_Key_Common(table_c) == E_Result_Success;
+        for (N_DB::E_Id_Column id : {N_DB::E_Id_Column_Key_foreign_C_Material, N_DB::E_Id_Column_Key_foreign_C_Material_1,
+                                     N_DB::E_Id_Column_Key_foreign_C_Material_2, N_DB::E_Id_Column_Key_foreign_C_Material_3,
+                                     N_DB::E_Id_Column_Key_foreign_C_Material_4})
+            found = ro_Card.M_Fn_Stream_Serialize_Rebuild_Key_C_Material(id, table_c_m) == E_Result_Success && found;
+        return found;
+    });
+    if (refused != 0) {
+        if (C_App* p_app = C_App::S_Fn_Get())
+            p_app->M_Fn_Msg(L"Failed to read file. Property card " + std::to_wstring(refused) +
+                            L" refers to a card that is not in the file.");
+        return E_Result_Stream_Failure;
+    }
+    // The current palette property as saved, unless it names no card of the file.
+    if (current == 0 || (m_Store.is_used_at(current) && m_Store.at(current)))
+        M_Fn_Palette_Set(current);
+    return E_Result_Success;
 }
 
 } // namespace N_Biz::N_Proj

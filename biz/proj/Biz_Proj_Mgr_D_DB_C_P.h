@@ -75,6 +75,23 @@ public:
     // The property list picks the current palette property (no pick: none becomes current).
     void M_Fn_Dlg_Palette_List();
 
+    // --- project file ----------------------------------------------------------------------------
+    // The property piece of the project file: the card table, then u32 the current palette
+    // property.
+    E_Result M_Fn_Stream_Serialize_o_O(std::ostream& ro_Stream) const;
+    // Reads that piece into this manager, which must hold no card (else C_Exception), once the
+    // generic and material cards are read. The table is read whole, then the u32 current palette
+    // property; then from slot 1 upward each card's keys to its section card and its material
+    // cards are turned back into references to the cards read, and the card enters its slot
+    // through M_Fn_D_Add_At (the first one becomes the current palette property, code 3). A key
+    // naming a card that is not in the file fails the read with the message "Failed to read file.
+    // Property card N refers to a card that is not in the file." (result 0, the cards before it
+    // staying). Finally the stored current property is taken when it is 0 or names a card read;
+    // naming a free slot it is ignored and the current one (the first card, or 0 without cards)
+    // stays. Code 3 fires whenever the value changes. 1; 0 on a short read or refused input,
+    // nothing added; C_Exception for an occupied slot without a card.
+    E_Result M_Fn_Stream_Serialize_o_I(std::istream& ro_Stream);
+
     // Steps of the shared data operations: the current palette property follows the store.
     void M_Fn_D_Add_At_Check(std::uint32_t i_Index) const;
     void M_Fn_D_Add_At_Post(N_DB::C_Row_C_Property& ro_Card) { M_Fn_Palette_Check_in(ro_Card); }

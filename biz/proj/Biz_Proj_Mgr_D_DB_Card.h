@@ -94,6 +94,11 @@ public:
     void M_Fn_Dlg_List();
     void M_Fn_Dlg_Create();
 
+    // --- project file ----------------------------------------------------------------------------
+    // The card table of the project file: the slot table, each card as its presence byte and its
+    // data (nested flag 0). 1, or the first result other than 1.
+    E_Result M_Fn_Stream_Serialize_o_O(std::ostream& ro_Stream) const;
+
     // Selection owner: fires code 6; resolves a card to its view.
     void M_Fn_Sel_Notify() { m_p_Proj->M_Fn_Signal_Fire(E_Signal_Sel_Data); }
     C_Sel_Card<Card>& M_Fn_Sel_Row(const T_sp_Card& ro_sp_Card);
@@ -127,6 +132,17 @@ protected:
     // The three steps that close a change of the store: invalidate sections, mark modified,
     // invalidate the project view.
     void M_Fn_Changed();
+    // The project file's reading of the card table into o_Read (a fresh table whose slot 0 the
+    // caller reserved), each card a new one of the manager's class. This manager must hold no card
+    // (C_Exception in the name of i_Function): a project file is read into a new project only.
+    // 1, 0 on a short read or refused input, or the card reader's result.
+    E_Result M_Fn_Stream_Serialize_Table_I(std::istream& ro_Stream, T_Store& o_Read, const char* i_Function) const;
+    // Puts the cards of a table read that way into their slots through M_Fn_D_Add_At, from slot 1
+    // upward; i_Fn_Before runs on each card first, and when it answers false that card and the
+    // ones after it are not added. 0 when every card was added, else the slot of the card refused.
+    // An occupied slot without a card throws C_Exception in the name of i_Function.
+    template <class F>
+    std::uint32_t M_Fn_Stream_Serialize_Table_Add(const T_Store& ro_Read, const char* i_Function, F&& i_Fn_Before);
 
     T_Sel m_Sel;
     C_Proj* m_p_Proj;
@@ -326,6 +342,50 @@ void C_Mgr_D_DB_Card<Derived, Card, T_Names>::M_Fn_Hide_Cancel_All()
 {
     M_Fn_Hide_Walk(T_Names::S_Hide_Cancel_All, [](std::uint32_t& io_State) { io_State &= ~S_Flag_Hidden; });
     m_p_Proj->M_Fn_Get_Mgr_Frame().M_Fn_View_Main_Redraw();
+}
+
+// --- project file --------------------------------------------------------------------------------
+
+template <class Derived, class Card, class T_Names>
+E_Result C_Mgr_D_DB_Card<Derived, Card, T_Names>::M_Fn_Stream_Serialize_o_O(std::ostream& ro_Stream) const
+{
+    return N_Common::N_Stream::G_Fn_Serialize_slotvec_O<T_sp_Card>(
+        ro_Stream, m_Store, [](std::ostream& ro_Out, const T_sp_Card& ro_sp_Card) {
+            return N_Common::N_Stream::G_Fn_Serialize_lsp_O<Card>(
+                ro_Out, ro_sp_Card, [](std::ostream& ro_Out2, const Card& ro_Card) { return ro_Card.M_Fn_Stream_Serialize_o_O(ro_Out2, 0); });
+        });
+}
+
+template <class Derived, class Card, class T_Names>
+E_Result C_Mgr_D_DB_Card<Derived, Card, T_Names>::M_Fn_Stream_Serialize_Table_I(std::istream& ro_Stream, T_Store& o_Read,
+                                                                               const char* i_Function) const
+{
+    if (m_Store.size() - m_Store.free_count() != 1)
+        VT_THROW(i_Function);
+    return N_Common::N_Stream::G_Fn_Serialize_slotvec_I<T_sp_Card>(
+        ro_Stream, o_Read, [](std::istream& ro_In, T_sp_Card& o_sp_Card) {
+            return N_Common::N_Stream::G_Fn_Serialize_lsp_I<Card>(
+                ro_In, o_sp_Card, [](std::istream& ro_In2, Card& o_Card) { return o_Card.M_Fn_Stream_Serialize_o_I(ro_In2, nullptr); });
+        });
+}
+
+template <class Derived, class Card, class T_Names>
+template <class F>
+std::uint32_t C_Mgr_D_DB_Card<Derived, Card, T_Names>::M_Fn_Stream_Serialize_Table_Add(const T_Store& ro_Read,
+                                                                                      const char* i_Function, F&& i_Fn_Before)
+{
+    for (std::uint32_t i = 1; i < ro_Read.size(); ++i)
+        if (ro_Read.is_used_at(i) && !ro_Read.at(i))
+            VT_THROW(i_Function);
+    for (std::uint32_t i = 1; i < ro_Read.size(); ++i) {
+        if (!ro_Read.is_used_at(i))
+            continue;
+        const T_sp_Card& sp_card = ro_Read.at(i);
+        if (!i_Fn_Before(*sp_card))
+            return i;
+        M_Fn_D_Add_At(i, sp_card);
+    }
+    return 0;
 }
 
 } // namespace N_Biz::N_Proj::N_Impl

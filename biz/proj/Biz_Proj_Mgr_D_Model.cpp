@@ -209,4 +209,68 @@ void C_Mgr_D_Model::M_Fn_C_P_Add_At(std::uint32_t i_Slot, const N_Common::N_Poin
     m_p_Proj->M_Fn_Get_Mgr_D_DB_C_P().M_Fn_Proc_Cmd_Sub_Add_At(ro_sp_Group, i_Slot, ro_sp_Card);
 }
 
+// --- project file --------------------------------------------------------------------------------
+
+E_Result C_Mgr_D_Model::M_Fn_Stream_Serialize_o_O(std::ostream& ro_Stream) const
+{
+    using namespace N_Common::N_Stream;
+    return G_Fn_Serialize_slotvec_O<T_sp_Model>(ro_Stream, m_Models, [](std::ostream& ro_Out, const T_sp_Model& ro_sp_Model) {
+        return G_Fn_Serialize_sp_O<N_Model::C_Model>(ro_Out, ro_sp_Model, [](std::ostream& ro_Out2, const N_Model::C_Model& ro_Model) {
+            E_Result result = G_Fn_Serialize_O(ro_Out2, ro_Model.M_Fn_Id_Get());
+            if (result == E_Result_Success)
+                result = G_Fn_Serialize_wstring_O(ro_Out2, ro_Model.M_Fn_Path_Get());
+            if (result == E_Result_Success)
+                result = G_Fn_Serialize_wstring_O(ro_Out2, ro_Model.M_Fn_Name_Get());
+            if (result == E_Result_Success)
+                result = ro_Model.M_Fn_Data().M_Fn_Serialize_O(ro_Out2);
+            return result;
+        });
+    });
+}
+
+E_Result C_Mgr_D_Model::M_Fn_Stream_Serialize_o_I(std::istream& ro_Stream)
+{
+    using namespace N_Common::N_Stream;
+    static constexpr const char* S_Name = "N_Biz::N_Proj::C_Mgr_D_Model::M_Fn_Stream_Serialize_o_I";
+    if (m_Models.size() - m_Models.free_count() != 1)
+        VT_THROW(S_Name);
+    T_Table read;
+    read.add(T_sp_Model());
+    // A model read holds the slot it was saved from in its id until it is added.
+    const E_Result result = G_Fn_Serialize_slotvec_I<T_sp_Model>(ro_Stream, read, [this](std::istream& ro_In, T_sp_Model& o_sp_Model) {
+        bool present = false;
+        if (N_Common::N_Stream::N_Impl::G_Fn_Read_Present(ro_In, present) != E_Result_Success)
+            return E_Result_Stream_Failure;
+        if (!present)
+            return E_Result_Success;
+        o_sp_Model = M_Fn_Model_New();
+        N_Model::C_Model& model = *o_sp_Model;
+        std::uint32_t slot = 0;
+        std::wstring path, name = model.M_Fn_Name_Get();
+        E_Result step = G_Fn_Serialize_I(ro_In, slot);
+        if (step == E_Result_Success)
+            step = G_Fn_Serialize_wstring_I(ro_In, path);
+        if (step == E_Result_Success)
+            step = G_Fn_Serialize_wstring_I(ro_In, name);
+        if (step == E_Result_Success)
+            step = model.M_Fn_Data().M_Fn_Serialize_I(ro_In);
+        model.M_Fn_Id_Set(slot);
+        model.M_Fn_Path_Set(path);
+        model.M_Fn_Name_Set(name);
+        return step;
+    });
+    if (result != E_Result_Success)
+        return result;
+    for (std::uint32_t i = 1; i < read.size(); ++i)
+        if (read.is_used_at(i) && (!read.at(i) || read.at(i)->M_Fn_Id_Get() != i))
+            VT_THROW(S_Name);
+    for (std::uint32_t i = 1; i < read.size(); ++i) {
+        if (!read.is_used_at(i))
+            continue;
+        read.at(i)->M_Fn_Id_Set(0);
+        M_Fn_D_Add_At(read.at(i), i);
+    }
+    return E_Result_Success;
+}
+
 } // namespace N_Biz::N_Proj

@@ -19,9 +19,12 @@
 #include "app/UI_Tree_Signal.h"
 #include "biz/model/Biz_Model_Proj_Port.h"
 #include "common/Common_Container_slotvec.h"
+#include "common/Common_Stream_Serialize.h"
 
 #include <cstdint>
+#include <istream>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <thread>
 
@@ -82,6 +85,19 @@ public:
     // running flag is set, runs the application's queue (C_App::M_Fn_UI_Queue_Run) meanwhile and
     // afterwards, and joins the thread.
     std::thread M_Fn_Import_Start(E_Format i_Format, const std::wstring& i_Path, const std::wstring& i_Name);
+
+    // --- project file ----------------------------------------------------------------------------
+    // The model piece of the project file: the slot table, each model as its presence byte, u32
+    // its slot, its source path and its name as wide strings, and its data.
+    E_Result M_Fn_Stream_Serialize_o_O(std::ostream& ro_Stream) const;
+    // Reads that piece into this manager, which must hold no model (else C_Exception), once the
+    // cards are read (the elements' property keys are resolved against them). The table is read
+    // whole, each model a new one of this project; then from slot 1 upward each model enters its
+    // slot through M_Fn_D_Add_At (its cards record it, its tree item is added). 1; 0 on a short read
+    // or refused input, nothing added; C_Exception for an occupied slot without a model, a model
+    // whose stored slot is not its slot, or what the add refuses (a card of its maps missing or
+    // owned by another model).
+    E_Result M_Fn_Stream_Serialize_o_I(std::istream& ro_Stream);
 
     C_Proj* M_Fn_Get_Proj() const { return m_p_Proj; }
     N_UI::N_Tree::C_Signal& M_Fn_Get_Tree() { return m_Tree; }

@@ -24,11 +24,16 @@
 #include "biz/sel/Biz_Sel_Mgr.h"
 #include "common/Common_Container_slotvec.h"
 #include "common/Common_Math_Vector.h"
+#include "common/Common_Stream_Serialize.h"
 
 #include <cstdint>
 #include <functional>
+#include <istream>
 #include <list>
 #include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
 
 namespace N_Biz::N_Sect {
 class C_Sect;
@@ -46,6 +51,7 @@ class C_Config_Data;
 namespace N_Biz::N_Proj {
 
 class C_Proj;
+class C_Context_Stream_Format_BEA_I;
 
 class C_Mgr_D_Sect : public N_Biz::N_Sel::C_Mgr<N_Biz::N_Sect::C_Sect, N_Biz::N_Sect::C_Sect*, C_Mgr_D_Sect> {
 public:
@@ -214,6 +220,43 @@ public:
     // Tree popup on a section item: delete it ("Delete section"), and its group when that is left
     // without sections. A section of another project, or in no group, throws C_Exception.
     void M_Fn_UI_Tree_Proj_D_Sect_G_I_On_Cmd_Popup_Delete(N_Biz::N_Sect::C_Sect* i_p_Sect);
+
+    // --- project file and ".bea" model (Biz_Proj_Mgr_D_Sect_Stream.cpp) -----------------------------
+    // The section-group piece of the project file: the slot table of groups, each group as its
+    // presence byte and its own layout (C_D_Group_Sect::M_Fn_Stream_Serialize_o_O).
+    E_Result M_Fn_Stream_Serialize_o_O(std::ostream& ro_Stream) const;
+    // Reads that piece into this manager, which must hold no group (else C_Exception), once the
+    // cards and models are read. The table is read whole, each section a new one of this project;
+    // then from slot 1 upward each group enters its slot (its tree item below the project's), and
+    // each of its sections, from slot 1 upward, gets its document and enters its slot (numbers,
+    // tree item, title, selection, E_Signal 4); finally the display options are applied again. 1;
+    // 0 on a short read or refused input, nothing added; another result of a section reader;
+    // C_Exception for an occupied slot without a group or section, a group whose stored index is
+    // not its slot, or what the adds refuse.
+    E_Result M_Fn_Stream_Serialize_o_I(std::istream& ro_Stream);
+    // The section part of a ".bea" model (block 2): one new group at the next group slot, holding
+    // the sections read (position s + 1 for the s-th section line of the file; a section whose
+    // anchor node is not in the file is dropped). 1; 0 when the file is refused (a message naming
+    // the line was shown); C_Exception for a count or line that cannot be read (a message naming the
+    // line first) and for what the adds refuse.
+    std::uint32_t M_Fn_Stream_Format_BEA_I(C_Context_Stream_Format_BEA_I& ro_Context);
+
+    // --- clipboard result table (Biz_Proj_Mgr_D_Sect_Clipboard.cpp) -----------------------------
+    // One column per section, columns of equal length; cell 0 of a section's column is its title.
+    using T_Table_Text = std::vector<std::vector<std::wstring>>;
+    // Copies the results of every section of the project to the clipboard: column 0 holds "Name"
+    // and the result row titles, then one column per section (groups in slot order, sections in
+    // slot order within their group), each recalculated first when stale. Without a section nothing
+    // is copied and nothing shown. 1; C_Exception for an occupied slot without a group or section.
+    std::uint32_t M_Fn_Calc_Result_For_Clipboard_Copy_All();
+    // The text of a table: row by row, every cell followed by a TAB, every row by a line feed,
+    // converted to UTF-8.
+    static std::string S_Fn_Clipboard_Text(const T_Table_Text& ro_Table);
+    // Puts the text of ro_Table on the clipboard through the application's port and says how it
+    // went ("Copy complete, you can paste the result to excel or text.", or "Open clipboard
+    // failed." / "Empty clipboard failed."). 0 without a column or when the clipboard could not be
+    // opened, else 1.
+    std::uint32_t M_Fn_Clipboard_Set_Text(const T_Table_Text& ro_Table);
 
     // Selection owner: fires the project's signal with code 6.
     void M_Fn_Sel_Notify();

@@ -56,6 +56,27 @@ public:
     // Asks for a file name and saves there. Throws when no document is attached.
     int M_Fn_Save_As();
 
+    // --- project files (what the document's open and save run) -----------------------------------
+    // The format is chosen by the file name's extension, from its last "." on, compared as it
+    // stands: ".qmxb" the project file, ".bea" the deprecated text model (open only), ".qmxt" the
+    // text project format, which is refused with "This feature is under development." before any
+    // file is opened, created or changed. A name without "." gives "Error: No file extension.",
+    // another extension "Unacceptable file extension: " followed by it. Every refusal and failure
+    // is shown to the user; an exception is caught and reported through the exception report.
+    //
+    // Reads the file at i_Path into ro_Proj, a project just created for it (its document is being
+    // made). "Error: Failed to open file." when the file cannot be opened. 1 when the project was
+    // read; otherwise the project is half read and must be dropped.
+    static int S_Fn_File_Read(C_Proj& ro_Proj, const std::wstring& i_Path);
+    // Writes ro_Proj to the file at i_Path. A project file is written into a new file in the same
+    // directory, which is flushed and checked and only then renamed over i_Path (a symbolic link
+    // is followed; the new file takes the old one's permissions). Any failure removes the new file
+    // and leaves i_Path as it was: "Error: Failed to open file." when the new file cannot be
+    // created, "Error: Failed to write file." when writing, flushing or renaming fails. Saving as
+    // ".bea" is refused with: Deprecated format: ".bea", please save as format: ".qmxb" instead.
+    // 1 when the file was written.
+    static int S_Fn_File_Write(C_Proj& ro_Proj, const std::wstring& i_Path);
+
     C_Proj* M_Fn_Get_Proj() const { return m_p_Proj; }
     std::uint32_t M_Fn_Get_Flags() const { return m_Flags; }
     C_Doc* M_Fn_Get_Doc() const { return m_p_Doc; }

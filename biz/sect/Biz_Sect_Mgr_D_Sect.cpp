@@ -314,7 +314,9 @@ int C_Mgr_D_Sect::M_Fn_Proc_Sub_IGES_Export_Global(N_Biz::N_IGES::N_Export::C_Co
 {
     auto sp_global = std::make_shared<N_Biz::N_IGES::C_Global>();
     const std::string product_id = N_Common::N_String::G_Fn_To_Narrow(m_p_Sect->m_Text_2);
-    const std::string system_id = std::string(S_Name_Product) + " Ver." + S_Version_Product;
+    // The application's own name and version (plain ASCII, so the narrow encoding keeps them as they are).
+    const std::string name_product = N_Common::N_String::G_Fn_To_Narrow(C_App::S_Product_Name);
+    const std::string system_id = name_product + " Ver." + N_Common::N_String::G_Fn_To_Narrow(C_App::S_Version);
     sp_global->m_Delimiter_Param = ',';
     sp_global->m_Delimiter_Record = ';';
     sp_global->m_Product_Id_Sender = product_id;
@@ -335,8 +337,8 @@ int C_Mgr_D_Sect::M_Fn_Proc_Sub_IGES_Export_Global(N_Biz::N_IGES::N_Export::C_Co
     sp_global->m_Date_Generation = "20150101.000000";
     sp_global->m_Resolution_Min = 0.001f;
     sp_global->m_Coord_Max = 10000.0f;
-    sp_global->m_Author = S_Name_Product;
-    sp_global->m_Organization = S_Name_Product;
+    sp_global->m_Author = name_product;
+    sp_global->m_Organization = name_product;
     sp_global->m_Version_Flag = 11;
     sp_global->m_Drafting_Standard_Flag = 0;
     sp_global->m_Date_Modification = "20150101.000000";

@@ -99,10 +99,6 @@ public:
     // Whether the text is a factor the scaling accepts (a float, 0.1 to 10.0 both included).
     static bool S_Fn_Scale_Parse(const std::wstring& i_Text, float& o_Value);
 
-    // The product name and version written into exported files.
-    static constexpr const char* S_Name_Product = "Veltrane";
-    static constexpr const char* S_Version_Product = "1.2.0037";
-
 private:
     int M_Fn_Scale_Cmd(E_Scale i_Mode);
 

@@ -16,8 +16,9 @@ namespace N_Biz::N_Sect::N_Stream_Sect {
 
 // Reads into io_Table, whose slot 0 the caller has reserved; each stored slot is created with a
 // default T and then read by i_Reader. When everything was read, the table is padded with free
-// slots up to the stored count, so that writing it again gives the same bytes. Results: 1, 0 for a
-// short read or a refused index or count, or another element result passed up unchanged.
+// slots up to the stored count, so that writing it again gives the same bytes. Free slots count
+// against the thread's C_Slot_Gap_Budget. Results: 1, 0 for a short read, a refused index or
+// count or an exhausted budget, or another element result passed up unchanged.
 template <class T, class R>
 E_Result G_Fn_Serialize_slotvec_I(std::istream& ro_Stream, N_Common::N_Container::slotvec<T>& io_Table,
                                   const R& i_Reader)
@@ -41,12 +42,16 @@ E_Result G_Fn_Serialize_slotvec_I(std::istream& ro_Stream, N_Common::N_Container
             return E_Result_Stream_Failure;
         if (index == 0 || index >= count || io_Table.is_used_at(index))
             return N_Stream::N_Impl::G_Fn_Refuse(ro_Stream);
+        if (index > io_Table.size() && !N_Stream::C_Slot_Gap_Budget::S_Fn_Take(index - io_Table.size()))
+            return N_Stream::N_Impl::G_Fn_Refuse(ro_Stream);
         io_Table.add_at(index, T());
         const E_Result result = N_Stream::N_Impl::G_Fn_Checked(ro_Stream, i_Reader(ro_Stream, io_Table.at(index)));
         if (result != E_Result_Success)
             return result;
     }
     if (io_Table.size() < count) {
+        if (!N_Stream::C_Slot_Gap_Budget::S_Fn_Take(count - io_Table.size()))
+            return N_Stream::N_Impl::G_Fn_Refuse(ro_Stream);
         io_Table.add_at(count - 1, T());
         io_Table.erase_at(count - 1);
     }

@@ -14,6 +14,7 @@
 #include "biz/proj/Biz_Proj_Dlg.h"
 #include "biz/proj/Biz_Proj_Doc.h"
 #include "biz/proj/Biz_Proj_Mgr_Cmd.h"
+#include "biz/proj/Biz_Proj_Mgr_Doc.h"
 #include "tests/support/App_Port_Record.h"
 
 #include <gtest/gtest.h>
@@ -62,8 +63,8 @@ protected:
         m_up_Proj.reset();
         N_Biz::N_Proj::C_Dlg::S_Fn_List = nullptr;
         N_Biz::N_Proj::C_Dlg::S_Fn_Property = nullptr;
-        N_Biz::N_Proj::C_Doc::S_Fn_Read = nullptr;
-        N_Biz::N_Proj::C_Doc::S_Fn_Write = nullptr;
+        N_Biz::N_Proj::C_Doc::S_Fn_Read = &N_Biz::N_Proj::C_Mgr_Doc::S_Fn_File_Read;
+        N_Biz::N_Proj::C_Doc::S_Fn_Write = &N_Biz::N_Proj::C_Mgr_Doc::S_Fn_File_Write;
     }
 
     const N_Biz::N_DB::C_Info_Table* M_Fn_Table(unsigned i_Format, const char* i_Keyword)
