@@ -7,6 +7,8 @@
 #include "ui/UI_Output_Wnd.h"
 
 #include <wx/app.h>
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/msgdlg.h>
@@ -218,6 +220,18 @@ int C_App_Port_Wx::M_Fn_Progress_Run()
 {
     auto* p_frame = m_p_App->M_Fn_Frame_Get();
     return p_frame ? p_frame->M_Fn_Progress_Run() : 0;
+}
+
+// --- clipboard -----------------------------------------------------------------------------------
+
+int C_App_Port_Wx::M_Fn_Clipboard_Set_Text(const std::string& i_Utf8)
+{
+    if (!wxTheClipboard->Open())
+        return E_Clipboard_Open_Failed;
+    // SetData clears the clipboard first and owns the data object from then on.
+    const bool set = wxTheClipboard->SetData(new wxTextDataObject(wxString::FromUTF8(i_Utf8.data(), i_Utf8.size())));
+    wxTheClipboard->Close();
+    return set ? E_Clipboard_Set : E_Clipboard_Set_Failed;
 }
 
 } // namespace N_UI

@@ -38,6 +38,11 @@ public:
     void M_Fn_Proj_Connect(N_Biz::N_Proj::C_Proj& ro_Proj) override;
     int M_Fn_Progress_Run() override;
 
+    // --- clipboard ---
+    // The text as wxTextDataObject on the system clipboard (the clipboard is held open only for
+    // the hand-over).
+    int M_Fn_Clipboard_Set_Text(const std::string& i_Utf8) override;
+
     // A modal message box of i_Type (E_Box_OK, 1 OK/Cancel, 3 Yes/No/Cancel, E_Box_Yes_No; the
     // icon bits 0x10, 0x20, 0x30, 0x40 pick the icon) owned by i_p_Owner (null: without owner).
     // Returns the E_Box_Answer of the button pressed. Honours the test-only switch.

@@ -126,6 +126,19 @@ bool C_App_Port_Record::M_Fn_Frame_Proj_Close()
     return m_Frame_Proj_Close;
 }
 
+int C_App_Port_Record::M_Fn_Clipboard_Set_Text(const std::string& i_Utf8)
+{
+    m_Calls.push_back({L"clipboard", L"", L"", 0, true});
+    int answer = E_Clipboard_Set;
+    if (!m_Clipboard_Answers.empty()) {
+        answer = m_Clipboard_Answers.front();
+        m_Clipboard_Answers.pop_front();
+    }
+    if (answer == E_Clipboard_Set)
+        m_Clipboard = i_Utf8;
+    return answer;
+}
+
 std::vector<std::wstring> C_App_Port_Record::M_Fn_Texts(const std::wstring& i_kind) const
 {
     std::vector<std::wstring> out;

@@ -79,6 +79,12 @@ public:
     int M_Fn_Frame_Proj_Open() override;
     bool M_Fn_Frame_Proj_Close() override;
 
+    // The clipboard: each text handed over is recorded as L"clipboard" (its UTF-8 bytes in
+    // m_Clipboard, the last one kept) and answered from m_Clipboard_Answers (empty: the text is set).
+    std::string m_Clipboard;
+    std::deque<int> m_Clipboard_Answers;
+    int M_Fn_Clipboard_Set_Text(const std::string& i_Utf8) override;
+
     // Texts of all recorded calls of one kind, in order.
     std::vector<std::wstring> M_Fn_Texts(const std::wstring& i_kind) const;
 };
