@@ -288,8 +288,8 @@ TEST_F(C_Proj_Stream_Wingbox, SavedReadAndSavedAgainGivesTheSameBytesAndResults)
     const std::string bytes = S_Fn_File(path);
     EXPECT_EQ(bytes, M_Fn_Bytes(m_Proj));
 
+    std::vector<int> codes; // outlives the project, which fires code 1 as it goes
     C_Proj loaded;
-    std::vector<int> codes;
     loaded.M_Fn_Get_Signal().connect([&codes](C_Proj&, N_Biz::N_Proj::E_Signal i_Code) { codes.push_back(i_Code); });
     loaded.M_Fn_Tree_Add();
     ASSERT_EQ(C_Mgr_Doc::S_Fn_File_Read(loaded, path.wstring()), 1);

@@ -1,6 +1,6 @@
 // Damaged project files: every truncation of a saved project and random changes to its bytes are
 // refused, or read into a project that writes itself again and reads back to the same bytes.
-#include "tests/proj/Test_Proj_Support_Stream.h"
+#include "tests/proj/Test_Proj_Support_BEA.h"
 
 #include <random>
 
@@ -70,6 +70,65 @@ TEST_F(C_Proj_Stream_Random, ChangedBytesAreRefusedOrReadConsistently)
     }
     // Changes inside names, colours and coordinates leave a readable project.
     EXPECT_GT(m_Accepted, 0);
+}
+
+// The same for ".bea" files: a read that succeeds gives a project that saves and reads back.
+class C_Proj_BEA_Random : public C_Proj_Stream_Random {
+protected:
+    void M_Fn_Read_BEA(const std::string& i_Text, const std::string& i_What)
+    {
+        SCOPED_TRACE(i_What);
+        C_Proj proj;
+        proj.M_Fn_Tree_Add();
+        std::istringstream in(i_Text);
+        std::uint32_t result = 0;
+        try {
+            result = proj.M_Fn_Stream_Format_BEA_I(in);
+        } catch (const N_Common::N_Exception::C_Exception&) {
+            result = 0;
+        }
+        m_App.port().m_Calls.clear();
+        if (result == 1)
+            M_Fn_Read_Consistent(M_Fn_Bytes(proj), i_What);
+    }
+    // Two sections (a box and a section with wall, weld and frame lines) over two elements.
+    static std::string S_Fn_Text()
+    {
+        return G_Fn_Header(4, 1, 1, 1, 0) + "$ comment\n" + G_Fn_Node(1, "0.0", "0.0", "0.0") + G_Fn_Node(2, "1.0", "0.0", "0.0") +
+               G_Fn_Node(3, "1.0", "1.0", "0.0") + G_Fn_Node(4, "0.0", "1.0", "0.0") + R("1", 10) + R("30", 10) +
+               "\nmore\nmore\n" + G_Fn_Material(1, "210000.0", "0.3", "235.0", "360.0", "7.85e-9", "Steel") +
+               G_Fn_Property(31, 1, "2.0", "Wall") + G_Fn_Block(2, 0, 2) + G_Fn_Box(1, "100.0", "50.0", 1) +
+               G_Fn_Section(1, 3, 1, 3) + G_Fn_Point(1, "0.0", "0.0") + G_Fn_Point(2, "5.0", "0.0") + G_Fn_Point(3, "5.0", "5.0") +
+               "  1  1  2  3  1\n  1  3  3  1  0\n" + G_Identity + G_Fn_Block(7, 0, 1) + "skipped\n" + G_Fn_Block(8, 2, 0) +
+               G_Fn_Element(1, 1, 2, 3, 4, 31) + G_Fn_Element(2, 4, 3, 2, 1, 31);
+    }
+};
+
+TEST_F(C_Proj_BEA_Random, TruncatedAndChangedFilesAreRefusedOrReadSoundly)
+{
+    const std::string text = S_Fn_Text();
+    M_Fn_Read_BEA(text, "whole");
+    ASSERT_EQ(m_Accepted, 1);
+    for (std::size_t size = 0; size < text.size(); ++size)
+        M_Fn_Read_BEA(text.substr(0, size), "size " + std::to_string(size));
+    const std::string alphabet = "0123456789 .-+eE$\n\r\tx";
+    std::mt19937 random(7151);
+    for (int round = 0; round < 1500; ++round) {
+        std::string changed = text;
+        const int count = 1 + static_cast<int>(random() % 4);
+        for (int i = 0; i < count && !changed.empty(); ++i) {
+            const std::size_t at = random() % changed.size();
+            switch (random() % 3) {
+            case 0: changed[at] = alphabet[random() % alphabet.size()]; break;
+            case 1: changed.erase(at, 1 + random() % 4); break;
+            default: changed.insert(at, 1, alphabet[random() % alphabet.size()]); break;
+            }
+        }
+        M_Fn_Read_BEA(changed, "round " + std::to_string(round));
+        if (HasFatalFailure())
+            return;
+    }
+    EXPECT_GT(m_Accepted, 1);
 }
 
 } // namespace
