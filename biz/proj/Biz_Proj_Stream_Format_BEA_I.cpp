@@ -177,7 +177,7 @@ std::uint32_t C_Proj::M_Fn_Stream_Format_BEA_I_SKIP(C_Context& ro_Context)
         if (values < 0)
             ro_Context.M_Fn_Count_Check(values);
         // Ten values on the first line, thirteen on each further one.
-        const std::int32_t more = values > 10 ? (values - 10 + 12) / 13 : 0;
+        const std::int32_t more = values > 10 ? static_cast<std::int32_t>((std::int64_t(values) - 10 + 12) / 13) : 0;
         ro_Context.M_Fn_Count_Check(more);
         G_Fn_Lines_Skip(ro_Context, more);
     }

@@ -314,6 +314,8 @@ INSTANTIATE_TEST_SUITE_P(
                        L"Line: 10, Error: Invalid count."},
         C_Refusal_Case{"negative_record", G_Fn_Header(0, 1, 0, 0, 0) + R("1", 10) + R("-3", 10) + "\n", -1,
                        L"Line: 6, Error: Invalid count."},
+        C_Refusal_Case{"huge_record", G_Fn_Header(0, 1, 0, 0, 0) + R("1", 10) + R("2147483647", 10) + "\n", -1,
+                       L"Line: 6, Error: Invalid count."},
         // A wall line with fewer than 3 columns after its first 3.
         C_Refusal_Case{"short_wall", G_Fn_One_Section("  1  \n" + G_Identity, 1), -1, L"Line: 13, Error: Line too short."},
         C_Refusal_Case{"short_weld", G_Front + G_Fn_Block(2, 0, 1) + G_Fn_Section(1, 0, 0, 1) + "  1 \n", -1,
