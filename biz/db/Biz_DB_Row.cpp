@@ -11,6 +11,8 @@
 #include "biz/db/Biz_DB_Row_Node.h"
 #include "common/Common_Exception.h"
 
+#include <boost/container/small_vector.hpp>
+
 #include <algorithm>
 #include <cstring>
 #include <new>
@@ -553,7 +555,8 @@ E_Result C_Row::M_Fn_Stream_Serialize_Body_O(std::ostream& ro_Stream) const
     const C_Info_Table& table = *m_ro_Info_Table;
     // Columns and repeat flags down the repeat chain, then the options from its end back up,
     // which is the nesting order of the format.
-    std::vector<const C_Row*> chain;
+    // Most rows repeat nothing: the chain then stays inside the object, without a heap block per row.
+    boost::container::small_vector<const C_Row*, 4> chain;
     for (const C_Row* row = this; row;) {
         chain.push_back(row);
         for (const auto& column : table.M_Fn_Columns_Practical()) {
@@ -630,7 +633,7 @@ E_Result C_Row::M_Fn_Stream_Serialize_Body_I(std::istream& ro_Stream)
     const C_Info_Table& table = *m_ro_Info_Table;
     // Down the repeat chain, each link created and attached before it is read, so that whatever
     // was read stays owned by the target when the stream breaks off.
-    std::vector<C_Row*> chain;
+    boost::container::small_vector<C_Row*, 4> chain;
     for (C_Row* row = this;;) {
         chain.push_back(row);
         E_Result result = row->M_Fn_Stream_Serialize_Columns_I(ro_Stream);
