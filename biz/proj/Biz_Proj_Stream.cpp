@@ -18,7 +18,7 @@ namespace {
 // Most free slots that the slot tables of one project file may create between and after their
 // objects, all tables together. A gap costs a file no bytes, so without a bound a few hundred bytes
 // could claim gigabytes; a real project frees far fewer slots than this.
-constexpr std::uint64_t G_Slot_Gap_Budget = std::uint64_t(1) << 22;
+constexpr std::uint64_t G_Slot_Gap_Budget = std::uint64_t(1) << 20;
 
 // The question asked before a file of another version is read.
 std::wstring G_Fn_Version_Question(const std::wstring& i_File_Version)

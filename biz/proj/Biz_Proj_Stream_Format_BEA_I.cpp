@@ -31,7 +31,7 @@ using C_Context = C_Context_Stream_Format_BEA_I;
 // Most rows reserved ahead of the lines that bring them.
 constexpr std::int32_t G_Reserve_Rows = 1 << 16;
 // Most free slots the section tables of one file may create below the point numbers it uses.
-constexpr std::uint64_t G_Slot_Gap_Budget = std::uint64_t(1) << 22;
+constexpr std::uint64_t G_Slot_Gap_Budget = std::uint64_t(1) << 20;
 
 // The schema table of format i_Format and keyword i_Keyword; C_Exception naming i_Function when
 // there is none.
