@@ -5,6 +5,7 @@
 #include "ui/UI_App.h"
 #include "ui/UI_Enter_Dlg_Enter_Text.h"
 #include "ui/UI_MDI_Frame_Main.h"
+#include "ui/UI_MDI_Sect_Doc.h"
 #include "ui/UI_Output_Wnd.h"
 
 #include <wx/app.h>
@@ -238,6 +239,15 @@ void C_App_Port_Wx::M_Fn_GL_Get_Text_Extent(const std::wstring& i_Text, int& o_W
         o_Width = extent.m_Width;
         o_Height = extent.m_Height;
     }
+}
+
+// --- section documents ---------------------------------------------------------------------------
+
+int C_App_Port_Wx::M_Fn_Doc_Sect_Create()
+{
+    // The document links itself to its section and lives until the link closes it.
+    new N_MDI::N_Sect::C_Doc();
+    return 1;
 }
 
 } // namespace N_UI

@@ -1,0 +1,435 @@
+// The section window: its document's commands, its frame with the main view, the result graph and
+// the result sheet, driven as an engineer does (commands, clicks, keys) on sections imported from
+// IGES into a new project.
+#include "tests/gui/Test_GUI_Support.h"
+
+#include "biz/cmd/Biz_Cmd_Elem_Group.h"
+#include "biz/config/Biz_Config.h"
+#include "biz/iges/Biz_IGES_Import_Context_File.h"
+#include "biz/proj/Biz_Proj.h"
+#include "biz/proj/Biz_Proj_Cmd_Elem_D_Sect_Group_Add_At.h"
+#include "biz/proj/Biz_Proj_Cmd_Elem_D_Sect_Individual_Add_At.h"
+#include "biz/proj/Biz_Proj_Cmd_Entry_C.h"
+#include "biz/proj/Biz_Proj_D_Group_Sect.h"
+#include "biz/proj/Biz_Proj_Mgr_Cmd.h"
+#include "biz/proj/Biz_Proj_Mgr_D_Sect.h"
+#include "biz/sect/Biz_Sect.h"
+#include "biz/sect/Biz_Sect_Mgr_Calc.h"
+#include "biz/sect/Biz_Sect_Mgr_D_Geom_E.h"
+#include "biz/sect/Biz_Sect_Mgr_D_Sect.h"
+#include "biz/sect/Biz_Sect_Mgr_Doc.h"
+#include "biz/sect/Biz_Sect_Mgr_Frame.h"
+#include "biz/sect/Biz_Sect_Mgr_Sel.h"
+#include "biz/sect/Biz_Sect_Mgr_State.h"
+#include "biz/sect/Biz_Sect_Result.h"
+#include "biz/sect/Biz_Sect_State_Machine_Top.h"
+#include "common/Common_String.h"
+#include "ui/UI_Cmd_Id.h"
+#include "ui/UI_MDI_Sect_Doc.h"
+#include "ui/UI_MDI_Sect_Wnd_Frame_Child.h"
+#include "ui/UI_MDI_Sect_Wnd_View_Main.h"
+#include "ui/UI_MDI_Sect_Wnd_View_R_Graph.h"
+#include "ui/UI_MDI_Sect_Wnd_View_R_Sheet.h"
+
+#include <gtest/gtest.h>
+
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
+#include <wx/image.h>
+#include <wx/listctrl.h>
+#include <wx/splitter.h>
+#include <wx/uiaction.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+using namespace N_Test_GUI;
+namespace N_Cmd = N_UI::N_Cmd;
+using N_Biz::N_Sect::C_Sect;
+using N_UI::N_MDI::N_Sect::C_Wnd_Frame_Child;
+
+namespace {
+
+const char* const G_Tubes = VT_TESTDATA_DIR "/iges/tubes_splined.iges";
+
+// A new project with sections imported from IGES, each in a group of its own, and their windows.
+class C_Sect_Window : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_Shell.M_Fn_Start());
+        m_Shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_New);
+        ASSERT_NE(m_Shell.core().m_sp_Proj, nullptr);
+    }
+
+    N_Biz::N_Proj::C_Proj& proj() { return *m_Shell.core().m_sp_Proj; }
+    N_Biz::N_Config::C_Config_Data& config() { return m_Shell.core().m_sp_Config->M_Fn_Data(); }
+
+    // A section with its document in a new group, its geometry read from i_Path, all in one
+    // history entry "Import section" (as the project's section import makes it).
+    C_Sect& M_Fn_Import(const char* i_Path = G_Tubes)
+    {
+        namespace N_Cmd_Proj = N_Biz::N_Proj::N_Cmd;
+        N_Biz::N_IGES::N_Import::C_Context_File file(N_Common::N_String::G_Fn_To_Wide_UTF8(i_Path), L"tubes.iges");
+        EXPECT_EQ(file.M_Fn_Import(), 1);
+        C_Sect* p_sect = nullptr;
+        auto sp_entry = std::make_shared<N_Cmd_Proj::C_Entry_C>(L"Import section", &proj());
+        proj().M_Fn_Get_Mgr_Cmd().M_Fn_Entry_Run(sp_entry, [&] {
+            auto sp_elems = std::make_shared<N_Biz::N_Cmd::C_Elem_Group>();
+            sp_entry->M_Fn_Child_Add_and_Execute(sp_elems);
+            auto& groups = proj().M_Fn_Get_Mgr_D_Sect();
+            const std::uint32_t g = groups.M_Fn_Get_Groups().next_index();
+            auto sp_group = std::make_shared<N_Biz::N_Proj::C_D_Group_Sect>();
+            sp_elems->M_Fn_Child_Add_and_Execute(std::make_shared<N_Cmd_Proj::C_Elem_D_Sect_Group_Add_At>(&proj(), g, sp_group));
+            C_Sect::S_p_Proj = &proj();
+            auto sp_sect = std::make_shared<C_Sect>();
+            C_Sect::S_p_Proj = nullptr;
+            sp_sect->M_Fn_Get_Mgr_Doc().M_Fn_Create();
+            p_sect = sp_sect.get();
+            sp_elems->M_Fn_Child_Add_and_Execute(
+                std::make_shared<N_Cmd_Proj::C_Elem_D_Sect_Individual_Add_At>(&proj(), g, 1, sp_sect));
+            EXPECT_EQ(p_sect->M_Fn_Get_Mgr_D_Sect().M_Fn_Proc_Sub_IGES_Import(sp_elems, file), 1);
+        });
+        return *p_sect;
+    }
+
+    // The section's window, opened as the project opens it, once its views are on screen, registered
+    // and the sheet filled.
+    C_Wnd_Frame_Child* M_Fn_Open(C_Sect& ro_Sect)
+    {
+        ro_Sect.M_Fn_Get_Mgr_Frame().M_Fn_Frame_Open();
+        auto* p_doc = dynamic_cast<N_UI::N_MDI::N_Sect::C_Doc*>(ro_Sect.M_Fn_Get_Mgr_Doc().M_Fn_Get_Doc());
+        EXPECT_NE(p_doc, nullptr);
+        if (!p_doc || p_doc->M_Fn_Get_Frames().empty())
+            return nullptr;
+        C_Wnd_Frame_Child* p_frame = p_doc->M_Fn_Get_Frames().back();
+        const N_Biz::N_Sect::C_Mgr_Frame& mgr = ro_Sect.M_Fn_Get_Mgr_Frame();
+        EXPECT_TRUE(G_Fn_Wait_For([&] {
+            return mgr.m_p_View_Main && mgr.m_p_View_Graph && mgr.m_p_View_Sheet &&
+                   !p_frame->M_Fn_Get_View_Sheet()->M_Fn_Refresh_Pending();
+        }));
+        return p_frame;
+    }
+
+    // Lets the windows catch up: paints, and the sheets' refreshes.
+    void M_Fn_Settle() { G_Fn_Run_For(std::chrono::milliseconds(100)); }
+
+    static wxListCtrl& S_Fn_List(C_Wnd_Frame_Child* i_p_Frame) { return *i_p_Frame->M_Fn_Get_View_Sheet()->M_Fn_Get_List(); }
+    // The row of the sheet titled i_Title, or -1.
+    static long S_Fn_Row(C_Wnd_Frame_Child* i_p_Frame, const wxString& i_Title)
+    {
+        wxListCtrl& list = S_Fn_List(i_p_Frame);
+        for (long i = 0; i < list.GetItemCount(); ++i)
+            if (list.GetItemText(i, 0) == i_Title)
+                return i;
+        return -1;
+    }
+    static std::string S_Fn_Cell(C_Wnd_Frame_Child* i_p_Frame, const wxString& i_Title, int i_Column)
+    {
+        const long row = S_Fn_Row(i_p_Frame, i_Title);
+        return row < 0 ? "<no row>" : S_Fn_List(i_p_Frame).GetItemText(row, i_Column).utf8_string();
+    }
+
+    C_Shell m_Shell;
+};
+
+TEST_F(C_Sect_Window, OpensWithItsThreeViewsInTwoSplitters)
+{
+    C_Sect& sect = M_Fn_Import();
+    C_Wnd_Frame_Child* p_frame = M_Fn_Open(sect);
+    ASSERT_NE(p_frame, nullptr);
+    EXPECT_EQ(p_frame->M_Fn_Get_Splitter_Outer()->GetWindow1(), p_frame->M_Fn_Get_Splitter_Inner());
+    EXPECT_EQ(p_frame->M_Fn_Get_Splitter_Outer()->GetWindow2(), p_frame->M_Fn_Get_View_Main());
+    EXPECT_EQ(p_frame->M_Fn_Get_Splitter_Inner()->GetWindow1(), p_frame->M_Fn_Get_View_Graph());
+    EXPECT_EQ(p_frame->M_Fn_Get_Splitter_Inner()->GetWindow2(), p_frame->M_Fn_Get_View_Sheet());
+    EXPECT_EQ(p_frame->M_Fn_Get_Splitter_Outer()->GetSashPosition(), 256);
+    EXPECT_EQ(p_frame->M_Fn_Get_Splitter_Inner()->GetSashPosition(), 256);
+    EXPECT_EQ(m_Shell.frame()->GetActiveChild(), p_frame);
+    EXPECT_EQ(S_Fn_List(p_frame).GetColumnCount(), 5);
+    EXPECT_NE(S_Fn_Row(p_frame, "Geom A"), -1);
+}
+
+TEST_F(C_Sect_Window, SheetRowsFollowTheStatisticsAndTheBound)
+{
+    C_Sect& sect = M_Fn_Import();
+    C_Wnd_Frame_Child* p_frame = M_Fn_Open(sect);
+    ASSERT_NE(p_frame, nullptr);
+    wxListCtrl& list = S_Fn_List(p_frame);
+    // 2 x (heading + 8) properties; headings of the six cases with 3 + 5 + 4 x 3 lower-bound rows.
+    ASSERT_EQ(list.GetItemCount(), 44);
+    EXPECT_EQ(list.GetItemText(0, 0), "Geometric: ");
+    EXPECT_EQ(list.GetItemText(1, 0), "Geom A");
+    EXPECT_EQ(list.GetItemText(1, 4), "Geometric: area");
+    EXPECT_EQ(list.GetItemText(17, 0), "Eqv. Imin");
+    EXPECT_EQ(list.GetItemText(17, 4), "Equivalent if using standard material: moment of inertia min");
+    EXPECT_EQ(list.GetItemText(19, 4), "Axial force z+: (lower bound) maximum");
+    // Headings carry no values.
+    EXPECT_EQ(list.GetItemText(0, 1), "");
+    EXPECT_NE(list.GetItemText(1, 1), "");
+
+    // Every statistic hidden: only the six load-case headings stay below the properties.
+    for (int id = N_Cmd::E_Id_Sect_Anls_Sheet_Show_Max; id <= N_Cmd::E_Id_Sect_Anls_Sheet_Show_P_V; ++id)
+        m_Shell.M_Fn_Command(id);
+    EXPECT_EQ(config().m_Sheet_Max + config().m_Sheet_Critical + config().m_Sheet_Corner + config().m_Sheet_Average +
+                  config().m_Sheet_Min,
+              0);
+    ASSERT_TRUE(G_Fn_Wait_For([&] { return list.GetItemCount() == 24; })) << list.GetItemCount();
+    const char* const headings[] = {"Axial Force z+:", "Axial Force z-:", "Bending Mx+:",
+                                    "Bending Mx-:",    "Bending My+:",    "Bending My-:"};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(list.GetItemText(18 + i, 0), headings[i]);
+
+    // The upper bound with every statistic shown again: upper-bound rows only.
+    m_Shell.M_Fn_Command(N_Cmd::E_Id_Sect_Anls_Str_Bound_Upper);
+    for (int id = N_Cmd::E_Id_Sect_Anls_Sheet_Show_Max; id <= N_Cmd::E_Id_Sect_Anls_Sheet_Show_P_V; ++id)
+        m_Shell.M_Fn_Command(id);
+    ASSERT_TRUE(G_Fn_Wait_For([&] { return list.GetItemCount() == 44; })) << list.GetItemCount();
+    int upper = 0;
+    for (long i = 18; i < list.GetItemCount(); ++i) {
+        const wxString desc = list.GetItemText(i, 4);
+        EXPECT_FALSE(desc.Contains("(lower bound) ")) << desc;
+        upper += desc.Contains("(upper bound) ") ? 1 : 0;
+    }
+    EXPECT_EQ(upper, 20);
+}
+
+TEST_F(C_Sect_Window, ValuesInOneDecimalOrScientificAgainstTheEmptyComparedResult)
+{
+    C_Sect& sect = M_Fn_Import();
+    C_Wnd_Frame_Child* p_frame = M_Fn_Open(sect);
+    ASSERT_NE(p_frame, nullptr);
+    // The calculation has run for the sheet; its area is set by hand now and the sheet repainted.
+    ASSERT_FALSE(sect.M_Fn_Get_Mgr_Calc().M_Fn_Is_Stale());
+    sect.M_Fn_Get_Mgr_Calc().M_Fn_Get_Result()->m_Prop[0].m_Area = 1234.56f;
+    sect.M_Fn_Get_Mgr_Frame().M_Fn_View_Invalidate(false, false, true, false);
+    ASSERT_TRUE(G_Fn_Wait_For([&] { return S_Fn_Cell(p_frame, "Geom A", 1) == "1234.6"; }))
+        << S_Fn_Cell(p_frame, "Geom A", 1);
+    // Nothing has been copied as compared: the zeroed result.
+    EXPECT_EQ(S_Fn_Cell(p_frame, "Geom A", 2), "0.0");
+    EXPECT_EQ(S_Fn_Cell(p_frame, "Geom A", 3), "1234.6");
+
+    m_Shell.M_Fn_Command(N_Cmd::E_Id_Sect_Anls_Sheet_Scientific);
+    ASSERT_TRUE(G_Fn_Wait_For([&] { return S_Fn_Cell(p_frame, "Geom A", 1) == "1.234560e+03"; }))
+        << S_Fn_Cell(p_frame, "Geom A", 1);
+    EXPECT_EQ(S_Fn_Cell(p_frame, "Geom A", 2), "0.000000e+00");
+    EXPECT_EQ(S_Fn_Cell(p_frame, "Geom A", 3), "1.234560e+03");
+}
+
+TEST_F(C_Sect_Window, CopyResultAsComparedChangesTheColumnsOfEveryOpenSection)
+{
+    C_Sect& first = M_Fn_Import();
+    C_Sect& second = M_Fn_Import();
+    C_Wnd_Frame_Child* p_first = M_Fn_Open(first);
+    C_Wnd_Frame_Child* p_second = M_Fn_Open(second);
+    ASSERT_TRUE(p_first && p_second);
+    first.M_Fn_Get_Mgr_Calc().M_Fn_Get_Result()->m_Prop[0].m_Area = 100.0f;
+    second.M_Fn_Get_Mgr_Calc().M_Fn_Get_Result()->m_Prop[0].m_Area = 40.0f;
+    for (C_Sect* p_sect : {&first, &second})
+        p_sect->M_Fn_Get_Mgr_Frame().M_Fn_View_Invalidate(false, false, true, false);
+    // Windows are tabs: a sheet shows its values once its tab is the one on screen.
+    const auto shown = [&](C_Wnd_Frame_Child* i_p_Frame, const char* i_Result, const char* i_Compared,
+                           const char* i_Difference) {
+        i_p_Frame->Activate();
+        return G_Fn_Wait_For([&] {
+            return S_Fn_Cell(i_p_Frame, "Geom A", 1) == i_Result && S_Fn_Cell(i_p_Frame, "Geom A", 2) == i_Compared &&
+                   S_Fn_Cell(i_p_Frame, "Geom A", 3) == i_Difference;
+        });
+    };
+    EXPECT_TRUE(shown(p_second, "40.0", "0.0", "40.0"));
+    EXPECT_TRUE(shown(p_first, "100.0", "0.0", "100.0"));
+
+    // From the first section's window.
+    ASSERT_EQ(m_Shell.frame()->GetActiveChild(), p_first);
+    m_Shell.M_Fn_Command(N_Cmd::E_Id_Sect_Anls_Result_Copy_As_Compared);
+    EXPECT_EQ(proj().M_Fn_Get_Mgr_D_Sect().M_Fn_Result_Compared_Get()->m_Prop[0].m_Area, 100.0f);
+    // A copy, not the section's own result.
+    EXPECT_NE(proj().M_Fn_Get_Mgr_D_Sect().M_Fn_Result_Compared_Get(), first.M_Fn_Get_Mgr_Calc().M_Fn_Get_Result());
+    EXPECT_TRUE(shown(p_first, "100.0", "100.0", "0.0")) << S_Fn_Cell(p_first, "Geom A", 2);
+    EXPECT_TRUE(shown(p_second, "40.0", "100.0", "-60.0")) << S_Fn_Cell(p_second, "Geom A", 2);
+}
+
+TEST_F(C_Sect_Window, LoadCaseAlreadyShownStillSignalsAndMarksEverySectionStale)
+{
+    C_Sect& first = M_Fn_Import();
+    C_Sect& second = M_Fn_Import();
+    C_Wnd_Frame_Child* p_first = M_Fn_Open(first);
+    ASSERT_NE(p_first, nullptr);
+    ASSERT_NE(M_Fn_Open(second), nullptr);
+    M_Fn_Settle();
+    ASSERT_FALSE(first.M_Fn_Get_Mgr_Calc().M_Fn_Is_Stale());
+    ASSERT_FALSE(second.M_Fn_Get_Mgr_Calc().M_Fn_Is_Stale());
+    ASSERT_EQ(config().m_Load_Case, 1);
+    std::vector<int> codes;
+    boost::signals2::scoped_connection connection = m_Shell.core().m_sp_Config->M_Fn_Signal().connect(
+        [&](N_Biz::N_Config::C_Config& ro_Config, N_Biz::N_Config::E_Signal i_Code) {
+            codes.push_back(i_Code);
+            // The option is stored before the signal and no section is refreshed yet.
+            EXPECT_EQ(ro_Config.M_Fn_Data().m_Load_Case, 1);
+            EXPECT_FALSE(first.M_Fn_Get_Mgr_Calc().M_Fn_Is_Stale());
+        });
+
+    m_Shell.M_Fn_Command(N_Cmd::E_Id_Sect_Anls_Str_Case_S_F_A_Z_N);
+    connection.disconnect();
+    EXPECT_EQ(codes, std::vector<int>{4});
+    EXPECT_TRUE(first.M_Fn_Get_Mgr_Calc().M_Fn_Is_Stale());
+    EXPECT_TRUE(second.M_Fn_Get_Mgr_Calc().M_Fn_Is_Stale());
+    // The next paint of a section's views recalculates it: the window on screen at once, the other
+    // once its tab is shown.
+    EXPECT_TRUE(G_Fn_Wait_For([&] { return !second.M_Fn_Get_Mgr_Calc().M_Fn_Is_Stale(); }));
+    EXPECT_TRUE(first.M_Fn_Get_Mgr_Calc().M_Fn_Is_Stale());
+    p_first->Activate();
+    EXPECT_TRUE(G_Fn_Wait_For([&] { return !first.M_Fn_Get_Mgr_Calc().M_Fn_Is_Stale(); }));
+
+    // Another case: stored, every section stale.
+    m_Shell.M_Fn_Command(N_Cmd::E_Id_Sect_Anls_Str_Case_S_M_B_Y_N);
+    EXPECT_EQ(config().m_Load_Case, 5);
+    EXPECT_TRUE(first.M_Fn_Get_Mgr_Calc().M_Fn_Is_Stale() && second.M_Fn_Get_Mgr_Calc().M_Fn_Is_Stale());
+}
+
+// Whether the main frame's update event enables command i_Id.
+bool G_Fn_Enabled(C_Shell& ro_Shell, int i_Id)
+{
+    wxUpdateUIEvent event(i_Id);
+    event.SetEventObject(ro_Shell.frame());
+    ro_Shell.frame()->ProcessWindowEvent(event);
+    return event.GetSetEnabled() && event.GetEnabled();
+}
+
+TEST_F(C_Sect_Window, ProjectViewDirectionsAreDisabledInASectionWindowAndItsOwnCommandsEnabled)
+{
+    C_Sect& sect = M_Fn_Import();
+    C_Wnd_Frame_Child* p_frame = M_Fn_Open(sect);
+    ASSERT_NE(p_frame, nullptr);
+    for (int id = N_Cmd::E_Id_View_YX; id <= N_Cmd::E_Id_View_ZY; ++id)
+        EXPECT_FALSE(G_Fn_Enabled(m_Shell, id)) << id;
+    for (int id : {2101, 2102, 2103, 2111, 2121, 2201, 2202, 2203, 2204, 2205, 2206, 2211, 2212, 2221, 2222, 2223, 2224,
+                   2225, 2231, 2232, 2233, 2234, 2235, 2237, 3001, 3002, 3003, 3021, 3022, 3031, 3032, 3033, 3034, 3035,
+                   3051, 3052, 3053, 3054, 3061, 3062, 3071, 3072, 3073, 3074, 3075, 3076, 3080, 3081, 3082, 3083, 3084,
+                   3085, 3091, 3092, 3093, 3094, 3102, 3103, 3104, 3106, 3107, 3120, 3121, 3122, 3130, 3131, 3132, 3133,
+                   3134, 3135, 3140, 3141, 3142, 3143, 3144, 3145, 3146, 3147, 3148, 3149, 3150, 3151, 3152, 3153, 3161,
+                   3162, 3163, 3164, 3165, 3170, 3171, 3172, 3173, int(wxID_UNDO), int(wxID_REDO), int(wxID_CUT),
+                   int(wxID_COPY), int(wxID_PASTE)})
+        EXPECT_TRUE(G_Fn_Enabled(m_Shell, id)) << id;
+    // Ids next to the document's own that no handler takes.
+    for (int id : {2104, 2226, 2236, 3004, 3036, 3077, 3105, 3123, 3154, 3174})
+        EXPECT_FALSE(G_Fn_Enabled(m_Shell, id)) << id;
+
+    // Without a section window nothing of it is enabled.
+    p_frame->Close();
+    G_Fn_Run_For(std::chrono::milliseconds(20));
+    EXPECT_FALSE(G_Fn_Enabled(m_Shell, N_Cmd::E_Id_View_XY));
+    EXPECT_FALSE(G_Fn_Enabled(m_Shell, N_Cmd::E_Id_Sect_Edit_D_Geom_C_Line));
+}
+
+TEST_F(C_Sect_Window, SwitchingWindowsEndsTheTaskBeforeTheDeactivationAndThenActivatesTheOther)
+{
+    C_Sect& first = M_Fn_Import();
+    C_Sect& second = M_Fn_Import();
+    C_Wnd_Frame_Child* p_first = M_Fn_Open(first);
+    C_Wnd_Frame_Child* p_second = M_Fn_Open(second);
+    ASSERT_TRUE(p_first && p_second);
+    ASSERT_EQ(m_Shell.frame()->GetActiveChild(), p_second);
+    using N_Biz::N_Sect::N_State::C_Machine_Top;
+    const auto task = [](C_Sect& ro_Sect) {
+        return ro_Sect.M_Fn_Get_Mgr_State().M_Fn_Get_Machine()->M_Fn_Get_Id_Sub(C_Machine_Top::E_Region_Task);
+    };
+    m_Shell.M_Fn_Command(N_Cmd::E_Id_Sect_Edit_D_Geom_C_Line);
+    ASSERT_EQ(task(second), std::uint32_t(C_Machine_Top::E_Id_Task_D_Geom_Create_Line));
+
+    // (section, code, task state of the second section when the code came)
+    struct C_Seen {
+        int m_Sect;
+        int m_Code;
+        std::uint32_t m_Task;
+    };
+    std::vector<C_Seen> seen;
+    const auto watch = [&](C_Sect& ro_Sect, int i_Index) {
+        return boost::signals2::scoped_connection(
+            ro_Sect.M_Fn_Get_Signal().connect([&, i_Index](C_Sect&, N_Biz::N_Sect::E_Signal i_Code) {
+                if (i_Code == N_Biz::N_Sect::E_Signal_Frame_Activate || i_Code == N_Biz::N_Sect::E_Signal_Frame_Deactivate)
+                    seen.push_back({i_Index, int(i_Code), task(second)});
+            }));
+    };
+    auto c1 = watch(first, 1);
+    auto c2 = watch(second, 2);
+    p_first->Activate();
+    G_Fn_Run_For(std::chrono::milliseconds(20));
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].m_Sect, 2);
+    EXPECT_EQ(seen[0].m_Code, 8);
+    EXPECT_EQ(seen[0].m_Task, std::uint32_t(C_Machine_Top::E_Id_Task_Idle)) << "the task ended before code 8";
+    EXPECT_EQ(seen[1].m_Sect, 1);
+    EXPECT_EQ(seen[1].m_Code, 7);
+    EXPECT_EQ(m_Shell.frame()->GetActiveChild(), p_first);
+    // Commands now reach the first section.
+    m_Shell.M_Fn_Command(N_Cmd::E_Id_Sect_Edit_D_Geom_C_Arc);
+    EXPECT_EQ(task(first), std::uint32_t(C_Machine_Top::E_Id_Task_D_Geom_Create_Arc));
+    EXPECT_EQ(task(second), std::uint32_t(C_Machine_Top::E_Id_Task_Idle));
+}
+
+TEST_F(C_Sect_Window, CommandThatThrowsIsReportedAndTheWindowGoesOn)
+{
+    C_Sect& sect = M_Fn_Import();
+    ASSERT_NE(M_Fn_Open(sect), nullptr);
+    // A pick mode that no generic command knows: Create throws in the section.
+    sect.M_Fn_Get_Mgr_Sel().M_Fn_Reset(true, true, true, true, false, 3, L"Specify positions.");
+    G_Fn_No_Dialog([&] { m_Shell.M_Fn_Command(N_Cmd::E_Id_Edit_Create); });
+    std::string report;
+    for (const std::string& line : m_Shell.log_lines())
+        report += line + "\n";
+    ASSERT_NE(report.find("Exception caught at:"), std::string::npos) << report;
+    EXPECT_NE(report.find("N_UI::N_MDI::N_Sect::C_Doc::M_Fn_On_Cmd_Edit_Create"), std::string::npos) << report;
+    EXPECT_NE(report.find("UI_MDI_Sect_Doc"), std::string::npos) << report;
+    EXPECT_NE(report.find("N_Biz::N_Sect::C_Sect::M_Fn_Doc_On_Cmd_Sect_Edit_C_Create"), std::string::npos) << report;
+    // The window still takes commands.
+    m_Shell.M_Fn_Command(N_Cmd::E_Id_Edit_Sel_Geometry);
+    EXPECT_EQ(sect.M_Fn_Get_Mgr_Sel().M_Fn_Mode_Get(), 7u);
+}
+
+TEST_F(C_Sect_Window, ClosingTheFrameAsksNothingAndOpeningAgainReusesTheDocument)
+{
+    C_Sect& sect = M_Fn_Import();
+    C_Wnd_Frame_Child* p_frame = M_Fn_Open(sect);
+    ASSERT_NE(p_frame, nullptr);
+    N_Biz::N_Sect::C_Doc* p_doc = sect.M_Fn_Get_Mgr_Doc().M_Fn_Get_Doc();
+    const std::uint32_t entities = sect.M_Fn_Get_Mgr_D_Geom_E().M_Fn_Count();
+    const std::size_t history = proj().M_Fn_Get_Mgr_Cmd().M_Fn_Get_History().size();
+    G_Fn_No_Dialog([&] { EXPECT_TRUE(p_frame->Close()); });
+    G_Fn_Run_For(std::chrono::milliseconds(20));
+    const N_Biz::N_Sect::C_Mgr_Frame& mgr = sect.M_Fn_Get_Mgr_Frame();
+    EXPECT_EQ(mgr.m_p_View_Main, nullptr);
+    EXPECT_EQ(mgr.m_p_View_Graph, nullptr);
+    EXPECT_EQ(mgr.m_p_View_Sheet, nullptr);
+    EXPECT_EQ(sect.M_Fn_Get_Mgr_Doc().M_Fn_Get_Doc(), p_doc);
+    EXPECT_EQ(sect.M_Fn_Get_Mgr_D_Geom_E().M_Fn_Count(), entities);
+    EXPECT_EQ(proj().M_Fn_Get_Mgr_Cmd().M_Fn_Get_History().size(), history);
+    EXPECT_EQ(m_Shell.frame()->GetActiveChild(), nullptr);
+
+    C_Wnd_Frame_Child* p_again = M_Fn_Open(sect);
+    ASSERT_NE(p_again, nullptr);
+    EXPECT_EQ(sect.M_Fn_Get_Mgr_Doc().M_Fn_Get_Doc(), p_doc);
+    EXPECT_EQ(p_again->GetTitle(), wxString(sect.M_Fn_Title_Get()));
+    // Opening a section whose window is open makes no second one.
+    sect.M_Fn_Get_Mgr_Frame().M_Fn_Frame_Open();
+    EXPECT_EQ(dynamic_cast<N_UI::N_MDI::N_Sect::C_Doc*>(p_doc)->M_Fn_Get_Frames().size(), 1u);
+}
+
+TEST_F(C_Sect_Window, UndoOfTheSectionsOwnImportFromItsWindowClosesTheWindow)
+{
+    C_Sect& sect = M_Fn_Import();
+    ASSERT_NE(M_Fn_Open(sect), nullptr);
+    // Ctrl+Z in the section's own window takes the section out of the project: its window closes
+    // while the command runs in it.
+    m_Shell.M_Fn_Command(N_Cmd::E_Id_Edit_Undo);
+    G_Fn_Run_For(std::chrono::milliseconds(50));
+    EXPECT_EQ(m_Shell.frame()->GetActiveChild(), nullptr);
+    EXPECT_EQ(m_Shell.frame()->GetClientWindow()->GetPageCount(), 0u);
+    const auto& groups = proj().M_Fn_Get_Mgr_D_Sect().M_Fn_Get_Groups();
+    EXPECT_EQ(groups.size() - groups.free_count() - 1, 0u);
+    const auto lines = m_Shell.log_lines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Msg: Undo: Import section"), lines.end());
+}
+
+} // namespace
