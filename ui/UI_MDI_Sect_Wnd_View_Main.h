@@ -34,11 +34,19 @@ public:
 
 protected:
     void MV_Fn_Hook_Create(N_Biz::N_Sect::C_Mgr_Frame& ro_Mgr) override { ro_Mgr.M_Fn_View_Main_On_Create(this); }
+    // The frame that opens the view fits the section into it before the window system has given
+    // the view its size; so until its first paint, every size fits the view again.
     void MV_Fn_Hook_Size(N_Biz::N_Sect::C_Mgr_Frame& ro_Mgr, int i_Width, int i_Height) override
     {
         ro_Mgr.M_Fn_View_Main_On_Size(i_Width, i_Height);
+        if (m_Fit_Pending)
+            ro_Mgr.M_Fn_View_Main_Reset();
     }
-    void MV_Fn_Hook_Draw(N_Biz::N_Sect::C_Mgr_Frame& ro_Mgr) override { ro_Mgr.M_Fn_View_Main_Draw(); }
+    void MV_Fn_Hook_Draw(N_Biz::N_Sect::C_Mgr_Frame& ro_Mgr) override
+    {
+        m_Fit_Pending = false;
+        ro_Mgr.M_Fn_View_Main_Draw();
+    }
     void MV_Fn_Hook_Destroy(N_Biz::N_Sect::C_Mgr_Frame& ro_Mgr) override { ro_Mgr.M_Fn_View_Main_On_Destroy(); }
 
 private:
@@ -51,6 +59,8 @@ private:
     int m_Tracking = 0;
     // Wheel delta not yet a whole notch.
     int m_Wheel_Rest = 0;
+    // No paint yet: a new size fits the view.
+    bool m_Fit_Pending = true;
 };
 
 } // namespace N_UI::N_MDI::N_Sect

@@ -33,14 +33,14 @@
 
 #include <gtest/gtest.h>
 
-#include <wx/dcmemory.h>
-#include <wx/dcscreen.h>
 #include <wx/image.h>
+#include <wx/imagpng.h>
 #include <wx/listctrl.h>
 #include <wx/splitter.h>
 #include <wx/uiaction.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -53,6 +53,44 @@ using N_UI::N_MDI::N_Sect::C_Wnd_Frame_Child;
 namespace {
 
 const char* const G_Tubes = VT_TESTDATA_DIR "/iges/tubes_splined.iges";
+
+// The window as the screen shows it, saved into the build tree's gui/ folder. The X server's own
+// picture (the toolkit's screen device context keeps showing what the OpenGL views drew first).
+wxImage G_Fn_Shot(wxWindow* i_p_Window, const char* i_Name)
+{
+    const std::filesystem::path dir = std::filesystem::path(VT_BINARY_DIR) / "gui";
+    std::filesystem::create_directories(dir);
+    const std::filesystem::path path = dir / i_Name;
+    std::filesystem::remove(path);
+    const wxRect r = i_p_Window->GetScreenRect();
+    const std::string command = "import -window root -crop " + std::to_string(r.width) + "x" +
+                                std::to_string(r.height) + "+" + std::to_string(r.x) + "+" + std::to_string(r.y) +
+                                " +repage '" + path.string() + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
+        wxImage::AddHandler(new wxPNGHandler);
+    wxImage image;
+    EXPECT_TRUE(std::filesystem::exists(path) && image.LoadFile(path.string(), wxBITMAP_TYPE_PNG)) << path;
+    return image;
+}
+
+// Pixels of the curve's pure green (0, 1, 0) inside i_Rect of the image; labels in their lighter
+// greens and anti-aliased text do not count.
+int G_Fn_Count_Green(const wxImage& ro_Image, const wxRect& i_Rect)
+{
+    int count = 0;
+    for (int y = std::max(i_Rect.y, 0); y < std::min(i_Rect.GetBottom() + 1, ro_Image.GetHeight()); ++y)
+        for (int x = std::max(i_Rect.x, 0); x < std::min(i_Rect.GetRight() + 1, ro_Image.GetWidth()); ++x)
+            if (ro_Image.GetRed(x, y) < 60 && ro_Image.GetGreen(x, y) > 200 && ro_Image.GetBlue(x, y) < 60)
+                ++count;
+    return count;
+}
+
+bool G_Fn_Logged(C_Shell& ro_Shell, const std::string& i_Line)
+{
+    const auto lines = ro_Shell.log_lines();
+    return std::find(lines.begin(), lines.end(), i_Line) != lines.end();
+}
 
 // A new project with sections imported from IGES, each in a group of its own, and their windows.
 class C_Sect_Window : public ::testing::Test {
@@ -430,6 +468,301 @@ TEST_F(C_Sect_Window, UndoOfTheSectionsOwnImportFromItsWindowClosesTheWindow)
     EXPECT_EQ(groups.size() - groups.free_count() - 1, 0u);
     const auto lines = m_Shell.log_lines();
     EXPECT_NE(std::find(lines.begin(), lines.end(), "Msg: Undo: Import section"), lines.end());
+}
+
+TEST_F(C_Sect_Window, EngineerDrawsALineUndoesItReadsTheAreaAndStepsTheLoadCase)
+{
+    C_Sect& sect = M_Fn_Import();
+    C_Wnd_Frame_Child* p_frame = M_Fn_Open(sect);
+    ASSERT_NE(p_frame, nullptr);
+    G_Fn_Run_For(std::chrono::milliseconds(300));
+    const wxRect graph(p_frame->M_Fn_Get_View_Graph()->GetScreenRect().GetPosition() - p_frame->GetScreenPosition(),
+                       p_frame->M_Fn_Get_View_Graph()->GetSize());
+    const wxImage before = G_Fn_Shot(p_frame, "sect_window_before.png");
+    // The default load case is the axial compression: its curve is drawn.
+    ASSERT_EQ(config().m_Load_Case, 1);
+    EXPECT_GT(G_Fn_Count_Green(before, graph), 50);
+
+    wxUIActionSimulator sim;
+    auto* p_main = p_frame->M_Fn_Get_View_Main();
+    const wxRect main = p_main->GetScreenRect();
+    const auto move = [&](wxPoint i_At) {
+        sim.MouseMove(i_At);
+        G_Fn_Run_For(std::chrono::milliseconds(60));
+    };
+    const auto click = [&](wxPoint i_At) {
+        move(i_At);
+        sim.MouseClick();
+        G_Fn_Run_For(std::chrono::milliseconds(60));
+    };
+    using N_Biz::N_Sect::N_State::C_Machine_Top;
+    const auto task = [&] {
+        return sect.M_Fn_Get_Mgr_State().M_Fn_Get_Machine()->M_Fn_Get_Id_Sub(C_Machine_Top::E_Region_Task);
+    };
+    const std::uint32_t entities = sect.M_Fn_Get_Mgr_D_Geom_E().M_Fn_Count();
+
+    // Into the main view, C (Create: a line, the creation last chosen), then two clicks.
+    move(main.GetPosition() + wxPoint(main.width / 5, main.height / 5));
+    sim.Char('c');
+    ASSERT_TRUE(G_Fn_Wait_For([&] { return task() == std::uint32_t(C_Machine_Top::E_Id_Task_D_Geom_Create_Line); }));
+    click(main.GetPosition() + wxPoint(main.width / 5, main.height / 5));
+    click(main.GetPosition() + wxPoint(main.width / 5, main.height * 4 / 5));
+    ASSERT_TRUE(G_Fn_Wait_For([&] { return G_Fn_Logged(m_Shell, "Msg: Done: Create section line"); }));
+    EXPECT_EQ(sect.M_Fn_Get_Mgr_D_Geom_E().M_Fn_Count(), entities + 1);
+    EXPECT_EQ(task(), std::uint32_t(C_Machine_Top::E_Id_Task_Idle));
+
+    // Ctrl+Z takes it back.
+    sim.Char('z', wxMOD_CONTROL);
+    ASSERT_TRUE(G_Fn_Wait_For([&] { return G_Fn_Logged(m_Shell, "Msg: Undo: Create section line"); }));
+    EXPECT_EQ(sect.M_Fn_Get_Mgr_D_Geom_E().M_Fn_Count(), entities);
+
+    // The sheet's geometric area: the tubes' walls have an area.
+    ASSERT_TRUE(G_Fn_Wait_For([&] { return !p_frame->M_Fn_Get_View_Sheet()->M_Fn_Refresh_Pending(); }));
+    double area = 0.0;
+    ASSERT_TRUE(wxString(S_Fn_Cell(p_frame, "Geom A", 1)).ToCDouble(&area)) << S_Fn_Cell(p_frame, "Geom A", 1);
+    EXPECT_GT(area, 0.0);
+
+    // A left click anywhere in the graph: the previous load case (axial tension), which draws no
+    // curve.
+    const wxRect graph_screen = p_frame->M_Fn_Get_View_Graph()->GetScreenRect();
+    click(graph_screen.GetPosition() + wxPoint(graph_screen.width / 3, graph_screen.height / 2));
+    ASSERT_TRUE(G_Fn_Wait_For([&] { return config().m_Load_Case == 0; }));
+    G_Fn_Run_For(std::chrono::milliseconds(300));
+    const wxImage after = G_Fn_Shot(p_frame, "sect_window_after.png");
+    EXPECT_EQ(G_Fn_Count_Green(after, graph), 0);
+}
+
+TEST_F(C_Sect_Window, WheelTurnsGoToTheViewInWholeNotches)
+{
+    C_Sect& sect = M_Fn_Import();
+    C_Wnd_Frame_Child* p_frame = M_Fn_Open(sect);
+    ASSERT_NE(p_frame, nullptr);
+    N_Biz::N_Sect::C_Mgr_Frame& mgr = sect.M_Fn_Get_Mgr_Frame();
+    const float zoom = mgr.m_Zoom;
+    // A smooth wheel in thirds of a notch with Ctrl held: the view zooms at the third only.
+    const auto turn = [&](int i_Rotation) {
+        wxMouseEvent event(wxEVT_MOUSEWHEEL);
+        event.m_wheelRotation = i_Rotation;
+        event.m_wheelDelta = 120;
+        event.m_controlDown = true;
+        event.SetEventObject(p_frame->M_Fn_Get_View_Main());
+        p_frame->M_Fn_Get_View_Main()->GetEventHandler()->ProcessEvent(event);
+    };
+    turn(40);
+    turn(40);
+    EXPECT_EQ(mgr.m_Zoom, zoom);
+    turn(40);
+    EXPECT_NE(mgr.m_Zoom, zoom);
+}
+
+TEST(C_Wnd_View_Main, RecordsOfMouseAndKeys)
+{
+    using namespace N_Biz::N_Input;
+    using N_UI::N_MDI::N_Sect::C_Wnd_View_Main;
+    wxMouseEvent event(wxEVT_LEFT_DOWN);
+    event.m_x = 30;
+    event.m_y = 10;
+    event.m_leftDown = true;
+    event.m_shiftDown = true;
+    event.m_altDown = true;
+    auto sp = C_Wnd_View_Main::S_Fn_Input_Mouse(E_Kind_Left_Down, event, 100);
+    EXPECT_EQ(sp->m_Kind, E_Kind_Left_Down);
+    EXPECT_EQ(sp->m_X, 30);
+    EXPECT_EQ(sp->m_Y, 90); // counted from the bottom of a view 100 pixels high
+    EXPECT_EQ(sp->m_Flags, std::uint32_t(E_Flag_Left | E_Flag_Shift | E_Flag_Alt));
+
+    wxMouseEvent other(wxEVT_MOTION);
+    other.m_middleDown = other.m_rightDown = other.m_controlDown = true;
+    sp = C_Wnd_View_Main::S_Fn_Input_Mouse(E_Kind_Move, other, 100);
+    EXPECT_EQ(sp->m_Flags, std::uint32_t(E_Flag_Middle | E_Flag_Right | E_Flag_Ctrl));
+    EXPECT_EQ(C_Wnd_View_Main::S_Fn_Input_Mouse(E_Kind_Leave, other, 100)->m_Flags, 0u);
+
+    struct C_Key_Case {
+        int m_Wx;
+        std::int32_t m_Kind;
+        std::int32_t m_Code;
+    } const keys[] = {
+        {WXK_ESCAPE, E_Key_Esc, 0},   {WXK_RETURN, E_Key_Enter, 0},    {WXK_NUMPAD_ENTER, E_Key_Enter, 0},
+        {WXK_SHIFT, E_Key_Shift, 0},  {WXK_CONTROL, E_Key_Ctrl, 0},    {WXK_ALT, E_Key_Alt, 0},
+        {'A', E_Key_Other, 65},       {'7', E_Key_Other, 55},          {WXK_DELETE, E_Key_Other, 46},
+        {WXK_LEFT, E_Key_Other, 37},  {WXK_F1, E_Key_Other, 112},      {WXK_F12, E_Key_Other, 123},
+        {WXK_HOME, E_Key_Other, 0},
+    };
+    for (const C_Key_Case& k : keys) {
+        sp = C_Wnd_View_Main::S_Fn_Input_Key(E_Kind_Key_Up, k.m_Wx);
+        EXPECT_EQ(sp->m_Kind, E_Kind_Key_Up);
+        EXPECT_EQ(sp->m_Key_Kind, k.m_Kind) << k.m_Wx;
+        EXPECT_EQ(sp->m_Key_Code, k.m_Code) << k.m_Wx;
+        EXPECT_EQ(sp->m_Key_Count, 1);
+    }
+}
+
+// A window of a section as its view manager reaches it: counts invalidations and row rebuilds.
+struct C_View_Count : N_Biz::N_Sect::C_Mgr_Frame::C_View {
+    void M_Fn_Invalidate() override { ++m_Count; }
+    void M_Fn_Refill() override { ++m_Refills; }
+    int m_Count = 0;
+    int m_Refills = 0;
+};
+
+TEST_F(C_Sect_Window, OptionCommandsStoreSignalAndRefreshEverySectionAsTheirTableSays)
+{
+    using N_Biz::N_Config::C_Config_Data;
+    // Two sections with their documents, no frames: stand-ins take the views' place.
+    C_Sect* sects[2] = {&M_Fn_Import(), &M_Fn_Import()};
+    C_View_Count views[2][3];
+    for (int i = 0; i < 2; ++i) {
+        N_Biz::N_Sect::C_Mgr_Frame& mgr = sects[i]->M_Fn_Get_Mgr_Frame();
+        mgr.m_p_View_Main = &views[i][0];
+        mgr.m_p_View_Graph = &views[i][1];
+        mgr.m_p_View_Sheet = &views[i][2];
+    }
+    auto* p_doc = dynamic_cast<N_UI::N_MDI::N_Sect::C_Doc*>(sects[0]->M_Fn_Get_Mgr_Doc().M_Fn_Get_Doc());
+    ASSERT_NE(p_doc, nullptr);
+    std::vector<int> codes;
+    boost::signals2::scoped_connection connection = m_Shell.core().m_sp_Config->M_Fn_Signal().connect(
+        [&](N_Biz::N_Config::C_Config&, N_Biz::N_Config::E_Signal i_Code) { codes.push_back(i_Code); });
+
+    constexpr int K_Toggle = -1, K_None = -2;
+    struct C_Case {
+        int m_Id;
+        std::int32_t C_Config_Data::*m_Word; // null: no option changes
+        int m_Value;                         // the value set, or K_Toggle
+        int m_Code;                          // the signal, or K_None
+        const char* m_Refresh;               // "stale", "M", "G", "S", "R" (rebuild) as present
+    } const cases[] = {
+        {2121, &C_Config_Data::m_Show_Grid, K_Toggle, 3, "M"},
+        {3031, &C_Config_Data::m_Show_Grid, K_Toggle, 3, "M"},
+        {3032, nullptr, 0, K_None, "M"}, // the grid is shown
+        {3021, &C_Config_Data::m_Color_By, 0, 2, "M"},
+        {3022, &C_Config_Data::m_Color_By, 1, 2, "M"},
+        {3022, &C_Config_Data::m_Color_By, 1, 2, "M"}, // already set: still signalled and refreshed
+        {3033, &C_Config_Data::m_Show_Nodes, K_Toggle, 3, "M"},
+        {3034, &C_Config_Data::m_Show_Coord, K_Toggle, 2, "M"},
+        {3035, &C_Config_Data::m_Print_Mode, K_Toggle, 2, "M G"},
+        {3062, &C_Config_Data::m_Stress_Bound, 1, 4, "G S R"},
+        {3061, &C_Config_Data::m_Stress_Bound, 0, 4, "G S R"},
+        {3071, &C_Config_Data::m_Load_Case, 0, 4, "stale M G S"},
+        {3072, &C_Config_Data::m_Load_Case, 1, 4, "stale M G S"},
+        {3073, &C_Config_Data::m_Load_Case, 2, 4, "stale M G S"},
+        {3074, &C_Config_Data::m_Load_Case, 3, 4, "stale M G S"},
+        {3075, &C_Config_Data::m_Load_Case, 4, 4, "stale M G S"},
+        {3076, &C_Config_Data::m_Load_Case, 5, 4, "stale M G S"},
+        {3080, &C_Config_Data::m_Sheet_Scientific, K_Toggle, 4, "S"},
+        {3081, &C_Config_Data::m_Sheet_Max, K_Toggle, 4, "S R"},
+        {3082, &C_Config_Data::m_Sheet_Critical, K_Toggle, 4, "S R"},
+        {3083, &C_Config_Data::m_Sheet_Corner, K_Toggle, 4, "S R"},
+        {3084, &C_Config_Data::m_Sheet_Average, K_Toggle, 4, "S R"},
+        {3085, &C_Config_Data::m_Sheet_Min, K_Toggle, 4, "S R"},
+        {3091, &C_Config_Data::m_Show_Weakest, K_Toggle, 4, "M"},
+        {3092, &C_Config_Data::m_Show_Inertia_360, K_Toggle, 4, "stale M G S"},
+        {3093, &C_Config_Data::m_Show_Principal, K_Toggle, 4, "M"},
+        {3094, &C_Config_Data::m_Show_Shear_Center, K_Toggle, 4, "M"},
+        {3162, nullptr, 0, K_None, "stale M G S"},
+        {3163, nullptr, 0, K_None, "stale M G S"},
+        {3053, nullptr, 0, K_None, "S"},
+        {3031, &C_Config_Data::m_Show_Grid, K_Toggle, 3, "M"}, // hides the grid
+        {3032, nullptr, 0, K_None, ""},                        // the grid is hidden: nothing
+    };
+    for (const C_Case& c : cases) {
+        SCOPED_TRACE(c.m_Id);
+        const int before = c.m_Word ? config().*c.m_Word : 0;
+        for (C_Sect* p_sect : sects)
+            p_sect->M_Fn_Get_Mgr_Calc().M_Fn_Stale_Clear();
+        for (auto& row : views)
+            for (C_View_Count& view : row)
+                view = C_View_Count();
+        codes.clear();
+
+        wxCommandEvent event(wxEVT_MENU, c.m_Id);
+        EXPECT_TRUE(p_doc->ProcessEventLocally(event));
+
+        if (c.m_Word)
+            EXPECT_EQ(config().*c.m_Word, c.m_Value == K_Toggle ? (before == 0 ? 1 : 0) : c.m_Value);
+        EXPECT_EQ(codes, c.m_Code == K_None ? std::vector<int>{} : std::vector<int>{c.m_Code});
+        const std::string refresh = std::string(" ") + c.m_Refresh + " ";
+        const auto has = [&](const char* i_Part) { return refresh.find(std::string(" ") + i_Part + " ") != std::string::npos; };
+        for (int i = 0; i < 2; ++i) {
+            EXPECT_EQ(sects[i]->M_Fn_Get_Mgr_Calc().M_Fn_Is_Stale(), has("stale")) << i;
+            EXPECT_EQ(views[i][0].m_Count, has("M") ? 1 : 0) << i;
+            EXPECT_EQ(views[i][1].m_Count, has("G") ? 1 : 0) << i;
+            EXPECT_EQ(views[i][2].m_Count, has("S") ? 1 : 0) << i;
+            EXPECT_EQ(views[i][2].m_Refills, has("R") ? 1 : 0) << i;
+        }
+    }
+    for (C_Sect* p_sect : sects) {
+        N_Biz::N_Sect::C_Mgr_Frame& mgr = p_sect->M_Fn_Get_Mgr_Frame();
+        mgr.m_p_View_Main = mgr.m_p_View_Graph = mgr.m_p_View_Sheet = nullptr;
+    }
+}
+
+TEST_F(C_Sect_Window, TaskAndModeCommandsReachTheSectionsMachine)
+{
+    C_Sect& sect = M_Fn_Import();
+    auto* p_doc = dynamic_cast<N_UI::N_MDI::N_Sect::C_Doc*>(sect.M_Fn_Get_Mgr_Doc().M_Fn_Get_Doc());
+    ASSERT_NE(p_doc, nullptr);
+    using N_Biz::N_Sect::N_State::C_Machine_Top;
+    const auto task = [&] {
+        return sect.M_Fn_Get_Mgr_State().M_Fn_Get_Machine()->M_Fn_Get_Id_Sub(C_Machine_Top::E_Region_Task);
+    };
+    const auto command = [&](int i_Id) {
+        wxCommandEvent event(wxEVT_MENU, i_Id);
+        EXPECT_TRUE(p_doc->ProcessEventLocally(event)) << i_Id;
+    };
+    // Nothing selected: each task starts and waits for picks; Esc ends it. The creation commands
+    // also make their kind the one that Create (C) starts.
+    struct C_Task {
+        int m_Id;
+        C_Machine_Top::E_Id m_Task;
+        std::uint32_t m_Create_Kind; // 0: not a creation
+    } const tasks[] = {
+        {3122, C_Machine_Top::E_Id_Task_D_DB_C_M_Modify, 0},
+        {3132, C_Machine_Top::E_Id_Task_D_DB_C_P_Modify, 0},
+        {3133, C_Machine_Top::E_Id_Task_D_DB_C_P_Reconnect_C_M, 0},
+        {3134, C_Machine_Top::E_Id_Task_D_DB_C_P_Reconnect_C_S, 0},
+        {3135, C_Machine_Top::E_Id_Task_D_DB_C_P_Palette_Sel, 0},
+        {3140, C_Machine_Top::E_Id_Task_D_Geom_Create_Point, 1},
+        {3141, C_Machine_Top::E_Id_Task_D_Geom_Create_Line, 2},
+        {3142, C_Machine_Top::E_Id_Task_D_Geom_Create_Arc, 3},
+        {3143, C_Machine_Top::E_Id_Task_D_Geom_Create_Conics, 4},
+        {3144, C_Machine_Top::E_Id_Task_D_Geom_Create_Spline, 5},
+        {3145, C_Machine_Top::E_Id_Task_D_Geom_Create_Weld, 6},
+        {3146, C_Machine_Top::E_Id_Task_D_Geom_Delete, 0},
+        {3147, C_Machine_Top::E_Id_Task_D_Geom_Modify, 0},
+        {3148, C_Machine_Top::E_Id_Task_D_Geom_Move_P_0, 0},
+        {3152, C_Machine_Top::E_Id_Task_D_Geom_E_Reconnect_C_P, 0},
+        {3153, C_Machine_Top::E_Id_Task_D_Geom_E_P_Palette_Sel, 0},
+        {3161, C_Machine_Top::E_Id_Task_D_Tess_E_P_Palette_Sel, 0},
+    };
+    for (const C_Task& t : tasks) {
+        command(t.m_Id);
+        EXPECT_EQ(task(), std::uint32_t(t.m_Task)) << t.m_Id;
+        if (t.m_Create_Kind) {
+            EXPECT_EQ(sect.M_Fn_Get_Mgr_D_Geom_E().m_Create_Kind, t.m_Create_Kind) << t.m_Id;
+            // Another task first, then C starts the creation again.
+            command(N_Cmd::E_Id_Sect_Edit_D_Geom_Delete);
+            command(N_Cmd::E_Id_Edit_Create);
+            EXPECT_EQ(task(), std::uint32_t(t.m_Task)) << t.m_Id;
+        }
+        command(N_Cmd::E_Id_Edit_Cancel);
+        EXPECT_EQ(task(), std::uint32_t(C_Machine_Top::E_Id_Task_Idle)) << t.m_Id;
+    }
+    // Enter and Esc with no task change nothing.
+    const std::size_t history = proj().M_Fn_Get_Mgr_Cmd().M_Fn_Get_History().size();
+    command(N_Cmd::E_Id_Edit_Apply);
+    command(N_Cmd::E_Id_Edit_Cancel);
+    EXPECT_EQ(task(), std::uint32_t(C_Machine_Top::E_Id_Task_Idle));
+    EXPECT_EQ(proj().M_Fn_Get_Mgr_Cmd().M_Fn_Get_History().size(), history);
+
+    // Select & edit modes, from the menu and from the tools pane.
+    const std::pair<int, std::uint32_t> modes[] = {{2231, 1}, {2232, 2}, {2233, 7}, {2235, 12}, {2237, 13},
+                                                   {3102, 1}, {3103, 2}, {3104, 7}, {3106, 12}, {3107, 13}};
+    for (const auto& [id, mode] : modes) {
+        command(N_Cmd::E_Id_Sect_Edit_D_Geom_C_Line);
+        command(id);
+        EXPECT_EQ(sect.M_Fn_Get_Mgr_Sel().M_Fn_Mode_Get(), mode) << id;
+        EXPECT_EQ(task(), std::uint32_t(C_Machine_Top::E_Id_Task_Idle)) << id;
+    }
 }
 
 } // namespace
