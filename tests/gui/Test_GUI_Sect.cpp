@@ -765,4 +765,20 @@ TEST_F(C_Sect_Window, TaskAndModeCommandsReachTheSectionsMachine)
     }
 }
 
+TEST_F(C_Sect_Window, ClosingTheProjectClosesEverySectionWindowWithItsDocument)
+{
+    C_Sect& first = M_Fn_Import();
+    C_Sect& second = M_Fn_Import();
+    ASSERT_NE(M_Fn_Open(first), nullptr);
+    ASSERT_NE(M_Fn_Open(second), nullptr);
+    ASSERT_EQ(m_Shell.frame()->GetClientWindow()->GetPageCount(), 2u);
+    m_Shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_Close); // the save question is answered No
+    G_Fn_Run_For(std::chrono::milliseconds(50));
+    EXPECT_EQ(m_Shell.core().m_sp_Proj, nullptr);
+    EXPECT_EQ(m_Shell.frame()->GetClientWindow()->GetPageCount(), 0u);
+    EXPECT_EQ(m_Shell.frame()->GetActiveChild(), nullptr);
+    // The main frame's own menu bar is back.
+    EXPECT_EQ(m_Shell.frame()->GetMenuBar()->FindMenu("Analysis"), wxNOT_FOUND);
+}
+
 } // namespace
