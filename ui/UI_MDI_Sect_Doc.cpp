@@ -254,7 +254,10 @@ int C_Doc::M_Fn_Frame_Create()
         return 0;
     auto* p_frame = new C_Wnd_Frame_Child(this);
     if (!p_frame->M_Fn_Create(p_main)) {
-        p_frame->Destroy();
+        if (p_frame->GetHandle())
+            p_frame->Destroy();
+        else
+            delete p_frame;
         return 0;
     }
     return 1;

@@ -60,7 +60,7 @@ std::shared_ptr<C_Input> C_Wnd_View_Main::S_Fn_Input_Key(std::int32_t i_Kind, in
 }
 
 std::shared_ptr<C_Input> C_Wnd_View_Main::S_Fn_Input_Mouse(std::int32_t i_Kind, const wxMouseEvent& ro_Event,
-                                                           std::int32_t i_Height)
+                                                           std::int32_t i_Height, double i_Scale)
 {
     auto sp_input = std::make_shared<C_Input>();
     sp_input->m_Kind = i_Kind;
@@ -80,8 +80,8 @@ std::shared_ptr<C_Input> C_Wnd_View_Main::S_Fn_Input_Mouse(std::int32_t i_Kind, 
         flags |= E_Window_Flag_Ctrl;
     sp_input->M_Fn_Set_Flags(flags, ro_Event.AltDown());
     if (i_Kind != E_Kind_Wheel) {
-        sp_input->m_X = ro_Event.GetX();
-        sp_input->m_Y = C_Input::S_Fn_Y_From_Window(i_Height, ro_Event.GetY());
+        sp_input->m_X = static_cast<std::int32_t>(ro_Event.GetX() * i_Scale);
+        sp_input->m_Y = C_Input::S_Fn_Y_From_Window(i_Height, static_cast<std::int32_t>(ro_Event.GetY() * i_Scale));
     }
     return sp_input;
 }
@@ -123,7 +123,7 @@ void C_Wnd_View_Main::M_Fn_On_Mouse(wxMouseEvent& ro_Event)
 
         if (kind == E_Kind_Leave) {
             m_Tracking = 0;
-            M_Fn_Input(S_Fn_Input_Mouse(kind, ro_Event, m_Height));
+            M_Fn_Input(S_Fn_Input_Mouse(kind, ro_Event, m_Height, GetContentScaleFactor()));
             return;
         }
         if (kind == E_Kind_Wheel) {
@@ -134,7 +134,7 @@ void C_Wnd_View_Main::M_Fn_On_Mouse(wxMouseEvent& ro_Event)
             if (notches == 0)
                 return;
             m_Wheel_Rest -= notches * 120;
-            auto sp_input = S_Fn_Input_Mouse(kind, ro_Event, m_Height);
+            auto sp_input = S_Fn_Input_Mouse(kind, ro_Event, m_Height, GetContentScaleFactor());
             sp_input->m_Wheel_Angle = C_Input::S_Fn_Wheel_Angle(notches * 120);
             M_Fn_Input(sp_input);
             return;
@@ -144,9 +144,9 @@ void C_Wnd_View_Main::M_Fn_On_Mouse(wxMouseEvent& ro_Event)
             // the toolkit reports the cursor leaving without being asked.
             SetFocus();
             m_Tracking = 1;
-            M_Fn_Input(S_Fn_Input_Mouse(E_Kind_Enter, ro_Event, m_Height));
+            M_Fn_Input(S_Fn_Input_Mouse(E_Kind_Enter, ro_Event, m_Height, GetContentScaleFactor()));
         }
-        M_Fn_Input(S_Fn_Input_Mouse(kind, ro_Event, m_Height));
+        M_Fn_Input(S_Fn_Input_Mouse(kind, ro_Event, m_Height, GetContentScaleFactor()));
     });
 }
 

@@ -28,9 +28,10 @@ public:
     // Ctrl, Alt, Delete, Backspace, Tab, Space, the arrows and F1 to F12 by their codes; 0 for any
     // other key.
     static std::int32_t S_Fn_Virtual_Key(int i_Wx_Key);
-    // The record of a mouse event of kind i_Kind in a view i_Height pixels high.
+    // The record of a mouse event of kind i_Kind in a view i_Height pixels high, whose positions
+    // are i_Scale pixels a window unit.
     static std::shared_ptr<N_Biz::N_Input::C_Input> S_Fn_Input_Mouse(std::int32_t i_Kind, const wxMouseEvent& ro_Event,
-                                                                     std::int32_t i_Height);
+                                                                     std::int32_t i_Height, double i_Scale = 1.0);
 
 protected:
     void MV_Fn_Hook_Create(N_Biz::N_Sect::C_Mgr_Frame& ro_Mgr) override { ro_Mgr.M_Fn_View_Main_On_Create(this); }

@@ -570,6 +570,10 @@ TEST(C_Wnd_View_Main, RecordsOfMouseAndKeys)
     EXPECT_EQ(sp->m_X, 30);
     EXPECT_EQ(sp->m_Y, 90); // counted from the bottom of a view 100 pixels high
     EXPECT_EQ(sp->m_Flags, std::uint32_t(E_Flag_Left | E_Flag_Shift | E_Flag_Alt));
+    // Two pixels a window unit: the position in pixels, as the view's size is.
+    sp = C_Wnd_View_Main::S_Fn_Input_Mouse(E_Kind_Left_Down, event, 200, 2.0);
+    EXPECT_EQ(sp->m_X, 60);
+    EXPECT_EQ(sp->m_Y, 180);
 
     wxMouseEvent other(wxEVT_MOTION);
     other.m_middleDown = other.m_rightDown = other.m_controlDown = true;
@@ -677,8 +681,9 @@ TEST_F(C_Sect_Window, OptionCommandsStoreSignalAndRefreshEverySectionAsTheirTabl
         wxCommandEvent event(wxEVT_MENU, c.m_Id);
         EXPECT_TRUE(p_doc->ProcessEventLocally(event));
 
-        if (c.m_Word)
+        if (c.m_Word) {
             EXPECT_EQ(config().*c.m_Word, c.m_Value == K_Toggle ? (before == 0 ? 1 : 0) : c.m_Value);
+        }
         EXPECT_EQ(codes, c.m_Code == K_None ? std::vector<int>{} : std::vector<int>{c.m_Code});
         const std::string refresh = std::string(" ") + c.m_Refresh + " ";
         const auto has = [&](const char* i_Part) { return refresh.find(std::string(" ") + i_Part + " ") != std::string::npos; };
