@@ -38,6 +38,13 @@ public:
     void M_Fn_Proj_Connect(N_Biz::N_Proj::C_Proj& ro_Proj) override;
     int M_Fn_Progress_Run() override;
 
+    // --- text in the OpenGL views: the view whose context is current (none: nothing) ---
+    void M_Fn_GL_Draw_Text(const std::wstring& i_Text) override;
+    void M_Fn_GL_Get_Text_Extent(const std::wstring& i_Text, int& o_Width, int& o_Height) override;
+
+    // --- section documents: a new window-side document for the section being created ---
+    int M_Fn_Doc_Sect_Create() override;
+
     // A modal message box of i_Type (E_Box_OK, 1 OK/Cancel, 3 Yes/No/Cancel, E_Box_Yes_No; the
     // icon bits 0x10, 0x20, 0x30, 0x40 pick the icon) owned by i_p_Owner (null: without owner).
     // Returns the E_Box_Answer of the button pressed. Honours the test-only switch.
