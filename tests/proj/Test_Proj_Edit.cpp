@@ -166,23 +166,6 @@ TEST_F(C_Edit_Test, HideCommandsByMode)
     }
 }
 
-// Delete outside the sections mode deletes nothing; in it, the selected section goes at once.
-TEST_F(C_Edit_Test, DeleteOnlyInTheSectionsMode)
-{
-    C_Sect* p = M_Fn_Sect_Any();
-    const std::size_t sections = M_Fn_Sect_Count();
-    M_Fn_Select({p});
-    m_Proj.M_Fn_Doc_On_Cmd_Proj_Edit_C_Delete();
-    EXPECT_EQ(M_Fn_Boxes_Take(), std::vector<std::wstring>{K_B});
-    EXPECT_EQ(M_Fn_Sect_Count(), sections);
-    m_Proj.M_Fn_Doc_On_Cmd_Proj_Edit_T_D_S();
-    M_Fn_Select({p});
-    m_Proj.M_Fn_Doc_On_Cmd_Proj_Edit_C_Delete();
-    EXPECT_EQ(M_Fn_Sect_Count(), sections - 1);
-    EXPECT_EQ(task(), 9u);
-    EXPECT_TRUE(M_Fn_Boxes_Take().empty());
-}
-
 // The six switches: each ends the running task, and its own mode and prompt are the ones left.
 TEST_F(C_Edit_Test, ModeSwitchesEndTheTaskAndSetTheirOwnMode)
 {

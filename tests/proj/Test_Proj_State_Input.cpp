@@ -136,23 +136,6 @@ TEST_F(C_State_Input_Test, GestureChains)
     }
 }
 
-// Every change of the input region's state fires code 8 once; entering a gesture clears the
-// current pick, and back in idle a hover pick is pending.
-TEST_F(C_State_Input_Test, GestureStatesAnnounceAndClearThePick)
-{
-    m_Proj.M_Fn_Event_Post_D_Sect_Group_Create();
-    auto& nodes = m_Proj.M_Fn_Get_Mgr_D_DB_N().M_Fn_Sel();
-    nodes.M_Fn_Sel_P0_Add({0, 0, {1, 2, 3}});
-    m_Codes.clear();
-    in(E_Kind_Right_Down, 10, 10, R | C);
-    EXPECT_EQ(count(8), 1);
-    EXPECT_TRUE(nodes.M_Fn_Sel_P0_Get().empty());
-    frame().m_Flags &= ~N_Biz::N_Proj::C_Mgr_Frame::E_Flag_Pick_Cover;
-    in(E_Kind_Right_Up, 10, 10, C);
-    EXPECT_EQ(count(8), 2);
-    EXPECT_TRUE(frame().m_Flags & N_Biz::N_Proj::C_Mgr_Frame::E_Flag_Pick_Cover);
-}
-
 // A left drag selects with a rectangle only where several objects may be selected; the mouse
 // leaving the view ends it without touching the selection, and a mode change ends it as well.
 TEST_F(C_State_Input_Test, DragSelection)

@@ -217,48 +217,8 @@ TEST_F(C_State_Task_Test, RedirectPhases)
     EXPECT_EQ(task(), 9u);
 }
 
-// Insert and move go to their second phase when their start finds one section; the second phase
-// asks for a node or a screen position by "Point Select Mode" and ends on the next selection update.
-TEST_F(C_State_Task_Test, InsertAndMovePhasesFollowThePointSelectMode)
-{
-    struct C_Case {
-        std::function<void()> m_Fn_Start;
-        std::uint32_t m_P_0, m_P_1;
-        const wchar_t* m_Screen;
-        const wchar_t* m_Nodes;
-    };
-    const std::vector<C_Case> cases = {
-        {[&] { start<C_Event_D_Sect_Individual_Insert>(); }, 23, 24, L"Specify the position to insert the section.",
-         L"Select node to insert the section."},
-        {[&] { m_Proj.M_Fn_Event_Post_D_Sect_Individual_Move(); }, 25, 26, L"Specify the position to move the section.",
-         L"Select node to move the section."},
-    };
-    for (const C_Case& c : cases) {
-        for (std::int32_t option : {0, 1}) {
-            SCOPED_TRACE(option);
-            config().m_Pos_By_Nodes = option;
-            M_Fn_Select_None();
-            c.m_Fn_Start();
-            EXPECT_EQ(task(), c.m_P_0);
-            C_Sect* p = M_Fn_Sect_Any();
-            M_Fn_Select({p});
-            post<C_Event_Sel_P1_Update>();
-            ASSERT_EQ(task(), c.m_P_1);
-            EXPECT_EQ(sel().M_Fn_Get_Mode(), option ? 5u : 3u);
-            EXPECT_EQ(sel().M_Fn_Get_Flags(), 0u);
-            EXPECT_EQ(sel().M_Fn_Get_Prompt(), option ? c.m_Nodes : c.m_Screen);
-            // The section stays selected; the rotation centre is now its origin.
-            EXPECT_EQ(mgr().M_Fn_Sel_P1_Get().size(), 1u);
-            EXPECT_TRUE(G_Fn_Near(frame().M_Fn_Get_Center_Rotate(), S_Fn_Origin(*p)));
-            post<C_Event_Sel_P1_Update>();
-            EXPECT_EQ(task(), 9u);
-            EXPECT_EQ(sel().M_Fn_Get_Prompt(), L"Select & edit sections.");
-        }
-    }
-}
-
-// Switching "Point Select Mode" re-prompts a running group creation, insert or move and keeps
-// what was picked; with no such task the value is stored and the switch reports an exception.
+// A group creation, insert or move asks for model nodes or screen positions by "Point Select
+// Mode"; switching the option re-prompts the running task and keeps what was picked.
 TEST_F(C_State_Task_Test, PointSelectModeRepromptsTheRunningPositionTask)
 {
     struct C_Case {
@@ -279,12 +239,22 @@ TEST_F(C_State_Task_Test, PointSelectModeRepromptsTheRunningPositionTask)
     };
     for (const C_Case& c : cases) {
         SCOPED_TRACE(c.m_Task);
-        config().m_Pos_By_Nodes = 0;
+        // The task's entry follows the option: model nodes.
+        config().m_Pos_By_Nodes = 1;
         M_Fn_Select({M_Fn_Sect_Any()});
         c.m_Fn_Start();
         ASSERT_EQ(task(), c.m_Task);
-        // Group creation has two positions; insert and move one under the cursor (a typed one
-        // would end them).
+        EXPECT_EQ(sel().M_Fn_Get_Mode(), 5u);
+        EXPECT_EQ(sel().M_Fn_Get_Flags(), c.m_Flags_Nodes);
+        EXPECT_EQ(sel().M_Fn_Get_Prompt(), c.m_Nodes);
+        mgr().M_Fn_Doc_On_Cmd_Proj_Edit_D_S_C_Sel_N_Scrn();
+        EXPECT_EQ(config().m_Pos_By_Nodes, 0);
+        EXPECT_EQ(task(), c.m_Task);
+        EXPECT_EQ(sel().M_Fn_Get_Mode(), 3u);
+        EXPECT_EQ(sel().M_Fn_Get_Flags(), c.m_Flags_Screen);
+        EXPECT_EQ(sel().M_Fn_Get_Prompt(), c.m_Screen);
+        // Group creation picks two positions; insert and move have one under the cursor (a typed
+        // one would end them). Switching back keeps them.
         auto& nodes = m_Proj.M_Fn_Get_Mgr_D_DB_N().M_Fn_Sel();
         if (c.m_Task == 20) {
             sel().M_Fn_Sel_P1_Set_Scrn({1, 2, 3});
@@ -296,17 +266,9 @@ TEST_F(C_State_Task_Test, PointSelectModeRepromptsTheRunningPositionTask)
         const std::size_t picked = nodes.M_Fn_Sel_P0_Get().size(), selected = nodes.M_Fn_Sel_P1_Get().size();
         mgr().M_Fn_Doc_On_Cmd_Proj_Edit_D_S_C_Sel_N_Data();
         EXPECT_EQ(config().m_Pos_By_Nodes, 1);
-        EXPECT_EQ(task(), c.m_Task);
         EXPECT_EQ(sel().M_Fn_Get_Mode(), 5u);
         EXPECT_EQ(sel().M_Fn_Get_Flags(), c.m_Flags_Nodes);
         EXPECT_EQ(sel().M_Fn_Get_Prompt(), c.m_Nodes);
-        EXPECT_EQ(nodes.M_Fn_Sel_P0_Get().size(), picked);
-        EXPECT_EQ(nodes.M_Fn_Sel_P1_Get().size(), selected);
-        mgr().M_Fn_Doc_On_Cmd_Proj_Edit_D_S_C_Sel_N_Scrn();
-        EXPECT_EQ(config().m_Pos_By_Nodes, 0);
-        EXPECT_EQ(sel().M_Fn_Get_Mode(), 3u);
-        EXPECT_EQ(sel().M_Fn_Get_Flags(), c.m_Flags_Screen);
-        EXPECT_EQ(sel().M_Fn_Get_Prompt(), c.m_Screen);
         EXPECT_EQ(nodes.M_Fn_Sel_P0_Get().size(), picked);
         EXPECT_EQ(nodes.M_Fn_Sel_P1_Get().size(), selected);
         esc();
@@ -340,23 +302,6 @@ TEST_F(C_State_Task_Test, PropertyPaletteSelect)
     EXPECT_EQ(task(), 9u);
     EXPECT_EQ(properties().M_Fn_Palette_Get(), a->M_Fn_Pos_Get());
     EXPECT_EQ(sel().M_Fn_Get_Prompt(), L"Select & edit properties.");
-}
-
-// Cut, copy and paste posted in idle only clear the selection set.
-TEST_F(C_State_Task_Test, CutCopyPasteOnlyClearTheSelection)
-{
-    C_Sect* p = M_Fn_Sect_Any();
-    m_Proj.M_Fn_Doc_On_Cmd_Proj_Edit_T_D_S();
-    for (const auto& fn_post : std::vector<std::function<void()>>{[&] { post<C_Event_D_Sect_Individual_Cut>(); },
-                                                                  [&] { post<C_Event_D_Sect_Individual_Copy>(); },
-                                                                  [&] { post<C_Event_D_Sect_Individual_Paste>(); }}) {
-        M_Fn_Select({p});
-        m_Codes.clear();
-        fn_post();
-        EXPECT_EQ(task(), 9u);
-        EXPECT_TRUE(mgr().M_Fn_Sel_P1_Get().empty());
-        EXPECT_EQ(count(9), 0);
-    }
 }
 
 // A guard, an action or an entry that throws: the exception reaches the poster, the state reached
