@@ -51,6 +51,9 @@ protected:
         m_App.port().m_Calls.clear();
         return texts;
     }
+    // The project as a plain reference: applied directly to the fixture's reference member, a
+    // pointer to member makes the sanitizer build report a wrong object.
+    C_Proj& proj() { return m_Proj; }
     std::vector<std::wstring> m_Dialogs;
 };
 
@@ -67,9 +70,9 @@ TEST_F(C_Edit_Test, ANewProjectRefusesWithTheMessages)
         {&C_Proj::M_Fn_Doc_On_Cmd_Proj_Edit_C_Hide_Unsel, K_F},  {&C_Proj::M_Fn_Doc_On_Cmd_Proj_Edit_C_Hide_Reverse, K_F},
         {&C_Proj::M_Fn_Doc_On_Cmd_Proj_Edit_C_Hide_Cancel_All, K_F},
     };
-    for (const auto& [cmd, text] : cases) {
-        (m_Proj.*cmd)();
-        EXPECT_EQ(M_Fn_Boxes_Take(), std::vector<std::wstring>{text});
+    for (const auto& c : cases) {
+        (proj().*c.first)();
+        EXPECT_EQ(M_Fn_Boxes_Take(), std::vector<std::wstring>{c.second});
         EXPECT_EQ(task(), 9u);
         EXPECT_EQ(sel().M_Fn_Get_Mode(), 7u);
     }
@@ -119,10 +122,10 @@ TEST_F(C_Edit_Test, CommandsByMode)
     int i = 0;
     for (const C_Case& c : cases) {
         SCOPED_TRACE(++i);
-        (m_Proj.*c.m_Switch)();
+        (proj().*c.m_Switch)();
         m_Dialogs.clear();
         M_Fn_Boxes_Take();
-        (m_Proj.*c.m_Cmd)();
+        (proj().*c.m_Cmd)();
         EXPECT_EQ(task(), c.m_Task);
         EXPECT_EQ(m_Dialogs, c.m_Dialog.empty() ? std::vector<std::wstring>{} : std::vector<std::wstring>{c.m_Dialog});
         EXPECT_EQ(M_Fn_Boxes_Take(), c.m_Box.empty() ? std::vector<std::wstring>{} : std::vector<std::wstring>{c.m_Box});
@@ -158,7 +161,7 @@ TEST_F(C_Edit_Test, HideCommandsByMode)
     EXPECT_FALSE(M_Fn_Element(model, 0).m_u32_Flag & 4u);
 
     for (T_Cmd mode : {&C_Proj::M_Fn_Doc_On_Cmd_Proj_Edit_T_D_DB_N, &C_Proj::M_Fn_Doc_On_Cmd_Proj_Edit_T_D_S}) {
-        (m_Proj.*mode)();
+        (proj().*mode)();
         M_Fn_Boxes_Take();
         m_Proj.M_Fn_Doc_On_Cmd_Proj_Edit_C_Hide_Cancel_All();
         EXPECT_EQ(M_Fn_Boxes_Take(), std::vector<std::wstring>{K_F});
@@ -194,7 +197,7 @@ TEST_F(C_Edit_Test, ModeSwitchesEndTheTaskAndSetTheirOwnMode)
         sel().M_Fn_Sel_P1_Set_Scrn({1, 2, 3});
         prompts.clear();
         m_Codes.clear();
-        (m_Proj.*c.m_Switch)();
+        (proj().*c.m_Switch)();
         EXPECT_EQ(task(), 9u);
         EXPECT_EQ(count(9), 1);
         EXPECT_EQ(sel().M_Fn_Get_Mode(), c.m_Mode);
@@ -223,14 +226,14 @@ TEST_F(C_Edit_Test, CommandsThrowInAModeThatNoSwitchSets)
         {&C_Proj::M_Fn_Doc_On_Cmd_Proj_Edit_C_Hide_Cancel_All, "Hide_Cancel_All"},
     };
     for (std::uint32_t mode : {0u, 3u, 4u}) {
-        for (const auto& [cmd, name] : cases) {
+        for (const auto& c : cases) {
             sel().M_Fn_Sel_Mode_Set(false, false, true, false, false, false, mode, L"");
             try {
-                (m_Proj.*cmd)();
-                ADD_FAILURE() << name << " in mode " << mode;
+                (proj().*c.first)();
+                ADD_FAILURE() << c.second << " in mode " << mode;
             } catch (const C_Exception& e) {
                 EXPECT_EQ(std::string(e.M_Fn_Function()),
-                          std::string("N_Biz::N_Proj::C_Proj::M_Fn_Doc_On_Cmd_Proj_Edit_C_") + name);
+                          std::string("N_Biz::N_Proj::C_Proj::M_Fn_Doc_On_Cmd_Proj_Edit_C_") + c.second);
             }
         }
     }
