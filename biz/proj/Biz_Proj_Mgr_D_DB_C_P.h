@@ -75,6 +75,11 @@ public:
     // The property list picks the current palette property (no pick: none becomes current).
     void M_Fn_Dlg_Palette_List();
 
+    // --- palette-select task ---
+    // Starts the palette-select task of the project's machine: the running task is cancelled,
+    // then the task's start event is posted.
+    void M_Fn_Proc_Cmd_Palette_Sel_Start();
+
     // Steps of the shared data operations: the current palette property follows the store.
     void M_Fn_D_Add_At_Check(std::uint32_t i_Index) const;
     void M_Fn_D_Add_At_Post(N_DB::C_Row_C_Property& ro_Card) { M_Fn_Palette_Check_in(ro_Card); }
