@@ -1,9 +1,11 @@
 #include "ui/UI_App_Port_Wx.h"
 
 #include "app/App.h"
+#include "common/Common_Graphic_OpenGL_View.h"
 #include "ui/UI_App.h"
 #include "ui/UI_Enter_Dlg_Enter_Text.h"
 #include "ui/UI_MDI_Frame_Main.h"
+#include "ui/UI_MDI_Sect_Doc.h"
 #include "ui/UI_Output_Wnd.h"
 
 #include <wx/app.h>
@@ -220,6 +222,34 @@ int C_App_Port_Wx::M_Fn_Progress_Run()
 {
     auto* p_frame = m_p_App->M_Fn_Frame_Get();
     return p_frame ? p_frame->M_Fn_Progress_Run() : 0;
+}
+
+// --- text in the OpenGL views ----------------------------------------------------------------------
+
+void C_App_Port_Wx::M_Fn_GL_Draw_Text(const std::wstring& i_Text)
+{
+    if (auto* p_view = N_Common::N_Graphic::N_OpenGL::C_View::S_Fn_Current())
+        p_view->M_Fn_Draw_Text(i_Text);
+}
+
+void C_App_Port_Wx::M_Fn_GL_Get_Text_Extent(const std::wstring& i_Text, int& o_Width, int& o_Height)
+{
+    o_Width = 0;
+    o_Height = 0;
+    if (auto* p_view = N_Common::N_Graphic::N_OpenGL::C_View::S_Fn_Current()) {
+        const auto extent = p_view->M_Fn_Get_Text_Extent(i_Text);
+        o_Width = extent.m_Width;
+        o_Height = extent.m_Height;
+    }
+}
+
+// --- section documents ---------------------------------------------------------------------------
+
+int C_App_Port_Wx::M_Fn_Doc_Sect_Create()
+{
+    // The document links itself to its section and lives until the link closes it.
+    new N_MDI::N_Sect::C_Doc();
+    return 1;
 }
 
 // --- clipboard -----------------------------------------------------------------------------------

@@ -38,6 +38,13 @@ public:
     void M_Fn_Proj_Connect(N_Biz::N_Proj::C_Proj& ro_Proj) override;
     int M_Fn_Progress_Run() override;
 
+    // --- text in the OpenGL views: the view whose context is current (none: nothing) ---
+    void M_Fn_GL_Draw_Text(const std::wstring& i_Text) override;
+    void M_Fn_GL_Get_Text_Extent(const std::wstring& i_Text, int& o_Width, int& o_Height) override;
+
+    // --- section documents: a new window-side document for the section being created ---
+    int M_Fn_Doc_Sect_Create() override;
+
     // --- clipboard ---
     // The text as wxTextDataObject on the system clipboard (the clipboard is held open only for
     // the hand-over).

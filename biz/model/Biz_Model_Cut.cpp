@@ -7,6 +7,12 @@
 // chain. The weights are stored per node (smaller node, larger node), not in the order in which
 // the first element walked the edge: the neighbour walks the shared edge the other way round and
 // must still give each node its own weight.
+//
+// Nodes within a small distance of the plane (relative to the model's size) are taken as lying on
+// it, and a crossing at a node gets the node's own point, shared by every edge that meets there. A
+// station row of real models scatters about the plane by far less than an element; without this
+// the cut ran along element edges in both neighbouring bays and made zero-length lines wherever
+// two edges crossed at one node, which the calculation refuses.
 #include "biz/model/Biz_Model.h"
 
 #include "biz/db/Biz_DB_Row_Element_2D.h"
@@ -19,10 +25,12 @@
 #include "biz/sect/Biz_Sect_Mgr_D_Plane.h"
 #include "common/Common_Exception.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
 #include <map>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -82,9 +90,24 @@ void C_Model::M_Fn_Sect_Cut(N_Sect::C_Sect& ro_Sect, const std::shared_ptr<N_Cmd
     N_Sect::C_Mgr_D_Geom_E& mgr_e = ro_Sect.M_Fn_Get_Mgr_D_Geom_E();
 
     std::map<std::pair<std::int32_t, std::int32_t>, C_Edge_Cut> edges;
+    std::map<std::int32_t, std::uint32_t> node_points; // crossings at a node: the node's point
+    std::set<std::pair<std::uint32_t, std::uint32_t>> lines; // point pairs already joined
     T_Nodes& nodes = m_Data.m_Nodes;
     std::vector<std::uint32_t> cut_points;
     cut_points.reserve(4);
+    const C_Vector3<float> extent(m_Data.m_Bound_Max.x - m_Data.m_Bound_Min.x,
+                                  m_Data.m_Bound_Max.y - m_Data.m_Bound_Min.y,
+                                  m_Data.m_Bound_Max.z - m_Data.m_Bound_Min.z);
+    const float on_plane = 1e-5f * std::sqrt(extent.x * extent.x + extent.y * extent.y + extent.z * extent.z);
+    // A new section point at (x, y) in the section plane.
+    const auto point_add = [&](float i_X, float i_Y) {
+        auto up_point = std::make_unique<N_Sect::C_D_Geom_Point>(i_X, i_Y);
+        const std::uint32_t slot = mgr_p.M_Fn_Next_Index();
+        if (slot == 0)
+            VT_THROW(K_Fn_Cut);
+        mgr_p.M_Fn_Proc_Cmd_Sub_Add_At(slot, up_point, ro_sp_Group);
+        return slot;
+    };
 
     for (C_Row_Element_2D& element : m_Data.m_Elements) {
         element.M_Fn_Flag_Derived_Refresh();
@@ -107,6 +130,8 @@ void C_Model::M_Fn_Sect_Cut(N_Sect::C_Sect& ro_Sect, const std::shared_ptr<N_Cmd
             if (node_ids[i] < 0 || static_cast<std::size_t>(node_ids[i]) >= nodes.size())
                 VT_THROW(K_Fn_Cut);
             inv.M_Fn_Transform_Point(nodes[static_cast<std::size_t>(node_ids[i])].M_ro_Vector3_f32(), p[i]);
+            if (std::fabs(p[i].z) <= on_plane)
+                p[i].z = 0;
         }
 
         std::array<float, 4> accumulator{};
@@ -123,15 +148,21 @@ void C_Model::M_Fn_Sect_Cut(N_Sect::C_Sect& ro_Sect, const std::shared_ptr<N_Cmd
                 if ((pa.z > 0) == (pb.z > 0))
                     continue;
                 const float t = std::fabs(pa.z) / std::fabs(pb.z - pa.z);
-                const float x = (pb.z * pa.x - pa.z * pb.x) / (pb.z - pa.z);
-                const float y = (pb.z * pa.y - pa.z * pb.y) / (pb.z - pa.z);
                 const float w_a = 1.0f - t, w_b = t;
-
-                auto up_point = std::make_unique<N_Sect::C_D_Geom_Point>(x, y);
-                const std::uint32_t slot = mgr_p.M_Fn_Next_Index();
-                if (slot == 0)
-                    VT_THROW(K_Fn_Cut);
-                mgr_p.M_Fn_Proc_Cmd_Sub_Add_At(slot, up_point, ro_sp_Group);
+                std::uint32_t slot = 0;
+                if (pa.z == 0 || pb.z == 0) {
+                    // The crossing is at a node on the plane: that node's one point.
+                    const std::int32_t node = pa.z == 0 ? a : b;
+                    const C_Vector3<float>& pn = pa.z == 0 ? pa : pb;
+                    auto it_node = node_points.find(node);
+                    if (it_node == node_points.end())
+                        it_node = node_points.emplace(node, point_add(pn.x, pn.y)).first;
+                    slot = it_node->second;
+                } else {
+                    const float x = (pb.z * pa.x - pa.z * pb.x) / (pb.z - pa.z);
+                    const float y = (pb.z * pa.y - pa.z * pb.y) / (pb.z - pa.z);
+                    slot = point_add(x, y);
+                }
                 C_Edge_Cut cut;
                 cut.m_Point = slot;
                 cut.m_Weight_Lo = a < b ? w_a : w_b;
@@ -139,11 +170,17 @@ void C_Model::M_Fn_Sect_Cut(N_Sect::C_Sect& ro_Sect, const std::shared_ptr<N_Cmd
                 it = edges.emplace(key, cut).first;
             }
             const C_Edge_Cut& cut = it->second;
+            // Two edges crossing at one node give one point, counted once.
+            if (std::find(cut_points.begin(), cut_points.end(), cut.m_Point) != cut_points.end())
+                continue;
             cut_points.push_back(cut.m_Point);
             accumulator[i] += a < b ? cut.m_Weight_Lo : cut.m_Weight_Hi;
             accumulator[j] += a < b ? cut.m_Weight_Hi : cut.m_Weight_Lo;
         }
         if (cut_points.size() != 2)
+            continue;
+        // An edge lying in the plane between two elements folded to the same side is cut once.
+        if (!lines.emplace(std::min(cut_points[0], cut_points[1]), std::max(cut_points[0], cut_points[1])).second)
             continue;
 
         auto sp_line = std::make_shared<N_Sect::C_D_Geom_E_Line>(static_cast<std::int32_t>(cut_points[0]),

@@ -92,6 +92,37 @@ public:
     void M_Fn_Doc_On_Cmd_Proj_Disp_S_Sys_Coord();
     void M_Fn_Doc_On_Cmd_Proj_Disp_Print_Mode();
 
+    // --- select & edit modes and the Edit commands (Biz_Proj_Edit.cpp) ---
+    // The mode switches: each ends the running task, then sets its select & edit mode with the
+    // picks cleared: materials (1), properties (2), nodes (5), elements (6), model (7), sections
+    // (8). Nodes and model take single picks that replace the selection; the others take several,
+    // Shift adding and Ctrl toggling.
+    void M_Fn_Doc_On_Cmd_Proj_Edit_T_D_DB_C_M();
+    void M_Fn_Doc_On_Cmd_Proj_Edit_T_D_DB_C_P();
+    void M_Fn_Doc_On_Cmd_Proj_Edit_T_D_DB_N();
+    void M_Fn_Doc_On_Cmd_Proj_Edit_T_D_DB_E();
+    void M_Fn_Doc_On_Cmd_Proj_Edit_T_D_M();
+    void M_Fn_Doc_On_Cmd_Proj_Edit_T_D_S();
+    // The Edit commands: each ends the running task, then acts by the select & edit mode: runs the
+    // manager's command or starts the matching task; in a mode the command does not suit it shows
+    // the refusal message and changes nothing. In a mode that no switch sets (a task's pick kind)
+    // it throws C_Exception naming itself.
+    void M_Fn_Doc_On_Cmd_Proj_Edit_C_Create();
+    void M_Fn_Doc_On_Cmd_Proj_Edit_C_Delete();
+    void M_Fn_Doc_On_Cmd_Proj_Edit_C_Modify();
+    void M_Fn_Doc_On_Cmd_Proj_Edit_C_Move();
+    void M_Fn_Doc_On_Cmd_Proj_Edit_C_Palette_Sel();
+    void M_Fn_Doc_On_Cmd_Proj_Edit_C_Palette_List();
+    void M_Fn_Doc_On_Cmd_Proj_Edit_C_Hide_Sel();
+    void M_Fn_Doc_On_Cmd_Proj_Edit_C_Hide_Unsel();
+    void M_Fn_Doc_On_Cmd_Proj_Edit_C_Hide_Reverse();
+    void M_Fn_Doc_On_Cmd_Proj_Edit_C_Hide_Cancel_All();
+    // Start a task of the project's machine: the running task is cancelled, then the start event
+    // is posted (group creation, section move, element palette pick).
+    void M_Fn_Event_Post_D_Sect_Group_Create();
+    void M_Fn_Event_Post_D_Sect_Individual_Move();
+    void M_Fn_Event_Post_D_DB_E_P_Palette_Sel();
+
     // The change signal: connect to it; fire through M_Fn_Signal_Fire.
     C_Proj_Signal::T_Signal& M_Fn_Get_Signal() { return m_up_Signal->m_Signal; }
     void M_Fn_Signal_Fire(E_Signal i_Code) { m_up_Signal->M_Fn_Fire(i_Code); }

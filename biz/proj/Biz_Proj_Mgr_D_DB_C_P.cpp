@@ -11,6 +11,7 @@
 #include "biz/proj/Biz_Proj_Mgr_Cmd.h"
 #include "biz/proj/Biz_Proj_Mgr_D_DB_C.h"
 #include "biz/proj/Biz_Proj_Mgr_D_DB_C_M.h"
+#include "biz/proj/Biz_Proj_Mgr_State.h"
 
 #include <list>
 
@@ -161,6 +162,13 @@ bool C_Mgr_D_DB_C_P::M_Fn_Proc_Cmd_Top_Palette_Select()
 void C_Mgr_D_DB_C_P::M_Fn_Dlg_Palette_List()
 {
     M_Fn_Palette_Set(C_Dlg::S_Fn_List_Run(*m_p_Proj, C_Dlg::E_Kind_C_P, C_Dlg::E_Mode_List_Pick));
+}
+
+// --- palette-select task ---------------------------------------------------------------------------------
+
+void C_Mgr_D_DB_C_P::M_Fn_Proc_Cmd_Palette_Sel_Start()
+{
+    m_p_Proj->M_Fn_Get_Mgr_State().M_Fn_Task_Start<N_State::C_Event_D_DB_C_P_Palette_Sel>();
 }
 
 // --- project file --------------------------------------------------------------------------------

@@ -75,6 +75,11 @@ public:
     // The property list picks the current palette property (no pick: none becomes current).
     void M_Fn_Dlg_Palette_List();
 
+    // --- palette-select task ---
+    // Starts the palette-select task of the project's machine: the running task is cancelled,
+    // then the task's start event is posted.
+    void M_Fn_Proc_Cmd_Palette_Sel_Start();
+
     // --- project file ----------------------------------------------------------------------------
     // The property piece of the project file: the card table, then u32 the current palette
     // property.

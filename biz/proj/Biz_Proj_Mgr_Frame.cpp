@@ -150,6 +150,11 @@ void C_Mgr_Frame::M_Fn_View_Main_On_Input(const std::shared_ptr<C_Input>& ro_sp_
 {
     if (!ro_sp_Input)
         VT_THROW("N_Biz::N_Proj::C_Mgr_Frame::M_Fn_View_Main_On_Input");
+    // A dialog that a task runs from inside the machine (the card dialogs) lets the window deliver
+    // input while the machine is still processing. Such input is dropped: queued, it would run its
+    // picks after the dialog against positions and a rendering context that are no longer its own.
+    if (m_p_Proj->M_Fn_Get_Mgr_State().M_Fn_Get_Machine()->M_Fn_Get_Busy())
+        return;
     const C_Input& input = *ro_sp_Input;
     const C_Pos pos{input.m_X, input.m_Y};
     switch (input.m_Kind) {

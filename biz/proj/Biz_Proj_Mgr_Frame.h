@@ -115,7 +115,9 @@ public:
     void M_Fn_View_Main_On_Size(std::int32_t i_Width, std::int32_t i_Height);
     // One input message: positions stored by kind, the record posted to the project's state
     // machine, then the wheel zoom (Shift or Ctrl held) or, for a move, the current position
-    // copied into the previous one. A null record: C_Exception.
+    // copied into the previous one. While the machine is processing an event (a dialog opened by
+    // a task runs its own message loop) the message is dropped: nothing changes and nothing is
+    // picked. A null record: C_Exception.
     void M_Fn_View_Main_On_Input(const std::shared_ptr<N_Biz::N_Input::C_Input>& ro_sp_Input);
     // One frame (context current): pending picks, clear, objects, input cue, triad, text. The
     // frozen flag is set for the frame; however the frame ends, the flag is cleared and the matrix

@@ -250,10 +250,44 @@ void C_Mgr_Frame::M_Fn_View_Main_Draw_Obj_State()
 
 int C_Mgr_Frame::M_Fn_View_Main_Preview_Get(std::uint32_t i_Id_Task, C_Preview& o_Preview)
 {
-    // The section-group manager's preview aids answer here (group creation, redirection, insertion
-    // and move with the preview switch on); until they exist no task has a preview.
     o_Preview = C_Preview();
-    return 0;
+    C_Mgr_D_Sect& mgr = m_p_Proj->M_Fn_Get_Mgr_D_Sect();
+    std::uint32_t flip = 0;
+    C_Vector3f up, heading;
+    C_Mgr_D_Sect::T_List_Pos positions;
+    C_Mgr_D_Sect::T_List_Plane planes;
+    C_D_Group_Sect* p_group = nullptr;
+    N_Biz::N_Sect::C_Sect* p_before = nullptr;
+    N_Biz::N_Sect::C_Sect* p_after = nullptr;
+    N_Biz::N_Sect::C_Sect* p_moved = nullptr;
+    C_Vector3f pos_old;
+    std::uint32_t result = 0;
+    switch (i_Id_Task) {
+    case C_Machine_Top::E_Id_Task_D_Sect_Group_Create:
+        result = mgr.M_Fn_Proc_Aid_Pre_Group_Create(flip, up, heading, positions, planes, 1);
+        break;
+    case C_Machine_Top::E_Id_Task_D_Sect_Group_Redirect_P_1:
+        result = mgr.M_Fn_Proc_Aid_Pre_Group_Redirect_Selected(flip, up, heading, positions, planes, p_group, 1);
+        break;
+    case C_Machine_Top::E_Id_Task_D_Sect_Individual_Insert_P_1:
+        result = mgr.M_Fn_Proc_Aid_Pre_Individual_Insert_Selected(o_Preview.m_sp_Plane, o_Preview.m_Pos,
+                                                                  o_Preview.m_Pos_Before, o_Preview.m_Pos_After,
+                                                                  p_before, p_after, p_group, 1);
+        break;
+    case C_Machine_Top::E_Id_Task_D_Sect_Individual_Move_P_1:
+        result = mgr.M_Fn_Proc_Aid_Pre_Individual_Move_Selected(o_Preview.m_sp_Plane, o_Preview.m_Pos,
+                                                                o_Preview.m_Pos_Before, pos_old, o_Preview.m_Pos_After,
+                                                                p_before, p_moved, p_after, p_group, 1);
+        break;
+    default: return 0;
+    }
+    if (result != 1)
+        return 0;
+    o_Preview.m_Planes.assign(planes.begin(), planes.end());
+    o_Preview.m_Positions.assign(positions.begin(), positions.end());
+    o_Preview.m_Before = p_before != nullptr;
+    o_Preview.m_After = p_after != nullptr;
+    return 1;
 }
 
 void C_Mgr_Frame::M_Fn_Draw_Preview_Plane_Axes(const N_Sect::C_D_Plane& ro_Plane, float i_Size)

@@ -5,19 +5,14 @@
 // as its context and reaches the project through M_Fn_Get_Proj().
 #pragma once
 
-#include <memory>
+#include "biz/proj/Biz_Proj_State_Event.h"
+#include "biz/proj/Biz_Proj_State_Machine_Top.h"
 
-namespace N_Biz::N_Input {
-class C_Input;
-}
+#include <memory>
 
 namespace N_Biz::N_Proj {
 
 class C_Proj;
-
-namespace N_State {
-class C_Machine_Top;
-}
 
 class C_Mgr_State {
 public:
@@ -35,6 +30,19 @@ public:
 
     // Posts C_Event_C_Cancel: ends any running task.
     void M_Fn_Post_Cancel();
+    // Posts the event E to the machine (processed at once unless the machine is processing).
+    template <class E>
+    void M_Fn_Post() const
+    {
+        N_Common::N_State::C_Machine::M_Fn_Event_Process<E>(m_up_Machine.get());
+    }
+    // Starts a task: ends the running one with a cancel, then posts the task's start event E.
+    template <class E>
+    void M_Fn_Task_Start() const
+    {
+        M_Fn_Post<N_State::C_Event_C_Cancel>();
+        M_Fn_Post<E>();
+    }
     // Posts one input of the project's main view (C_Event_View_Main_On_Input holding ro_sp_Input).
     void M_Fn_Post_View_Main_On_Input(const std::shared_ptr<N_Biz::N_Input::C_Input>& ro_sp_Input);
 

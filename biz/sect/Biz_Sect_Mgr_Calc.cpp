@@ -206,13 +206,19 @@ int C_Mgr_Calc::M_Fn_Update_Element_Check(C_Context_Calc& ro_Context)
     return 1;
 }
 
+C_Result_Rows_Switch C_Mgr_Calc::S_Fn_Rows_Switch_Get(const N_Biz::N_Config::C_Config_Data& ro_Data)
+{
+    C_Result_Rows_Switch result;
+    result.m_Bound = {ro_Data.m_Stress_Bound == 0, ro_Data.m_Stress_Bound == 1};
+    result.m_Stat = {ro_Data.m_Sheet_Max != 0, ro_Data.m_Sheet_Critical != 0, ro_Data.m_Sheet_Corner != 0,
+                     ro_Data.m_Sheet_Average != 0, ro_Data.m_Sheet_Min != 0};
+    result.m_Scientific = ro_Data.m_Sheet_Scientific;
+    return result;
+}
+
 std::int32_t C_Mgr_Calc::M_Fn_Result_Rows_Build(C_Result_Rows_Switch& o_Switch, std::vector<std::wstring>& o_Names) const
 {
-    const N_Biz::N_Config::C_Config_Data& data = G_Fn_Tess_Config_Data();
-    o_Switch.m_Bound = {data.m_Stress_Bound == 0, data.m_Stress_Bound == 1};
-    o_Switch.m_Stat = {data.m_Sheet_Max != 0, data.m_Sheet_Critical != 0, data.m_Sheet_Corner != 0,
-                       data.m_Sheet_Average != 0, data.m_Sheet_Min != 0};
-    o_Switch.m_Scientific = data.m_Sheet_Scientific;
+    o_Switch = S_Fn_Rows_Switch_Get(G_Fn_Tess_Config_Data());
 
     const C_Info& info = S_Fn_Info_Get();
     const auto& kind = info.m_Label_Kind[C_Info::E_Style_Short];

@@ -28,6 +28,10 @@
 #include <string>
 #include <vector>
 
+namespace N_Biz::N_Config {
+class C_Config_Data;
+}
+
 namespace N_Biz::N_Sect {
 
 class C_Sect;
@@ -116,6 +120,9 @@ public:
     int M_Fn_Calc_Sen_Limit_Stress_Y(C_Result_Str_Sen_List& o_List);
     int M_Fn_Calc_Sen_Thk_Area(C_Result_Str_Sen_List& o_List_By_Area, C_Result_Str_Sen_List& o_List_By_Thk);
 
+    // The result rows' switches as the configuration sets them: the one bound of word 27 (none
+    // for another value), the statistics of words 17 to 21 and the number format of word 16.
+    static C_Result_Rows_Switch S_Fn_Rows_Switch_Get(const N_Biz::N_Config::C_Config_Data& ro_Data);
     // The section's row of the result table: the switches from the configuration and the column
     // names ("Geom A", ..., "Fz- Max", ...). Returns the number-format switch.
     std::int32_t M_Fn_Result_Rows_Build(C_Result_Rows_Switch& o_Switch, std::vector<std::wstring>& o_Names) const;

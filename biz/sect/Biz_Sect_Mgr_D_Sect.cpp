@@ -18,6 +18,7 @@
 #include "biz/sect/Biz_Sect_Mgr_D_Geom_E.h"
 #include "biz/sect/Biz_Sect_Mgr_D_Geom_P.h"
 #include "biz/sect/Biz_Sect_Mgr_D_Plane.h"
+#include "biz/sect/Biz_Sect_Mgr_Doc.h"
 #include "biz/sect/Biz_Sect_Mgr_State.h"
 #include "common/Common_Exception.h"
 #include "common/Common_String.h"
@@ -118,9 +119,10 @@ int C_Mgr_D_Sect::M_Fn_Proc_Sub_IGES_Import(const T_sp_Group& ro_sp_Group,
                                            N_Biz::N_IGES::N_Import::C_Context_File& ro_Context)
 {
     const std::string receiver = ro_Context.m_sp_Global ? ro_Context.m_sp_Global->m_Product_Id_Receiver : std::string();
-    m_p_Sect->M_Fn_Title_Set(L"Section " + std::to_wstring(m_p_Sect->m_Title_Number_1) + L"-" +
-                             std::to_wstring(m_p_Sect->m_Title_Number_2) + L" " +
-                             N_Common::N_String::G_Fn_To_Wide(receiver));
+    // Through the document link: an open document (and its window) takes the title too.
+    m_p_Sect->M_Fn_Get_Mgr_Doc().M_Fn_Title_Set(L"Section " + std::to_wstring(m_p_Sect->m_Title_Number_1) + L"-" +
+                                                std::to_wstring(m_p_Sect->m_Title_Number_2) + L" " +
+                                                N_Common::N_String::G_Fn_To_Wide(receiver));
     M_Fn_Proc_Sub_IGES_Import_Units(ro_Context);
     int result = M_Fn_Proc_Sub_IGES_Import_Determine_Plane(ro_Context);
     if (result != 1)

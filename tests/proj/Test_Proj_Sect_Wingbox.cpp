@@ -93,9 +93,8 @@ protected:
 };
 
 // Every node of the deck lies on a station row, and the rows scatter by about 2e-4 about their
-// station: a plane through a row may pass within that scatter of some of its nodes, where an
-// element can be cut into a line of no length, which the calculation refuses. The sections between
-// the picks lie off the rows; those are the ones held to calculate.
+// station: the sections at the picked nodes lie on rows, the ones between the picks off them; all
+// of them must close their cells and calculate.
 TEST_F(C_Wingbox_Test, NodesAlongTheSpanGiveClosedSectionsAndEveryCommandRoundTrips)
 {
     ASSERT_TRUE(m_Proj.M_Fn_Get_Mgr_D_Model().M_Fn_Get_Models().is_used_at(m_Slot));
@@ -117,8 +116,8 @@ TEST_F(C_Wingbox_Test, NodesAlongTheSpanGiveClosedSectionsAndEveryCommandRoundTr
         // The centre of the cells lies between the spars, not on the picked spar edge.
         EXPECT_GT(std::fabs(S_Fn_Origin(sect).x - pa.x), 5.0f) << i;
     }
-    M_Fn_Expect_Cells(*M_Fn_Sect(1, 2), "created");
-    M_Fn_Expect_Cells(*M_Fn_Sect(1, 3), "created");
+    for (std::uint32_t i = 1; i <= 4; ++i)
+        M_Fn_Expect_Cells(*M_Fn_Sect(1, i), "created");
     M_Fn_Round_Trip();
 
     // Insert after section 1 at a node between the stations of sections 1 and 2.
