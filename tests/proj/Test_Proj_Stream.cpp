@@ -247,6 +247,32 @@ TEST_F(C_Proj_Stream, GroupWhoseIndexIsNotItsSlotIsRefused)
     EXPECT_EQ(read.m_up_Proj->M_Fn_Get_Mgr_D_Sect().M_Fn_Get_Groups().size(), 1u);
 }
 
+// A slot far beyond the objects a file holds costs the file no bytes but the tables memory: a
+// whole file may ask for 1M free slots at most.
+TEST_F(C_Proj_Stream, FreeSlotsOfOneFileAreBounded)
+{
+    auto groups_at = [](std::uint32_t i_Index) {
+        T_Bytes bytes(G_Empty.begin(), G_Empty.end() - 5);
+        // Slot count 4M, one entry at i_Index whose pointer is empty, end mark.
+        for (std::uint32_t word : {std::uint32_t(1) << 22, 0u, i_Index})
+            if (word == 0)
+                bytes.push_back(0);
+            else
+                for (int b = 0; b < 4; ++b)
+                    bytes.push_back(static_cast<unsigned char>(word >> (8 * b)));
+        bytes.push_back(1);
+        bytes.push_back(1);
+        return G_Fn_String(bytes);
+    };
+    // Within the bound the table is read, and its empty entry refused.
+    EXPECT_EQ(M_Fn_Read(groups_at(1000)).m_Result, -1);
+    EXPECT_EQ(M_Fn_Read(groups_at((1u << 20) + 1)).m_Result, -1);
+    // Beyond it the read stops before any slot is made.
+    const C_Read read = M_Fn_Read(groups_at((1u << 20) + 2));
+    EXPECT_EQ(read.m_Result, E_Result_Stream_Failure);
+    EXPECT_EQ(read.m_up_Proj->M_Fn_Get_Mgr_D_Sect().M_Fn_Get_Groups().size(), 1u);
+}
+
 // Everything a project holds, saved, read and saved again: the same bytes, the same objects at
 // the same slots, the same results.
 class C_Proj_Stream_Wingbox : public C_Proj_Stream_Test {
