@@ -441,9 +441,9 @@ VT_SECT_DOC_CMD(M_Fn_On_Cmd_Sect_Anls_Result_Copy_As_Compared,
                 if (!sp_compared || !sp_result) throw N_Common::N_Exception::C_Exception(K_Fn, __FILE__, __LINE__);
                 *sp_compared = *sp_result; G_Fn_Refresh(sect, G_Refresh_S, K_Fn))
 
-// The project's result table for the clipboard is built by the project; until the project offers
-// it the command is taken and does nothing.
-VT_SECT_DOC_CMD(M_Fn_On_Cmd_Sect_Anls_Result_Copy_To_Clipboard, (void)sect)
+// Every section of the project, not only this one, goes to the clipboard as one table.
+VT_SECT_DOC_CMD(M_Fn_On_Cmd_Sect_Anls_Result_Copy_To_Clipboard,
+                G_Fn_Proj(sect, K_Fn).M_Fn_Get_Mgr_D_Sect().M_Fn_Calc_Result_For_Clipboard_Copy_All())
 
 VT_SECT_DOC_CMD(M_Fn_On_Cmd_Sect_Anls_Str_Bound_Lower,
                 G_Fn_Option_Set(sect, &C_Config_Data::m_Stress_Bound, 0, N_Biz::N_Config::E_Signal_Analysis,

@@ -34,6 +34,8 @@
 #include <gtest/gtest.h>
 
 #include <wx/image.h>
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
 #include <wx/imagpng.h>
 #include <wx/listctrl.h>
 #include <wx/splitter.h>
@@ -286,6 +288,33 @@ TEST_F(C_Sect_Window, CopyResultAsComparedChangesTheColumnsOfEveryOpenSection)
     EXPECT_NE(proj().M_Fn_Get_Mgr_D_Sect().M_Fn_Result_Compared_Get(), first.M_Fn_Get_Mgr_Calc().M_Fn_Get_Result());
     EXPECT_TRUE(shown(p_first, "100.0", "100.0", "0.0")) << S_Fn_Cell(p_first, "Geom A", 2);
     EXPECT_TRUE(shown(p_second, "40.0", "100.0", "-60.0")) << S_Fn_Cell(p_second, "Geom A", 2);
+}
+
+// The clipboard gets every section of the project, one column each, from any section's window.
+TEST_F(C_Sect_Window, CopyResultToClipboardPutsEverySectionsTableOnTheClipboard)
+{
+    C_Sect& first = M_Fn_Import();
+    C_Sect& second = M_Fn_Import();
+    C_Wnd_Frame_Child* p_second = M_Fn_Open(second);
+    ASSERT_NE(p_second, nullptr);
+    {
+        wxClipboardLocker lock;
+        ASSERT_TRUE(!!lock);
+        wxTheClipboard->SetData(new wxTextDataObject("nothing yet"));
+    }
+    m_Shell.M_Fn_Command(N_Cmd::E_Id_Sect_Anls_Result_Copy_To_Clipboard);
+    wxTextDataObject text;
+    {
+        wxClipboardLocker lock;
+        ASSERT_TRUE(!!lock);
+        ASSERT_TRUE(wxTheClipboard->GetData(text));
+    }
+    const std::string got = text.GetText().utf8_string();
+    const std::string first_line = "Name\t" + N_Common::N_String::G_Fn_To_Narrow_UTF8(first.M_Fn_Title_Get()) + "\t" +
+                                   N_Common::N_String::G_Fn_To_Narrow_UTF8(second.M_Fn_Title_Get()) + "\t\n";
+    EXPECT_EQ(got.substr(0, first_line.size()), first_line) << got.substr(0, 200);
+    EXPECT_EQ(got.find('\r'), std::string::npos);
+    EXPECT_NE(got.find("\nGeom A\t"), std::string::npos);
 }
 
 TEST_F(C_Sect_Window, LoadCaseAlreadyShownStillSignalsAndMarksEverySectionStale)
