@@ -1,5 +1,6 @@
 #include "ui/UI_Tool_Wnd.h"
 
+#include "app/App.h"
 #include "biz/config/Biz_Config.h"
 #include "biz/proj/Biz_Proj.h"
 #include "biz/proj/Biz_Proj_Mgr_D_Sect.h"
@@ -224,6 +225,19 @@ void C_Wnd::M_Fn_On_Signal_Proj(N_Biz::N_Proj::C_Proj& ro_Proj, N_Biz::N_Proj::E
                 [this](N_Biz::N_Sect::C_Sect& ro_S, N_Biz::N_Sect::E_Signal i_C) { M_Fn_On_Signal_Sect(ro_S, i_C); }));
             return;
         }
+        default:
+            break;
+        }
+        // The windows belong to the interface thread: a worker's change waits for it, and then
+        // reaches the pane only while the pane and that project are still there.
+        if (C_App* p_app = C_App::S_Fn_Get(); p_app && !p_app->M_Fn_Is_UI_Thread()) {
+            p_app->M_Fn_UI_Post([p_app, this, w_alive = std::weak_ptr<int>(m_sp_Alive), p_proj = &ro_Proj, i_Code] {
+                if (w_alive.lock() && p_app->m_sp_Proj.get() == p_proj)
+                    M_Fn_On_Signal_Proj(*p_proj, i_Code);
+            });
+            return;
+        }
+        switch (i_Code) {
         case N_Biz::N_Proj::E_Signal_Frame_Activate:
             if (&ro_Proj != m_p_Proj) {
                 m_p_Proj = &ro_Proj;

@@ -5,6 +5,10 @@
 // and every section such a project announces; the connections go with the pane, so a closed
 // window is never called back. Notifications reach only the dialogs of the page shown, and only
 // for its current project or section; a page is refreshed whole when it is shown.
+//
+// A model import changes the project on its worker thread, which raises the project's signal
+// there: the pane takes note of a new section at once and leaves everything else that touches a
+// window to the interface thread (the application's queue, which the progress dialog runs).
 #pragma once
 
 #include <wx/panel.h>
@@ -13,6 +17,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class wxCollapsiblePane;
@@ -100,6 +105,8 @@ private:
     boost::signals2::scoped_connection m_Connection_Config;
     boost::signals2::scoped_connection m_Connection_Proj;
     std::vector<boost::signals2::scoped_connection> m_Connections_Sect;
+    // Held by the pane alone: what a worker queued for the pane runs only while the pane lives.
+    std::shared_ptr<int> m_sp_Alive = std::make_shared<int>(0);
 };
 
 } // namespace N_UI::N_Tool

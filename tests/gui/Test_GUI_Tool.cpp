@@ -47,6 +47,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 using namespace N_Test_GUI;
@@ -322,8 +323,12 @@ TEST_F(C_Tool_Pane, ProjectPageFollowsTheProjectWindowAndItsTasks)
     m_Shell.core().m_sp_Config->M_Fn_Notify(N_Biz::N_Config::E_Signal_Proj_Disp);
     EXPECT_EQ(G_Fn_Text(disp.M_Fn_Ctrl(4010)), "Auto (Mesh)");
 
-    // The window's deactivation: back to the General page.
-    proj().M_Fn_Signal_Fire(N_Biz::N_Proj::E_Signal_Frame_Deactivate);
+    // The window's deactivation raised on a worker thread (as an import raises its changes): the
+    // pane waits for the interface thread's queue, then goes back to the General page.
+    std::thread worker([&] { proj().M_Fn_Signal_Fire(N_Biz::N_Proj::E_Signal_Frame_Deactivate); });
+    worker.join();
+    EXPECT_EQ(pane().M_Fn_Page_Get_Active(), C_Wnd::E_Page_Proj);
+    EXPECT_GE(m_Shell.core().M_Fn_UI_Queue_Run(), 1);
     EXPECT_EQ(pane().M_Fn_Page_Get_Active(), C_Wnd::E_Page_General);
     EXPECT_EQ(pane().M_Fn_Proj_Get(), nullptr);
 }
