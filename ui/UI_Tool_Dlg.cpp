@@ -56,12 +56,11 @@ bool C_Dlg::M_Fn_Create(wxWindow* i_p_Parent)
     Bind(wxEVT_CHECKBOX, &C_Dlg::M_Fn_On_Command, this);
     Bind(wxEVT_RADIOBUTTON, &C_Dlg::M_Fn_On_Command, this);
     Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& ro_Event) {
-        bool enable = true;
-        if (!MV_Fn_Update_UI(ro_Event.GetId(), enable)) {
-            ro_Event.Skip();
-            return;
+        switch (MV_Fn_Update_UI(ro_Event.GetId())) {
+        case E_UI_Pass: ro_Event.Skip(); break;
+        case E_UI_Enable: ro_Event.Enable(true); break;
+        case E_UI_Disable: ro_Event.Enable(false); break;
         }
-        ro_Event.Enable(enable);
     });
     MV_Fn_On_Init();
     return true;
@@ -212,27 +211,17 @@ C_Config& C_Dlg::S_Fn_Config()
     return *p_app->m_sp_Config;
 }
 
-bool C_Dlg::MV_Fn_Update_UI(int i_Id, bool& o_Enable)
+C_Dlg::E_UI C_Dlg::MV_Fn_Update_UI(int i_Id)
 {
+    const auto only_if = [](bool i_Usable) { return i_Usable ? E_UI_Pass : E_UI_Disable; };
     switch (i_Id) {
-    case G_Id_Undo:
-        o_Enable = m_Can_Undo != 0;
-        return true;
-    case G_Id_Redo:
-        o_Enable = m_Can_Redo != 0;
-        return true;
-    case G_Id_Point_Sect:
-        o_Enable = M_Fn_Sect() != nullptr;
-        return true;
-    case G_Id_Point_Proj:
-        o_Enable = M_Fn_Proj() != nullptr;
-        return true;
+    case G_Id_Undo: return only_if(m_Can_Undo != 0);
+    case G_Id_Redo: return only_if(m_Can_Redo != 0);
+    case G_Id_Point_Sect: return M_Fn_Sect() ? E_UI_Enable : E_UI_Disable;
+    case G_Id_Point_Proj: return M_Fn_Proj() ? E_UI_Enable : E_UI_Disable;
     case 2213: // the palette label and swatch are no commands
-    case 2214:
-        o_Enable = true;
-        return true;
-    default:
-        return false;
+    case 2214: return E_UI_Enable;
+    default: return E_UI_Pass;
     }
 }
 

@@ -8,7 +8,8 @@
 //
 // Whether a command button is usable is asked the usual way: its update event goes up to the main
 // frame, which offers it to the active document; a command that nobody takes stays disabled. The
-// dialog itself answers for the controls whose state it owns (Undo, Redo, the point entries).
+// dialog itself answers for the controls whose state it owns: Undo and Redo are usable only while
+// the history has an entry for them, the point entries while their section or project is current.
 #pragma once
 
 #include "ui/UI_Tool_Table.h"
@@ -121,8 +122,10 @@ protected:
     N_Biz::N_Sect::C_Sect* M_Fn_Sect() const;
     static N_Biz::N_Config::C_Config& S_Fn_Config();
 
-    // Updates of the controls the dialog answers for itself (Undo, Redo, the point entries).
-    virtual bool MV_Fn_Update_UI(int i_Id, bool& o_Enable);
+    // Whether control i_Id is usable, as far as the dialog knows: E_UI_Pass leaves the question to
+    // the main window's route (the active document enables what it takes), the other two answer it.
+    enum E_UI { E_UI_Pass, E_UI_Enable, E_UI_Disable };
+    virtual E_UI MV_Fn_Update_UI(int i_Id);
 
 private:
     void M_Fn_Build();

@@ -77,14 +77,12 @@ C_Dlg* C_Dlg_Edit::M_Fn_Sub_Shown() const
     return m_Sub >= 0 && m_Sub < static_cast<int>(m_Subs.size()) ? m_Subs[static_cast<std::size_t>(m_Sub)] : nullptr;
 }
 
-bool C_Dlg_Edit::MV_Fn_Update_UI(int i_Id, bool& o_Enable)
+C_Dlg::E_UI C_Dlg_Edit::MV_Fn_Update_UI(int i_Id)
 {
-    // The mode radio buttons follow the sub-page, whatever the document would say.
-    if (std::find(m_Radio_Ids.begin(), m_Radio_Ids.end(), i_Id) != m_Radio_Ids.end()) {
-        o_Enable = M_Fn_Is_Mode(m_Sub);
-        return true;
-    }
-    return C_Dlg::MV_Fn_Update_UI(i_Id, o_Enable);
+    // The mode radio buttons wait while a task runs, whatever the document would say.
+    if (std::find(m_Radio_Ids.begin(), m_Radio_Ids.end(), i_Id) != m_Radio_Ids.end())
+        return M_Fn_Is_Mode(m_Sub) ? E_UI_Pass : E_UI_Disable;
+    return C_Dlg::MV_Fn_Update_UI(i_Id);
 }
 
 void C_Dlg_Edit::M_Fn_Update_Edit(int i_Sub)

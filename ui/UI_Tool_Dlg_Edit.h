@@ -32,7 +32,7 @@ protected:
     // The sub-page object of index i_Index (its window is made here).
     virtual C_Dlg* MV_Fn_Sub_Make(int i_Index) = 0;
     void MV_Fn_On_Init() override;
-    bool MV_Fn_Update_UI(int i_Id, bool& o_Enable) override;
+    E_UI MV_Fn_Update_UI(int i_Id) override;
     // Undo and Redo buttons, palette label, then the sub-page of i_Sub.
     void M_Fn_Update_Edit(int i_Sub);
     // The sub-page shown, or null.

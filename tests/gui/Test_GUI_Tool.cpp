@@ -513,24 +513,44 @@ TEST_F(C_Tool_Pane, ToolButtonsActAsTheirMenuCommands)
     EXPECT_FALSE(G_Fn_Marked(S_Fn_Sub_Ctrl(edit, 3, N_Cmd::E_Id_Sect_Edit_D_Tess_Show_Loop)));
 }
 
-TEST_F(C_Tool_Pane, EveryCommandOfTheSectionPageReachesAHandler)
+TEST_F(C_Tool_Pane, EveryUsableControlReachesAHandler)
 {
-    M_Fn_Sect_Open();
-    std::vector<C_Dlg*> dlgs(pane().M_Fn_Dlgs(C_Wnd::E_Page_Sect).begin(), pane().M_Fn_Dlgs(C_Wnd::E_Page_Sect).end());
-    for (C_Dlg* p_sub : sect_edit().M_Fn_Subs())
-        dlgs.push_back(p_sub);
-    int count = 0;
-    for (C_Dlg* p_dlg : dlgs)
-        for (const N_UI::N_Tool::C_Item& item : N_UI::N_Tool::G_Fn_Template(p_dlg->M_Fn_Template_Get())) {
-            if (item.m_Kind != N_UI::N_Tool::C_Item::E_Button && item.m_Kind != N_UI::N_Tool::C_Item::E_Radio &&
-                item.m_Kind != N_UI::N_Tool::C_Item::E_Check && item.m_Kind != N_UI::N_Tool::C_Item::E_Edit)
-                continue;
-            const int id = item.m_Id;
-            if (id >= 2240 && id <= 2242)
-                continue; // the point entry's coordinates
-            ++count;
-            const bool app = id >= N_Cmd::E_Id_File_Proj_New && id <= N_Cmd::E_Id_File_Proj_View_Close;
-            EXPECT_TRUE(app || id == 3111 || N_UI::N_MDI::N_Sect::C_Doc::S_Fn_Takes(id)) << id;
-        }
-    EXPECT_GT(count, 80);
+    // The controls of a page's dialogs and sub-pages that the user can use, but the application's
+    // file commands: each is taken by the dialog (point entry) or by i_Takes. Their number.
+    const auto check = [&](int i_Page, N_UI::N_Tool::C_Dlg_Edit& ro_Edit, const std::function<bool(int)>& i_Takes) {
+        M_Fn_Settle();
+        std::vector<C_Dlg*> dlgs(pane().M_Fn_Dlgs(i_Page).begin(), pane().M_Fn_Dlgs(i_Page).end());
+        for (C_Dlg* p_sub : ro_Edit.M_Fn_Subs())
+            dlgs.push_back(p_sub);
+        int usable = 0;
+        for (C_Dlg* p_dlg : dlgs)
+            for (const N_UI::N_Tool::C_Item& item : N_UI::N_Tool::G_Fn_Template(p_dlg->M_Fn_Template_Get())) {
+                wxWindow* p_ctrl = p_dlg->M_Fn_Ctrl(item.m_Id);
+                if (!p_ctrl || !p_ctrl->IsShownOnScreen() || !p_ctrl->IsEnabled() || item.m_Kind == N_UI::N_Tool::C_Item::E_Label ||
+                    item.m_Kind == N_UI::N_Tool::C_Item::E_Swatch || item.m_Kind == N_UI::N_Tool::C_Item::E_Placeholder ||
+                    (item.m_Id >= 2240 && item.m_Id <= 2242))
+                    continue;
+                const int id = item.m_Id;
+                if (id >= N_Cmd::E_Id_File_Proj_New && id <= N_Cmd::E_Id_File_Proj_View_Close)
+                    continue; // the application's, always usable
+                ++usable;
+                EXPECT_TRUE(id == 3111 || id == 4107 || i_Takes(id)) << id;
+            }
+        return usable;
+    };
+    // The project page without a project window that takes its commands: only the file commands.
+    m_Shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_New);
+    proj().M_Fn_Signal_Fire(N_Biz::N_Proj::E_Signal_Frame_Activate);
+    ASSERT_EQ(pane().M_Fn_Page_Get_Active(), C_Wnd::E_Page_Proj);
+    EXPECT_EQ(check(C_Wnd::E_Page_Proj, proj_edit(), [](int) { return false; }), 0);
+    proj().M_Fn_Signal_Fire(N_Biz::N_Proj::E_Signal_Frame_Deactivate);
+
+    // The section page: what the section document takes is usable, and nothing else.
+    C_Sect& sect = M_Fn_Import();
+    sect.M_Fn_Get_Mgr_Frame().M_Fn_Frame_Open();
+    ASSERT_TRUE(G_Fn_Wait_For([&] { return pane().M_Fn_Sect_Get() == &sect; }));
+    EXPECT_GT(check(C_Wnd::E_Page_Sect, sect_edit(), &N_UI::N_MDI::N_Sect::C_Doc::S_Fn_Takes), 40);
+    // The element page with its edits.
+    G_Fn_Click(sect_edit().M_Fn_Ctrl(3106));
+    EXPECT_GT(check(C_Wnd::E_Page_Sect, sect_edit(), &N_UI::N_MDI::N_Sect::C_Doc::S_Fn_Takes), 40);
 }
