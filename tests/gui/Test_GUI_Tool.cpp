@@ -554,3 +554,23 @@ TEST_F(C_Tool_Pane, EveryUsableControlReachesAHandler)
     G_Fn_Click(sect_edit().M_Fn_Ctrl(3106));
     EXPECT_GT(check(C_Wnd::E_Page_Sect, sect_edit(), &N_UI::N_MDI::N_Sect::C_Doc::S_Fn_Takes), 40);
 }
+
+TEST_F(C_Tool_Pane, ACurrentProjectOrSectionThatGoesIsForgotten)
+{
+    // A project announcing its end while its page shows: the pane keeps no pointer to it.
+    m_Shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_New);
+    proj().M_Fn_Signal_Fire(N_Biz::N_Proj::E_Signal_Frame_Activate);
+    ASSERT_EQ(pane().M_Fn_Proj_Get(), &proj());
+    proj().M_Fn_Signal_Fire(N_Biz::N_Proj::E_Signal_Destroy);
+    EXPECT_EQ(pane().M_Fn_Page_Get_Active(), C_Wnd::E_Page_General);
+    EXPECT_EQ(pane().M_Fn_Proj_Get(), nullptr);
+
+    // The same for a section whose window is active.
+    C_Sect& sect = M_Fn_Import();
+    sect.M_Fn_Get_Mgr_Frame().M_Fn_Frame_Open();
+    ASSERT_TRUE(G_Fn_Wait_For([&] { return pane().M_Fn_Sect_Get() == &sect; }));
+    sect.M_Fn_Signal_Fire(N_Biz::N_Sect::E_Signal_Destroy);
+    EXPECT_EQ(pane().M_Fn_Page_Get_Active(), C_Wnd::E_Page_General);
+    EXPECT_EQ(pane().M_Fn_Sect_Get(), nullptr);
+    EXPECT_EQ(pane().M_Fn_Proj_Get(), nullptr);
+}
