@@ -166,7 +166,7 @@ bool C_Dlg::M_Fn_On_Cmd_Msg(int i_Id)
     if (G_Fn_Cmd_Is_Forwarded(i_Id)) {
         S_Fn_Send_Main(i_Id);
         if (m_p_Pane)
-            m_p_Pane->SetFocusIgnoringChildren();
+            m_p_Pane->M_Fn_Focus_Take();
         return true;
     }
     if (i_Id == G_Id_Point_Sect) {
@@ -388,10 +388,12 @@ void C_Dlg::M_Fn_Edit_Bind(int i_Id, std::function<void()> i_Fn_Check)
         ro_Event.Skip();
         check();
     });
-    // Enter leaves the edit for the dialog; the check runs then at the latest (a second run finds
-    // the value already taken and does nothing).
+    // Enter leaves the edit (for the pane's own focus window: a dialog panel hands the focus on to
+    // a control of its own); the check runs then at the latest (a second run finds the value
+    // already taken and does nothing).
     p_edit->Bind(wxEVT_TEXT_ENTER, [this, check](wxCommandEvent&) {
-        SetFocusIgnoringChildren();
+        if (m_p_Pane)
+            m_p_Pane->M_Fn_Focus_Take();
         check();
     });
 }

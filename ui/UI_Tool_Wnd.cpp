@@ -65,6 +65,9 @@ bool C_Wnd::M_Fn_Create(wxWindow* i_p_Parent)
         m_p_Title = new wxStaticText(this, wxID_ANY, S_Page_Names[E_Page_General]);
         m_p_Title->SetFont(m_p_Title->GetFont().Bold());
         p_sizer->Add(m_p_Title, 0, wxEXPAND | wxALL, 4);
+        // Where the pane's keyboard focus rests: a window without size that takes no key itself.
+        m_p_Focus = new wxWindow(this, wxID_ANY, wxDefaultPosition, wxSize(0, 0));
+        p_sizer->Add(m_p_Focus, 0);
         m_p_Book = new wxSimplebook(this, wxID_ANY);
         p_sizer->Add(m_p_Book, 1, wxEXPAND);
         SetSizer(p_sizer);
@@ -151,6 +154,17 @@ void C_Wnd::M_Fn_Page_Relayout(int i_Page)
     p_page->Refresh();
 }
 
+void C_Wnd::M_Fn_Focus_Take()
+{
+    if (m_p_Focus)
+        m_p_Focus->SetFocus();
+}
+
+bool C_Wnd::M_Fn_Has_Focus() const
+{
+    return m_p_Focus && wxWindow::FindFocus() == m_p_Focus;
+}
+
 int C_Wnd::M_Fn_Page_Get_Active() const
 {
     return m_p_Book ? m_p_Book->GetSelection() : -1;
@@ -173,7 +187,7 @@ void C_Wnd::M_Fn_On_Mouse_Move(wxMouseEvent& ro_Event)
 {
     // The pane takes the keyboard focus each time the mouse comes into it.
     if (!m_Tracking) {
-        SetFocusIgnoringChildren();
+        M_Fn_Focus_Take();
         m_Tracking = 1;
     }
     ro_Event.Skip();

@@ -83,6 +83,12 @@ public:
 
     static constexpr const wchar_t* S_Page_Names[3] = {L"General", L"Project", L"Section"};
 
+    // The pane takes the keyboard focus (after a tool command, and when the mouse comes in): the
+    // focus rests on a window of the pane that is no control, so that every key goes to the main
+    // frame's accelerators rather than to a button or an edit.
+    void M_Fn_Focus_Take();
+    bool M_Fn_Has_Focus() const;
+
 private:
     void M_Fn_add_group_of_dlg(int i_Page, C_Dlg* i_p_Dlg);
     void M_Fn_Page_Show(int i_Page);
@@ -97,6 +103,7 @@ private:
     std::array<std::vector<C_Dlg*>, 3> m_Dlgs;
 
     wxStaticText* m_p_Title = nullptr;
+    wxWindow* m_p_Focus = nullptr;
     wxSimplebook* m_p_Book = nullptr;
     std::array<wxScrolledWindow*, 3> m_Pages{};
     std::vector<wxCollapsiblePane*> m_Groups; // in the order the dialogs were added

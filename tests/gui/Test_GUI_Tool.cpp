@@ -420,6 +420,7 @@ TEST_F(C_Tool_Pane, TypedGridScaleIsCheckedWhenTheEditIsLeft)
     EXPECT_EQ(config().m_Grid_Scale, 10.0f);
     // Enter takes a good value.
     type("25", WXK_RETURN);
+    EXPECT_TRUE(pane().M_Fn_Has_Focus());
     EXPECT_EQ(config().m_Grid_Scale, 25.0f);
     EXPECT_EQ(p_edit->GetValue(), "25");
 }
@@ -450,6 +451,8 @@ TEST_F(C_Tool_Pane, ToolButtonsActAsTheirMenuCommands)
     };
     const auto undo_tool = M_Fn_Log_Of([&] { press(N_Cmd::E_Id_Edit_Undo); });
     EXPECT_EQ(undo_tool, (std::vector<std::string>{"Msg: Undo: Create section point"}));
+    // The keyboard focus went back to the pane.
+    EXPECT_TRUE(pane().M_Fn_Has_Focus());
     EXPECT_EQ(G_Fn_Text(edit.M_Fn_Ctrl(N_Cmd::E_Id_Edit_Redo)), "Redo: Create section point");
     M_Fn_Settle();
     const auto redo_tool = M_Fn_Log_Of([&] { press(N_Cmd::E_Id_Edit_Redo); });
