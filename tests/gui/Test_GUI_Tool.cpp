@@ -14,6 +14,7 @@
 #include "biz/proj/Biz_Proj_Cmd_Entry_C.h"
 #include "biz/proj/Biz_Proj_D_Group_Sect.h"
 #include "biz/proj/Biz_Proj_Mgr_Cmd.h"
+#include "biz/proj/Biz_Proj_Mgr_D_DB_C_P.h"
 #include "biz/proj/Biz_Proj_Mgr_D_Sect.h"
 #include "biz/proj/Biz_Proj_Mgr_Sel.h"
 #include "biz/proj/Biz_Proj_Mgr_State.h"
@@ -347,7 +348,15 @@ TEST_F(C_Tool_Pane, SectionPageFollowsTheSectionWindowAndItsTasks)
     EXPECT_EQ(G_Fn_Text(edit.M_Fn_Ctrl(N_Cmd::E_Id_Edit_Undo)), "Undo: Import section");
     EXPECT_TRUE(edit.M_Fn_Ctrl(N_Cmd::E_Id_Edit_Undo)->IsEnabled());
     EXPECT_FALSE(edit.M_Fn_Ctrl(N_Cmd::E_Id_Edit_Redo)->IsEnabled());
-    EXPECT_EQ(G_Fn_Text(edit.M_Fn_Ctrl(2213)).rfind("Current: ", 0), 0u);
+    // The palette property: its name and its colour (each component times 255, truncated).
+    auto& cards = proj().M_Fn_Get_Mgr_D_DB_C_P();
+    ASSERT_NE(cards.M_Fn_Palette_Get(), 0u);
+    EXPECT_EQ(G_Fn_Text(edit.M_Fn_Ctrl(2213)), "Current: Auto-created Property");
+    const auto& color = cards.M_Fn_Get_At(cards.M_Fn_Palette_Get())->m_Display.m_Color_Normal;
+    const wxColour swatch = edit.M_Fn_Ctrl(2214)->GetBackgroundColour();
+    EXPECT_EQ(swatch.Red(), static_cast<int>(color[0] * 255.0f));
+    EXPECT_EQ(swatch.Green(), static_cast<int>(color[1] * 255.0f));
+    EXPECT_EQ(swatch.Blue(), static_cast<int>(color[2] * 255.0f));
     // The analysis and display dialogs show the defaults.
     auto& anls = M_Fn_Dlg<N_UI::N_Tool::C_Dlg_Sect_Anls>(C_Wnd::E_Page_Sect, 2);
     auto& disp = M_Fn_Dlg<N_UI::N_Tool::C_Dlg_Sect_Disp>(C_Wnd::E_Page_Sect, 3);
@@ -386,13 +395,17 @@ TEST_F(C_Tool_Pane, SectionPageFollowsTheSectionWindowAndItsTasks)
     EXPECT_EQ(G_Fn_Text(S_Fn_Sub_Ctrl(edit, 3, 3162)), "3");
     EXPECT_EQ(G_Fn_Text(S_Fn_Sub_Ctrl(edit, 3, 3163)), "2");
 
+    // No palette property.
+    cards.M_Fn_Palette_Set(0);
+    EXPECT_EQ(G_Fn_Text(edit.M_Fn_Ctrl(2213)), "Current: None");
+
     // The section window's deactivation: back to the General page.
     sect.M_Fn_Signal_Raise();
     EXPECT_EQ(pane().M_Fn_Page_Get_Active(), C_Wnd::E_Page_General);
     EXPECT_EQ(pane().M_Fn_Sect_Get(), nullptr);
 }
 
-TEST_F(C_Tool_Pane, TypedGridScaleIsCheckedWhenTheEditIsLeft)
+TEST_F(C_Tool_Pane, TypedValuesAreCheckedWhenTheEditIsLeft)
 {
     M_Fn_Sect_Open();
     auto& disp = M_Fn_Dlg<N_UI::N_Tool::C_Dlg_Sect_Disp>(C_Wnd::E_Page_Sect, 3);
@@ -423,6 +436,29 @@ TEST_F(C_Tool_Pane, TypedGridScaleIsCheckedWhenTheEditIsLeft)
     EXPECT_TRUE(pane().M_Fn_Has_Focus());
     EXPECT_EQ(config().m_Grid_Scale, 25.0f);
     EXPECT_EQ(p_edit->GetValue(), "25");
+
+    // The merge angle on the element page: 6 degrees stored in radians with code 5; typing the
+    // shown value again announces nothing.
+    N_UI::N_Tool::C_Dlg_Sect_Edit& edit = sect_edit();
+    G_Fn_Click(edit.M_Fn_Ctrl(3106));
+    ASSERT_EQ(edit.M_Fn_Sub_Get(), 3);
+    p_edit = dynamic_cast<wxTextCtrl*>(S_Fn_Sub_Ctrl(edit, 3, 3162));
+    ASSERT_NE(p_edit, nullptr);
+    std::vector<int> codes;
+    boost::signals2::scoped_connection watch = m_Shell.core().m_sp_Config->M_Fn_Signal().connect(
+        [&](N_Biz::N_Config::C_Config&, N_Biz::N_Config::E_Signal i_Code) { codes.push_back(i_Code); });
+    type("6", WXK_RETURN);
+    EXPECT_EQ(config().m_Tess_Angle, 6.0f * 0.0174533f);
+    EXPECT_EQ(codes, (std::vector<int>{5}));
+    EXPECT_EQ(p_edit->GetValue(), "6");
+    type("6", WXK_TAB);
+    EXPECT_EQ(codes.size(), 1u);
+    before = m_Shell.log_lines().size();
+    type("6.01", WXK_TAB);
+    lines = m_Shell.log_lines();
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + static_cast<std::ptrdiff_t>(before), lines.end()),
+              (std::vector<std::string>{"Msg: Invalid value, valid range: 0.0 - 6.0."}));
+    EXPECT_EQ(p_edit->GetValue(), "6");
 }
 
 TEST_F(C_Tool_Pane, ToolButtonsActAsTheirMenuCommands)
