@@ -135,10 +135,8 @@ void C_Dlg::M_Fn_Build()
             p_group = nullptr;
             break;
         }
-        if (!radio)
-            radio_open = false;
-        else
-            radio_open = true;
+        // Radio buttons in a row are one group; any other control ends it.
+        radio_open = radio;
         if (p_ctrl && item.m_Id)
             m_Ctrls[item.m_Id] = p_ctrl;
     }
