@@ -222,6 +222,18 @@ TEST_F(C_Tool_Pane, WithoutDocumentOnlyTheGeneralPageShows)
     for (int id = N_Cmd::E_Id_File_Proj_New; id <= N_Cmd::E_Id_File_Proj_View_Close; ++id)
         EXPECT_TRUE(file.M_Fn_Ctrl(id) && file.M_Fn_Ctrl(id)->IsEnabled()) << id;
     G_Fn_Shot(&pane(), "tool_page_general.png");
+    // The mouse coming into the pane gives it the keyboard focus.
+    wxUIActionSimulator sim;
+    const wxRect page = pane().M_Fn_Page_Window(C_Wnd::E_Page_General)->GetScreenRect();
+    sim.MouseMove(page.GetTopLeft() - wxPoint(100, 0));
+    G_Fn_Run_For(std::chrono::milliseconds(50));
+    file.M_Fn_Ctrl(N_Cmd::E_Id_File_Proj_Open)->SetFocus();
+    G_Fn_Run_For(std::chrono::milliseconds(50));
+    ASSERT_FALSE(pane().M_Fn_Has_Focus());
+    sim.MouseMove(page.GetBottomLeft() + wxPoint(20, -20));
+    G_Fn_Run_For(std::chrono::milliseconds(50));
+    sim.MouseMove(page.GetBottomLeft() + wxPoint(30, -30));
+    EXPECT_TRUE(G_Fn_Wait_For([&] { return pane().M_Fn_Has_Focus(); }, std::chrono::milliseconds(2000)));
     G_Fn_Click(file.M_Fn_Ctrl(N_Cmd::E_Id_File_Proj_New));
     EXPECT_NE(m_Shell.core().m_sp_Proj, nullptr);
     // A project without its window leaves the General page.
