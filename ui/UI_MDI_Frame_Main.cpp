@@ -224,7 +224,10 @@ bool C_Wnd_Frame_Main::M_Fn_Panes_Create()
         return fail(L"Failed to create tool window.");
     }
     m_p_Tool = p_tool;
-    m_Aui.AddPane(m_p_Tool, pane(S_Name_Tool, "Tools", N_Cmd::E_Id_Pane_Tool).Right().BestSize(200, 500));
+    // The tools pane asks for the width of its dialogs.
+    m_Aui.AddPane(m_p_Tool, pane(S_Name_Tool, "Tools", N_Cmd::E_Id_Pane_Tool)
+                                .Right()
+                                .BestSize(std::max(200, m_p_Tool->M_Fn_Width_Preferred()), 500));
 
     auto* p_tree = new N_Tree::C_Wnd;
     if (!p_tree->M_Fn_Create(this)) {
