@@ -50,6 +50,13 @@ public:
     // the hand-over).
     int M_Fn_Clipboard_Set_Text(const std::string& i_Utf8) override;
 
+    // --- the property and list dialogs (UI_App_Port_Wx_Dlg.cpp) ---
+    // The list dialog over a section (kind 5: its sensitivities).
+    void M_Fn_Dlg_List_Sect(std::uint32_t i_Kind, N_Biz::N_Sect::C_Sect& ro_Sect) override;
+    // Installs the dialogs where the project's card commands, the section's geometry commands and
+    // the property grid's key buttons open them.
+    static void S_Fn_Dlg_Install();
+
     // A modal message box of i_Type (E_Box_OK, 1 OK/Cancel, 3 Yes/No/Cancel, E_Box_Yes_No; the
     // icon bits 0x10, 0x20, 0x30, 0x40 pick the icon) owned by i_p_Owner (null: without owner).
     // Returns the E_Box_Answer of the button pressed. Honours the test-only switch.
