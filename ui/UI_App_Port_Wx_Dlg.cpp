@@ -71,12 +71,12 @@ std::uint32_t G_Fn_List_Run(N_Biz::N_Proj::C_Proj* i_p_Proj, N_Biz::N_Sect::C_Se
     return result == wxID_OK && picked > 0 ? static_cast<std::uint32_t>(picked) : 0;
 }
 
-void G_Fn_Property_Run(const std::function<void(N_Property::C_Dlg_Model&)>& i_Fn_Fill)
+} // namespace
+
+void C_App_Port_Wx::S_Fn_Dlg_Property(const std::function<void(N_Property::C_Dlg_Model&)>& i_Fn_Fill)
 {
     G_Fn_Run<N_Property::C_Dlg>(i_Fn_Fill, [](const N_Property::C_Dlg_Model&) {});
 }
-
-} // namespace
 
 void C_App_Port_Wx::S_Fn_Dlg_Install()
 {
@@ -87,7 +87,7 @@ void C_App_Port_Wx::S_Fn_Dlg_Install()
     };
     C_Dlg::S_Fn_Property = [](N_Biz::N_Proj::C_Proj& ro_Proj, std::uint32_t i_Mode, std::uint32_t i_Kind,
                               N_DB::C_Row_Relation* i_p_Row) {
-        G_Fn_Property_Run([&](N_Property::C_Dlg_Model& ro_Model) {
+        S_Fn_Dlg_Property([&](N_Property::C_Dlg_Model& ro_Model) {
             ro_Model.m_Mode = i_Mode;
             ro_Model.m_Kind = i_Kind;
             ro_Model.m_p_Proj = &ro_Proj;
@@ -99,7 +99,7 @@ void C_App_Port_Wx::S_Fn_Dlg_Install()
         });
     };
     N_Biz::N_Sect::C_Mgr_D_Geom_E::S_Fn_Dlg_Property = [](N_Biz::N_Sect::C_Mgr_D_Geom_E& ro_Mgr, std::uint32_t i_Id) {
-        G_Fn_Property_Run([&](N_Property::C_Dlg_Model& ro_Model) {
+        S_Fn_Dlg_Property([&](N_Property::C_Dlg_Model& ro_Model) {
             ro_Model.m_Mode = N_Property::C_Dlg_Model::E_Mode_Modify;
             ro_Model.m_Kind = N_Property::C_Dlg_Model::E_Kind_Geom_E;
             ro_Model.m_p_Sect = ro_Mgr.M_Fn_Get_Sect();
@@ -108,7 +108,7 @@ void C_App_Port_Wx::S_Fn_Dlg_Install()
         });
     };
     N_Biz::N_Sect::C_Mgr_D_Geom_E::S_Fn_Dlg_Property_Geom_P = [](N_Biz::N_Sect::C_Mgr_D_Geom_P& ro_Mgr, std::uint32_t i_Id) {
-        G_Fn_Property_Run([&](N_Property::C_Dlg_Model& ro_Model) {
+        S_Fn_Dlg_Property([&](N_Property::C_Dlg_Model& ro_Model) {
             ro_Model.m_Mode = N_Property::C_Dlg_Model::E_Mode_Modify;
             ro_Model.m_Kind = N_Property::C_Dlg_Model::E_Kind_Geom_P;
             ro_Model.m_p_Sect = ro_Mgr.M_Fn_Get_Sect();

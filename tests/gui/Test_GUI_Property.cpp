@@ -18,6 +18,7 @@
 #include "biz/proj/Biz_Proj_Mgr_D_DB_C_P.h"
 #include "biz/proj/Biz_Proj_Mgr_D_Sect.h"
 #include "biz/sect/Biz_Sect.h"
+#include "biz/sect/Biz_Sect_Mgr_D_Geom_P.h"
 #include "biz/sect/Biz_Sect_Mgr_D_Sect.h"
 #include "biz/sect/Biz_Sect_Mgr_Doc.h"
 #include "biz/sect/Biz_Sect_Mgr_Frame.h"
@@ -243,6 +244,12 @@ TEST_F(C_Property_Window, APropertyIsPickedFromTheList)
             EXPECT_EQ(p_list->GetItemText(last, 0), "Web");
             p_list->SetItemState(last, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
             shot = G_Fn_Shot(p_dlg, "list_dialog_pick.png");
+            // Resized: the buttons keep their distance from the right edge, the list fills the rest.
+            p_dlg->SetClientSize(900, 500);
+            EXPECT_TRUE(G_Fn_Wait_For([&] {
+                return p_dlg->M_Fn_Buttons()[2]->GetPosition() == wxPoint(p_dlg->GetClientSize().GetWidth() - 100, 70);
+            }));
+            EXPECT_EQ(p_list->GetSize().GetWidth(), p_dlg->GetClientSize().GetWidth() - 118);
             G_Fn_Press(p_dlg->M_Fn_Buttons()[2]);
         });
     EXPECT_TRUE(shot);
@@ -282,4 +289,38 @@ TEST_F(C_Property_Window, TheSensitivityListSwitchesBetweenItsThreeResults)
             p_dlg->EndModal(wxID_CANCEL);
         });
     EXPECT_TRUE(shot);
+}
+
+TEST_F(C_Property_Window, TheGeometryModifyCommandOpensThePointInTheDialog)
+{
+    C_Sect& sect = M_Fn_Sect_Open();
+    auto& points = sect.M_Fn_Get_Mgr_D_Geom_P();
+    std::uint32_t id = 0;
+    for (std::uint32_t i = 1; i < points.M_Fn_Get_Store().size() && !id; ++i)
+        if (points.M_Fn_Get_Store().is_used_at(i))
+            id = i;
+    ASSERT_NE(id, 0u);
+    const float y = points.M_Fn_Get_At(id).m_Y;
+    m_Shell.M_Fn_Command(N_Cmd::E_Id_Edit_Sel_Geometry);
+    points.M_Fn_Sel_P0_Add(N_Biz::N_Sect::C_Handle_D_Geom_P(id, {0, 0}));
+    points.M_Fn_Sel_P1_Update_Or();
+    G_Fn_With_Modal(
+        [&] {
+            m_Shell.M_Fn_Command(N_Cmd::E_Id_Sect_Edit_D_Geom_Modify);
+            return 0;
+        },
+        [&](wxDialog& ro_Dialog) {
+            auto* p_dlg = dynamic_cast<N_UI::N_Property::C_Dlg*>(&ro_Dialog);
+            ASSERT_NE(p_dlg, nullptr);
+            EXPECT_EQ(p_dlg->M_Fn_Apply_Button()->GetLabel(), "Modify");
+            EXPECT_EQ(p_dlg->M_Fn_Type_Box()->GetStringSelection(), "Section Geometric Point");
+            wxPGProperty* p_x = p_dlg->M_Fn_Grid()->GetProperty("X");
+            ASSERT_NE(p_x, nullptr);
+            EXPECT_TRUE(p_dlg->M_Fn_Grid()->GetGrid()->ChangePropertyValue(p_x, wxString("-12.5")));
+            EXPECT_TRUE(G_Fn_Shot(p_dlg, "property_dialog_point.png"));
+            G_Fn_Press(p_dlg->M_Fn_Apply_Button());
+        });
+    EXPECT_TRUE(M_Fn_Logged("Msg: Done: Modify section point"));
+    EXPECT_EQ(points.M_Fn_Get_At(id).m_X, -12.5f);
+    EXPECT_EQ(points.M_Fn_Get_At(id).m_Y, y);
 }

@@ -5,7 +5,12 @@
 
 #include "biz/db/Biz_DB_Row_C_Material.h"
 #include "biz/proj/Biz_Proj_Mgr_D_DB_C_M.h"
+#include "biz/proj/Biz_Proj_Mgr_D_Sect.h"
+#include "biz/proj/Biz_Proj_Mgr_Sel.h"
 #include "biz/sect/Biz_Sect_Mgr_Sel.h"
+#include "biz/sect/Biz_Sect_Mgr_State.h"
+#include "biz/sect/Biz_Sect_State_Event.h"
+#include "biz/sect/Biz_Sect_State_Machine_Top.h"
 #include "common/Common_Exception.h"
 #include "common/Common_String.h"
 #include "ui/UI_Property_Row.h"
@@ -313,4 +318,64 @@ TEST_F(C_Property_Pane, ACommitRebuildsTheGridOnlyAfterTheEditReturned)
     EXPECT_NE(grid().M_Fn_Generation(), generation);
     ASSERT_NE(grid().M_Fn_Row_Find(L"Section Geometric Point", L"X"), nullptr);
     EXPECT_EQ(grid().M_Fn_Row_Find(L"Section Geometric Point", L"X")->m_Text, L"7");
+}
+
+TEST_F(C_Property_Pane, RowsAreReadOnlyWhileATaskRuns)
+{
+    entities().M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create_Line();
+    ASSERT_NE(sect().M_Fn_Get_Mgr_State().M_Fn_Get_Machine()->M_Fn_Get_Id_Sub(2), 9u);
+    M_Fn_Pick(m_A);
+    C_Row* p_x = grid().M_Fn_Row_Find(L"Section Geometric Point", L"X");
+    ASSERT_NE(p_x, nullptr);
+    EXPECT_TRUE(p_x->m_Read_Only);
+    EXPECT_FALSE(grid().M_Fn_Row_Edit(*p_x, L"99"));
+    EXPECT_EQ(points().M_Fn_Get_At(m_A).m_X, 10.0f);
+
+    // Back to idle: the task-state signal refreshes the pane with editable rows.
+    sect().M_Fn_Get_Mgr_State().M_Fn_Post<N_Biz::N_Sect::N_State::C_Event_C_Cancel>();
+    ASSERT_EQ(sect().M_Fn_Get_Mgr_State().M_Fn_Get_Machine()->M_Fn_Get_Id_Sub(2), 9u);
+    sect().M_Fn_Get_Mgr_Sel().M_Fn_Reset(true, true, true, true, false, 3, L"Pick");
+    M_Fn_Pick(m_A);
+    p_x = grid().M_Fn_Row_Find(L"Section Geometric Point", L"X");
+    ASSERT_NE(p_x, nullptr);
+    EXPECT_FALSE(p_x->m_Read_Only);
+}
+
+TEST_F(C_Property_Pane, AProjectWindowShowsItsSelectedCardsAndSections)
+{
+    C_Pane_Model pane;
+    N_Biz::N_Proj::C_Proj& proj = *m_up_Proj;
+    pane.M_Fn_Proj_Connect(proj);
+    N_Biz::N_DB::C_Row_C_Material& card = M_Fn_Material();
+    proj.M_Fn_Signal_Fire(N_Biz::N_Proj::E_Signal_Frame_Activate);
+    EXPECT_EQ(pane.M_Fn_Proj_Shown(), &proj);
+    proj.M_Fn_Get_Mgr_Sel().M_Fn_Sel_Mode_Set(false, false, true, true, true, true, 1, L"Pick material");
+    EXPECT_TRUE(pane.M_Fn_Ctrl().M_Fn_Rows_Top().empty());
+    auto& materials = proj.M_Fn_Get_Mgr_D_DB_C_M();
+    materials.M_Fn_Sel().M_Fn_Sel_P0_Add(materials.M_Fn_Get_At(1));
+    materials.M_Fn_Sel().M_Fn_Sel_P1_Update_Yes();
+    ASSERT_NE(pane.M_Fn_Ctrl().M_Fn_Row_Find(L"(Recommended) Simple Material", L"E"), nullptr);
+    EXPECT_EQ(pane.M_Fn_Ctrl().M_Fn_Target_Get(), N_UI::N_Property::E_Target_D_DB_C_M);
+
+    // An edit is committed at once as the card's modify entry.
+    const std::size_t before = M_Fn_History_Size();
+    EXPECT_TRUE(pane.M_Fn_Ctrl().M_Fn_Row_Edit(*pane.M_Fn_Ctrl().M_Fn_Row_Find(L"(Recommended) Simple Material", L"E"),
+                                               L"70000"));
+    EXPECT_EQ(M_Fn_History_Size(), before + 1);
+    EXPECT_EQ(S_Fn_Get(card, N_Biz::N_DB::E_Id_Column_Modulus_E), 70000.0f);
+    ASSERT_NE(pane.M_Fn_Ctrl().M_Fn_Row_Find(L"(Recommended) Simple Material", L"E"), nullptr);
+    EXPECT_EQ(pane.M_Fn_Ctrl().M_Fn_Row_Find(L"(Recommended) Simple Material", L"E")->m_Text, L"70000");
+
+    // Sections: the one selected by its name.
+    proj.M_Fn_Get_Mgr_Sel().M_Fn_Sel_Mode_Set(false, false, true, true, true, true, 8, L"Pick section");
+    sect().m_Name = L"Frame 7";
+    auto& sections = proj.M_Fn_Get_Mgr_D_Sect();
+    sections.M_Fn_Sel_P0_Add(&sect());
+    sections.M_Fn_Sel_P1_Update_Yes();
+    ASSERT_NE(pane.M_Fn_Ctrl().M_Fn_Row_Find(L"Section", L"Name"), nullptr);
+    EXPECT_EQ(pane.M_Fn_Ctrl().M_Fn_Row_Find(L"Section", L"Name")->m_Text, L"Frame 7");
+
+    proj.M_Fn_Signal_Fire(N_Biz::N_Proj::E_Signal_Frame_Deactivate);
+    EXPECT_EQ(pane.M_Fn_Proj_Shown(), nullptr);
+    EXPECT_TRUE(pane.M_Fn_Ctrl().M_Fn_Rows_Top().empty());
 }
