@@ -18,6 +18,8 @@
 #include "biz/proj/Biz_Proj_Mgr_D_DB_C_P.h"
 #include "biz/proj/Biz_Proj_Mgr_D_Sect.h"
 #include "biz/sect/Biz_Sect.h"
+#include "biz/sect/Biz_Sect_D_Geom_Entity.h"
+#include "biz/sect/Biz_Sect_Mgr_D_Geom_E.h"
 #include "biz/sect/Biz_Sect_Mgr_D_Geom_P.h"
 #include "biz/sect/Biz_Sect_Mgr_D_Sect.h"
 #include "biz/sect/Biz_Sect_Mgr_Doc.h"
@@ -37,6 +39,7 @@
 #include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/tglbtn.h>
+#include <wx/timer.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -72,6 +75,30 @@ void G_Fn_Press(wxWindow* i_p_Button)
     wxCommandEvent event(toggle ? wxEVT_TOGGLEBUTTON : wxEVT_BUTTON, i_p_Button->GetId());
     event.SetEventObject(i_p_Button);
     i_p_Button->ProcessWindowEvent(event);
+}
+
+// Calls i_Open, which shows a modal dialog of class T (maybe over another one); once it is up,
+// i_Script runs with it and must end it.
+template <class T>
+void G_Fn_With_Modal_Of(const std::function<void()>& i_Open, const std::function<void(T&)>& i_Script)
+{
+    wxTimer timer;
+    bool done = false;
+    timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        for (wxWindow* p_window : wxTopLevelWindows) {
+            auto* p_dialog = dynamic_cast<T*>(p_window);
+            if (!done && p_dialog && p_dialog->IsModal() && p_dialog->IsShown()) {
+                done = true;
+                timer.Stop();
+                i_Script(*p_dialog);
+                return;
+            }
+        }
+    });
+    timer.Start(10);
+    i_Open();
+    timer.Stop();
+    EXPECT_TRUE(done) << "the dialog never came up";
 }
 
 float G_Fn_Float(N_DB::C_Row& ro_Row, N_DB::E_Id_Column i_Id)
@@ -323,4 +350,58 @@ TEST_F(C_Property_Window, TheGeometryModifyCommandOpensThePointInTheDialog)
     EXPECT_TRUE(M_Fn_Logged("Msg: Done: Modify section point"));
     EXPECT_EQ(points.M_Fn_Get_At(id).m_X, -12.5f);
     EXPECT_EQ(points.M_Fn_Get_At(id).m_Y, y);
+}
+
+TEST_F(C_Property_Window, AKeyRowsButtonPicksAnotherPropertyFromTheList)
+{
+    C_Sect& sect = M_Fn_Sect_Open();
+    auto& properties = proj().M_Fn_Get_Mgr_D_DB_C_P();
+    N_Common::N_Pointer::lesser_shared_ptr<N_DB::C_Row_C_Property> sp_web(new N_DB::C_Row_C_Property(
+        m_Shell.core().m_sp_Schema->M_Fn_Info_Table_Lookup_By_Format(1, "Property")));
+    sp_web->M_Fn_Id_Set(77);
+    const std::uint32_t slot = properties.M_Fn_Get_Store().next_index();
+    properties.M_Fn_Proc_Cmd_Top_Add(slot, sp_web);
+    auto& entities = sect.M_Fn_Get_Mgr_D_Geom_E();
+    std::uint32_t id = 0;
+    for (std::uint32_t i = 1; i < entities.M_Fn_Get_Store().size() && !id; ++i)
+        if (entities.M_Fn_Get_Store().is_used_at(i))
+            id = i;
+    ASSERT_NE(id, 0u);
+    const auto sp_before = entities.M_Fn_Get_At(id)->m_Key_C_P.M_Fn_Lock();
+    ASSERT_NE(sp_before.get(), sp_web.get());
+
+    std::uint32_t preselected = 0;
+    G_Fn_With_Modal_Of<N_UI::N_Property::C_Dlg>(
+        [&] { N_Biz::N_Sect::C_Mgr_D_Geom_E::S_Fn_Dlg_Property(entities, id); },
+        [&](N_UI::N_Property::C_Dlg& ro_Dlg) {
+            N_UI::N_Property::C_Ctrl_Wx* p_grid = ro_Dlg.M_Fn_Grid();
+            wxPGProperty* p_key = p_grid->GetProperty("PID");
+            ASSERT_NE(p_key, nullptr);
+            // The row's editor with its button, clicked.
+            ASSERT_TRUE(p_grid->GetGrid()->SelectProperty(p_key, true));
+            wxWindow* p_button = p_grid->GetGrid()->GetEditorControlSecondary();
+            ASSERT_NE(p_button, nullptr);
+            bool picked = false;
+            G_Fn_With_Modal_Of<N_UI::N_List::C_Dlg>(
+                [&] {
+                    G_Fn_Press(p_button);
+                    G_Fn_Wait_For([&] { return picked; });
+                },
+                [&](N_UI::N_List::C_Dlg& ro_List) {
+                    picked = true;
+                    N_UI::N_List::C_Ctrl* p_list = ro_List.M_Fn_List();
+                    const long selected = p_list->M_Fn_Selected();
+                    if (selected >= 0)
+                        preselected = static_cast<std::uint32_t>(p_list->GetItemData(selected));
+                    const long last = p_list->GetItemCount() - 1;
+                    p_list->SetItemState(last, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+                    ro_List.M_Fn_On_Button(N_UI::N_List::E_Id_Select);
+                });
+            EXPECT_EQ(p_key->GetValueAsString(), "77");
+            EXPECT_TRUE(ro_Dlg.m_Model.m_Modified);
+            G_Fn_Press(ro_Dlg.M_Fn_Apply_Button());
+        });
+    EXPECT_EQ(preselected, sp_before ? static_cast<std::uint32_t>(sp_before->M_Fn_Pos_Get()) : 0u);
+    EXPECT_TRUE(M_Fn_Logged("Msg: Done: Modify section geometry"));
+    EXPECT_EQ(entities.M_Fn_Get_At(id)->m_Key_C_P.M_Fn_Lock().get(), sp_web.get());
 }

@@ -247,3 +247,29 @@ TEST_F(C_Property_Dlg, ASectionCardGoesIntoTheDynaSectionShellWithItsFourThickne
                                  N_DB::E_Id_Column_Thk_4})
         EXPECT_EQ(S_Fn_Float(*sp_card, id), 2.5f) << id;
 }
+
+TEST_F(C_Property_Dlg, APropertyCardKeepsItsMaterialAndThicknessInAnotherTable)
+{
+    auto sp_steel = M_Fn_Steel();
+    lesser_shared_ptr<N_DB::C_Row_C_Property> sp_skin(
+        new N_DB::C_Row_C_Property(G_Fn_Schema()->M_Fn_Info_Table_Lookup_By_Format(1, "Property")));
+    sp_skin->M_Fn_Column_Practical_Get_o_Visitor_Field(N_DB::E_Id_Column_Key_primary_C_Property).M_Fn_Ref<std::int32_t>() = 3;
+    sp_skin->M_Fn_Column_Practical_Get_o_Visitor_Field(N_DB::E_Id_Column_Thk).M_Fn_Ref<float>() = 2.5f;
+    sp_skin->M_Fn_Key_C_Material() = N_DB::C_Key_C_Material(sp_steel);
+    auto& mgr = proj().M_Fn_Get_Mgr_D_DB_C_P();
+    mgr.M_Fn_D_Add_At(mgr.M_Fn_Get_Store().next_index(), sp_skin);
+
+    m_Dlg.m_Mode = C_Dlg_Model::E_Mode_Modify;
+    m_Dlg.m_Kind = C_Dlg_Model::E_Kind_C_P;
+    m_Dlg.m_p_Proj = &proj();
+    m_Dlg.m_p_Row_C_P = sp_skin.get();
+    m_Dlg.M_Fn_Init();
+    const auto& types = m_Dlg.M_Fn_Types();
+    m_Dlg.M_Fn_Type_Change(static_cast<std::int32_t>(std::find(types.begin(), types.end(), L"Nastran: PSHELL") - types.begin()));
+    EXPECT_TRUE(m_Dlg.M_Fn_Apply());
+    EXPECT_TRUE(M_Fn_Logged("Msg: Done: Modify property card"));
+    EXPECT_EQ(sp_skin->M_Fn_Info_Table()->M_Fn_Title(), L"Nastran: PSHELL");
+    EXPECT_EQ(S_Fn_Int(*sp_skin, N_DB::E_Id_Column_Key_primary_C_Property), 3);
+    EXPECT_EQ(S_Fn_Float(*sp_skin, N_DB::E_Id_Column_Thk), 2.5f);
+    EXPECT_EQ(sp_skin->M_Fn_Key_C_Material().M_Fn_Lock().get(), sp_steel.get());
+}
