@@ -68,6 +68,18 @@ protected:
         return sp;
     }
 
+    // The dialog in Modify mode over a material or a property card, initialised.
+    void M_Fn_Modify_Init(C_Dlg_Model& ro_Dlg, N_DB::C_Row_C_Material* i_p_Material,
+                          N_DB::C_Row_C_Property* i_p_Property = nullptr)
+    {
+        ro_Dlg.m_Mode = C_Dlg_Model::E_Mode_Modify;
+        ro_Dlg.m_Kind = i_p_Material ? C_Dlg_Model::E_Kind_C_M : C_Dlg_Model::E_Kind_C_P;
+        ro_Dlg.m_p_Proj = &proj();
+        ro_Dlg.m_p_Row_C_M = i_p_Material;
+        ro_Dlg.m_p_Row_C_P = i_p_Property;
+        ro_Dlg.M_Fn_Init();
+    }
+
     C_Dlg_Model m_Dlg;
 };
 
@@ -163,11 +175,7 @@ TEST_F(C_Property_Dlg, MisuseThrowsBeforeTheDialogIsUsable)
 TEST_F(C_Property_Dlg, ATypeChangeKeepsNameIdDensityPoissonModulusAndStresses)
 {
     auto sp_steel = M_Fn_Steel();
-    m_Dlg.m_Mode = C_Dlg_Model::E_Mode_Modify;
-    m_Dlg.m_Kind = C_Dlg_Model::E_Kind_C_M;
-    m_Dlg.m_p_Proj = &proj();
-    m_Dlg.m_p_Row_C_M = sp_steel.get();
-    m_Dlg.M_Fn_Init();
+    M_Fn_Modify_Init(m_Dlg, sp_steel.get());
     EXPECT_EQ(m_Dlg.M_Fn_Apply_Text(), L"Modify");
     const auto& types = m_Dlg.M_Fn_Types();
     const auto it = std::find(types.begin(), types.end(), L"Nastran: MAT1");
@@ -198,11 +206,7 @@ TEST_F(C_Property_Dlg, ATypeChangeKeepsNameIdDensityPoissonModulusAndStresses)
     // Back to the standard table: the name the Nastran card computes comes along.
     const std::wstring name = S_Fn_Name(*sp_steel);
     C_Dlg_Model back;
-    back.m_Mode = C_Dlg_Model::E_Mode_Modify;
-    back.m_Kind = C_Dlg_Model::E_Kind_C_M;
-    back.m_p_Proj = &proj();
-    back.m_p_Row_C_M = sp_steel.get();
-    back.M_Fn_Init();
+    M_Fn_Modify_Init(back, sp_steel.get());
     const auto& titles = back.M_Fn_Types();
     back.M_Fn_Type_Change(static_cast<std::int32_t>(
         std::find(titles.begin(), titles.end(), L"(Recommended) Simple Material") - titles.begin()));
@@ -215,11 +219,7 @@ TEST_F(C_Property_Dlg, ATypeChangeKeepsNameIdDensityPoissonModulusAndStresses)
 TEST_F(C_Property_Dlg, ApplyWithoutAChangeAddsNoEntry)
 {
     auto sp_steel = M_Fn_Steel();
-    m_Dlg.m_Mode = C_Dlg_Model::E_Mode_Modify;
-    m_Dlg.m_Kind = C_Dlg_Model::E_Kind_C_M;
-    m_Dlg.m_p_Proj = &proj();
-    m_Dlg.m_p_Row_C_M = sp_steel.get();
-    m_Dlg.M_Fn_Init();
+    M_Fn_Modify_Init(m_Dlg, sp_steel.get());
     const std::size_t before = M_Fn_History_Size();
     EXPECT_TRUE(m_Dlg.M_Fn_Apply());
     EXPECT_EQ(M_Fn_History_Size(), before);
@@ -259,11 +259,7 @@ TEST_F(C_Property_Dlg, APropertyCardKeepsItsMaterialAndThicknessInAnotherTable)
     auto& mgr = proj().M_Fn_Get_Mgr_D_DB_C_P();
     mgr.M_Fn_D_Add_At(mgr.M_Fn_Get_Store().next_index(), sp_skin);
 
-    m_Dlg.m_Mode = C_Dlg_Model::E_Mode_Modify;
-    m_Dlg.m_Kind = C_Dlg_Model::E_Kind_C_P;
-    m_Dlg.m_p_Proj = &proj();
-    m_Dlg.m_p_Row_C_P = sp_skin.get();
-    m_Dlg.M_Fn_Init();
+    M_Fn_Modify_Init(m_Dlg, nullptr, sp_skin.get());
     const auto& types = m_Dlg.M_Fn_Types();
     m_Dlg.M_Fn_Type_Change(static_cast<std::int32_t>(std::find(types.begin(), types.end(), L"Nastran: PSHELL") - types.begin()));
     EXPECT_TRUE(m_Dlg.M_Fn_Apply());
