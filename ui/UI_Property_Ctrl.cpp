@@ -22,8 +22,13 @@ public:
         if (ro_Event.GetEventType() == wxEVT_BUTTON) {
             C_Ctrl_Wx* p_grid = m_p_Grid;
             wxPGProperty* p_self = this;
-            // The pick runs a modal dialog: after this event, so that the editor is left alone.
-            p_grid->CallAfter([p_grid, p_self] { p_grid->M_Fn_On_Button(p_self); });
+            const std::uint64_t drawn = p_grid->M_Fn_Generation_Drawn();
+            // The pick runs a modal dialog: after this event, so that the editor is left alone;
+            // by then the rows may have been drawn anew, and this property be gone.
+            p_grid->CallAfter([p_grid, p_self, drawn] {
+                if (p_grid->M_Fn_Generation_Drawn() == drawn)
+                    p_grid->M_Fn_On_Button(p_self);
+            });
         }
         return false;
     }

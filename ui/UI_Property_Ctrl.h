@@ -32,8 +32,10 @@ public:
     // The row a drawn property shows; null when the rows were rebuilt since it was drawn.
     C_Row* M_Fn_Row_Of(wxPGProperty* i_p_Property) const;
     C_Ctrl& M_Fn_Model() { return m_Ctrl; }
+    // The build of the rows drawn now.
+    std::uint64_t M_Fn_Generation_Drawn() const { return m_Generation_Drawn; }
 
-    // The key row's button (also called by the tests).
+    // The key row's button (also called by the tests): i_p_Property must be drawn now.
     void M_Fn_On_Button(wxPGProperty* i_p_Property);
 
 private:
