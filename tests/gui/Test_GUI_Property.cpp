@@ -405,3 +405,34 @@ TEST_F(C_Property_Window, AKeyRowsButtonPicksAnotherPropertyFromTheList)
     EXPECT_TRUE(M_Fn_Logged("Msg: Done: Modify section geometry"));
     EXPECT_EQ(entities.M_Fn_Get_At(id)->m_Key_C_P.M_Fn_Lock().get(), sp_web.get());
 }
+
+TEST_F(C_Property_Window, TheMaterialListShowsTheCardsAndDetailOpensOne)
+{
+    M_Fn_Sect_Open();
+    bool detail = false;
+    G_Fn_With_Modal_Of<N_UI::N_List::C_Dlg>(
+        [&] { m_Shell.M_Fn_Command(N_Cmd::E_Id_Sect_Edit_D_DB_C_M_List); },
+        [&](N_UI::N_List::C_Dlg& ro_List) {
+            // A list to show: no Select button.
+            ASSERT_EQ(ro_List.M_Fn_Buttons().size(), 2u);
+            N_UI::N_List::C_Ctrl* p_list = ro_List.M_Fn_List();
+            ASSERT_GE(p_list->GetItemCount(), 1);
+            EXPECT_EQ(p_list->GetItemText(0, 0), "Default Material");
+            EXPECT_EQ(p_list->GetItemText(0, 3), "(Recommended) Simple Material");
+            p_list->SetItemState(0, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+            G_Fn_With_Modal_Of<N_UI::N_Property::C_Dlg>(
+                [&] { G_Fn_Press(ro_List.M_Fn_Buttons()[1]); },
+                [&](N_UI::N_Property::C_Dlg& ro_Dlg) {
+                    detail = true;
+                    EXPECT_EQ(ro_Dlg.GetParent(), &ro_List);
+                    EXPECT_EQ(ro_Dlg.M_Fn_Apply_Button()->GetLabel(), "Modify");
+                    ASSERT_NE(ro_Dlg.M_Fn_Grid()->GetProperty("Name"), nullptr);
+                    EXPECT_EQ(ro_Dlg.M_Fn_Grid()->GetProperty("Name")->GetValueAsString(), "Default Material");
+                    ro_Dlg.EndModal(wxID_CANCEL);
+                });
+            // Listed again with the card selected.
+            EXPECT_EQ(p_list->M_Fn_Selected(), 0);
+            ro_List.EndModal(wxID_CANCEL);
+        });
+    EXPECT_TRUE(detail);
+}
