@@ -49,12 +49,11 @@ std::wstring G_Fn_Text(std::int64_t i_Value) { return std::to_wstring(i_Value); 
 
 std::wstring G_Fn_Text_Field(const N_DB::C_Visitor_Field_Const& ro_Field)
 {
-    if (ro_Field.M_Fn_Is_blank())
+    // Rows show stored columns only; a computed one has no text here.
+    if (ro_Field.M_Fn_Is_Virtual() || ro_Field.M_Fn_Is_blank())
         return L"";
     std::wostringstream out;
     out.imbue(std::locale::classic());
-    if (ro_Field.M_Fn_Is_Virtual())
-        return L"";
     N_DB::G_Fn_Obj_Ops(ro_Field.M_Fn_Type()).m_pfn_WText_O(ro_Field.M_Fn_Value(), out);
     return out.str();
 }

@@ -226,6 +226,18 @@ TEST_F(C_Property_Grid, AKeyRowPicksACardThroughTheList)
     EXPECT_EQ(p_key->m_Text, L"42");
     m_Ctrl.M_Fn_Modify();
     EXPECT_EQ(M_Fn_Line_At(id).m_Key_C_P.M_Fn_Lock().get(), sp_b.get());
+    // Another card of the same id (cards of two models) is still a change: the pick is not lost.
+    sp_a->M_Fn_Id_Set(42);
+    answer = static_cast<std::uint32_t>(sp_a->M_Fn_Pos_Get());
+    m_Ctrl.M_Fn_Data_Set_D_S_D_Geom_E(false);
+    p_key = m_Ctrl.M_Fn_Row_At(0, 2);
+    int changes = 0;
+    m_Ctrl.m_Fn_Changed = [&](C_Row&) { ++changes; };
+    EXPECT_TRUE(m_Ctrl.M_Fn_Row_Button(*p_key));
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(p_key->m_Text, L"42");
+    m_Ctrl.M_Fn_Modify();
+    EXPECT_EQ(M_Fn_Line_At(id).m_Key_C_P.M_Fn_Lock().get(), sp_a.get());
     C_Ctrl::S_Fn_List_Pick = nullptr;
     // Read-only: the button opens nothing.
     m_Ctrl.M_Fn_Data_Set_D_S_D_Geom_E(true);
