@@ -45,6 +45,7 @@ int G_Fn_Test_Box_Answer(unsigned i_Type)
 C_App_Port_Wx::C_App_Port_Wx(C_App_UI* i_p_App) : m_p_App(i_p_App)
 {
     S_Fn_Test_Box_Answer_Read();
+    S_Fn_Dlg_Install();
 }
 
 void C_App_Port_Wx::S_Fn_Test_Box_Answer_Read()

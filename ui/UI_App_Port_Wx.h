@@ -11,9 +11,14 @@
 
 #include "app/App_Port.h"
 
+#include <functional>
 #include <string>
 
 class wxWindow;
+
+namespace N_UI::N_Property {
+class C_Dlg_Model;
+}
 
 namespace N_UI {
 
@@ -49,6 +54,17 @@ public:
     // The text as wxTextDataObject on the system clipboard (the clipboard is held open only for
     // the hand-over).
     int M_Fn_Clipboard_Set_Text(const std::string& i_Utf8) override;
+
+    // --- the property and list dialogs (UI_App_Port_Wx_Dlg.cpp) ---
+    // The list dialog over a section (kind 5: its sensitivities).
+    void M_Fn_Dlg_List_Sect(std::uint32_t i_Kind, N_Biz::N_Sect::C_Sect& ro_Sect) override;
+    // Installs the dialogs where the project's card commands, the section's geometry commands and
+    // the property grid's key buttons open them.
+    static void S_Fn_Dlg_Install();
+    // The property dialog over any object it shows (the explorer's models and sections among
+    // them): i_Fn_Fill sets the dialog's fields (mode, kind, object, project) before it opens.
+    // What the dialog refuses is thrown to the caller.
+    static void S_Fn_Dlg_Property(const std::function<void(N_Property::C_Dlg_Model&)>& i_Fn_Fill);
 
     // A modal message box of i_Type (E_Box_OK, 1 OK/Cancel, 3 Yes/No/Cancel, E_Box_Yes_No; the
     // icon bits 0x10, 0x20, 0x30, 0x40 pick the icon) owned by i_p_Owner (null: without owner).

@@ -1,25 +1,26 @@
 #include "ui/UI_Property_Wnd.h"
 
-#include "biz/proj/Biz_Proj.h"
 #include "ui/UI_Cmd_Id.h"
+#include "ui/UI_Property_Ctrl.h"
+
+#include <wx/sizer.h>
 
 namespace N_UI::N_Property {
 
 bool C_Wnd::M_Fn_Create(wxWindow* i_p_Parent)
 {
-    return Create(i_p_Parent, N_Cmd::E_Id_Pane_Property);
+    if (!Create(i_p_Parent, N_Cmd::E_Id_Pane_Property))
+        return false;
+    m_p_Grid = new C_Ctrl_Wx(this, m_Model.M_Fn_Ctrl());
+    auto* p_sizer = new wxBoxSizer(wxVERTICAL);
+    p_sizer->Add(m_p_Grid, 1, wxEXPAND);
+    SetSizer(p_sizer);
+    // A rebuild asked for by a commit runs after the grid's change event (the row that raised it
+    // is still finishing its edit there).
+    m_Model.m_Fn_Defer = [this](std::function<void()> i_Fn) { CallAfter(std::move(i_Fn)); };
+    return true;
 }
 
-void C_Wnd::M_Fn_Proj_Connect(N_Biz::N_Proj::C_Proj& ro_Proj)
-{
-    // One project at a time: the connection to an earlier one goes.
-    m_Connection_Proj = ro_Proj.M_Fn_Get_Signal().connect(
-        [this](N_Biz::N_Proj::C_Proj& ro_P, N_Biz::N_Proj::E_Signal i_Code) { M_Fn_On_Signal_Proj(ro_P, i_Code); });
-}
-
-void C_Wnd::M_Fn_On_Signal_Proj(N_Biz::N_Proj::C_Proj&, N_Biz::N_Proj::E_Signal)
-{
-    // The property grid follows the project; until it exists nothing does.
-}
+void C_Wnd::M_Fn_Proj_Connect(N_Biz::N_Proj::C_Proj& ro_Proj) { m_Model.M_Fn_Proj_Connect(ro_Proj); }
 
 } // namespace N_UI::N_Property

@@ -1,0 +1,449 @@
+#include "ui/UI_Property_Row_Dlg.h"
+
+#include "app/App.h"
+#include "biz/config/Biz_Config.h"
+#include "biz/db/Biz_DB_Info_Schema.h"
+#include "biz/proj/Biz_Proj.h"
+#include "biz/proj/Biz_Proj_Mgr_D_DB_C.h"
+#include "biz/proj/Biz_Proj_Mgr_D_DB_C_M.h"
+#include "biz/proj/Biz_Proj_Mgr_D_DB_C_P.h"
+#include "biz/proj/Biz_Proj_Palette.h"
+#include "biz/proj/Biz_Proj_Row_Data.h"
+#include "biz/proj/Biz_Proj_Row_Field.h"
+#include "biz/sect/Biz_Sect.h"
+#include "common/Common_Exception.h"
+
+#include <algorithm>
+#include <locale>
+#include <new>
+
+namespace N_UI::N_Property {
+
+namespace N_DB = N_Biz::N_DB;
+using N_Common::N_Pointer::lesser_shared_ptr;
+
+namespace {
+
+constexpr const char* K_Init = "N_UI::N_Property::C_Dlg::OnInitDialog";
+
+const N_Biz::N_Config::C_Config_Data& G_Fn_Config(const char* i_Function)
+{
+    C_App* p_app = C_App::S_Fn_Get();
+    if (!p_app || !p_app->m_sp_Config)
+        VT_THROW(i_Function);
+    return p_app->m_sp_Config->M_Fn_Data();
+}
+
+const N_DB::C_Info_Schema& G_Fn_Schema(const char* i_Function)
+{
+    C_App* p_app = C_App::S_Fn_Get();
+    if (!p_app || !p_app->m_sp_Schema)
+        VT_THROW(i_Function);
+    return *p_app->m_sp_Schema;
+}
+
+const N_DB::C_Info_Table& G_Fn_Table(std::uint32_t i_Format, const char* i_Keyword, const char* i_Function)
+{
+    const N_DB::C_Info_Table* p_table = G_Fn_Schema(i_Function).M_Fn_Info_Table_Lookup_By_Format(i_Format, i_Keyword);
+    if (!p_table)
+        VT_THROW(i_Function);
+    return *p_table;
+}
+
+// The field of column i_Id as the row's routes reach it (without following relations); empty
+// when the row's table has no such column.
+N_DB::C_Visitor_Field G_Fn_Field(N_DB::C_Row& ro_Row, N_DB::E_Id_Column i_Id)
+{
+    N_DB::C_Route_Request request;
+    request.m_Id = i_Id;
+    ro_Row.M_Fn_Route_Walk(request, nullptr, true);
+    if (!request.m_Visitor.M_Fn_Is_Empty() && request.m_Visitor.M_Fn_Is_Virtual())
+        return {};
+    return request.m_Visitor;
+}
+
+void G_Fn_Set_Number(N_DB::C_Row& ro_Row, N_DB::E_Id_Column i_Id, double i_Value, const char* i_Function)
+{
+    const N_DB::C_Visitor_Field field = G_Fn_Field(ro_Row, i_Id);
+    if (!field.M_Fn_Is_Empty())
+        N_Biz::N_Proj::N_Impl::G_Fn_Field_Set_Number(field, i_Value, i_Function);
+}
+
+void G_Fn_Set_Text(N_DB::C_Row& ro_Row, N_DB::E_Id_Column i_Id, const std::wstring& i_Text, const char* i_Function)
+{
+    const N_DB::C_Visitor_Field field = G_Fn_Field(ro_Row, i_Id);
+    if (!field.M_Fn_Is_Empty())
+        N_Biz::N_Proj::N_Impl::G_Fn_Field_Set_Text(field, i_Text, i_Function);
+}
+
+// Column i_Id of ro_To takes the value of the same column of ro_From, when both tables have it:
+// copied when the types agree, else through the wide text form.
+void G_Fn_Copy_Column(N_DB::C_Row& ro_To, N_DB::C_Row& ro_From, N_DB::E_Id_Column i_Id)
+{
+    const N_DB::C_Visitor_Field to = G_Fn_Field(ro_To, i_Id);
+    // The stored card's value may be computed (the name of a Dyna or Nastran card).
+    N_DB::C_Route_Request request;
+    request.m_Id = i_Id;
+    ro_From.M_Fn_Route_Walk(request, nullptr, true);
+    const N_DB::C_Visitor_Field from = request.m_Visitor;
+    if (to.M_Fn_Is_Empty() || from.M_Fn_Is_Empty())
+        return;
+    if (to.M_Fn_Type() == from.M_Fn_Type() || from.M_Fn_Is_Virtual()) {
+        if (to.M_Fn_Type() != from.M_Fn_Type())
+            return;
+        to.M_Fn_Assign(from);
+        return;
+    }
+    std::wostringstream out;
+    out.imbue(std::locale::classic());
+    N_DB::G_Fn_Obj_Ops(from.M_Fn_Type()).m_pfn_WText_O(from.M_Fn_Value(), out);
+    std::wistringstream in(out.str());
+    in.imbue(std::locale::classic());
+    N_DB::G_Fn_Obj_Ops(to.M_Fn_Type()).m_pfn_WText_I(to.M_Fn_Value(), in);
+}
+
+// The colour a converted card of a new dialog takes: cyan, from the hue a little above pi.
+std::array<float, 4> G_Fn_Color_Cyan()
+{
+    std::array<float, 4> color{0, 0, 0, 1};
+    N_Common::N_Math::G_Fn_Color_HSV_To_RGB(3.1415939f, 1.0f, 1.0f, color);
+    color[3] = 1.0f;
+    return color;
+}
+
+} // namespace
+
+std::wstring C_Dlg_Model::M_Fn_Apply_Text() const
+{
+    switch (m_Mode) {
+    case E_Mode_Create: return L"Create";
+    case E_Mode_Modify: return L"Modify";
+    default: VT_THROW(K_Init);
+    }
+}
+
+void C_Dlg_Model::M_Fn_Init()
+{
+    M_Fn_Apply_Text(); // checks the mode
+    if (m_Kind >= E_Kind_N && m_Mode != E_Mode_Modify)
+        VT_THROW(K_Init);
+    m_Types.clear();
+    m_Type_Index = -1;
+    switch (m_Kind) {
+    case E_Kind_C_S: M_Fn_Init_D_DB_C_S(); return;
+    case E_Kind_C_M: M_Fn_Init_D_DB_C_M(); return;
+    case E_Kind_C_P: M_Fn_Init_D_DB_C_P(); return;
+    default: break;
+    }
+    const auto fixed = [this](const wchar_t* i_Type) {
+        m_Types = {i_Type};
+        m_Type_Index = 0;
+    };
+    switch (m_Kind) {
+    case E_Kind_N:
+        if (!m_p_Row_N || !m_p_Proj)
+            VT_THROW("N_UI::N_Property::C_Dlg::M_Fn_Init_D_DB_N_Data");
+        fixed(L"Node");
+        m_Ctrl.M_Fn_Target_Set_D_DB_N(m_p_Proj, m_p_Row_N);
+        m_Ctrl.M_Fn_Data_Set_D_DB_N(*m_p_Row_N, m_Read_Only);
+        break;
+    case E_Kind_E:
+        if (!m_p_Row_E || !m_p_Proj)
+            VT_THROW("N_UI::N_Property::C_Dlg::M_Fn_Init_D_DB_E");
+        fixed(L"Element");
+        m_Ctrl.M_Fn_Target_Set_D_DB_E(m_p_Proj, m_p_Row_E);
+        m_Ctrl.M_Fn_Data_Set_D_DB_E(*m_p_Row_E, m_Read_Only);
+        break;
+    case E_Kind_M:
+        if (!m_p_Model || !m_p_Proj)
+            VT_THROW("N_UI::N_Property::C_Dlg::M_Fn_Init_D_M");
+        fixed(L"Model");
+        m_Ctrl.M_Fn_Target_Set_D_M(m_p_Proj, m_p_Model);
+        m_Ctrl.M_Fn_Data_Set_D_M();
+        break;
+    case E_Kind_S:
+        if (!m_p_Sect || !m_p_Sect->M_Fn_Get_Proj())
+            VT_THROW("N_UI::N_Property::C_Dlg::M_Fn_Init_D_S");
+        fixed(L"Section");
+        m_Ctrl.M_Fn_Target_Set_D_S(m_p_Sect);
+        m_Ctrl.M_Fn_Data_Set_D_S();
+        break;
+    case E_Kind_Geom_P:
+        if (!m_p_Sect || !m_p_Sect->M_Fn_Get_Proj())
+            VT_THROW("N_UI::N_Property::C_Dlg::M_Fn_Init_D_S_D_Geom_P");
+        fixed(L"Section Geometric Point");
+        m_Ctrl.M_Fn_Target_Set_D_S_D_Geom_P(m_p_Sect, m_Id_Geom);
+        m_Ctrl.M_Fn_Data_Set_D_S_D_Geom_P(m_Read_Only);
+        break;
+    case E_Kind_Geom_E:
+        if (!m_p_Sect || !m_p_Sect->M_Fn_Get_Proj())
+            VT_THROW("N_UI::N_Property::C_Dlg::M_Fn_Init_D_S_D_Geom_E");
+        fixed(L"Section Geometric Entity");
+        m_Ctrl.M_Fn_Target_Set_D_S_D_Geom_E(m_p_Sect, m_Id_Geom);
+        m_Ctrl.M_Fn_Data_Set_D_S_D_Geom_E(m_Read_Only);
+        break;
+    case E_Kind_Tess_N: VT_THROW("N_UI::N_Property::C_Dlg::M_Fn_Init_D_S_D_Tess_N");
+    case E_Kind_Tess_E: VT_THROW("N_UI::N_Property::C_Dlg::M_Fn_Init_D_S_D_Tess_E");
+    default: VT_THROW(K_Init);
+    }
+}
+
+void C_Dlg_Model::M_Fn_Types_Fill(N_DB::E_Type_Relation i_Type, const std::wstring& ro_Title)
+{
+    static constexpr const char* S_Name = "N_UI::N_Property::C_Dlg::M_Fn_Types_Fill";
+    m_Types = G_Fn_Schema(S_Name).M_Fn_Title_List(i_Type);
+    const auto it = std::find(m_Types.begin(), m_Types.end(), ro_Title);
+    if (it == m_Types.end())
+        VT_THROW(S_Name);
+    m_Type_Index = static_cast<std::int32_t>(it - m_Types.begin());
+}
+
+void C_Dlg_Model::M_Fn_Init_D_DB_C_S()
+{
+    static constexpr const char* S_Name = "N_UI::N_Property::C_Dlg::M_Fn_Init_D_DB_C_S";
+    if (!m_p_Proj)
+        VT_THROW(S_Name);
+    N_DB::C_Row* p_row = m_p_Row_C_S;
+    if (m_Mode == E_Mode_Create) {
+        const N_DB::C_Info_Table& table = G_Fn_Table(2, "SECTION_SHELL", S_Name);
+        try {
+            m_sp_New_C_S.reset(new N_DB::C_Row_C_Section(&table));
+        } catch (const std::bad_alloc&) {
+            VT_THROW(S_Name);
+        }
+        const float thk = G_Fn_Config(S_Name).m_Thickness;
+        G_Fn_Set_Number(*m_sp_New_C_S, N_DB::E_Id_Column_Key_primary_C_Section, 0.0, S_Name);
+        for (N_DB::E_Id_Column id : {N_DB::E_Id_Column_Thk_1, N_DB::E_Id_Column_Thk_2, N_DB::E_Id_Column_Thk_3,
+                                     N_DB::E_Id_Column_Thk_4})
+            G_Fn_Set_Number(*m_sp_New_C_S, id, thk, S_Name);
+        p_row = m_sp_New_C_S.get();
+    }
+    if (!p_row)
+        VT_THROW(S_Name);
+    m_Ctrl.M_Fn_Target_Set_D_DB_C(m_p_Proj, m_p_Row_C_S);
+    m_Ctrl.M_Fn_Data_Set_D_DB_C(*p_row, m_Read_Only);
+    M_Fn_Types_Fill(N_DB::E_Type_Relation_C_Section, p_row->M_Fn_Info_Table()->M_Fn_Title());
+}
+
+void C_Dlg_Model::M_Fn_Init_D_DB_C_M()
+{
+    static constexpr const char* S_Name = "N_UI::N_Property::C_Dlg::M_Fn_Init_D_DB_C_M";
+    if (!m_p_Proj)
+        VT_THROW(S_Name);
+    N_DB::C_Row_C_Material* p_row = m_p_Row_C_M;
+    if (m_Mode == E_Mode_Create) {
+        const N_DB::C_Info_Table& table = G_Fn_Table(1, "Material", S_Name);
+        try {
+            m_sp_New_C_M.reset(new N_DB::C_Row_C_Material(&table));
+        } catch (const std::bad_alloc&) {
+            VT_THROW(S_Name);
+        }
+        const N_Biz::N_Config::C_Config_Data& config = G_Fn_Config(S_Name);
+        G_Fn_Set_Text(*m_sp_New_C_M, N_DB::E_Id_Column_Name, L"Untitled Material", S_Name);
+        G_Fn_Set_Number(*m_sp_New_C_M, N_DB::E_Id_Column_Key_primary_C_Material, 0.0, S_Name);
+        G_Fn_Set_Number(*m_sp_New_C_M, N_DB::E_Id_Column_Density_Mass, config.m_Density, S_Name);
+        G_Fn_Set_Number(*m_sp_New_C_M, N_DB::E_Id_Column_Ratio_Poisson, config.m_Poisson, S_Name);
+        G_Fn_Set_Number(*m_sp_New_C_M, N_DB::E_Id_Column_Modulus_E, config.m_Modulus, S_Name);
+        G_Fn_Set_Number(*m_sp_New_C_M, N_DB::E_Id_Column_Limit_Stress_Y, config.m_Yield, S_Name);
+        G_Fn_Set_Number(*m_sp_New_C_M, N_DB::E_Id_Column_Limit_Stress_U, config.m_Ultimate, S_Name);
+        std::array<float, 4> color{0, 0, 0, 1};
+        m_p_Proj->M_Fn_Get_Mgr_D_DB_C_M().M_Fn_Get_Palette().M_Fn_Pick(color);
+        m_sp_New_C_M->m_Display.M_Fn_Color_Set(color);
+        p_row = m_sp_New_C_M.get();
+    }
+    if (!p_row)
+        VT_THROW(S_Name);
+    m_Ctrl.M_Fn_Target_Set_D_DB_C_M(m_p_Proj, m_p_Row_C_M);
+    m_Ctrl.M_Fn_Data_Set_D_DB_C_M(*p_row, m_Read_Only);
+    M_Fn_Types_Fill(N_DB::E_Type_Relation_C_Material, p_row->M_Fn_Info_Table()->M_Fn_Title());
+}
+
+void C_Dlg_Model::M_Fn_Init_D_DB_C_P()
+{
+    static constexpr const char* S_Name = "N_UI::N_Property::C_Dlg::M_Fn_Init_D_DB_C_P";
+    if (!m_p_Proj)
+        VT_THROW(S_Name);
+    N_DB::C_Row_C_Property* p_row = m_p_Row_C_P;
+    if (m_Mode == E_Mode_Create) {
+        // The first material card in slot order; a property cannot be made without one.
+        const auto& materials = m_p_Proj->M_Fn_Get_Mgr_D_DB_C_M().M_Fn_Get_Store();
+        lesser_shared_ptr<N_DB::C_Row_C_Material> sp_material;
+        for (std::uint32_t i = 1; i < materials.size() && !sp_material; ++i)
+            if (materials.is_used_at(i))
+                sp_material = materials.at(i);
+        if (!sp_material)
+            VT_THROW(S_Name);
+        const N_DB::C_Info_Table& table = G_Fn_Table(1, "Property", S_Name);
+        try {
+            m_sp_New_C_P.reset(new N_DB::C_Row_C_Property(&table));
+        } catch (const std::bad_alloc&) {
+            VT_THROW(S_Name);
+        }
+        G_Fn_Set_Text(*m_sp_New_C_P, N_DB::E_Id_Column_Name, L"Untitled Property", S_Name);
+        G_Fn_Set_Number(*m_sp_New_C_P, N_DB::E_Id_Column_Key_primary_C_Property, 0.0, S_Name);
+        const N_DB::C_Visitor_Field key = G_Fn_Field(*m_sp_New_C_P, N_DB::E_Id_Column_Key_foreign_C_Material);
+        if (key.M_Fn_Is_Empty())
+            VT_THROW(S_Name);
+        key.M_Fn_Ref<N_DB::C_Key_C_Material>() = N_DB::C_Key_C_Material(sp_material);
+        G_Fn_Set_Number(*m_sp_New_C_P, N_DB::E_Id_Column_Thk, G_Fn_Config(S_Name).m_Thickness, S_Name);
+        std::array<float, 4> color{0, 0, 0, 1};
+        m_p_Proj->M_Fn_Get_Mgr_D_DB_C_P().M_Fn_Get_Palette().M_Fn_Pick(color);
+        m_sp_New_C_P->m_Display.M_Fn_Color_Set(color);
+        p_row = m_sp_New_C_P.get();
+    }
+    if (!p_row)
+        VT_THROW(S_Name);
+    m_Ctrl.M_Fn_Target_Set_D_DB_C_P(m_p_Proj, m_p_Row_C_P);
+    m_Ctrl.M_Fn_Data_Set_D_DB_C_P(*p_row, m_Read_Only);
+    M_Fn_Types_Fill(N_DB::E_Type_Relation_C_Property, p_row->M_Fn_Info_Table()->M_Fn_Title());
+}
+
+void C_Dlg_Model::M_Fn_Type_Change(std::int32_t i_Index)
+{
+    if (i_Index < 0 || i_Index == m_Type_Index || static_cast<std::size_t>(i_Index) >= m_Types.size())
+        return;
+    m_Type_Index = i_Index;
+    const std::wstring title = m_Types[static_cast<std::size_t>(i_Index)];
+    if (m_Kind == E_Kind_C_M)
+        M_Fn_Type_Change_D_DB_C_M(title);
+    else if (m_Kind == E_Kind_C_P)
+        M_Fn_Type_Change_D_DB_C_P(title);
+    m_Modified = true;
+}
+
+namespace {
+
+// A type change's new card of relation type i_Type and title i_Title with the kept columns
+// i_Ids: from the stored card i_p_Stored (Modify), else from i_Fn_Defaults (Create).
+template <class T_Card, class F>
+lesser_shared_ptr<T_Card> G_Fn_Type_Change(N_DB::E_Type_Relation i_Type, const std::wstring& i_Title,
+                                           T_Card* i_p_Stored, bool i_Modify, std::initializer_list<N_DB::E_Id_Column> i_Ids,
+                                           F&& i_Fn_Defaults, const char* i_Function)
+{
+    const N_DB::C_Info_Table* p_table = G_Fn_Schema(i_Function).M_Fn_Info_Table_Lookup_By_Relation(i_Type, i_Title);
+    if (!p_table)
+        VT_THROW(i_Function);
+    lesser_shared_ptr<T_Card> sp_new;
+    try {
+        sp_new.reset(new T_Card(p_table));
+    } catch (const std::bad_alloc&) {
+        VT_THROW(i_Function);
+    }
+    std::array<float, 4> color = G_Fn_Color_Cyan();
+    if (i_Modify) {
+        if (!i_p_Stored)
+            VT_THROW(i_Function);
+        color = i_p_Stored->m_Display.m_Color_Normal;
+        for (N_DB::E_Id_Column id : i_Ids)
+            G_Fn_Copy_Column(*sp_new, *i_p_Stored, id);
+    } else {
+        i_Fn_Defaults(*sp_new);
+    }
+    sp_new->m_Display.M_Fn_Color_Set(color);
+    return sp_new;
+}
+
+} // namespace
+
+void C_Dlg_Model::M_Fn_Type_Change_D_DB_C_M(const std::wstring& i_Title)
+{
+    static constexpr const char* S_Name = "N_UI::N_Property::C_Dlg::M_Fn_Type_Change_D_DB_C_M";
+    const N_Biz::N_Config::C_Config_Data& config = G_Fn_Config(S_Name);
+    auto sp_new = G_Fn_Type_Change<N_DB::C_Row_C_Material>(
+        N_DB::E_Type_Relation_C_Material, i_Title, m_p_Row_C_M, m_Mode == E_Mode_Modify,
+        {N_DB::E_Id_Column_Name, N_DB::E_Id_Column_Key_primary_C_Material, N_DB::E_Id_Column_Density_Mass,
+         N_DB::E_Id_Column_Ratio_Poisson, N_DB::E_Id_Column_Modulus_E, N_DB::E_Id_Column_Limit_Stress_Y,
+         N_DB::E_Id_Column_Limit_Stress_U},
+        [&](N_DB::C_Row& ro_Row) {
+            G_Fn_Set_Text(ro_Row, N_DB::E_Id_Column_Name, L"Untitled Material", S_Name);
+            G_Fn_Set_Number(ro_Row, N_DB::E_Id_Column_Key_primary_C_Material, 0.0, S_Name);
+            G_Fn_Set_Number(ro_Row, N_DB::E_Id_Column_Density_Mass, config.m_Density, S_Name);
+            G_Fn_Set_Number(ro_Row, N_DB::E_Id_Column_Ratio_Poisson, config.m_Poisson, S_Name);
+            G_Fn_Set_Number(ro_Row, N_DB::E_Id_Column_Modulus_E, config.m_Modulus, S_Name);
+            G_Fn_Set_Number(ro_Row, N_DB::E_Id_Column_Limit_Stress_Y, config.m_Yield, S_Name);
+            G_Fn_Set_Number(ro_Row, N_DB::E_Id_Column_Limit_Stress_U, config.m_Ultimate, S_Name);
+        },
+        S_Name);
+    if (m_Mode == E_Mode_Create)
+        m_sp_New_C_M = sp_new;
+    // The target stays the stored card: Apply gives it the new table.
+    m_Ctrl.M_Fn_Data_Set_D_DB_C_M(*sp_new, m_Read_Only);
+}
+
+void C_Dlg_Model::M_Fn_Type_Change_D_DB_C_P(const std::wstring& i_Title)
+{
+    static constexpr const char* S_Name = "N_UI::N_Property::C_Dlg::M_Fn_Type_Change_D_DB_C_P";
+    const float thk = G_Fn_Config(S_Name).m_Thickness;
+    auto sp_new = G_Fn_Type_Change<N_DB::C_Row_C_Property>(
+        N_DB::E_Type_Relation_C_Property, i_Title, m_p_Row_C_P, m_Mode == E_Mode_Modify,
+        {N_DB::E_Id_Column_Name, N_DB::E_Id_Column_Key_primary_C_Property, N_DB::E_Id_Column_Key_foreign_C_Material,
+         N_DB::E_Id_Column_Key_foreign_C_Section, N_DB::E_Id_Column_Thk, N_DB::E_Id_Column_Thk_1,
+         N_DB::E_Id_Column_Thk_2, N_DB::E_Id_Column_Thk_3, N_DB::E_Id_Column_Thk_4},
+        [&](N_DB::C_Row& ro_Row) {
+            G_Fn_Set_Text(ro_Row, N_DB::E_Id_Column_Name, L"Untitled Property", S_Name);
+            G_Fn_Set_Number(ro_Row, N_DB::E_Id_Column_Key_primary_C_Property, 0.0, S_Name);
+            for (N_DB::E_Id_Column id : {N_DB::E_Id_Column_Thk, N_DB::E_Id_Column_Thk_1, N_DB::E_Id_Column_Thk_2,
+                                         N_DB::E_Id_Column_Thk_3, N_DB::E_Id_Column_Thk_4})
+                G_Fn_Set_Number(ro_Row, id, thk, S_Name);
+        },
+        S_Name);
+    if (m_Mode == E_Mode_Create)
+        m_sp_New_C_P = sp_new;
+    m_Ctrl.M_Fn_Data_Set_D_DB_C_P(*sp_new, m_Read_Only);
+}
+
+std::uint32_t C_Dlg_Model::M_Fn_Id_Next() const
+{
+    switch (m_Kind) {
+    case E_Kind_C_S: return m_p_Proj->M_Fn_Get_Mgr_D_DB_C().M_Fn_Get_Store().next_index();
+    case E_Kind_C_M: return m_p_Proj->M_Fn_Get_Mgr_D_DB_C_M().M_Fn_Get_Store().next_index();
+    default: return m_p_Proj->M_Fn_Get_Mgr_D_DB_C_P().M_Fn_Get_Store().next_index();
+    }
+}
+
+bool C_Dlg_Model::M_Fn_Apply()
+{
+    static constexpr const char* S_Name = "N_UI::N_Property::C_Dlg::M_Fn_On_Button_Apply_Clicked";
+    if (m_Mode == E_Mode_Modify) {
+        if (m_Modified)
+            m_Ctrl.M_Fn_Modify();
+        return true;
+    }
+    if (m_Mode != E_Mode_Create || !m_p_Proj)
+        VT_THROW(S_Name);
+    N_DB::C_Row_Any& working = m_Ctrl.M_Fn_Row_Working();
+    switch (m_Kind) {
+    case E_Kind_C_S: {
+        if (!m_sp_New_C_S)
+            VT_THROW(S_Name);
+        N_Biz::N_Proj::N_Impl::G_Fn_Row_Data_Swap(*m_sp_New_C_S, working);
+        m_Id_New = M_Fn_Id_Next();
+        auto sp_card = m_sp_New_C_S;
+        m_p_Proj->M_Fn_Get_Mgr_D_DB_C().M_Fn_Proc_Cmd_Top_Add(m_Id_New, sp_card);
+        return true;
+    }
+    case E_Kind_C_M: {
+        if (!m_sp_New_C_M)
+            VT_THROW(S_Name);
+        N_Biz::N_Proj::N_Impl::G_Fn_Row_Data_Swap(*m_sp_New_C_M, working);
+        m_sp_New_C_M->m_Display.M_Fn_Color_Set(m_Ctrl.M_Fn_Color_Get());
+        m_Id_New = M_Fn_Id_Next();
+        auto sp_card = m_sp_New_C_M;
+        m_p_Proj->M_Fn_Get_Mgr_D_DB_C_M().M_Fn_Proc_Cmd_Top_Add(m_Id_New, sp_card);
+        return true;
+    }
+    case E_Kind_C_P: {
+        if (!m_sp_New_C_P)
+            VT_THROW(S_Name);
+        N_Biz::N_Proj::N_Impl::G_Fn_Row_Data_Swap(*m_sp_New_C_P, working);
+        m_sp_New_C_P->m_Display.M_Fn_Color_Set(m_Ctrl.M_Fn_Color_Get());
+        m_Id_New = M_Fn_Id_Next();
+        auto sp_card = m_sp_New_C_P;
+        m_p_Proj->M_Fn_Get_Mgr_D_DB_C_P().M_Fn_Proc_Cmd_Top_Add(m_Id_New, sp_card);
+        return true;
+    }
+    default: VT_THROW(S_Name);
+    }
+}
+
+} // namespace N_UI::N_Property
