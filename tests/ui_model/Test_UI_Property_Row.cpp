@@ -7,6 +7,9 @@
 #include "biz/proj/Biz_Proj_Mgr_D_DB_C_M.h"
 #include "biz/proj/Biz_Proj_Mgr_D_Sect.h"
 #include "biz/proj/Biz_Proj_Mgr_Sel.h"
+#include "biz/sect/Biz_Sect_D_Tess_Element.h"
+#include "biz/sect/Biz_Sect_Mgr_D_Tess_E.h"
+#include "biz/sect/Biz_Sect_Mgr_D_Tess_N.h"
 #include "biz/sect/Biz_Sect_Mgr_Sel.h"
 #include "biz/sect/Biz_Sect_Mgr_State.h"
 #include "biz/sect/Biz_Sect_State_Event.h"
@@ -390,4 +393,50 @@ TEST_F(C_Property_Pane, AProjectWindowShowsItsSelectedCardsAndSections)
     proj.M_Fn_Signal_Fire(N_Biz::N_Proj::E_Signal_Frame_Deactivate);
     EXPECT_EQ(pane.M_Fn_Proj_Shown(), nullptr);
     EXPECT_TRUE(pane.M_Fn_Ctrl().M_Fn_Rows_Top().empty());
+}
+
+TEST_F(C_Property_Pane, MeshNodesAndSegmentsAreShownReadOnly)
+{
+    auto sp_prop = M_Fn_Property(2.0f);
+    sp_prop->M_Fn_Id_Set(5);
+    std::uint32_t line = 0;
+    M_Fn_Run(L"Line", [&](const T_sp_Group& ro_sp_Group) { line = M_Fn_Line(ro_sp_Group, m_A, m_B); });
+    const_cast<C_D_Geom_E_Line&>(M_Fn_Line_At(line)).m_Key_C_P = N_Biz::N_DB::C_Key_C_Property(sp_prop);
+    ASSERT_EQ(entities().M_Fn_Proc_Cmd_Sub_Relation_Rebuild(), 1);
+    auto& elements = sect().M_Fn_Get_Mgr_D_Tess_E();
+    std::uint32_t segment = 0;
+    for (std::uint32_t i = 1; i < elements.M_Fn_Get_Store().size() && !segment; ++i)
+        if (elements.M_Fn_Get_Store().is_used_at(i))
+            segment = i;
+    ASSERT_NE(segment, 0u);
+    const N_Biz::N_Sect::C_D_Tess_Element& element = *elements.M_Fn_Get_At(segment);
+
+    sect().M_Fn_Get_Mgr_Sel().M_Fn_Reset(true, true, true, true, false, 11, L"Pick element");
+    elements.M_Fn_Sel_P0_Add(elements.M_Fn_Get_At(segment).get());
+    elements.M_Fn_Sel_P1_Update_Or();
+    const C_Row* p_group = grid().M_Fn_Row_Find(L"Section Element");
+    ASSERT_NE(p_group, nullptr);
+    ASSERT_EQ(p_group->m_Children.size(), 5u);
+    EXPECT_EQ(p_group->m_Children[0]->m_Text, L"Segment");
+    EXPECT_EQ(p_group->m_Children[1]->m_Text, std::to_wstring(segment));
+    EXPECT_EQ(p_group->m_Children[2]->m_Text, L"5");
+    EXPECT_EQ(p_group->m_Children[3]->m_Name, L"Node of start");
+    EXPECT_EQ(p_group->m_Children[3]->m_Text, std::to_wstring(element.m_Ref_Nodes[0].m_Id_Node));
+    EXPECT_EQ(p_group->m_Children[4]->m_Text, std::to_wstring(element.m_Ref_Nodes[1].m_Id_Node));
+    for (const C_Row* p_row : p_group->m_Children)
+        EXPECT_TRUE(p_row->m_Read_Only) << p_row->m_Name;
+    const std::size_t before = M_Fn_History_Size();
+    grid().M_Fn_Modify(); // nothing to commit for mesh objects
+    EXPECT_EQ(M_Fn_History_Size(), before);
+
+    // The segment's start node: its position, read-only.
+    const std::uint32_t node = element.m_Ref_Nodes[0].m_Id_Node;
+    auto& nodes = sect().M_Fn_Get_Mgr_D_Tess_N();
+    sect().M_Fn_Get_Mgr_Sel().M_Fn_Reset(true, true, true, true, false, 8, L"Pick node");
+    nodes.M_Fn_Sel_P0_Add(C_Handle_D_Tess_N(node, {0, 0}));
+    nodes.M_Fn_Sel_P1_Update_Or();
+    ASSERT_NE(grid().M_Fn_Row_Find(L"Section Node", L"X"), nullptr);
+    EXPECT_EQ(grid().M_Fn_Row_Find(L"Section Node", L"Type")->m_Text, L"Node");
+    EXPECT_EQ(grid().M_Fn_Row_Find(L"Section Node", L"X")->m_Text, N_UI::N_Property::G_Fn_Text(nodes.M_Fn_Get_At(node).m_X));
+    EXPECT_TRUE(grid().M_Fn_Row_Find(L"Section Node", L"X")->m_Read_Only);
 }
