@@ -145,6 +145,7 @@ int C_App::G_Fn_Msg(const std::wstring& i_text)
         std::cerr << "Msg: " << G_Fn_To_Narrow_UTF8(i_text) << std::endl;
         return E_Box_Answer_OK;
     }
+    ++app->m_Msg_Count;
     app->M_Fn_Log_Write("Msg: " + G_Fn_To_Narrow_UTF8(i_text) + "\n");
     if (app->M_Fn_Is_UI_Thread())
         return app->M_Fn_Msg_Show(i_text);
@@ -155,6 +156,7 @@ int C_App::G_Fn_Msg(const std::wstring& i_text)
 
 int C_App::M_Fn_Msg(const std::wstring& i_text, unsigned i_type)
 {
+    ++m_Msg_Count;
     M_Fn_Log_Write("Msg: " + G_Fn_To_Narrow_UTF8(i_text) + "\n");
     int answer = E_Box_Answer_OK;
     M_Fn_UI_Call(

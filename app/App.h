@@ -13,6 +13,7 @@
 #include "app/App_Port.h"
 #include "app/UI_Progress_Status.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <fstream>
@@ -68,6 +69,9 @@ public:
     // type (E_Box_OK or E_Box_Yes_No), owned by the frame when there is one. Never uses the output
     // pane. Returns the button pressed.
     int M_Fn_Msg(const std::wstring& i_text, unsigned i_type = E_Box_OK);
+    // How many user messages (either kind) this application has given so far: a reader that fails
+    // compares it before and after a part to know whether that part already said why.
+    unsigned long long M_Fn_Msg_Count() const { return m_Msg_Count.load(); }
 
     // The exception report: writes the report block to the log and shows the notice. Never throws.
     void M_Fn_Report_Exception(const char* i_function, const char* i_file, int i_line, const char* i_info) noexcept;
@@ -144,4 +148,5 @@ private:
     std::deque<std::function<void()>> m_Queue;
     unsigned long long m_Queue_Posted = 0;
     unsigned long long m_Queue_Ran = 0;
+    std::atomic<unsigned long long> m_Msg_Count{0};
 };

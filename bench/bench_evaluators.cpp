@@ -144,7 +144,7 @@ void BM_NURBS_Draw(benchmark::State& ro_State)
     glOrtho(-10, 70, -30, 70, -1, 1);
     for (auto _ : ro_State) {
         for (const auto& c : curves)
-            c.M_Fn_Eval(r);
+            c.M_Fn_Eval(r, k_Thk_Tess);
         glFinish();
     }
     G_Fn_Per_Curve(ro_State);

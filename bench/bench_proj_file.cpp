@@ -1,8 +1,10 @@
 // The project file: saving and opening a project that holds a model of 1,000,000 four-node shells
 // (a generated 1000 x 1000 plate, 1,002,001 nodes), in bytes of the file per second. Saving runs
 // the document's save (a new file beside the target, flushed to disk, renamed over it); opening
-// reads that file into a new project as the document's open does. The writer and reader are also
-// timed on a memory stream, without the file system.
+// reads that file into a new project as the document's open does. Beside them, in the same run,
+// the plain write (with the flush to disk) and the plain read of the same bytes, against which the
+// save and the open are measured. The writer and reader are also timed on a memory stream, without
+// the file system.
 #include "bench/Bench_Deck_Plate.h"
 #include "bench/Bench_Port_Quiet.h"
 #include "app/App.h"
@@ -109,6 +111,49 @@ void BM_Proj_File_Open(benchmark::State& ro_State)
     ro_State.SetBytesProcessed(static_cast<std::int64_t>(ro_State.iterations() * scene.m_Bytes.size()));
 }
 BENCHMARK(BM_Proj_File_Open)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The baselines of the same run: the file's bytes written to a new file and flushed to disk (as
+// the save does), and read back whole, with nothing done to them.
+void BM_Plain_File_Write_Fsync(benchmark::State& ro_State)
+{
+    C_Scene& scene = S_Fn_Scene();
+    if (!scene.m_Ok) {
+        ro_State.SkipWithError("no model");
+        return;
+    }
+    const std::string path = scene.m_Path.string() + ".plain";
+    for (auto _ : ro_State) {
+        std::FILE* file = std::fopen(path.c_str(), "wb");
+        if (!file || std::fwrite(scene.m_Bytes.data(), 1, scene.m_Bytes.size(), file) != scene.m_Bytes.size() ||
+            std::fflush(file) != 0 || ::fsync(::fileno(file)) != 0)
+            ro_State.SkipWithError("write failed");
+        if (file)
+            std::fclose(file);
+    }
+    std::remove(path.c_str());
+    ro_State.SetBytesProcessed(static_cast<std::int64_t>(ro_State.iterations() * scene.m_Bytes.size()));
+}
+BENCHMARK(BM_Plain_File_Write_Fsync)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_Plain_File_Read(benchmark::State& ro_State)
+{
+    C_Scene& scene = S_Fn_Scene();
+    if (!scene.m_Ok) {
+        ro_State.SkipWithError("no model");
+        return;
+    }
+    std::string bytes(scene.m_Bytes.size(), '\0');
+    for (auto _ : ro_State) {
+        std::FILE* file = std::fopen(scene.m_Path.string().c_str(), "rb");
+        if (!file || std::fread(bytes.data(), 1, bytes.size(), file) != bytes.size())
+            ro_State.SkipWithError("read failed");
+        if (file)
+            std::fclose(file);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    ro_State.SetBytesProcessed(static_cast<std::int64_t>(ro_State.iterations() * scene.m_Bytes.size()));
+}
+BENCHMARK(BM_Plain_File_Read)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_Proj_Stream_Write_Memory(benchmark::State& ro_State)
 {

@@ -9,10 +9,20 @@
 // circle).
 //
 // Stored values are checked before every evaluation (M_Fn_If_Consistent): a curve whose counts do
-// not agree with its vectors would make GLU read past them. GLU samples 2 points per unit of the
-// knot parameter; a knot range so wide that this would exceed S_Samples_Max points (a hostile or
-// garbled file can say 1e30, and GLU would try to deliver 2e30 vertices) is sampled more coarsely,
-// at about S_Samples_Max points in all (plus two per polynomial span).
+// not agree with its vectors would make GLU read past them.
+//
+// Sampling. GLU samples a fixed number of points per unit of the knot parameter (GLU_U_STEP, at
+// least one step per polynomial span). 2 per unit suits a curve whose parameter runs in
+// millimetres, but most exchanged files write knots from 0 to 1, and 2 per unit would turn such a
+// curve into two or three chords. So the step is worked out per curve from its geometry
+// (M_Fn_U_Step): every span gets enough samples that consecutive ones lie at most a quarter of the
+// sampling distance d apart along its control polygon (which is never shorter than the curve), so
+// that d, not the parameter, sets the mesh segment length; the present 2 per unit stays wherever it
+// is already finer, so a curve in millimetres meshes as before. Without a useful d (no thickness)
+// the spacing floor is the curve's control polygon length / S_Segments_Floor. Drawing and meshing
+// use the same step. A step that would exceed S_Samples_Max points over the knot range (a hostile
+// or garbled file can say 1e30, and GLU would try to deliver 2e30 vertices) is lowered to about
+// S_Samples_Max points in all (plus two per polynomial span).
 //
 // For meshing, M_Fn_Eval_Excluding_Endpoint turns the samples into the interior points of a chain
 // from the start point to the terminate point, dropping samples closer than the sampling distance
@@ -56,6 +66,10 @@ public:
     static constexpr T S_Coincide_Relative = T(1e-5);
     // Factor of the meshing settings' fallback sampling distance.
     static constexpr T S_Distance_Factor_No_Thk = T(1e-6);
+    // Samples per sampling distance along the control polygon, and the floor of the distance as a
+    // part of the polygon's length (see the design note).
+    static constexpr T S_Samples_Per_Distance = T(4);
+    static constexpr T S_Segments_Floor = T(256);
 
     // The IGES 126 property flags PROP1 to PROP4 (planar, closed, polynomial, periodic), kept and
     // exchanged unchanged.
@@ -93,16 +107,61 @@ public:
         return true;
     }
 
+    // GLU's samples per unit of the knot parameter for the sampling distance i_Distance (see the
+    // design note): the largest over the spans of knot range > 0 of
+    //   P / (g r), P the length of the span's control polygon (its order control points), r its
+    //   knot range, g = max(i_Distance, L / S_Segments_Floor) / S_Samples_Per_Distance with L the
+    //   whole control polygon's length,
+    // and never below C_Tess_NURBS::S_U_Step; then lowered so that step times the whole knot range
+    // stays within S_Samples_Max. A negative, NaN or 0 i_Distance counts as 0. Needs
+    // M_Fn_If_Consistent; never throws.
+    float M_Fn_U_Step(T i_Distance) const
+    {
+        const float range = float(m_Knots.back() - m_Knots.front());
+        const auto leg = [this](std::size_t i) {
+            const C_Ctrl_Point& a = m_Ctrls[i];
+            const C_Ctrl_Point& b = m_Ctrls[i + 1];
+            const T x = b.x - a.x, y = b.y - a.y, z = b.z - a.z;
+            return std::sqrt(x * x + y * y + z * z);
+        };
+        T total = 0;
+        for (std::size_t i = 0; i + 1 < m_Ctrls.size(); ++i)
+            total += leg(i);
+        T distance = i_Distance > T(0) ? i_Distance : T(0);
+        distance = std::fmax(distance, total / S_Segments_Floor);
+        const T g = distance / S_Samples_Per_Distance;
+        float step = C_Tess_NURBS::S_U_Step;
+        if (g > T(0) && std::isfinite(g)) {
+            // Span k runs over knots k .. k + 1 and is shaped by control points k - order + 1 .. k.
+            const std::size_t order = static_cast<std::size_t>(m_Order);
+            for (std::size_t k = order - 1; k < m_Ctrls.size(); ++k) {
+                const T r = m_Knots[k + 1] - m_Knots[k];
+                if (!(r > T(0)))
+                    continue;
+                T p = 0;
+                for (std::size_t i = k + 1 - order; i < k; ++i)
+                    p += leg(i);
+                const T need = p / (g * r);
+                if (std::isfinite(need) && float(need) > step)
+                    step = float(need);
+            }
+        }
+        if (!(range * step <= float(S_Samples_Max)))
+            step = std::fmin(step, float(S_Samples_Max) / range);
+        return step;
+    }
+
     // Hands the curve to ro_Evaluator (one of C_Tess_NURBS::S_Fn_Get_Renderer or
-    // S_Fn_Get_Tessellator): gluBeginCurve, gluNurbsCurve with the knots and the homogeneous
-    // control points as GL_MAP1_VERTEX_4, gluEndCurve. The renderer draws with the current GL state
+    // S_Fn_Get_Tessellator) at the sampling of M_Fn_U_Step(i_Distance): gluBeginCurve,
+    // gluNurbsCurve with the knots and the homogeneous control points as GL_MAP1_VERTEX_4,
+    // gluEndCurve. The renderer draws with the current GL state
     // (a context must be current); the tessellator first empties its arrays, then collects the
     // sampled points (x, y, z) in curve order in m_Vertices (no context needed). A curve GLU
     // refuses (e.g. an order above GLU's limit, an empty knot range) is logged by GLU's error
     // callback and gives no vertices. Returns 1.
     // Throws C_Exception, the evaluator unchanged, when the evaluator is busy (nested use), when
     // M_Fn_If_Consistent is false, or when a control point's x, y or z is not finite.
-    int M_Fn_Eval(C_Tess_NURBS& ro_Evaluator) const
+    int M_Fn_Eval(C_Tess_NURBS& ro_Evaluator, T i_Distance) const
         requires std::is_same_v<T, float>
     {
         if (ro_Evaluator.m_Busy || !M_Fn_If_Consistent())
@@ -127,16 +186,16 @@ public:
         }
 
         GLUnurbs* const n = ro_Evaluator.M_Fn_Get_GLU();
-        const float range = m_Knots.back() - m_Knots.front();
-        const bool coarse = range * C_Tess_NURBS::S_U_Step > float(S_Samples_Max);
-        if (coarse)
-            gluNurbsProperty(n, GLU_U_STEP, float(S_Samples_Max) / range);
+        const float step = M_Fn_U_Step(i_Distance);
+        const bool other = step != C_Tess_NURBS::S_U_Step;
+        if (other)
+            gluNurbsProperty(n, GLU_U_STEP, step);
         gluBeginCurve(n);
         // GLU copies both arrays; it never writes to them.
         gluNurbsCurve(n, m_Count_Knot, const_cast<GLfloat*>(m_Knots.data()), 4, h.data(), m_Order,
                       GL_MAP1_VERTEX_4);
         gluEndCurve(n);
-        if (coarse)
+        if (other)
             gluNurbsProperty(n, GLU_U_STEP, C_Tess_NURBS::S_U_Step);
         return 1;
     }
@@ -151,7 +210,7 @@ public:
     }
 
     // The mesh chain of the curve between the entity's start point ro_Start and terminate point
-    // ro_Terminate: evaluates with ro_Tessellator (M_Fn_Eval) and fills o_Points with the points
+    // ro_Terminate: evaluates with ro_Tessellator (M_Fn_Eval at i_Distance) and fills o_Points with the points
     // that get mesh nodes between the start node and the terminate node, in curve order. With V0 ..
     // Vn-1 the samples, P the last kept point (first ro_Start), d = i_Distance raised to the
     // coincidence tolerance e (S_Coincide_Relative times the largest coordinate magnitude of the
@@ -170,7 +229,7 @@ public:
         if (ro_Tessellator.m_Mode != C_Tess_NURBS::S_Mode_Tessellator)
             VT_THROW("N_Common::N_Math::N_Geom::C_NURBS_Curve<float>::M_Fn_Eval_Excluding_Endpoint");
         o_Points.clear();
-        M_Fn_Eval(ro_Tessellator);
+        M_Fn_Eval(ro_Tessellator, i_Distance);
         const auto& v = ro_Tessellator.m_Vertices;
 
         T scale = T(1);

@@ -57,6 +57,26 @@ bool G_Fn_Stream_May_Hold(std::istream& ro_Stream, std::uint64_t i_Bytes)
     return static_cast<std::uint64_t>(std::streamoff(end) - std::streamoff(here)) >= i_Bytes;
 }
 
+std::uint64_t G_Fn_Stream_Bytes_Known(std::istream& ro_Stream)
+{
+    std::streambuf* buffer = ro_Stream.rdbuf();
+    if (!buffer || !ro_Stream.good())
+        return 0;
+    const std::streamsize available = buffer->in_avail();
+    if (available == -1)
+        return 0;
+    using pos_type = std::streambuf::pos_type;
+    const pos_type failed = pos_type(std::streambuf::off_type(-1));
+    const pos_type here = buffer->pubseekoff(0, std::ios_base::cur, std::ios_base::in);
+    if (here == failed)
+        return available > 0 ? static_cast<std::uint64_t>(available) : 0;
+    const pos_type end = buffer->pubseekoff(0, std::ios_base::end, std::ios_base::in);
+    buffer->pubseekpos(here, std::ios_base::in);
+    if (end == failed || end < here)
+        return available > 0 ? static_cast<std::uint64_t>(available) : 0;
+    return static_cast<std::uint64_t>(std::streamoff(end) - std::streamoff(here));
+}
+
 E_Result G_Fn_Refuse(std::istream& ro_Stream)
 {
     ro_Stream.setstate(std::ios_base::failbit);

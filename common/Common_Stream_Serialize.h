@@ -29,7 +29,8 @@
 //   - a count or length that cannot fit in what is left of a seekable stream (one byte per
 //     element at least) is refused before anything is allocated;
 //   - capacity is reserved only for elements about to be read, never for a count merely
-//     claimed, and at most G_Reserve_Bytes_Max ahead, so on a stream that cannot tell its length
+//     claimed, and at most G_Reserve_Bytes_Max ahead unless the stream certainly holds a byte for
+//     every G_Reserve_Memory_Per_Byte bytes reserved, so on a stream that cannot tell its length
 //     a container only grows as its elements really arrive;
 //   - strings are read in pieces of G_String_Piece bytes, so a lying length ends at the short read;
 //   - a slot table may hold at most G_Slot_Count_Max slots, and a slot index must be below the
@@ -128,6 +129,27 @@ inline std::size_t G_Fn_Reserve_Count(std::uint64_t i_Count, std::size_t i_Eleme
 {
     const std::size_t cap = std::max<std::size_t>(1, G_Reserve_Bytes_Max / std::max<std::size_t>(1, i_Element_Size));
     return static_cast<std::size_t>(std::min<std::uint64_t>(i_Count, cap));
+}
+
+// The bytes that ro_Stream certainly holds beyond its read position (what is buffered, what the
+// system reports for a file, or a seekable stream's end minus the position); 0 when it cannot
+// tell. Leaves the read position and the stream state as they were.
+std::uint64_t G_Fn_Stream_Bytes_Known(std::istream& ro_Stream);
+
+// As G_Fn_Reserve_Count, but the whole i_Count when the stream certainly holds at least one byte
+// for every G_Reserve_Memory_Per_Byte bytes the elements take in memory: memory reserved ahead is
+// then bounded by the bytes the input really has, and a large count in a large file is reserved
+// at once instead of growing the container step by step.
+inline constexpr std::uint64_t G_Reserve_Memory_Per_Byte = 8;
+inline std::size_t G_Fn_Reserve_Count_In(std::istream& ro_Stream, std::uint64_t i_Count, std::size_t i_Element_Size)
+{
+    const std::size_t capped = G_Fn_Reserve_Count(i_Count, i_Element_Size);
+    if (capped == i_Count)
+        return capped;
+    const std::uint64_t memory = i_Count * std::max<std::size_t>(1, i_Element_Size);
+    if (memory / G_Reserve_Memory_Per_Byte <= G_Fn_Stream_Bytes_Known(ro_Stream))
+        return static_cast<std::size_t>(i_Count);
+    return capped;
 }
 
 // An element reader's result, with a success on a failed stream turned into 0.
@@ -465,7 +487,7 @@ E_Result G_Fn_Serialize_vector_I(std::istream& ro_Stream, std::vector<T>& ro_Vec
     // element is then either read (consuming bytes) or the read fails and ends everything.
     if (end <= first)
         return E_Result_Success;
-    ro_Vector.reserve(ro_Vector.size() + N_Impl::G_Fn_Reserve_Count(end - first, sizeof(T)));
+    ro_Vector.reserve(ro_Vector.size() + N_Impl::G_Fn_Reserve_Count_In(ro_Stream, end - first, sizeof(T)));
     return N_Impl::G_Fn_Read_Append(ro_Stream, ro_Vector, end - first, i_Reader);
 }
 

@@ -93,7 +93,7 @@ E_Result G_Fn_Bytes_O(std::ostream& ro_Stream, std::uint64_t i_Bits, unsigned i_
     char bytes[8];
     for (unsigned i = 0; i < i_Bytes; ++i)
         bytes[i] = static_cast<char>((i_Bits >> (8 * i)) & 0xFF);
-    ro_Stream.write(bytes, i_Bytes);
+    N_Common::N_Stream::N_Impl::G_Fn_Write_Raw(ro_Stream, bytes, i_Bytes);
     return ro_Stream.fail() ? E_Result_Stream_Failure : E_Result_Success;
 }
 
@@ -101,7 +101,7 @@ E_Result G_Fn_Bytes_O(std::ostream& ro_Stream, std::uint64_t i_Bits, unsigned i_
 E_Result G_Fn_Bytes_I(std::istream& ro_Stream, std::uint64_t& o_Bits, unsigned i_Bytes)
 {
     unsigned char bytes[8];
-    if (!ro_Stream.read(reinterpret_cast<char*>(bytes), i_Bytes))
+    if (!N_Common::N_Stream::N_Impl::G_Fn_Read_Raw(ro_Stream, reinterpret_cast<char*>(bytes), i_Bytes))
         return E_Result_Stream_Failure;
     o_Bits = 0;
     for (unsigned i = 0; i < i_Bytes; ++i)
@@ -175,6 +175,46 @@ E_Result Fn_Obj_Binary_I(void* io_p_Value, std::istream& ro_Stream)
         else // keys: an id key, turned into a reference by the row layer after loading
             G_Fn_Ref<T>(io_p_Value) = T(G_Fn_From_Bits<std::int32_t>(bits));
         return E_Result_Success;
+    }
+}
+
+// The fixed binary forms in memory (see C_Obj_Ops::m_Binary_Size): the same bytes as the stream
+// forms above.
+template <class T>
+constexpr unsigned G_Binary_Size =
+    (std::is_same_v<T, std::string> || std::is_same_v<T, std::wstring>) ? 0
+    : (std::is_same_v<T, void*> || !std::is_arithmetic_v<T>)             ? 4
+                                                                          : unsigned(sizeof(T));
+
+template <class T>
+void Fn_Obj_Binary_Put(const void* i_p_Value, char* o_Bytes)
+{
+    if constexpr (G_Binary_Size<T> != 0) {
+        std::uint64_t bits = 0;
+        if constexpr (std::is_same_v<T, void*>)
+            bits = reinterpret_cast<std::uintptr_t>(G_Fn_Ref<T>(i_p_Value)) & 0xFFFFFFFFu;
+        else if constexpr (std::is_arithmetic_v<T>)
+            bits = G_Fn_Bits(G_Fn_Ref<T>(i_p_Value));
+        else
+            bits = G_Fn_Bits<std::int32_t>(G_Fn_Ref<T>(i_p_Value).M_Fn_Get_o_T_Pos_Any());
+        for (unsigned i = 0; i < G_Binary_Size<T>; ++i)
+            o_Bytes[i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+    }
+}
+
+template <class T>
+void Fn_Obj_Binary_Get(void* io_p_Value, const char* i_Bytes)
+{
+    if constexpr (G_Binary_Size<T> != 0) {
+        std::uint64_t bits = 0;
+        for (unsigned i = 0; i < G_Binary_Size<T>; ++i)
+            bits |= std::uint64_t(static_cast<unsigned char>(i_Bytes[i])) << (8 * i);
+        if constexpr (std::is_same_v<T, void*>)
+            G_Fn_Ref<T>(io_p_Value) = reinterpret_cast<void*>(static_cast<std::uintptr_t>(bits));
+        else if constexpr (std::is_arithmetic_v<T>)
+            G_Fn_Ref<T>(io_p_Value) = G_Fn_From_Bits<T>(bits);
+        else
+            G_Fn_Ref<T>(io_p_Value) = T(G_Fn_From_Bits<std::int32_t>(bits));
     }
 }
 
@@ -496,9 +536,12 @@ template <E_Type_Obj E>
 constexpr C_Obj_Ops G_Fn_Ops_Of()
 {
     using T = typename C_Obj_Type<E>::type;
+    constexpr bool fixed = G_Binary_Size<T> != 0;
     return C_Obj_Ops{&Fn_Obj_Destroy<T>,   &Fn_Obj_Create<T>, &Fn_Obj_Copy<T>,   &Fn_Obj_Less<T>,
                      &Fn_Obj_Binary_O<T>,  &Fn_Obj_Binary_I<T>, &Fn_Obj_Text_O<T>, &Fn_Obj_Text_I<T>,
-                     &Fn_Obj_WText_O<T>,   &Fn_Obj_WText_I<T>, &Fn_Obj_Size<T>};
+                     &Fn_Obj_WText_O<T>,   &Fn_Obj_WText_I<T>, &Fn_Obj_Size<T>,
+                     G_Binary_Size<T>,     fixed ? &Fn_Obj_Binary_Put<T> : nullptr,
+                     fixed ? &Fn_Obj_Binary_Get<T> : nullptr};
 }
 
 } // namespace

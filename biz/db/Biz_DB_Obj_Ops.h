@@ -65,6 +65,14 @@ struct C_Obj_Ops {
     void (*m_pfn_WText_I)(void* io_p_Value, std::wistream& ro_Stream);
     // Size in bytes of the value object in memory.
     std::size_t (*m_pfn_Size)();
+    // The binary form of a fixed-size type (every type but the two texts) straight to and from
+    // memory, for rows written and read a whole run of columns at a time: the form's size in bytes
+    // (0 for a text, which has no fixed form and goes through m_pfn_Binary_O / _I), the encoder
+    // (writes m_Binary_Size bytes at o_Bytes) and the decoder (reads them at i_Bytes, as
+    // m_pfn_Binary_I would from a stream). Both are null for a text.
+    unsigned m_Binary_Size;
+    void (*m_pfn_Binary_Put)(const void* i_p_Value, char* o_Bytes);
+    void (*m_pfn_Binary_Get)(void* io_p_Value, const char* i_Bytes);
 };
 
 namespace N_Impl {

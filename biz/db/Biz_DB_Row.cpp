@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <sstream>
 #include <tuple>
@@ -34,16 +35,12 @@ E_Result G_Fn_Refuse(std::istream& ro_Stream)
     return N_Common::N_Stream::N_Impl::G_Fn_Refuse(ro_Stream);
 }
 
-// Key rebuilding after load, for any card kind (see M_Fn_Stream_Serialize_Rebuild_Key_Common).
+} // namespace
+
 template <class Row>
-E_Result G_Fn_Rebuild_Key(C_Row& ro_Row, E_Id_Column i_Id,
-                          const N_Common::N_Container::slotvec<N_Common::N_Pointer::lesser_shared_ptr<Row>>& ro_Table)
+E_Result C_Row::S_Fn_Stream_Serialize_Rebuild_Key_At(N_Impl::C_Key<int, Row>& key,
+                                                   const N_Common::N_Container::slotvec<N_Common::N_Pointer::lesser_shared_ptr<Row>>& ro_Table)
 {
-    C_Route_Request request{i_Id, {}};
-    ro_Row.M_Fn_Route_Walk_Default(request);
-    if (request.m_Visitor.M_Fn_Is_Empty() || request.m_Visitor.M_Fn_Is_Virtual())
-        return E_Result_Success;
-    auto& key = request.m_Visitor.M_Fn_Ref<N_Impl::C_Key<int, Row>>();
     if (key.M_Fn_Type_Get_E_Type() != N_Impl::E_Type_Key_Id)
         return E_Result_Success;
     const int id = key.M_Fn_Get_o_T_Key_Any();
@@ -60,6 +57,137 @@ E_Result G_Fn_Rebuild_Key(C_Row& ro_Row, E_Id_Column i_Id,
         VT_THROW("N_Biz::N_DB::C_Row::M_Fn_Stream_Serialize_Rebuild_Key");
     key = N_Impl::C_Key<int, Row>(owner);
     return E_Result_Success;
+}
+
+template E_Result C_Row::S_Fn_Stream_Serialize_Rebuild_Key_At<C_Row_C_Property>(
+    C_Key_C_Property&, const N_Common::N_Container::slotvec<N_Common::N_Pointer::lesser_shared_ptr<C_Row_C_Property>>&);
+
+namespace {
+
+// Key rebuilding after load, for any card kind (see M_Fn_Stream_Serialize_Rebuild_Key_Common).
+template <class Row>
+E_Result G_Fn_Rebuild_Key(C_Row& ro_Row, E_Id_Column i_Id,
+                          const N_Common::N_Container::slotvec<N_Common::N_Pointer::lesser_shared_ptr<Row>>& ro_Table)
+{
+    C_Route_Request request{i_Id, {}};
+    ro_Row.M_Fn_Route_Walk_Default(request);
+    if (request.m_Visitor.M_Fn_Is_Empty() || request.m_Visitor.M_Fn_Is_Virtual())
+        return E_Result_Success;
+    return C_Row::S_Fn_Stream_Serialize_Rebuild_Key_At(request.m_Visitor.M_Fn_Ref<N_Impl::C_Key<int, Row>>(), ro_Table);
+}
+
+
+// The bytes of one row on their way to the stream: gathered in memory and written in one piece,
+// or in one piece per stretch between the nested rows and text values that write themselves.
+class C_Bytes_Out {
+public:
+    explicit C_Bytes_Out(std::ostream& ro_Stream) : m_Stream(ro_Stream) {}
+    C_Bytes_Out(const C_Bytes_Out&) = delete;
+    C_Bytes_Out& operator=(const C_Bytes_Out&) = delete;
+
+    char* M_Fn_Room(std::size_t i_Count)
+    {
+        const std::size_t at = m_Bytes.size();
+        m_Bytes.resize(at + i_Count);
+        return m_Bytes.data() + at;
+    }
+    void M_Fn_Put(const char* i_Bytes, std::size_t i_Count)
+    {
+        if (i_Count)
+            std::memcpy(M_Fn_Room(i_Count), i_Bytes, i_Count);
+    }
+    void M_Fn_u8(std::uint8_t i_Value) { m_Bytes.push_back(static_cast<char>(i_Value)); }
+    void M_Fn_u32(std::uint32_t i_Value)
+    {
+        char* at = M_Fn_Room(4);
+        for (int i = 0; i < 4; ++i)
+            at[i] = static_cast<char>((i_Value >> (8 * i)) & 0xFF);
+    }
+    // Hands what is gathered to the stream: 1, or 0 when the stream has failed.
+    E_Result M_Fn_Flush()
+    {
+        if (!m_Bytes.empty()) {
+            N_Common::N_Stream::N_Impl::G_Fn_Write_Raw(m_Stream, m_Bytes.data(), m_Bytes.size());
+            m_Bytes.clear();
+        }
+        return N_Common::N_Stream::N_Impl::G_Fn_Written(m_Stream);
+    }
+    // The stream itself, for what writes itself, after what was gathered before it.
+    std::ostream& M_Fn_Stream()
+    {
+        M_Fn_Flush();
+        return m_Stream;
+    }
+
+private:
+    std::ostream& m_Stream;
+    boost::container::small_vector<char, 512> m_Bytes;
+};
+
+// A row's body: columns and repeat flags down the repeat chain, then the options from its end back
+// up, which is the nesting order of the format.
+E_Result G_Fn_Body_O(const C_Row& ro_Row, C_Bytes_Out& ro_Out)
+{
+    const C_Info_Table& table = *ro_Row.M_Fn_Info_Table();
+    // Most rows repeat nothing: the chain then stays inside the object, without a heap block per row.
+    boost::container::small_vector<const C_Row*, 4> chain;
+    for (const C_Row* row = &ro_Row; row;) {
+        chain.push_back(row);
+        for (const auto& column : table.M_Fn_Columns_Practical()) {
+            const C_Obj_Ops& ops = G_Fn_Obj_Ops(column->M_Fn_Type());
+            const void* value = G_Fn_Obj_Value(row->M_Fn_Field_Addr(*column), column->M_Fn_Is_Indirect());
+            if (ops.m_Binary_Size) {
+                ops.m_pfn_Binary_Put(value, ro_Out.M_Fn_Room(ops.m_Binary_Size));
+                continue;
+            }
+            const E_Result result = ops.m_pfn_Binary_O(value, ro_Out.M_Fn_Stream());
+            if (result != E_Result_Success)
+                return result;
+        }
+        if (!table.M_Fn_Is_Repeatable())
+            break;
+        const C_Row* next = row->M_Fn_Sub_Get_rscpo_Row_Etc_Repeat().get();
+        ro_Out.M_Fn_u8(next ? 0 : 1);
+        row = next;
+    }
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it)
+        for (std::uint32_t kind = 0; kind < 2; ++kind)
+            for (std::uint32_t i = 0; i < table.M_Fn_Info_Table_Option_Get_i_Num(kind); ++i) {
+                const C_Row_Etc* sub = (*it)->M_Fn_Sub_Get_rscpo_Row_Etc_Option(kind, i).get();
+                ro_Out.M_Fn_u8(sub ? 0 : 1);
+                if (!sub)
+                    continue;
+                const E_Result result = sub->M_Fn_Stream_Serialize_o_O(ro_Out.M_Fn_Stream(), 1);
+                if (result != E_Result_Success)
+                    return result;
+            }
+    return E_Result_Success;
+}
+
+// The table a row header names. The rows of a file come in long runs of one table, so the last
+// answer of this thread is kept and used again while the schema and the header stay the same.
+// The schema is held weakly and compared by owner, so a schema made later at the same address is
+// never taken for the one remembered.
+const C_Info_Table* G_Fn_Table_Of_Header(const std::shared_ptr<C_Info_Schema>& ro_sp_Schema, std::uint32_t i_Format,
+                                         const std::string& i_Keyword)
+{
+    struct C_Last {
+        std::weak_ptr<C_Info_Schema> m_wp_Schema;
+        std::uint32_t m_Format = 0;
+        std::string m_Keyword;
+        const C_Info_Table* m_p_Table = nullptr;
+    };
+    thread_local C_Last t_Last;
+    const bool same_schema = !t_Last.m_wp_Schema.expired() && !t_Last.m_wp_Schema.owner_before(ro_sp_Schema) &&
+                             !ro_sp_Schema.owner_before(t_Last.m_wp_Schema);
+    if (same_schema && t_Last.m_Format == i_Format && t_Last.m_Keyword == i_Keyword)
+        return t_Last.m_p_Table;
+    const C_Info_Table* p_table = ro_sp_Schema->M_Fn_Info_Table_Lookup_By_Format(i_Format, i_Keyword);
+    t_Last.m_wp_Schema = ro_sp_Schema;
+    t_Last.m_Format = i_Format;
+    t_Last.m_Keyword = i_Keyword;
+    t_Last.m_p_Table = p_table;
+    return p_table;
 }
 
 } // namespace
@@ -534,56 +662,24 @@ E_Result C_Row::M_Fn_Stream_Serialize_o_O(std::ostream& ro_Stream, int i_Nested)
     return M_Fn_Stream_Serialize_Row_O(ro_Stream, i_Nested);
 }
 
-E_Result C_Row::M_Fn_Stream_Serialize_Row_O(std::ostream& ro_Stream, int i_Nested) const
+E_Result C_Row::M_Fn_Stream_Serialize_Row_O(std::ostream& ro_Stream, int i_Nested, const char* i_Tail,
+                                            std::size_t i_Tail_Size) const
 {
     if (!m_ro_Info_Table)
         VT_THROW("N_Biz::N_DB::C_Row::M_Fn_Stream_Serialize_o_O");
+    C_Bytes_Out out(ro_Stream);
     if (!i_Nested) {
-        E_Result result = N_Common::N_Stream::G_Fn_Serialize_O(ro_Stream, m_ro_Info_Table->M_Fn_Format());
-        if (result != E_Result_Success)
-            return result;
+        out.M_Fn_u32(m_ro_Info_Table->M_Fn_Format());
         // The keyword is narrow text: u32 byte count and its bytes.
-        result = N_Common::N_Stream::G_Fn_Serialize_string_O(ro_Stream, m_ro_Info_Table->M_Fn_Keyword_List().front());
-        if (result != E_Result_Success)
-            return result;
+        const std::string& keyword = m_ro_Info_Table->M_Fn_Keyword_List().front();
+        out.M_Fn_u32(static_cast<std::uint32_t>(keyword.size()));
+        out.M_Fn_Put(keyword.data(), keyword.size());
     }
-    return M_Fn_Stream_Serialize_Body_O(ro_Stream);
-}
-
-E_Result C_Row::M_Fn_Stream_Serialize_Body_O(std::ostream& ro_Stream) const
-{
-    const C_Info_Table& table = *m_ro_Info_Table;
-    // Columns and repeat flags down the repeat chain, then the options from its end back up,
-    // which is the nesting order of the format.
-    // Most rows repeat nothing: the chain then stays inside the object, without a heap block per row.
-    boost::container::small_vector<const C_Row*, 4> chain;
-    for (const C_Row* row = this; row;) {
-        chain.push_back(row);
-        for (const auto& column : table.M_Fn_Columns_Practical()) {
-            const E_Result result = G_Fn_Obj_Ops(column->M_Fn_Type())
-                                        .m_pfn_Binary_O(G_Fn_Obj_Value(row->M_Fn_Field_Addr(*column), column->M_Fn_Is_Indirect()), ro_Stream);
-            if (result != E_Result_Success)
-                return result;
-        }
-        if (!table.M_Fn_Is_Repeatable())
-            break;
-        const C_Row* next = row->M_Fn_Sub_Get_rscpo_Row_Etc_Repeat().get();
-        const E_Result result = N_Common::N_Stream::G_Fn_Serialize_u8_O(ro_Stream, next ? 0 : 1);
-        if (result != E_Result_Success)
-            return result;
-        row = next;
-    }
-    for (auto it = chain.rbegin(); it != chain.rend(); ++it)
-        for (std::uint32_t kind = 0; kind < 2; ++kind)
-            for (std::uint32_t i = 0; i < table.M_Fn_Info_Table_Option_Get_i_Num(kind); ++i) {
-                const C_Row_Etc* sub = (*it)->M_Fn_Sub_Get_rscpo_Row_Etc_Option(kind, i).get();
-                E_Result result = N_Common::N_Stream::G_Fn_Serialize_u8_O(ro_Stream, sub ? 0 : 1);
-                if (result == E_Result_Success && sub)
-                    result = sub->M_Fn_Stream_Serialize_o_O(ro_Stream, 1);
-                if (result != E_Result_Success)
-                    return result;
-            }
-    return E_Result_Success;
+    const E_Result result = G_Fn_Body_O(*this, out);
+    if (result != E_Result_Success)
+        return result;
+    out.M_Fn_Put(i_Tail, i_Tail_Size);
+    return out.M_Fn_Flush();
 }
 
 E_Result C_Row::M_Fn_Stream_Serialize_Row_I(std::istream& ro_Stream, const C_Info_Table* i_ro_Table,
@@ -607,7 +703,7 @@ E_Result C_Row::M_Fn_Stream_Serialize_Row_I(std::istream& ro_Stream, const C_Inf
         // reason to touch the target.
         if (format < E_Format_Standard || format > E_Format_Nastran)
             return G_Fn_Refuse(ro_Stream);
-        table = app->m_sp_Schema->M_Fn_Info_Table_Lookup_By_Format(format, keyword);
+        table = G_Fn_Table_Of_Header(app->m_sp_Schema, format, keyword);
         if (!table || !i_Accept(table->M_Fn_Type_Relation()))
             return G_Fn_Refuse(ro_Stream);
     } else if (!i_Accept(table->M_Fn_Type_Relation())) {
@@ -619,11 +715,36 @@ E_Result C_Row::M_Fn_Stream_Serialize_Row_I(std::istream& ro_Stream, const C_Inf
 
 E_Result C_Row::M_Fn_Stream_Serialize_Columns_I(std::istream& ro_Stream)
 {
-    for (const auto& column : m_ro_Info_Table->M_Fn_Columns_Practical()) {
-        const E_Result result = G_Fn_Obj_Ops(column->M_Fn_Type())
-                                    .m_pfn_Binary_I(G_Fn_Obj_Value(M_Fn_Field_Addr(*column), column->M_Fn_Is_Indirect()), ro_Stream);
-        if (result != E_Result_Success)
-            return result;
+    // Each run of fixed-size columns is read in one piece and decoded from memory; a text column
+    // reads itself from the stream.
+    const auto& columns = m_ro_Info_Table->M_Fn_Columns_Practical();
+    boost::container::small_vector<char, 256> bytes;
+    for (std::size_t i = 0; i < columns.size();) {
+        const C_Obj_Ops& ops = G_Fn_Obj_Ops(columns[i]->M_Fn_Type());
+        if (ops.m_Binary_Size == 0) {
+            const E_Result result =
+                ops.m_pfn_Binary_I(G_Fn_Obj_Value(M_Fn_Field_Addr(*columns[i]), columns[i]->M_Fn_Is_Indirect()), ro_Stream);
+            if (result != E_Result_Success)
+                return result;
+            ++i;
+            continue;
+        }
+        std::size_t end = i, size = 0;
+        for (; end < columns.size(); ++end) {
+            const unsigned column_size = G_Fn_Obj_Ops(columns[end]->M_Fn_Type()).m_Binary_Size;
+            if (column_size == 0)
+                break;
+            size += column_size;
+        }
+        bytes.resize(size);
+        if (!N_Common::N_Stream::N_Impl::G_Fn_Read_Raw(ro_Stream, bytes.data(), size))
+            return E_Result_Stream_Failure;
+        const char* at = bytes.data();
+        for (; i < end; ++i) {
+            const C_Obj_Ops& fixed = G_Fn_Obj_Ops(columns[i]->M_Fn_Type());
+            fixed.m_pfn_Binary_Get(G_Fn_Obj_Value(M_Fn_Field_Addr(*columns[i]), columns[i]->M_Fn_Is_Indirect()), at);
+            at += fixed.m_Binary_Size;
+        }
     }
     return E_Result_Success;
 }

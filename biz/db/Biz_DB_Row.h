@@ -143,6 +143,12 @@ public:
         E_Id_Column i_Id, const N_Common::N_Container::slotvec<N_Common::N_Pointer::lesser_shared_ptr<C_Row_C_Material>>& ro_Table);
     E_Result M_Fn_Stream_Serialize_Rebuild_Key_C_Property(
         const N_Common::N_Container::slotvec<N_Common::N_Pointer::lesser_shared_ptr<C_Row_C_Property>>& ro_Table);
+    // The same for a key already found (a fixed member, which needs no walk). Instantiated for
+    // property keys.
+    template <class Row>
+    static E_Result S_Fn_Stream_Serialize_Rebuild_Key_At(
+        N_Impl::C_Key<int, Row>& ro_Key,
+        const N_Common::N_Container::slotvec<N_Common::N_Pointer::lesser_shared_ptr<Row>>& ro_Table);
 
 protected:
     struct C_No_Repeat {};
@@ -162,7 +168,11 @@ protected:
     E_Result M_Fn_Stream_Serialize_Row_I(std::istream& ro_Stream, const C_Info_Table* i_ro_Table,
                                          const std::function<bool(E_Type_Relation)>& i_Accept,
                                          const std::function<void(const C_Info_Table*)>& i_Rebind);
-    E_Result M_Fn_Stream_Serialize_Row_O(std::ostream& ro_Stream, int i_Nested) const;
+    // Writes header (unless i_Nested) and body, then the i_Tail_Size bytes at i_Tail that a
+    // subclass writes after them, gathered in memory and handed to the stream in as few writes as
+    // the row's text values allow.
+    E_Result M_Fn_Stream_Serialize_Row_O(std::ostream& ro_Stream, int i_Nested, const char* i_Tail = nullptr,
+                                         std::size_t i_Tail_Size = 0) const;
 
 private:
     unsigned char* M_Fn_Area(bool i_Overflow);
@@ -171,7 +181,6 @@ private:
     void M_Fn_Construct_Storage();
     void M_Fn_Copy_Values(const C_Row& ro_Other);
     void M_Fn_Copy_Options(const C_Row& ro_Other);
-    E_Result M_Fn_Stream_Serialize_Body_O(std::ostream& ro_Stream) const;
     E_Result M_Fn_Stream_Serialize_Body_I(std::istream& ro_Stream);
     E_Result M_Fn_Stream_Serialize_Columns_I(std::istream& ro_Stream);
     void M_Fn_Select_multiple_recursively(std::vector<C_Route_Request*>& ro_Pending, const T_Nodes* i_p_Nodes,

@@ -2,10 +2,16 @@
 
 #include "common/Common_Exception.h"
 
+#include <bit>
 #include <cstring>
 #include <new>
 
 namespace N_Biz::N_DB {
+
+namespace {
+// After the row: the four-node byte and the normal's three float32.
+constexpr std::size_t S_Tail_Size = 13;
+} // namespace
 
 C_Row_Element_2D::C_Row_Element_2D(const C_Info_Table* i_ro_Table) : C_Row_Relation(i_ro_Table)
 {
@@ -25,13 +31,18 @@ E_Result C_Row_Element_2D::M_Fn_Stream_Serialize_o_I(std::istream& ro_Stream, co
         });
     if (result != E_Result_Success)
         return result;
-    std::uint8_t four = 0;
-    float normal[3] = {};
-    if (N_Common::N_Stream::G_Fn_Serialize_u8_I(ro_Stream, four) != E_Result_Success)
+    // The four-node byte and the normal's three floats, read in one piece.
+    char tail[S_Tail_Size];
+    if (!N_Common::N_Stream::N_Impl::G_Fn_Read_Raw(ro_Stream, tail, S_Tail_Size))
         return E_Result_Stream_Failure;
-    for (float& component : normal)
-        if (N_Common::N_Stream::G_Fn_Serialize_I(ro_Stream, component) != E_Result_Success)
-            return E_Result_Stream_Failure;
+    const std::uint8_t four = static_cast<std::uint8_t>(tail[0]);
+    float normal[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        std::uint32_t bits = 0;
+        for (int b = 0; b < 4; ++b)
+            bits |= std::uint32_t(static_cast<unsigned char>(tail[1 + 4 * i + b])) << (8 * b);
+        normal[i] = std::bit_cast<float>(bits);
+    }
     if (four & 0x01)
         m_u32_Flag |= E_Flag_Four_Node;
     else
@@ -42,14 +53,16 @@ E_Result C_Row_Element_2D::M_Fn_Stream_Serialize_o_I(std::istream& ro_Stream, co
 
 E_Result C_Row_Element_2D::M_Fn_Stream_Serialize_o_O(std::ostream& ro_Stream, int i_Nested) const
 {
-    E_Result result = M_Fn_Stream_Serialize_Row_O(ro_Stream, i_Nested);
-    if (result != E_Result_Success)
-        return result;
-    result = N_Common::N_Stream::G_Fn_Serialize_u8_O(ro_Stream, (m_u32_Flag & E_Flag_Four_Node) ? 0xFF : 0x00);
-    for (float component : {m_Normal.x, m_Normal.y, m_Normal.z})
-        if (result == E_Result_Success)
-            result = N_Common::N_Stream::G_Fn_Serialize_O(ro_Stream, component);
-    return result;
+    // The four-node byte and the normal's three floats go out with the row in one piece.
+    char tail[S_Tail_Size];
+    tail[0] = static_cast<char>((m_u32_Flag & E_Flag_Four_Node) ? 0xFF : 0x00);
+    const float normal[3] = {m_Normal.x, m_Normal.y, m_Normal.z};
+    for (int i = 0; i < 3; ++i) {
+        const std::uint32_t bits = std::bit_cast<std::uint32_t>(normal[i]);
+        for (int b = 0; b < 4; ++b)
+            tail[1 + 4 * i + b] = static_cast<char>((bits >> (8 * b)) & 0xFF);
+    }
+    return M_Fn_Stream_Serialize_Row_O(ro_Stream, i_Nested, tail, S_Tail_Size);
 }
 
 C_Key_C_Property& C_Row_Element_2D::M_Fn_Key_C_Property()

@@ -109,7 +109,8 @@ E_Result C_Model_Data::M_Fn_Serialize_I(std::istream& ro_Stream)
     const C_Proj_Port* port = m_p_Owner ? m_p_Owner->M_Fn_Proj_Port() : nullptr;
     if (port)
         for (N_DB::C_Row_Element_2D& element : m_Elements) {
-            result = element.M_Fn_Stream_Serialize_Rebuild_Key_C_Property(port->M_Fn_Table_C_P());
+            // The property key is the element's fixed member: found without a walk.
+            result = N_DB::C_Row::S_Fn_Stream_Serialize_Rebuild_Key_At(element.M_Fn_Key_C_Property(), port->M_Fn_Table_C_P());
             if (result != E_Result_Success)
                 return result;
         }

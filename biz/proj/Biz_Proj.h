@@ -162,8 +162,11 @@ public:
     // Yes gives 0); then the pieces in order, the first result other than 1 being returned. Free
     // slots that a file needs between its objects are bounded for the whole read, so a hostile
     // file cannot make the tables take memory its bytes do not pay for. 1 when all was read; the
-    // project view is then invalidated. A result other than 1 or an exception leaves a half-read
-    // project, which the caller drops.
+    // project view is then invalidated. Every refusal gives exactly one message: a piece that
+    // refuses without a message of its own (or throws C_Exception, which ends the read with 0 and
+    // goes to the log) is followed by "Error: Failed to read file. The file ends early, in its
+    // <piece>." or "... The file is damaged in its <piece>." A result other than 1 leaves a
+    // half-read project, which the caller drops.
     E_Result M_Fn_Stream_Serialize_o_I(std::istream& ro_Stream);
     // The text project format, which is not implemented: shows "This feature is under
     // development." and returns 0. No file is opened, read or written.

@@ -225,6 +225,76 @@ private:
     bool m_Failed = false;
 };
 
+// An input buffer over a file descriptor with a large buffer: the project reader takes a few bytes
+// at a time, which std::filebuf serves at a cost per call that dominates the read. It tells the
+// bytes left (the file's size minus the position) and seeks, which the readers' bounds on counts
+// need; a read error ends the input as the end of the file would.
+class C_Buf_File_In : public std::streambuf {
+public:
+    C_Buf_File_In(int i_Fd, std::uint64_t i_Size) : m_Fd(i_Fd), m_Size(i_Size), m_Buffer(std::size_t(1) << 20)
+    {
+        setg(m_Buffer.data(), m_Buffer.data(), m_Buffer.data());
+    }
+
+protected:
+    int_type underflow() override
+    {
+        if (gptr() < egptr())
+            return traits_type::to_int_type(*gptr());
+        ssize_t got = -1;
+        do
+            got = ::read(m_Fd, m_Buffer.data(), m_Buffer.size());
+        while (got < 0 && errno == EINTR);
+        if (got <= 0) {
+            setg(m_Buffer.data(), m_Buffer.data(), m_Buffer.data());
+            return traits_type::eof();
+        }
+        m_Pos_End += static_cast<std::uint64_t>(got);
+        setg(m_Buffer.data(), m_Buffer.data(), m_Buffer.data() + got);
+        return traits_type::to_int_type(*gptr());
+    }
+    std::streamsize showmanyc() override
+    {
+        const std::uint64_t here = M_Fn_Pos();
+        return here < m_Size ? static_cast<std::streamsize>(m_Size - here) : -1;
+    }
+    pos_type seekoff(off_type i_Off, std::ios_base::seekdir i_Dir, std::ios_base::openmode i_Which) override
+    {
+        if (!(i_Which & std::ios_base::in))
+            return pos_type(off_type(-1));
+        const off_type base = i_Dir == std::ios_base::beg   ? 0
+                              : i_Dir == std::ios_base::cur ? static_cast<off_type>(M_Fn_Pos())
+                                                            : static_cast<off_type>(m_Size);
+        return seekpos(pos_type(base + i_Off), i_Which);
+    }
+    pos_type seekpos(pos_type i_Pos, std::ios_base::openmode i_Which) override
+    {
+        const off_type target = off_type(i_Pos);
+        if (!(i_Which & std::ios_base::in) || target < 0)
+            return pos_type(off_type(-1));
+        const std::uint64_t want = static_cast<std::uint64_t>(target);
+        const std::uint64_t start = m_Pos_End - static_cast<std::uint64_t>(egptr() - eback());
+        if (want >= start && want <= m_Pos_End) {
+            // Within the buffer (also a position asked for again): nothing is read anew.
+            setg(eback(), eback() + (want - start), egptr());
+            return i_Pos;
+        }
+        if (::lseek(m_Fd, static_cast<off_t>(want), SEEK_SET) < 0)
+            return pos_type(off_type(-1));
+        m_Pos_End = want;
+        setg(m_Buffer.data(), m_Buffer.data(), m_Buffer.data());
+        return i_Pos;
+    }
+
+private:
+    std::uint64_t M_Fn_Pos() const { return m_Pos_End - static_cast<std::uint64_t>(egptr() - gptr()); }
+
+    int m_Fd;
+    std::uint64_t m_Size;
+    std::uint64_t m_Pos_End = 0; // the file position just past the buffer's last byte
+    std::vector<char> m_Buffer;
+};
+
 // The mode a new file gets here: an existing file's mode, else what the process's mask allows.
 mode_t G_Fn_File_Mode(const std::string& i_Path)
 {
@@ -301,13 +371,28 @@ int C_Mgr_Doc::S_Fn_File_Read(C_Proj& ro_Proj, const std::wstring& i_Path)
         return ro_Proj.M_Fn_Stream_Format_Text();
     try {
         const std::string path = N_Common::N_String::G_Fn_To_Narrow_UTF8(i_Path);
-        std::ifstream file(path, std::ios::in | std::ios::binary);
-        if (!file.is_open()) {
+        if (format == E_Format_BEA) {
+            std::ifstream file(path, std::ios::in | std::ios::binary);
+            if (!file.is_open()) {
+                G_Fn_Msg(L"Error: Failed to open file.");
+                return 0;
+            }
+            return ro_Proj.M_Fn_Stream_Format_BEA_I(file) == 1 ? 1 : 0;
+        }
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        struct stat status {};
+        if (fd < 0 || ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+            if (fd >= 0)
+                ::close(fd);
             G_Fn_Msg(L"Error: Failed to open file.");
             return 0;
         }
-        if (format == E_Format_BEA)
-            return ro_Proj.M_Fn_Stream_Format_BEA_I(file) == 1 ? 1 : 0;
+        struct C_Fd {
+            int m_Fd;
+            ~C_Fd() { ::close(m_Fd); }
+        } guard{fd};
+        C_Buf_File_In buffer(fd, static_cast<std::uint64_t>(status.st_size));
+        std::istream file(&buffer);
         return ro_Proj.M_Fn_Stream_Serialize_o_I(file) == E_Result_Success ? 1 : 0;
     } catch (...) {
         C_Proj::S_Fn_Report_Exception_Current("N_Biz::N_Proj::C_Mgr_Doc::S_Fn_File_Read", __FILE__, __LINE__);

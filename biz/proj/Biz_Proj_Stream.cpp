@@ -11,6 +11,11 @@
 #include "common/Common_Exception.h"
 #include "common/Common_String.h"
 
+#include <exception>
+#include <functional>
+#include <string>
+#include <utility>
+
 namespace N_Biz::N_Proj {
 
 namespace {
@@ -44,6 +49,43 @@ int G_Fn_Msg(const std::wstring& i_Text, unsigned i_Type)
 {
     C_App* p_app = C_App::S_Fn_Get();
     return p_app ? p_app->M_Fn_Msg(i_Text, i_Type) : E_Box_Answer_No;
+}
+
+// How many messages the application has given so far (0 without one).
+unsigned long long G_Fn_Msg_Count()
+{
+    const C_App* p_app = C_App::S_Fn_Get();
+    return p_app ? p_app->M_Fn_Msg_Count() : 0;
+}
+
+// Reads one piece of the file through i_Read. A refusal always says why, once: when the piece
+// gave no message of its own, "Error: Failed to read file." follows with where the file ended or
+// which piece is damaged. An exception from the piece is such a refusal too (its place goes to the
+// log for the developer); the result is then E_Result_Stream_Failure.
+E_Result G_Fn_Read_Piece(std::istream& ro_Stream, const wchar_t* i_Name, const std::function<E_Result()>& i_Read)
+{
+    const unsigned long long before = G_Fn_Msg_Count();
+    E_Result result = E_Result_Stream_Failure;
+    try {
+        result = i_Read();
+    } catch (const N_Common::N_Exception::C_Exception& ro_Exception) {
+        if (C_App* p_app = C_App::S_Fn_Get())
+            p_app->M_Fn_Log(N_Common::N_String::G_Fn_To_Wide_UTF8(
+                std::string("Reading the project file stopped in ") +
+                (ro_Exception.M_Fn_Function() ? ro_Exception.M_Fn_Function() : "") + " (" +
+                N_Common::N_Exception::C_Exception::S_Fn_File_Name(ro_Exception.M_Fn_File()) + " line " +
+                std::to_string(ro_Exception.M_Fn_Line()) + ")."));
+        result = E_Result_Stream_Failure;
+    } catch (const std::exception&) {
+        // A count within the bounds may still ask for more memory than there is.
+        result = E_Result_Stream_Failure;
+    }
+    if (result == E_Result_Success || G_Fn_Msg_Count() != before)
+        return result;
+    const std::wstring why = ro_Stream.eof() ? std::wstring(L"The file ends early, in its ") + i_Name + L"."
+                                             : std::wstring(L"The file is damaged in its ") + i_Name + L".";
+    G_Fn_Msg(L"Error: Failed to read file. " + why, E_Box_OK);
+    return result;
 }
 
 } // namespace
@@ -87,20 +129,24 @@ E_Result C_Proj::M_Fn_Stream_Serialize_o_I(std::istream& ro_Stream)
         return E_Result_Stream_Failure;
 
     const C_Slot_Gap_Budget budget(G_Slot_Gap_Budget);
-    E_Result result = m_up_Mgr_D_DB_C->M_Fn_Stream_Serialize_o_I(ro_Stream);
-    if (result == E_Result_Success)
-        result = m_up_Mgr_D_DB_C_M->M_Fn_Stream_Serialize_o_I(ro_Stream);
-    if (result == E_Result_Success)
-        result = m_up_Mgr_D_DB_C_P->M_Fn_Stream_Serialize_o_I(ro_Stream);
-    if (result == E_Result_Success) {
-        result = m_up_Mgr_D_Model->M_Fn_Stream_Serialize_o_I(ro_Stream);
-        if (result == E_Result_Success)
-            M_Fn_D_Model_On_Updated_Post();
+    // The pieces in file order, each with the name a refusal gives it.
+    const std::pair<const wchar_t*, std::function<E_Result()>> pieces[] = {
+        {L"section cards", [&] { return m_up_Mgr_D_DB_C->M_Fn_Stream_Serialize_o_I(ro_Stream); }},
+        {L"material cards", [&] { return m_up_Mgr_D_DB_C_M->M_Fn_Stream_Serialize_o_I(ro_Stream); }},
+        {L"property cards", [&] { return m_up_Mgr_D_DB_C_P->M_Fn_Stream_Serialize_o_I(ro_Stream); }},
+        {L"model",
+         [&] {
+             const E_Result result = m_up_Mgr_D_Model->M_Fn_Stream_Serialize_o_I(ro_Stream);
+             if (result == E_Result_Success)
+                 M_Fn_D_Model_On_Updated_Post();
+             return result;
+         }},
+        {L"sections", [&] { return m_up_Mgr_D_Sect->M_Fn_Stream_Serialize_o_I(ro_Stream); }}};
+    for (const auto& [name, read] : pieces) {
+        const E_Result result = G_Fn_Read_Piece(ro_Stream, name, read);
+        if (result != E_Result_Success)
+            return result;
     }
-    if (result == E_Result_Success)
-        result = m_up_Mgr_D_Sect->M_Fn_Stream_Serialize_o_I(ro_Stream);
-    if (result != E_Result_Success)
-        return result;
     m_up_Mgr_Frame->M_Fn_View_Main_Invalidate();
     return E_Result_Success;
 }

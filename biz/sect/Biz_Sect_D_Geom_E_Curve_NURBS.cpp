@@ -182,12 +182,9 @@ void C_D_Geom_E_Curve_NURBS::M_Fn_Relation_Tess_Build(C_Sect& ro_Sect)
     if (m_Ref_Points.size() < 2)
         VT_THROW("N_Biz::N_Sect::C_D_Geom_E_Curve_NURBS::M_Fn_Relation_Tess_Build");
 
-    // 1. The sampling distance: the meshing thickness, else word 31 times 1e-6 (the evaluator
-    // raises it to the coincidence tolerance, so a setting of 0 still gives no zero-length segment).
-    float thk = 0;
-    const bool has_thk = M_Fn_Get_Thk_Tess(thk);
-    const float distance = C_Curve::S_Fn_Sampling_Distance(has_thk ? std::optional<float>(thk) : std::nullopt,
-                                                           G_Fn_Tess_Config_Data().m_Tess_Length_Over_Thk);
+    // 1. The sampling distance (the evaluator raises it to the coincidence tolerance, so a setting
+    // of 0 still gives no zero-length segment).
+    const float distance = M_Fn_Sampling_Distance();
 
     // 2. Sample between the end points.
     M_Fn_Ctrl_Point_Update(ro_Sect);
@@ -261,7 +258,17 @@ void C_D_Geom_E_Curve_NURBS::M_Fn_Draw(C_Context_Draw_Geom& io_Context) const
         if (!any)
             return;
     }
-    curve.M_Fn_Eval(C_Tess_NURBS::S_Fn_Get_Renderer());
+    // Sampled as the mesh is, so that the view shows the polygon the figures are calculated on.
+    curve.M_Fn_Eval(C_Tess_NURBS::S_Fn_Get_Renderer(), M_Fn_Sampling_Distance());
+}
+
+float C_D_Geom_E_Curve_NURBS::M_Fn_Sampling_Distance() const
+{
+    // The meshing thickness, else word 31 times 1e-6.
+    float thk = 0;
+    const bool has_thk = M_Fn_Get_Thk_Tess(thk);
+    return C_Curve::S_Fn_Sampling_Distance(has_thk ? std::optional<float>(thk) : std::nullopt,
+                                           G_Fn_Tess_Config_Data().m_Tess_Length_Over_Thk);
 }
 
 } // namespace N_Biz::N_Sect

@@ -82,6 +82,9 @@ private:
     // Sets ro_Curve's control points from this entity's control-point references (see
     // M_Fn_Ctrl_Point_Update).
     void M_Fn_Ctrl_Point_Update_Into(const C_Sect& ro_Sect, C_Curve& ro_Curve) const;
+    // The sampling distance of meshing and drawing (C_Curve::S_Fn_Sampling_Distance of the meshing
+    // thickness and configuration word 31).
+    float M_Fn_Sampling_Distance() const;
 };
 
 } // namespace N_Biz::N_Sect

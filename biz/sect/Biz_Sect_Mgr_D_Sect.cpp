@@ -168,6 +168,10 @@ int C_Mgr_D_Sect::M_Fn_Proc_Sub_IGES_Import_Determine_Plane(N_Biz::N_IGES::N_Imp
         VT_THROW(s_Function);
     const N_Biz::N_IGES::C_Table_Entity& table = ro_Context.m_Table;
 
+    // The defining points of the top-level curves. A composite's members are dependent entities and
+    // are passed over here, but the composite hands over its members' points
+    // (C_Entity_102_Curve_Composite::M_Fn_Get_list_o_Vector3_f_Transformed): a file of composites
+    // alone must not be left without points and so with the model's xy plane. Keep it so.
     std::vector<N_Biz::N_IGES::C_Vector3_f> points;
     const std::vector<char> member = S_Fn_Members(table);
     for (std::uint32_t slot = 1; slot < table.size(); ++slot) {

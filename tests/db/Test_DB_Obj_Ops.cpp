@@ -147,6 +147,44 @@ TEST(C_Obj_Ops, BinaryFormsOfTexts)
     EXPECT_EQ(wide, L"\u4E2Dx");
 }
 
+// The in-memory forms that rows use a run of columns at a time are the stream forms' bytes.
+template <class T>
+void G_Fn_Expect_Fixed_Form(const T& i_Value, const std::string& i_Bytes)
+{
+    const C_Obj_Ops& ops = G_Fn_Obj_Ops(C_Obj_Type_Of<T>::value);
+    ASSERT_EQ(ops.m_Binary_Size, i_Bytes.size());
+    char put[8] = {};
+    ops.m_pfn_Binary_Put(&i_Value, put);
+    EXPECT_EQ(std::string(put, i_Bytes.size()), i_Bytes);
+    T got{};
+    ops.m_pfn_Binary_Get(&got, i_Bytes.data());
+    EXPECT_EQ(G_Fn_Binary(got), i_Bytes);
+}
+
+TEST(C_Obj_Ops, FixedFormsInMemoryAreTheStreamBytes)
+{
+    G_Fn_Expect_Fixed_Form(std::uint8_t(0xAB), G_Fn_Bytes({0xAB}));
+    G_Fn_Expect_Fixed_Form(std::uint16_t(0x1234), G_Fn_Bytes({0x34, 0x12}));
+    G_Fn_Expect_Fixed_Form(std::uint64_t(0x0102030405060708), G_Fn_Bytes({8, 7, 6, 5, 4, 3, 2, 1}));
+    G_Fn_Expect_Fixed_Form(std::int8_t(-3), G_Fn_Bytes({0xFD}));
+    G_Fn_Expect_Fixed_Form(std::int32_t(-2), G_Fn_Bytes({0xFE, 0xFF, 0xFF, 0xFF}));
+    G_Fn_Expect_Fixed_Form(1.5f, G_Fn_Bytes({0x00, 0x00, 0xC0, 0x3F}));
+    G_Fn_Expect_Fixed_Form(-2.0, G_Fn_Bytes({0, 0, 0, 0, 0, 0, 0, 0xC0}));
+    G_Fn_Expect_Fixed_Form(reinterpret_cast<void*>(std::uintptr_t(0x55667788u)), G_Fn_Bytes({0x88, 0x77, 0x66, 0x55}));
+    // A key goes as the int32 -256 without a row, and comes back as an id key.
+    G_Fn_Expect_Fixed_Form(C_Key_C_Material(), G_Fn_Bytes({0x00, 0xFF, 0xFF, 0xFF}));
+    C_Key_Common read;
+    G_Fn_Obj_Ops(E_Type_Obj_C_Key_Common).m_pfn_Binary_Get(&read, G_Fn_Bytes({5, 0, 0, 0}).data());
+    EXPECT_EQ(read.M_Fn_Type_Get_E_Type(), N_Impl::E_Type_Key_Id);
+    EXPECT_EQ(read.M_Fn_Get_o_T_Key_Any(), 5);
+    // Texts have no fixed form.
+    for (E_Type_Obj type : {E_Type_Obj_string, E_Type_Obj_wstring}) {
+        EXPECT_EQ(G_Fn_Obj_Ops(type).m_Binary_Size, 0u);
+        EXPECT_EQ(G_Fn_Obj_Ops(type).m_pfn_Binary_Put, nullptr);
+        EXPECT_EQ(G_Fn_Obj_Ops(type).m_pfn_Binary_Get, nullptr);
+    }
+}
+
 TEST(C_Obj_Ops, KeysWriteThePositionOfALiveRowElseMinus256)
 {
     const auto schema = N_Test_DB::G_Fn_Schema_Real();

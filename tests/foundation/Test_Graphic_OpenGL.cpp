@@ -330,7 +330,7 @@ TEST(C_NURBS_Curve, RationalQuarterCircleLiesOnTheCircle)
     ASSERT_TRUE(OSMesaMakeCurrent(nullptr, nullptr, 0, 0, 0)); // tessellating needs no current context
     C_Tess_NURBS& t = tessellator();
     for (float knot_end : {1.0f, 10.0f, 250.0f}) {
-        ASSERT_EQ(quarter_circle(knot_end).M_Fn_Eval(t), 1);
+        ASSERT_EQ(quarter_circle(knot_end).M_Fn_Eval(t, 0.0f), 1);
         EXPECT_EQ(t.m_Types.size(), 1u); // one span, one strip: the previous output was emptied first
         ASSERT_GE(t.m_Vertices.size(), 4u) << knot_end;
         for (const auto& v : t.m_Vertices) {
@@ -349,7 +349,7 @@ TEST(C_NURBS_Curve, RationalQuarterCircleLiesOnTheCircle)
     EXPECT_EQ(t.m_Busy, 0);
     // A wide knot range is sampled at a bounded count, and the usual sampling is back afterwards.
     for (float range : {1e6f, 1e30f}) {
-        quarter_circle(range).M_Fn_Eval(t);
+        quarter_circle(range).M_Fn_Eval(t, 0.0f);
         EXPECT_LE(t.m_Vertices.size(), Curve::S_Samples_Max + 2) << range;
         EXPECT_GE(t.m_Vertices.size(), Curve::S_Samples_Max / 2) << range;
         const auto& v = t.m_Vertices[t.m_Vertices.size() / 3];
@@ -369,7 +369,7 @@ TEST(C_NURBS_Curve, RendererDrawsTheExactCircle)
     std::vector<GLfloat> feedback(4096);
     glFeedbackBuffer(GLsizei(feedback.size()), GL_2D, feedback.data());
     glRenderMode(GL_FEEDBACK);
-    quarter_circle(10).M_Fn_Eval(C_Tess_NURBS::S_Fn_Get_Renderer());
+    quarter_circle(10).M_Fn_Eval(C_Tess_NURBS::S_Fn_Get_Renderer(), 2.0f);
     const GLint size = glRenderMode(GL_RENDER);
     ASSERT_GT(size, 0);
     int vertices = 0;
@@ -382,6 +382,55 @@ TEST(C_NURBS_Curve, RendererDrawsTheExactCircle)
     EXPECT_GE(vertices, 20);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     EXPECT_EQ(C_Tess_NURBS::S_Fn_Get_Renderer().m_Busy, 0);
+}
+
+// The step per unit of the knot parameter follows the geometry: for the quarter circle of radius
+// 10 (control polygon 2 x 10) at distance 2, samples 0.5 apart along the polygon, 40 in the span
+// whatever its knot range; never fewer than 2 per unit.
+TEST(C_NURBS_Curve, SamplingFollowsTheGeometryAndTheDistance)
+{
+    EXPECT_EQ(quarter_circle(1).M_Fn_U_Step(2.0f), 40.0f);
+    EXPECT_EQ(quarter_circle(10).M_Fn_U_Step(2.0f), 4.0f);
+    EXPECT_EQ(quarter_circle(20).M_Fn_U_Step(2.0f), 2.0f);  // 40 / 20 = 2
+    EXPECT_EQ(quarter_circle(250).M_Fn_U_Step(2.0f), 2.0f); // already finer: unchanged
+    // No distance: the floor is the polygon over 256 segments, sampled 4 times finer (1024 in all).
+    EXPECT_EQ(quarter_circle(1).M_Fn_U_Step(0.0f), 1024.0f);
+    EXPECT_EQ(quarter_circle(1).M_Fn_U_Step(std::numeric_limits<float>::quiet_NaN()), 1024.0f);
+    EXPECT_EQ(quarter_circle(1).M_Fn_U_Step(-5.0f), 1024.0f);
+    // A distance larger than the polygon: GLU's 2 per unit.
+    EXPECT_EQ(quarter_circle(1).M_Fn_U_Step(1000.0f), 2.0f);
+    // The spans are taken one by one: the open cubic's first span (knots 0 .. 5) is shaped by
+    // control points 0 .. 3, its second (knots 5 .. 10) by 1 .. 4. At distance 4 (g = 1) the
+    // larger polygon of the two over its range 5 sets the step.
+    const Curve c = open_cubic();
+    const float first = (std::hypot(5.0f, 10.0f) + std::hypot(10.0f, 20.0f) + std::hypot(10.0f, 20.0f)) / 5;
+    const float second = (std::hypot(10.0f, 20.0f) + std::hypot(10.0f, 20.0f) + std::hypot(5.0f, 10.0f)) / 5;
+    EXPECT_FLOAT_EQ(c.M_Fn_U_Step(4.0f), std::max(first, second));
+    // A wide range stays within the sample bound.
+    EXPECT_FLOAT_EQ(quarter_circle(1e6f).M_Fn_U_Step(0.0f), float(Curve::S_Samples_Max) / 1e6f);
+
+    // The tessellator and the renderer sample a curve with knots 0 .. 1 as finely as the same curve
+    // with knots 0 .. 10: 40 chords (GLU's float step may add one), every vertex on the circle.
+    ASSERT_TRUE(G_Fn_GL_Offscreen());
+    C_Tess_NURBS& t = tessellator();
+    for (float e : {1.0f, 10.0f}) {
+        quarter_circle(e).M_Fn_Eval(t, 2.0f);
+        EXPECT_NEAR(double(t.m_Vertices.size()), 41.5, 0.5) << e;
+        for (const auto& v : t.m_Vertices)
+            EXPECT_NEAR(std::hypot(v.x, v.y), 10.0, 1e-4);
+        EXPECT_EQ(glu_property(t, GLU_U_STEP), 2.0f); // the usual step is back
+    }
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-16, 16, -16, 16, -1, 1);
+    std::vector<GLfloat> feedback(4096);
+    glFeedbackBuffer(GLsizei(feedback.size()), GL_2D, feedback.data());
+    glRenderMode(GL_FEEDBACK);
+    quarter_circle(1).M_Fn_Eval(C_Tess_NURBS::S_Fn_Get_Renderer(), 2.0f);
+    const GLint size = glRenderMode(GL_RENDER); // line tokens of 2 vertices, 5 floats each
+    EXPECT_TRUE(size == 40 * 5 || size == 41 * 5) << size;
+    EXPECT_EQ(glu_property(C_Tess_NURBS::S_Fn_Get_Renderer(), GLU_U_STEP), 2.0f);
+    ASSERT_TRUE(G_Fn_GL_Offscreen());
 }
 
 TEST(C_NURBS_Curve, InconsistentCurvesAreRefusedBeforeAnythingIsTouched)
@@ -406,13 +455,13 @@ TEST(C_NURBS_Curve, InconsistentCurvesAreRefusedBeforeAnythingIsTouched)
         [](Curve& c) { c.m_Ctrls[1].w = -1; },
         [&](Curve& c) { c.m_Ctrls[1].w = nan; }};
     C_Tess_NURBS& t = tessellator();
-    quarter_circle().M_Fn_Eval(t);
+    quarter_circle().M_Fn_Eval(t, 0.0f);
     const auto before = t.m_Vertices.size();
     for (std::size_t i = 0; i < std::size(changes); ++i) {
         Curve c = quarter_circle();
         changes[i](c);
         EXPECT_FALSE(c.M_Fn_If_Consistent()) << i;
-        EXPECT_THROW(c.M_Fn_Eval(t), C_Exception) << i;
+        EXPECT_THROW(c.M_Fn_Eval(t, 0.0f), C_Exception) << i;
     }
     EXPECT_EQ(t.m_Busy, 0);
     EXPECT_EQ(t.m_Vertices.size(), before);
@@ -421,11 +470,11 @@ TEST(C_NURBS_Curve, InconsistentCurvesAreRefusedBeforeAnythingIsTouched)
     Curve nan_point = quarter_circle();
     nan_point.m_Ctrls[0].x = nan;
     EXPECT_TRUE(nan_point.M_Fn_If_Consistent());
-    EXPECT_THROW(nan_point.M_Fn_Eval(t), C_Exception);
+    EXPECT_THROW(nan_point.M_Fn_Eval(t, 0.0f), C_Exception);
     // A busy evaluator, and a chain from the renderer, are refused too.
     C_Tess_NURBS busy(C_Tess_NURBS::S_Mode_Tessellator);
     busy.m_Busy = 1;
-    EXPECT_THROW(quarter_circle().M_Fn_Eval(busy), C_Exception);
+    EXPECT_THROW(quarter_circle().M_Fn_Eval(busy, 0.0f), C_Exception);
     EXPECT_EQ(busy.m_Busy, 1);
     EXPECT_TRUE(busy.m_Vertices.empty());
     std::vector<P2> points;
@@ -442,7 +491,7 @@ TEST(C_NURBS_Curve, CurveRefusedByGLUIsLoggedAndGivesNoVertex)
     const Curve c = curve(30, knots, std::vector<Curve::C_Ctrl_Point>(30, {1, 2, 0, 1}));
     ASSERT_TRUE(c.M_Fn_If_Consistent());
     const auto before = app.log_lines().size();
-    ASSERT_NO_THROW(c.M_Fn_Eval(tessellator()));
+    ASSERT_NO_THROW(c.M_Fn_Eval(tessellator(), 0.0f));
     EXPECT_TRUE(tessellator().m_Vertices.empty());
     const auto lines = app.log_lines();
     ASSERT_GT(lines.size(), before);

@@ -446,6 +446,37 @@ TEST(G_Fn_Serialize_vector, HostileAndTruncatedStreamsReserveLittle)
         EXPECT_EQ(inner.capacity(), 0u);
 }
 
+// A count whose elements would take more than G_Reserve_Bytes_Max is reserved whole when the
+// stream certainly holds a byte for every 8 bytes reserved (so a large vector in a large file is
+// not grown step by step); a stream that cannot tell still gets only what arrives.
+TEST(G_Fn_Serialize_vector, LargeCountReservedWholeWhenTheStreamHoldsItsBytes)
+{
+    const std::uint32_t count = 300000; // 1.2 MB of int32
+    std::string data = bytes({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    for (int i = 0; i < 4; ++i)
+        data[i] = data[8 + i] = static_cast<char>((count >> (8 * i)) & 0xFF);
+    data += std::string(std::size_t(count) * 4, '\x01');
+    auto s = in(data);
+    std::vector<std::int32_t> v;
+    EXPECT_EQ(N_Impl::G_Fn_Stream_Bytes_Known(s), data.size());
+    ASSERT_EQ(G_Fn_Serialize_vector_I(s, v, read_int), 1);
+    EXPECT_EQ(v.size(), count);
+    EXPECT_EQ(v.capacity(), count);
+    EXPECT_EQ(v.back(), 0x01010101);
+    // The position and state are as they were after asking.
+    auto t = in(data);
+    std::uint32_t first = 0;
+    ASSERT_EQ(G_Fn_Serialize_I(t, first), 1);
+    EXPECT_EQ(N_Impl::G_Fn_Stream_Bytes_Known(t), data.size() - 4);
+    EXPECT_EQ(G_Fn_Serialize_I(t, first), 1);
+    EXPECT_EQ(first, 0u);
+    // Too few bytes to pay for the whole count in memory: at most G_Reserve_Bytes_Max ahead.
+    EXPECT_EQ(N_Impl::G_Fn_Reserve_Count_In(t, count, 4096), G_Reserve_Bytes_Max / 4096);
+    C_Trickle_Stream trickle(data);
+    EXPECT_EQ(N_Impl::G_Fn_Stream_Bytes_Known(trickle), 0u);
+    EXPECT_EQ(N_Impl::G_Fn_Reserve_Count_In(trickle, count, 4), G_Reserve_Bytes_Max / 4);
+}
+
 TEST(G_Fn_Serialize_list, CountThenElementsAppendedToWhatIsThere)
 {
     std::ostringstream out;

@@ -341,6 +341,52 @@ TEST_F(C_Mgr_D_Sect, ImportTopLevelCurvesCompositesAndArcsOffThePlane)
     history().M_Fn_Clear();
 }
 
+// A file of composites alone: their members are dependent entities, which the plane search passes
+// over, so only the composite's own points (its members') place the plane. A square standing in
+// the plane y = 3 gives the plane through its centre (5, 3, 5) with its normal along y, and all four
+// edges lie in it.
+TEST_F(C_Mgr_D_Sect, ImportPlaneOfCompositesAloneComesFromTheirMembers)
+{
+    using namespace N_Biz::N_IGES;
+    C_Context_File context(L"composite.igs", L"composite.igs");
+    context.m_sp_Global = std::make_shared<C_Global>();
+    context.m_sp_Global->m_Units_Flag = 2;
+    context.m_Table.add(nullptr);
+    const float corners[4][2] = {{0, 0}, {10, 0}, {10, 10}, {0, 10}}; // (x, z)
+    std::vector<std::int32_t> members;
+    for (int i = 0; i < 4; ++i) {
+        auto sp = std::make_shared<C_Entity_110_Line>();
+        sp->m_X1 = corners[i][0], sp->m_Y1 = 3, sp->m_Z1 = corners[i][1];
+        sp->m_X2 = corners[(i + 1) % 4][0], sp->m_Y2 = 3, sp->m_Z2 = corners[(i + 1) % 4][1];
+        sp->M_Fn_Set_Subordinate(C_Entity::E_Subordinate_Physical);
+        members.push_back(static_cast<std::int32_t>(context.m_Table.add(sp)));
+    }
+    auto sp_composite = std::make_shared<C_Entity_102_Curve_Composite>();
+    sp_composite->m_Members = members;
+    context.m_Table.add(sp_composite);
+
+    auto up = M_Fn_Sect_New();
+    M_Fn_Run(L"Import section", [&](const T_sp_Group& g) { EXPECT_EQ(up->M_Fn_Get_Mgr_D_Sect().M_Fn_Proc_Sub_IGES_Import(g, context), 1); });
+    const auto& plane = up->M_Fn_Get_Mgr_D_Plane().M_Fn_Get_Matrix();
+    EXPECT_NEAR(plane(0, 3), 5.0f, 1e-4f);
+    EXPECT_NEAR(plane(1, 3), 3.0f, 1e-4f);
+    EXPECT_NEAR(plane(2, 3), 5.0f, 1e-4f);
+    EXPECT_NEAR(std::fabs(plane(1, 2)), 1.0f, 1e-5f); // the section's z axis is the model's y
+    EXPECT_EQ(S_Fn_Kinds(*up), (std::map<std::int32_t, int>{{6, 4}}));
+    // Every point back in model space at y = 3 (the closing corner is the composite's start and
+    // its finish).
+    const auto& points = up->M_Fn_Get_Mgr_D_Geom_P();
+    ASSERT_EQ(points.M_Fn_Count(), 5u);
+    for (std::uint32_t id = 1; id <= 5; ++id) {
+        const auto& p = points.M_Fn_Get_At(id);
+        const auto g = up->M_Fn_Plane_Local_To_Global_3({p.m_X, p.m_Y, 0});
+        EXPECT_NEAR(g.y, 3.0f, 1e-4f) << id;
+    }
+    const auto msgs = m_App.port().M_Fn_Texts(L"box");
+    EXPECT_TRUE(std::none_of(msgs.begin(), msgs.end(), [](const std::wstring& m) { return m.find(L"section plane") != std::wstring::npos; }));
+    history().M_Fn_Clear();
+}
+
 // The global section of an exported file carries the fixed values.
 TEST_F(C_Mgr_D_Sect, ExportGlobalValues)
 {

@@ -242,8 +242,10 @@ TEST_F(C_Proj_Stream, GroupWhoseIndexIsNotItsSlotIsRefused)
     ASSERT_EQ(bytes.substr(at - 6, 10), std::string("\0\x01\0\0\0\0\x01\0\0\0", 10));
     ASSERT_EQ(M_Fn_Read(bytes).m_Result, E_Result_Success);
     bytes[at] = 2;
+    m_App.port().m_Calls.clear();
     const C_Read read = M_Fn_Read(bytes);
-    EXPECT_EQ(read.m_Result, -1);
+    EXPECT_EQ(read.m_Result, E_Result_Stream_Failure);
+    EXPECT_EQ(M_Fn_Boxes(), std::vector<std::wstring>{L"Error: Failed to read file. The file is damaged in its sections."});
     EXPECT_EQ(read.m_up_Proj->M_Fn_Get_Mgr_D_Sect().M_Fn_Get_Groups().size(), 1u);
 }
 
@@ -265,11 +267,18 @@ TEST_F(C_Proj_Stream, FreeSlotsOfOneFileAreBounded)
         return G_Fn_String(bytes);
     };
     // Within the bound the table is read, and its empty entry refused.
-    EXPECT_EQ(M_Fn_Read(groups_at(1000)).m_Result, -1);
-    EXPECT_EQ(M_Fn_Read(groups_at((1u << 20) + 1)).m_Result, -1);
+    const std::vector<std::wstring> damaged{L"Error: Failed to read file. The file is damaged in its sections."};
+    m_App.port().m_Calls.clear();
+    EXPECT_EQ(M_Fn_Read(groups_at(1000)).m_Result, E_Result_Stream_Failure);
+    EXPECT_EQ(M_Fn_Boxes(), damaged);
+    m_App.port().m_Calls.clear();
+    EXPECT_EQ(M_Fn_Read(groups_at((1u << 20) + 1)).m_Result, E_Result_Stream_Failure);
+    EXPECT_EQ(M_Fn_Boxes(), damaged);
     // Beyond it the read stops before any slot is made.
+    m_App.port().m_Calls.clear();
     const C_Read read = M_Fn_Read(groups_at((1u << 20) + 2));
     EXPECT_EQ(read.m_Result, E_Result_Stream_Failure);
+    EXPECT_EQ(M_Fn_Boxes(), damaged);
     EXPECT_EQ(read.m_up_Proj->M_Fn_Get_Mgr_D_Sect().M_Fn_Get_Groups().size(), 1u);
 }
 

@@ -2,6 +2,9 @@
 // refused, or read into a project that writes itself again and reads back to the same bytes.
 #include "tests/proj/Test_Proj_Support_BEA.h"
 
+#include "common/Common_String.h"
+
+#include <map>
 #include <random>
 
 using namespace N_Test_Proj;
@@ -15,16 +18,30 @@ protected:
     void M_Fn_Read_Consistent(const std::string& i_Bytes, const std::string& i_What)
     {
         SCOPED_TRACE(i_What);
-        const C_Read read = M_Fn_Read(i_Bytes);
-        // The messages and questions of refused files pile up in the port otherwise.
         m_App.port().m_Calls.clear();
-        if (read.m_Result != E_Result_Success)
+        const C_Read read = M_Fn_Read(i_Bytes);
+        const auto boxes = M_Fn_Boxes();
+        m_App.port().m_Calls.clear();
+        if (read.m_Result != E_Result_Success) {
+            M_Fn_Expect_Said_Why(read, boxes);
             return;
+        }
         ++m_Accepted;
         const std::string again = M_Fn_Bytes(*read.m_up_Proj);
         const C_Read second = M_Fn_Read(again);
         ASSERT_EQ(second.m_Result, E_Result_Success);
         EXPECT_EQ(M_Fn_Bytes(*second.m_up_Proj), again);
+    }
+    // A refusal is never silent and never thrown: exactly one message, the reader's "Failed to
+    // read file." or the question about the file's version (answered No by the port).
+    static void M_Fn_Expect_Said_Why(const C_Read& ro_Read, const std::vector<std::wstring>& ro_Boxes)
+    {
+        EXPECT_EQ(ro_Read.m_Result, E_Result_Stream_Failure);
+        ASSERT_EQ(ro_Boxes.size(), 1u);
+        const std::wstring& text = ro_Boxes[0];
+        EXPECT_TRUE(text.starts_with(L"Error: Failed to read file. The file ") || text.starts_with(L"Failed to read file. ") ||
+                    text.starts_with(L"The file version and app version may not be compatible."))
+            << N_Common::N_String::G_Fn_To_Narrow_UTF8(text);
     }
     int m_Accepted = 0;
 };
@@ -34,13 +51,42 @@ TEST_F(C_Proj_Stream_Random, EveryTruncationIsRefused)
     M_Fn_Small_Project();
     const std::string bytes = M_Fn_Bytes(m_Proj);
     ASSERT_GT(bytes.size(), 1000u);
+    std::map<std::wstring, int> reasons;
     for (std::size_t size = 0; size < bytes.size(); ++size) {
+        m_App.port().m_Calls.clear();
         const C_Read read = M_Fn_Read(bytes.substr(0, size));
+        const auto boxes = M_Fn_Boxes();
         m_App.port().m_Calls.clear();
         ASSERT_NE(read.m_Result, E_Result_Success) << size;
+        M_Fn_Expect_Said_Why(read, boxes);
+        if (HasFatalFailure())
+            return;
+        ++reasons[boxes[0]];
     }
+    // A file cut anywhere after its header says so, and in which piece it ends.
+    for (const wchar_t* piece : {L"section cards", L"material cards", L"property cards", L"model", L"sections"})
+        EXPECT_GT(reasons[std::wstring(L"Error: Failed to read file. The file ends early, in its ") + piece + L"."], 0)
+            << N_Common::N_String::G_Fn_To_Narrow_UTF8(piece);
     M_Fn_Read_Consistent(bytes, "whole");
     EXPECT_EQ(m_Accepted, 1);
+}
+
+// Opening a damaged file as the application does (the document's open over the file reader): no
+// document, one message, and the application's log has it as its last message.
+TEST_F(C_Proj_Stream_Random, OpeningADamagedFileSaysWhyOnce)
+{
+    M_Fn_Small_Project();
+    const std::string bytes = M_Fn_Bytes(m_Proj);
+    const auto path = M_Fn_Path("cut.qmxb");
+    S_Fn_File_Put(path, bytes.substr(0, bytes.size() - 3));
+    C_Proj proj;
+    proj.M_Fn_Tree_Add();
+    m_App.port().m_Calls.clear();
+    EXPECT_EQ(proj.M_Fn_Get_Mgr_Doc().M_Fn_Create(path.wstring()), 0);
+    EXPECT_EQ(proj.M_Fn_Get_Mgr_Doc().M_Fn_Get_Doc(), nullptr);
+    const std::wstring said = L"Error: Failed to read file. The file ends early, in its sections.";
+    EXPECT_EQ(M_Fn_Boxes(), std::vector<std::wstring>{said});
+    EXPECT_EQ(m_App.log_lines().back(), "Msg: " + N_Common::N_String::G_Fn_To_Narrow_UTF8(said));
 }
 
 TEST_F(C_Proj_Stream_Random, ChangedBytesAreRefusedOrReadConsistently)
