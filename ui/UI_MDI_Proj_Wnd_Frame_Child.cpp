@@ -182,8 +182,21 @@ bool C_Wnd_Frame_Child::M_Fn_Create(N_MDI::C_Wnd_Frame_Main* i_p_Main)
     return true;
 }
 
+// The active window that goes is deactivated first, while it still knows its project, so the
+// running task ends and the panes leave the project.
+void C_Wnd_Frame_Child::M_Fn_Deactivate_If_Active()
+{
+    wxAuiMDIParentFrame* p_parent = GetMDIParentFrame();
+    if (m_p_Doc && p_parent && p_parent->GetActiveChild() == this) {
+        wxActivateEvent event(wxEVT_ACTIVATE, false, GetId());
+        event.SetEventObject(this);
+        M_Fn_On_Activate(event);
+    }
+}
+
 void C_Wnd_Frame_Child::M_Fn_Doc_Detach()
 {
+    M_Fn_Deactivate_If_Active();
     if (m_p_View_Main)
         m_p_View_Main->M_Fn_Detach(true);
     if (m_p_Doc)
@@ -193,6 +206,7 @@ void C_Wnd_Frame_Child::M_Fn_Doc_Detach()
 
 bool C_Wnd_Frame_Child::Destroy()
 {
+    M_Fn_Deactivate_If_Active();
     if (m_p_View_Main)
         m_p_View_Main->M_Fn_Detach(true);
     if (m_p_Doc)

@@ -47,6 +47,7 @@ protected:
     bool TryBefore(wxEvent& ro_Event) override;
 
 private:
+    void M_Fn_Deactivate_If_Active();
     void M_Fn_On_Activate(wxActivateEvent& ro_Event);
     void M_Fn_On_Close(wxCloseEvent& ro_Event);
 

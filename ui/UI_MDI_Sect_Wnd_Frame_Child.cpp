@@ -243,6 +243,14 @@ void C_Wnd_Frame_Child::M_Fn_Doc_Detach()
 
 bool C_Wnd_Frame_Child::Destroy()
 {
+    // The active window that goes is deactivated first, while it still knows its section, so the
+    // running task ends and the panes leave the section.
+    wxAuiMDIParentFrame* p_parent = GetMDIParentFrame();
+    if (m_p_Doc && p_parent && p_parent->GetActiveChild() == this) {
+        wxActivateEvent event(wxEVT_ACTIVATE, false, GetId());
+        event.SetEventObject(this);
+        M_Fn_On_Activate(event);
+    }
     M_Fn_Views_Detach(true);
     return wxAuiMDIChildFrame::Destroy();
 }

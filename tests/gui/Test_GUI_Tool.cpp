@@ -27,6 +27,7 @@
 #include "biz/sect/Biz_Sect_Mgr_State.h"
 #include "common/Common_String.h"
 #include "ui/UI_Cmd_Id.h"
+#include "ui/UI_MDI_Proj_Doc.h"
 #include "ui/UI_MDI_Sect_Doc.h"
 #include "ui/UI_MDI_Sect_Wnd_Frame_Child.h"
 #include "ui/UI_Tool_Dlg_Proj.h"
@@ -60,21 +61,6 @@ using N_UI::N_Tool::C_Wnd;
 namespace {
 
 const char* const G_Tubes = VT_TESTDATA_DIR "/iges/tubes_splined.iges";
-
-// The screen's picture of i_p_Window, saved into the build tree's gui/ folder.
-void G_Fn_Shot(wxWindow* i_p_Window, const char* i_Name)
-{
-    const std::filesystem::path dir = std::filesystem::path(VT_BINARY_DIR) / "gui";
-    std::filesystem::create_directories(dir);
-    const std::filesystem::path path = dir / i_Name;
-    std::filesystem::remove(path);
-    const wxRect r = i_p_Window->GetScreenRect();
-    const std::string command = "import -window root -crop " + std::to_string(r.width) + "x" +
-                                std::to_string(r.height) + "+" + std::to_string(r.x) + "+" + std::to_string(r.y) +
-                                " +repage '" + path.string() + "'";
-    EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    EXPECT_TRUE(std::filesystem::exists(path)) << path;
-}
 
 // A click on a control as the toolkit reports it: the mark changes first, then the command event.
 void G_Fn_Click(wxWindow* i_p_Ctrl)
@@ -236,8 +222,12 @@ TEST_F(C_Tool_Pane, WithoutDocumentOnlyTheGeneralPageShows)
     EXPECT_TRUE(G_Fn_Wait_For([&] { return pane().M_Fn_Has_Focus(); }, std::chrono::milliseconds(2000)));
     G_Fn_Click(file.M_Fn_Ctrl(N_Cmd::E_Id_File_Proj_New));
     EXPECT_NE(m_Shell.core().m_sp_Proj, nullptr);
-    // A project without its window leaves the General page.
-    EXPECT_EQ(pane().M_Fn_Page_Get_Active(), C_Wnd::E_Page_General);
+    // The new project's window is active: the Project page shows; with the window closed the
+    // project stays open and the General page comes back.
+    EXPECT_TRUE(G_Fn_Wait_For([&] { return pane().M_Fn_Page_Get_Active() == C_Wnd::E_Page_Proj; }));
+    m_Shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_View_Close);
+    EXPECT_NE(m_Shell.core().m_sp_Proj, nullptr);
+    EXPECT_TRUE(G_Fn_Wait_For([&] { return pane().M_Fn_Page_Get_Active() == C_Wnd::E_Page_General; }));
 }
 
 TEST_F(C_Tool_Pane, ProjectPageFollowsTheProjectWindowAndItsTasks)
@@ -589,12 +579,10 @@ TEST_F(C_Tool_Pane, EveryUsableControlReachesAHandler)
             }
         return usable;
     };
-    // The project page without a project window that takes its commands: only the file commands.
+    // The project page with the project window active: what the project document takes is usable.
     m_Shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_New);
-    proj().M_Fn_Signal_Fire(N_Biz::N_Proj::E_Signal_Frame_Activate);
-    ASSERT_EQ(pane().M_Fn_Page_Get_Active(), C_Wnd::E_Page_Proj);
-    EXPECT_EQ(check(C_Wnd::E_Page_Proj, proj_edit(), [](int) { return false; }), 0);
-    proj().M_Fn_Signal_Fire(N_Biz::N_Proj::E_Signal_Frame_Deactivate);
+    ASSERT_TRUE(G_Fn_Wait_For([&] { return pane().M_Fn_Page_Get_Active() == C_Wnd::E_Page_Proj; }));
+    EXPECT_GT(check(C_Wnd::E_Page_Proj, proj_edit(), &N_UI::N_MDI::N_Proj::C_Doc::S_Fn_Takes), 10);
 
     // The section page: what the section document takes is usable, and nothing else.
     C_Sect& sect = M_Fn_Import();
