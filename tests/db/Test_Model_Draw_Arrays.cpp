@@ -79,7 +79,16 @@ protected:
         ASSERT_EQ(elements().size(), 7u);
         G_Fn_View();
     }
-    void TearDown() override { G_Fn_GL_Offscreen(); }
+    // The context is shared by the program's tests: the view's state goes again.
+    void TearDown() override
+    {
+        glDisable(GL_LIGHT0);
+        glDisable(GL_COLOR_MATERIAL);
+        glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, 0);
+        glDisable(GL_DEPTH_TEST);
+        glDisableClientState(GL_VERTEX_ARRAY);
+        G_Fn_GL_Offscreen();
+    }
     C_Model& model() { return m_Import.model(); }
     std::vector<C_Row_Element_2D>& elements() { return model().M_Fn_Data().m_Elements; }
 
