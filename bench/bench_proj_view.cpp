@@ -2,7 +2,8 @@
 // 1000 x 1000 plate, 1,002,001 nodes) in a 1024 x 768 off-screen Mesa context with the software
 // rasterizer, in each model display mode (shade with and without element edges, mesh, grid), the
 // whole frame as the view's paint draws it (clear, models, rotation centre, triad, text); and a
-// frame that starts with a one-pixel hover pick over the same model.
+// frame that starts with a one-pixel hover pick over the same model. Beside them, in the same run,
+// the bare baseline: the same shells drawn from vertex arrays by a program of a few lines.
 #include "bench/Bench_Deck_Plate.h"
 #include "bench/Bench_GL_Offscreen.h"
 #include "bench/Bench_Port_Quiet.h"
@@ -20,6 +21,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -77,6 +79,18 @@ C_Scene& S_Fn_Scene()
     return s_Scene;
 }
 
+// How many pixels of the last frame differ from its corner pixel (the background): the area drawn,
+// so that the program and the bare baseline can be seen to draw about the same.
+double S_Fn_Pixels_Drawn()
+{
+    std::vector<unsigned char> pixels(std::size_t(G_W) * G_H * 4);
+    glReadPixels(0, 0, G_W, G_H, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    std::size_t drawn = 0;
+    for (std::size_t i = 0; i < pixels.size(); i += 4)
+        drawn += !std::equal(pixels.begin() + i, pixels.begin() + i + 3, pixels.begin());
+    return double(drawn);
+}
+
 // Frames in model display mode i_Mode (3 grid, 4 mesh, 5 shade), chosen as the user would.
 void S_Fn_Frames(benchmark::State& state, std::int32_t i_Mode)
 {
@@ -95,6 +109,7 @@ void S_Fn_Frames(benchmark::State& state, std::int32_t i_Mode)
     }
     state.counters["fps"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["elements"] = double(G_N) * G_N;
+    state.counters["pixels"] = S_Fn_Pixels_Drawn();
 }
 
 void BM_Frame_Shade(benchmark::State& state) { S_Fn_Frames(state, 5); }
@@ -129,10 +144,93 @@ void BM_Frame_Hover_Pick_Element(benchmark::State& state)
     state.counters["fps"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
 }
 
+// The bare baseline of the same run: the same shells, drawn by a program of a few lines from
+// per-corner vertex arrays (positions, normals, colours) built once, in the same context, size and
+// light, the plate filling the view as the view's fit does. Modes as above (5 shade with edges,
+// 6 shade without, 4 mesh).
+struct C_Bare {
+    std::vector<float> m_Positions, m_Normals, m_Colors;
+    std::vector<GLuint> m_Edges;
+    C_Bare()
+    {
+        const auto& models = S_Fn_Scene().m_up_Proj->M_Fn_Get_Mgr_D_Model().M_Fn_Get_Models();
+        const auto& data = models.at(1)->M_Fn_Data();
+        for (const auto& element : data.m_Elements)
+            for (std::uint32_t k = 0; k < 4; ++k) {
+                const float* xyz = data.m_Nodes[static_cast<std::size_t>(element.M_Fn_Node_Corner_Get(k))].M_Fn_Coordinates();
+                m_Positions.insert(m_Positions.end(), xyz, xyz + 3);
+                m_Normals.insert(m_Normals.end(), {element.m_Normal.x, element.m_Normal.y, element.m_Normal.z});
+                m_Colors.insert(m_Colors.end(), {0.4f, 0.4f, 0.4f, 1.0f});
+                const GLuint first = static_cast<GLuint>(m_Positions.size() / 3 - 1 - k);
+                m_Edges.insert(m_Edges.end(), {first + k, first + (k + 1) % 4});
+            }
+    }
+};
+
+void S_Fn_Bare(benchmark::State& state, int i_Mode)
+{
+    C_Scene& scene = S_Fn_Scene();
+    if (!scene.m_Ok) {
+        state.SkipWithError("no off-screen context or no model");
+        return;
+    }
+    S_Fn_GL();
+    static const C_Bare s_Bare;
+    const C_Bare& bare = s_Bare;
+    const GLsizei corners = static_cast<GLsizei>(bare.m_Positions.size() / 3);
+    for (auto _ : state) {
+        glViewport(0, 0, G_W, G_H);
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        const double half_w = 500.0 * G_W / G_H * 1.1;
+        glOrtho(500 - half_w, 500 + half_w, -50, 1050, -1000, 1000);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glEnable(GL_DEPTH_TEST);
+        glEnable(GL_LIGHT0);
+        glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+        glEnable(GL_COLOR_MATERIAL);
+        glEnableClientState(GL_VERTEX_ARRAY);
+        glVertexPointer(3, GL_FLOAT, 0, bare.m_Positions.data());
+        glEnableClientState(GL_COLOR_ARRAY);
+        glColorPointer(4, GL_FLOAT, 0, bare.m_Colors.data());
+        if (i_Mode == 4) {
+            glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+            glDrawArrays(GL_QUADS, 0, corners);
+            glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+        } else {
+            glEnable(GL_LIGHTING);
+            glEnableClientState(GL_NORMAL_ARRAY);
+            glNormalPointer(GL_FLOAT, 0, bare.m_Normals.data());
+            glDrawArrays(GL_QUADS, 0, corners);
+            glDisableClientState(GL_NORMAL_ARRAY);
+            glDisable(GL_LIGHTING);
+            if (i_Mode == 5) {
+                glDisableClientState(GL_COLOR_ARRAY);
+                glColor3f(0.125f, 0.125f, 0.125f);
+                glDrawElements(GL_LINES, static_cast<GLsizei>(bare.m_Edges.size()), GL_UNSIGNED_INT, bare.m_Edges.data());
+            }
+        }
+        glDisableClientState(GL_COLOR_ARRAY);
+        glDisableClientState(GL_VERTEX_ARRAY);
+        glFinish();
+    }
+    state.counters["fps"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["pixels"] = S_Fn_Pixels_Drawn();
+}
+void BM_Bare_Shade(benchmark::State& state) { S_Fn_Bare(state, 5); }
+void BM_Bare_Shade_No_Edge(benchmark::State& state) { S_Fn_Bare(state, 6); }
+void BM_Bare_Mesh(benchmark::State& state) { S_Fn_Bare(state, 4); }
+
 } // namespace
 
-BENCHMARK(BM_Frame_Shade)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK(BM_Frame_Shade_No_Edge)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK(BM_Frame_Mesh)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_Bare_Shade)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_Bare_Shade_No_Edge)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_Bare_Mesh)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_Frame_Shade)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_Frame_Shade_No_Edge)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_Frame_Mesh)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 BENCHMARK(BM_Frame_Grid)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_Frame_Hover_Pick_Element)->Unit(benchmark::kMillisecond)->MinTime(2.0);

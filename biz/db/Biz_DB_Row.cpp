@@ -18,6 +18,7 @@
 #include <memory>
 #include <new>
 #include <sstream>
+#include <string_view>
 #include <tuple>
 
 namespace N_Biz::N_DB {
@@ -166,10 +167,13 @@ E_Result G_Fn_Body_O(const C_Row& ro_Row, C_Bytes_Out& ro_Out)
 
 // The table a row header names. The rows of a file come in long runs of one table, so the last
 // answer of this thread is kept and used again while the schema and the header stay the same.
+// Longest keyword a row header may name (table keywords are card names of a few dozen bytes).
+constexpr std::size_t G_Keyword_Length_Max = 256;
+
 // The schema is held weakly and compared by owner, so a schema made later at the same address is
 // never taken for the one remembered.
 const C_Info_Table* G_Fn_Table_Of_Header(const std::shared_ptr<C_Info_Schema>& ro_sp_Schema, std::uint32_t i_Format,
-                                         const std::string& i_Keyword)
+                                         std::string_view i_Keyword)
 {
     struct C_Last {
         std::weak_ptr<C_Info_Schema> m_wp_Schema;
@@ -182,7 +186,8 @@ const C_Info_Table* G_Fn_Table_Of_Header(const std::shared_ptr<C_Info_Schema>& r
                              !ro_sp_Schema.owner_before(t_Last.m_wp_Schema);
     if (same_schema && t_Last.m_Format == i_Format && t_Last.m_Keyword == i_Keyword)
         return t_Last.m_p_Table;
-    const C_Info_Table* p_table = ro_sp_Schema->M_Fn_Info_Table_Lookup_By_Format(i_Format, i_Keyword);
+    const std::string keyword(i_Keyword);
+    const C_Info_Table* p_table = ro_sp_Schema->M_Fn_Info_Table_Lookup_By_Format(i_Format, keyword);
     t_Last.m_wp_Schema = ro_sp_Schema;
     t_Last.m_Format = i_Format;
     t_Last.m_Keyword = i_Keyword;
@@ -690,20 +695,32 @@ E_Result C_Row::M_Fn_Stream_Serialize_Row_I(std::istream& ro_Stream, const C_Inf
         VT_THROW("N_Biz::N_DB::C_Row::M_Fn_Stream_Serialize_o_I");
     const C_Info_Table* table = i_ro_Table;
     if (!table) {
-        std::uint32_t format = 0;
-        if (N_Common::N_Stream::G_Fn_Serialize_I(ro_Stream, format) != E_Result_Success)
+        // Format and keyword byte count in one piece, then the keyword's bytes.
+        char head[8];
+        if (!N_Common::N_Stream::N_Impl::G_Fn_Read_Raw(ro_Stream, head, sizeof head))
             return E_Result_Stream_Failure;
-        std::string keyword;
-        if (N_Common::N_Stream::G_Fn_Serialize_string_I(ro_Stream, keyword) != E_Result_Success)
-            return E_Result_Stream_Failure;
+        auto word = [&head](int i_At) {
+            std::uint32_t value = 0;
+            for (int b = 0; b < 4; ++b)
+                value |= std::uint32_t(static_cast<unsigned char>(head[i_At + b])) << (8 * b);
+            return value;
+        };
+        const std::uint32_t format = word(0);
+        const std::uint32_t length = word(4);
         C_App* app = C_App::S_Fn_Get();
         if (!app || !app->m_sp_Schema)
             VT_THROW("N_Biz::N_DB::C_Row::M_Fn_Stream_Serialize_o_I");
+        // No table's keyword is that long: the header names no table.
+        char keyword[G_Keyword_Length_Max];
+        if (length > sizeof keyword)
+            return G_Fn_Refuse(ro_Stream);
+        if (!N_Common::N_Stream::N_Impl::G_Fn_Read_Raw(ro_Stream, keyword, length))
+            return E_Result_Stream_Failure;
         // A header that names no table of this schema is a damaged or foreign stream, not a
         // reason to touch the target.
         if (format < E_Format_Standard || format > E_Format_Nastran)
             return G_Fn_Refuse(ro_Stream);
-        table = G_Fn_Table_Of_Header(app->m_sp_Schema, format, keyword);
+        table = G_Fn_Table_Of_Header(app->m_sp_Schema, format, std::string_view(keyword, length));
         if (!table || !i_Accept(table->M_Fn_Type_Relation()))
             return G_Fn_Refuse(ro_Stream);
     } else if (!i_Accept(table->M_Fn_Type_Relation())) {

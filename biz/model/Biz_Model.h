@@ -17,10 +17,12 @@
 #include "common/Common_Math_Matrix4.h"
 #include "common/Common_Math_Vector.h"
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace N_Biz::N_Cmd {
 class C_Elem_Group;
@@ -95,6 +97,34 @@ public:
     // property cards) and the element-edge option of the shaded style. Nothing without nodes.
     enum : std::uint32_t { E_Style_Node = 3, E_Style_Mesh = 4, E_Style_Shaded = 5 };
     void M_Fn_Draw(std::uint32_t i_Style, bool i_Color_By_Material, bool i_Edge);
+    // The shaded and mesh styles draw from per-corner arrays (position, normal and colour of every
+    // element corner) kept between frames: positions and normals are made again at paint time when
+    // the geometry serial below moved or the node or element vectors were replaced; colours and the
+    // lists of elements drawn are brought up to date from the elements' display state on every
+    // frame, element by element, so only what changed is written. Highlighted elements are drawn
+    // one by one after the others, as before. Interface thread only (the import fills a model
+    // before it enters the project and is drawn).
+    // Every change of node coordinates or element node references moves this serial (all models
+    // then renew their positions at their next paint).
+    static void S_Fn_Geometry_Changed() { ++S_Geometry_Serial; }
+    struct C_Draw_Arrays {
+        std::uint64_t m_Serial = ~std::uint64_t(0);
+        const void* m_p_Nodes = nullptr;
+        const void* m_p_Elements = nullptr;
+        std::size_t m_Count_Nodes = 0;
+        std::size_t m_Count_Elements = 0;
+        std::vector<float> m_Positions; // 4 corners x 3 per element
+        std::vector<float> m_Normals;   // 4 corners x 3 per element
+        std::vector<float> m_Colors;    // 4 corners x 4 per element
+        // Per element: 0 not drawn (nodes outside the node vector, or hidden), 1 drawn from the
+        // arrays, 2 highlighted; 0xFF not known yet.
+        std::vector<std::uint8_t> m_State;
+        std::vector<std::uint8_t> m_Valid;
+        std::vector<std::uint32_t> m_Quads;       // corner indices of the state-1 elements
+        std::vector<std::uint32_t> m_Edges;       // corner pairs of the edges of every drawn element
+        std::vector<std::uint32_t> m_Highlighted; // element indices of the state-2 elements
+    };
+    const C_Draw_Arrays& M_Fn_Draw_Arrays() const { return m_Draw_Arrays; }
     // Picking: the caller has loaded a projection whose pick window is [-1, 1] x [-1, 1] in
     // normalised device coordinates. Reports visitor(depth, index) for every node inside the
     // window, or for every visible element that meets the window (point mode: the window's
@@ -134,6 +164,12 @@ private:
     C_Model_Data m_Data;
     N_Common::N_Math::C_Matrix4<float> m_Transform;
     C_Proj_Port* m_p_Proj_Port;
+    C_Draw_Arrays m_Draw_Arrays;
+    static std::atomic<std::uint64_t> S_Geometry_Serial;
+
+    // Brings the arrays up to date (see M_Fn_Draw_Arrays); marks the nodes of every element whose
+    // nodes are valid with i_Node_Mark (0: none), as the styles need for their free nodes.
+    void M_Fn_Draw_Arrays_Update(bool i_Color_By_Material, std::uint32_t i_Node_Mark);
 };
 
 } // namespace N_Biz::N_Model

@@ -1,7 +1,11 @@
 // Drawing and picking of a model in the project's 3-D view.
 //
-// The node vector is the vertex array (stride one node row), so an element's nodes are drawn by
-// their positions with glArrayElement. A three-node element is drawn through its corners (the
+// In the node style the node vector is the vertex array (stride one node row), so an element's
+// nodes are drawn by their positions with glArrayElement. The shaded and mesh styles draw from
+// per-corner arrays kept between frames (C_Model::M_Fn_Draw_Arrays): one glDrawElements for all
+// elements that are neither hidden nor highlighted, the highlighted ones one by one after them as
+// before, and the shaded style's edges as one list of line pairs (each element's four edges in
+// loop order, which rasterise as its line loop did). A three-node element is drawn through its corners (the
 // third node repeated as the fourth, a degenerate quadrilateral) and marks only its three nodes: its
 // fourth node slot is never read. Node references come from files; an element naming a node
 // outside the node vector is skipped rather than handed to OpenGL.
@@ -117,7 +121,93 @@ float M_Fn_Get_Plane_Depth(const C_Vector3<float>& p0, const C_Vector3<float>& p
     return -d / c;
 }
 
+// The element's four corners into the arrays at corner 4 * e.
+void G_Fn_Corners_Store(const N_DB::C_Row_Element_2D& ro_Element, const N_DB::T_Nodes& ro_Nodes, std::size_t i_Index,
+                        C_Model::C_Draw_Arrays& ro_Arrays)
+{
+    float* p = ro_Arrays.m_Positions.data() + 12 * i_Index;
+    float* n = ro_Arrays.m_Normals.data() + 12 * i_Index;
+    for (std::uint32_t k = 0; k < 4; ++k) {
+        const float* xyz = ro_Nodes[static_cast<std::size_t>(ro_Element.M_Fn_Node_Corner_Get(k))].M_Fn_Coordinates();
+        p[3 * k] = xyz[0];
+        p[3 * k + 1] = xyz[1];
+        p[3 * k + 2] = xyz[2];
+        n[3 * k] = ro_Element.m_Normal.x;
+        n[3 * k + 1] = ro_Element.m_Normal.y;
+        n[3 * k + 2] = ro_Element.m_Normal.z;
+    }
+}
+
 } // namespace
+
+std::atomic<std::uint64_t> C_Model::S_Geometry_Serial{0};
+
+void C_Model::M_Fn_Draw_Arrays_Update(bool i_Color_By_Material, std::uint32_t i_Node_Mark)
+{
+    C_Draw_Arrays& a = m_Draw_Arrays;
+    N_DB::T_Nodes& nodes = m_Data.m_Nodes;
+    auto& elements = m_Data.m_Elements;
+    const std::uint64_t serial = S_Geometry_Serial.load();
+    const std::size_t count = elements.size();
+    if (a.m_Serial != serial || a.m_p_Nodes != nodes.data() || a.m_p_Elements != elements.data() ||
+        a.m_Count_Nodes != nodes.size() || a.m_Count_Elements != count) {
+        a.m_Serial = serial;
+        a.m_p_Nodes = nodes.data();
+        a.m_p_Elements = elements.data();
+        a.m_Count_Nodes = nodes.size();
+        a.m_Count_Elements = count;
+        a.m_Positions.assign(12 * count, 0.0f);
+        a.m_Normals.assign(12 * count, 0.0f);
+        a.m_Colors.assign(16 * count, -1.0f);
+        a.m_State.assign(count, 0xFF);
+        a.m_Valid.assign(count, 0);
+        for (std::size_t e = 0; e < count; ++e) {
+            if (!G_Fn_Nodes_Valid(elements[e], nodes.size()))
+                continue;
+            a.m_Valid[e] = 1;
+            G_Fn_Corners_Store(elements[e], nodes, e, a);
+        }
+    }
+    bool lists = false;
+    for (std::size_t e = 0; e < count; ++e) {
+        N_DB::C_Row_Element_2D& element = elements[e];
+        std::uint8_t state = 0;
+        if (a.m_Valid[e]) {
+            if (i_Node_Mark)
+                G_Fn_Nodes_Mark(element, nodes, i_Node_Mark);
+            const std::array<float, 4> color = G_Fn_Color(element, i_Color_By_Material);
+            float* c = a.m_Colors.data() + 16 * e;
+            if (c[0] != color[0] || c[1] != color[1] || c[2] != color[2] || c[3] != color[3])
+                for (std::uint32_t k = 0; k < 4; ++k)
+                    std::copy(color.begin(), color.end(), c + 4 * k);
+            if (!(element.m_u32_Flag & N_DB::C_Row_Relation::E_Flag_Hidden_Effective))
+                state = (element.m_u32_Flag & K_Highlighted) ? 2 : 1;
+        }
+        if (state != a.m_State[e]) {
+            a.m_State[e] = state;
+            lists = true;
+        }
+    }
+    if (!lists)
+        return;
+    a.m_Quads.clear();
+    a.m_Edges.clear();
+    a.m_Highlighted.clear();
+    for (std::size_t e = 0; e < count; ++e) {
+        if (a.m_State[e] == 0)
+            continue;
+        const auto first = static_cast<std::uint32_t>(4 * e);
+        if (a.m_State[e] == 1)
+            for (std::uint32_t k = 0; k < 4; ++k)
+                a.m_Quads.push_back(first + k);
+        else
+            a.m_Highlighted.push_back(static_cast<std::uint32_t>(e));
+        for (std::uint32_t k = 0; k < 4; ++k) {
+            a.m_Edges.push_back(first + k);
+            a.m_Edges.push_back(first + (k + 1) % 4);
+        }
+    }
+}
 
 void C_Model::M_Fn_Draw(std::uint32_t i_Style, bool i_Color_By_Material, bool i_Edge)
 {
@@ -157,67 +247,73 @@ void C_Model::M_Fn_Draw(std::uint32_t i_Style, bool i_Color_By_Material, bool i_
         }
         glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
         glDisable(GL_POLYGON_OFFSET_LINE);
-    } else if (i_Style == E_Style_Mesh) {
-        glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-        glEnable(GL_POLYGON_OFFSET_LINE);
-        glPolygonOffset(1, 1);
-        glLineWidth(1);
-        bool highlighted_last = false;
-        for (N_DB::C_Row_Element_2D& element : m_Data.m_Elements) {
-            std::array<float, 4> color;
-            if (!G_Fn_Element_Prepare(element, nodes, i_Color_By_Material, color))
-                continue;
-            color_set(color);
-            const bool highlighted = (element.m_u32_Flag & K_Highlighted) != 0;
-            if (highlighted != highlighted_last) {
-                glLineWidth(highlighted ? 1.5f : 1.0f);
-                highlighted_last = highlighted;
+    } else if (i_Style == E_Style_Mesh || i_Style == E_Style_Shaded) {
+        M_Fn_Draw_Arrays_Update(i_Color_By_Material, i_Style == E_Style_Mesh ? K_Node_Used : 0);
+        const C_Draw_Arrays& a = m_Draw_Arrays;
+        glVertexPointer(3, GL_FLOAT, 0, a.m_Positions.data());
+        glColorPointer(4, GL_FLOAT, 0, a.m_Colors.data());
+        glNormalPointer(GL_FLOAT, 0, a.m_Normals.data());
+        // The highlighted elements, one by one with their own state, after the others.
+        auto highlighted = [&a](const auto& i_Each) {
+            for (const std::uint32_t e : a.m_Highlighted)
+                i_Each(e, a.m_Colors.data() + 16 * std::size_t(e));
+        };
+        auto corners = [](std::uint32_t i_Element) {
+            for (std::uint32_t k = 0; k < 4; ++k)
+                glArrayElement(static_cast<GLint>(4 * i_Element + k));
+        };
+        if (i_Style == E_Style_Mesh) {
+            glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+            glEnable(GL_POLYGON_OFFSET_LINE);
+            glPolygonOffset(1, 1);
+            glLineWidth(1);
+            glEnableClientState(GL_COLOR_ARRAY);
+            glDrawElements(GL_QUADS, static_cast<GLsizei>(a.m_Quads.size()), GL_UNSIGNED_INT, a.m_Quads.data());
+            glDisableClientState(GL_COLOR_ARRAY);
+            if (!a.m_Highlighted.empty()) {
+                glLineWidth(1.5f);
+                highlighted([&](std::uint32_t i_Element, const float* i_Color) {
+                    glColor4fv(i_Color);
+                    glBegin(GL_LINE_LOOP);
+                    corners(i_Element);
+                    glEnd();
+                });
             }
-            glBegin(highlighted ? GL_LINE_LOOP : GL_QUADS);
-            G_Fn_Corners_Emit(element);
-            glEnd();
-        }
-        glLineWidth(1);
-        glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-        glDisable(GL_POLYGON_OFFSET_LINE);
-    } else if (i_Style == E_Style_Shaded) {
-        static const float black[4] = {0, 0, 0, 1};
-        glEnable(GL_LIGHTING);
-        glEnable(GL_POLYGON_OFFSET_FILL);
-        glPolygonOffset(1, 1);
-        glLineWidth(1);
-        glBegin(GL_QUADS);
-        for (N_DB::C_Row_Element_2D& element : m_Data.m_Elements) {
-            if (!G_Fn_Nodes_Valid(element, nodes.size()))
-                continue;
-            const std::array<float, 4> color = G_Fn_Color(element, i_Color_By_Material);
-            if (element.m_u32_Flag & N_DB::C_Row_Relation::E_Flag_Hidden_Effective)
-                continue;
-            if (element.m_u32_Flag & K_Highlighted) {
-                glColor4fv(black);
-                glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, color.data());
-            } else {
-                glColor4fv(color.data());
-                glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, black);
-            }
-            glNormal3f(element.m_Normal.x, element.m_Normal.y, element.m_Normal.z);
-            G_Fn_Corners_Emit(element);
-        }
-        glEnd();
-        glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, black);
-        glDisable(GL_POLYGON_OFFSET_FILL);
-        glDisable(GL_LIGHTING);
-        if (i_Edge) {
-            glColor3f(0.125f, 0.125f, 0.125f);
-            for (const N_DB::C_Row_Element_2D& element : m_Data.m_Elements) {
-                if (!G_Fn_Nodes_Valid(element, nodes.size()) ||
-                    (element.m_u32_Flag & N_DB::C_Row_Relation::E_Flag_Hidden_Effective))
-                    continue;
-                glBegin(GL_LINE_LOOP);
-                G_Fn_Corners_Emit(element);
+            glLineWidth(1);
+            glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+            glDisable(GL_POLYGON_OFFSET_LINE);
+        } else {
+            static const float black[4] = {0, 0, 0, 1};
+            glEnable(GL_LIGHTING);
+            glEnable(GL_POLYGON_OFFSET_FILL);
+            glPolygonOffset(1, 1);
+            glLineWidth(1);
+            glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, black);
+            glEnableClientState(GL_COLOR_ARRAY);
+            glEnableClientState(GL_NORMAL_ARRAY);
+            glDrawElements(GL_QUADS, static_cast<GLsizei>(a.m_Quads.size()), GL_UNSIGNED_INT, a.m_Quads.data());
+            glDisableClientState(GL_COLOR_ARRAY);
+            glDisableClientState(GL_NORMAL_ARRAY);
+            if (!a.m_Highlighted.empty()) {
+                glBegin(GL_QUADS);
+                highlighted([&](std::uint32_t i_Element, const float* i_Color) {
+                    glColor4fv(black);
+                    glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, i_Color);
+                    glNormal3fv(a.m_Normals.data() + 12 * std::size_t(i_Element));
+                    corners(i_Element);
+                });
                 glEnd();
             }
+            glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, black);
+            glDisable(GL_POLYGON_OFFSET_FILL);
+            glDisable(GL_LIGHTING);
+            if (i_Edge) {
+                glColor3f(0.125f, 0.125f, 0.125f);
+                glDrawElements(GL_LINES, static_cast<GLsizei>(a.m_Edges.size()), GL_UNSIGNED_INT, a.m_Edges.data());
+            }
         }
+        // The free nodes below are drawn from the node vector.
+        glVertexPointer(3, GL_FLOAT, sizeof(N_DB::C_Row_Node), nodes.front().M_Fn_Coordinates());
     }
 
     if (i_Style == E_Style_Node || i_Style == E_Style_Mesh) {

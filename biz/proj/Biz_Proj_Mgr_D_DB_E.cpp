@@ -46,6 +46,8 @@ void C_Mgr_D_DB_E::M_Fn_D_Modify(N_DB::C_Row_Element_2D* i_p_Row, N_DB::C_Row_An
     if (!i_p_Row)
         VT_THROW("N_Biz::N_Proj::C_Mgr_D_DB_E::M_Fn_D_Modify");
     N_Impl::G_Fn_Row_Data_Swap(*i_p_Row, io_Data); // checks the tables before it changes anything
+    // Coordinates or node references may have changed: the drawing arrays are made again.
+    N_Model::C_Model::S_Fn_Geometry_Changed();
     M_Fn_Changed(*i_p_Row);
 }
 

@@ -40,6 +40,8 @@ void C_Mgr_D_DB_N::M_Fn_D_Modify(N_DB::C_Row_Node* i_p_Row, N_DB::C_Row_Any& io_
     if (!i_p_Row)
         VT_THROW("N_Biz::N_Proj::C_Mgr_D_DB_N::M_Fn_D_Modify");
     N_Impl::G_Fn_Row_Data_Swap(*i_p_Row, io_Data); // checks the tables before it changes anything
+    // Coordinates or node references may have changed: the drawing arrays are made again.
+    N_Model::C_Model::S_Fn_Geometry_Changed();
     if (m_Sel.M_Fn_Sel_P1_Get().size() == 1 && (i_p_Row->m_u32_Flag & T_Sel::S_Flag_P1))
         M_Fn_Sel_Notify();
     m_p_Proj->M_Fn_Get_Mgr_Doc().M_Fn_Mark_Modified();

@@ -316,6 +316,15 @@ TEST(C_Row, HeaderThatNamesNoTableFailsWithoutTouchingTheTarget)
     C_Row_C_Material material;
     EXPECT_EQ(G_Fn_Read(node, material), 0);
     EXPECT_TRUE(material.M_Fn_Is_Empty());
+    // A keyword longer than any table's is refused before its bytes are read; one that runs on
+    // with a zero byte names no table either. After one header the next names its own table (the
+    // reader remembers the last table it looked up).
+    std::string longer = node.substr(0, 4) + G_Fn_Bytes({0x2C, 0x01, 0, 0}) + std::string(300, 'G');
+    EXPECT_EQ(G_Fn_Read(longer, target), 0);
+    EXPECT_TRUE(target.M_Fn_Is_Empty());
+    std::string nul = node.substr(0, 4) + G_Fn_Bytes({5, 0, 0, 0}) + std::string("GRID\0", 5) + node.substr(12);
+    EXPECT_EQ(G_Fn_Read(nul, target), 0);
+    EXPECT_TRUE(target.M_Fn_Is_Empty());
     // The same stream suits a node row, and any row.
     EXPECT_EQ(G_Fn_Read(node, target), 1);
     C_Row_Any any;
