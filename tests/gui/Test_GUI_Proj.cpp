@@ -5,7 +5,9 @@
 // dialogs are answered through the window port.
 #include "tests/gui/Test_GUI_Support.h"
 
+#include "biz/cmd/Biz_Cmd_Mgr.h"
 #include "biz/model/Biz_Model.h"
+#include "biz/proj/Biz_Proj_Mgr_Cmd.h"
 #include "biz/proj/Biz_Proj.h"
 #include "biz/proj/Biz_Proj_Doc.h"
 #include "biz/proj/Biz_Proj_Mgr_D_Model.h"
@@ -28,6 +30,9 @@
 #include <filesystem>
 #include <fnmatch.h>
 #include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -180,4 +185,131 @@ TEST(C_Doc_Proj, ImportDeckThroughTheMenuDrawUndoRedoSaveCloseAndOpenAgain)
     ASSERT_TRUE(G_Fn_Wait_For([&] { return G_Fn_View(shell) && G_Fn_View(shell)->M_Fn_Is_Attached(); }));
     G_Fn_Run_For(std::chrono::milliseconds(200));
     EXPECT_GT(G_Fn_Lit_Pixels(*G_Fn_View(shell)), 500);
+}
+
+TEST(C_Doc_Proj, OpenAndSaveRefusalsLeaveProjectAndFilesAsTheyWere)
+{
+    C_Shell shell(E_Box_Answer_Cancel);
+    ASSERT_TRUE(shell.M_Fn_Start());
+
+    // A damaged project file: the core's refusal is shown, no project is left open, no tree.
+    const std::filesystem::path bad = shell.dir() / "bad.qmxb";
+    std::ofstream(bad, std::ios::binary) << "not a project file at all";
+    {
+        C_Files files{bad.wstring()};
+        shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_Open);
+    }
+    EXPECT_FALSE(shell.core().m_sp_Proj);
+    EXPECT_EQ(G_Fn_Tree(shell), L"");
+    EXPECT_TRUE(G_Fn_Has_Line(shell.log_lines(),
+                              "Msg: Failed to read file. The file is not a project file of this application."));
+    EXPECT_EQ(shell.frame()->M_Fn_Get_Doc_Proj(), nullptr);
+
+    // A modified project answered Cancel at the save question stays open and unchanged.
+    shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_New);
+    ASSERT_TRUE(shell.core().m_sp_Proj);
+    N_Biz::N_Proj::C_Proj* p_proj = shell.core().m_sp_Proj.get();
+    p_proj->M_Fn_Get_Mgr_Doc().M_Fn_Mark_Modified();
+    const std::wstring tree = G_Fn_Tree(shell);
+    shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_Close);
+    EXPECT_EQ(shell.core().m_sp_Proj.get(), p_proj);
+    EXPECT_TRUE(p_proj->M_Fn_Get_Mgr_Doc().M_Fn_Get_Doc()->M_Fn_Is_Modified());
+    EXPECT_EQ(G_Fn_Tree(shell), tree);
+    EXPECT_NE(shell.frame()->M_Fn_Get_Doc_Proj(), nullptr);
+
+    // ".qmxt": nothing is created, an existing file keeps its contents.
+    const std::filesystem::path text_new = shell.dir() / "new.qmxt";
+    const std::filesystem::path text_old = shell.dir() / "old.qmxt";
+    std::ofstream(text_old) << "keep";
+    N_UI::C_App_Port_Wx::S_Test_Box_Answer = E_Box_Answer_Yes; // overwrite: yes
+    for (const auto& path : {text_new, text_old}) {
+        C_Files files{path.wstring()};
+        shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_Save_As);
+    }
+    EXPECT_FALSE(std::filesystem::exists(text_new));
+    std::ifstream in(text_old);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "keep");
+    EXPECT_TRUE(G_Fn_Has_Line(shell.log_lines(), "Msg: This feature is under development."));
+
+    // Saved once; then the directory cannot be written: the old file and the modified flag stay.
+    const std::filesystem::path sub = shell.dir() / "sub";
+    std::filesystem::create_directories(sub);
+    const std::filesystem::path file = sub / "p.qmxb";
+    {
+        C_Files files{file.wstring()};
+        shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_Save_As);
+    }
+    ASSERT_TRUE(std::filesystem::exists(file));
+    std::ifstream first(file, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(first)), {});
+    p_proj->M_Fn_Get_Mgr_Doc().M_Fn_Mark_Modified();
+    ::chmod(shell.dir().c_str(), 0755);
+    ::chmod(sub.c_str(), 0555);
+    // The super-user writes anywhere: the save runs as nobody.
+    const bool root = ::geteuid() == 0;
+    if (root)
+        ASSERT_EQ(::seteuid(65534), 0);
+    shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_Save);
+    if (root)
+        ASSERT_EQ(::seteuid(0), 0);
+    ::chmod(sub.c_str(), 0755);
+    std::ifstream again(file, std::ios::binary);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(again)), {}), bytes);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(sub), std::filesystem::directory_iterator()), 1);
+    EXPECT_TRUE(p_proj->M_Fn_Get_Mgr_Doc().M_Fn_Get_Doc()->M_Fn_Is_Modified());
+    EXPECT_TRUE(G_Fn_Has_Line(shell.log_lines(), "Msg: Error: Failed to open file."));
+}
+
+TEST(C_Doc_Proj, ImportWithoutFileOrWithoutWorkerLeavesTheProjectAndClosesNothingOpen)
+{
+    C_Shell shell;
+    ASSERT_TRUE(shell.M_Fn_Start());
+    shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_New);
+    ASSERT_TRUE(shell.core().m_sp_Proj);
+    const std::size_t history = shell.core().m_sp_Proj->M_Fn_Get_Mgr_Cmd().M_Fn_Get_History().size();
+
+    // The file dialog cancelled: no thread, no dialog, nothing changes.
+    {
+        C_Files files{L""};
+        G_Fn_No_Dialog([&] { shell.M_Fn_Command(N_Cmd::E_Id_Proj_Edit_D_M_I_Dyna); });
+    }
+    EXPECT_EQ(C_App_Port_Wx::S_Test_File_Wildcard, L"Dyna (*.dyn*;*.k)|*.[dD][yY][nN]*;*.[kK]|All (*)|*");
+    EXPECT_FALSE(shell.core().M_Fn_UI_Progress_Get_ro_Status().M_Fn_Is_Running());
+
+    // No worker can start: the running flag is cleared (no dialog waits), the failure reported.
+    const C_Doc::T_Fn_Thread_Start saved = C_Doc::S_Fn_Thread_Start;
+    C_Doc::S_Fn_Thread_Start = [](std::function<void()>) -> std::thread {
+        throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+    };
+    {
+        C_Files files{std::wstring(L"" VT_TESTDATA_DIR L"/nastran/wingbox_stitched_together-000.bdf")};
+        G_Fn_No_Dialog([&] { shell.M_Fn_Command(N_Cmd::E_Id_Proj_Edit_D_M_I_Nastran); });
+    }
+    C_Doc::S_Fn_Thread_Start = saved;
+    EXPECT_FALSE(shell.core().M_Fn_UI_Progress_Get_ro_Status().M_Fn_Is_Running());
+    EXPECT_TRUE(G_Fn_Has_Line(shell.log_lines(),
+                              "    Function: N_UI::N_MDI::N_Proj::C_Doc::M_Fn_On_Cmd_Proj_Edit_D_M_I_Nastran"));
+    EXPECT_EQ(G_Fn_Models(shell), 0u);
+    EXPECT_EQ(shell.core().m_sp_Proj->M_Fn_Get_Mgr_Cmd().M_Fn_Get_History().size(), history);
+
+    // A deck that is not there: the reader's failure, the dialog closed, nothing added.
+    {
+        C_Files files{(shell.dir() / "missing 100%d.nas").wstring()};
+        shell.M_Fn_Command(N_Cmd::E_Id_Proj_Edit_D_M_I_Nastran);
+    }
+    EXPECT_EQ(shell.frame()->M_Fn_Get_Doc_Proj()->M_Fn_Import_Name_Get(), L"missing 100%d.nas");
+    EXPECT_FALSE(shell.core().M_Fn_UI_Progress_Get_ro_Status().M_Fn_Is_Running());
+    EXPECT_EQ(G_Fn_Models(shell), 0u);
+}
+
+TEST(C_Doc_Proj, OpenDialogPatternsMatchEitherCase)
+{
+    const std::wstring pattern = C_App_Port_Wx::S_Fn_Pattern_No_Case(L"*.nas*");
+    EXPECT_EQ(pattern, L"*.[nN][aA][sS]*");
+    const std::string narrow(pattern.begin(), pattern.end());
+    for (const char* name : {"PLATE.NAS", "plate.nas", "wing.Nastran", "x.nas.bak"})
+        EXPECT_EQ(::fnmatch(narrow.c_str(), name, 0), 0) << name;
+    EXPECT_NE(::fnmatch(narrow.c_str(), "plate.bdf", 0), 0);
+    // Bracket expressions of a pattern stay as they are.
+    EXPECT_EQ(C_App_Port_Wx::S_Fn_Pattern_No_Case(L"*.[ab]1"), L"*.[ab]1");
 }
