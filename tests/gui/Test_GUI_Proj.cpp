@@ -13,8 +13,12 @@
 #include "biz/proj/Biz_Proj_Mgr_D_Model.h"
 #include "biz/proj/Biz_Proj_Mgr_Doc.h"
 #include "biz/proj/Biz_Proj_Mgr_Frame.h"
+#include "biz/proj/Biz_Proj_Mgr_State.h"
+#include "biz/sect/Biz_Sect.h"
+#include "biz/sect/Biz_Sect_Mgr_Frame.h"
 #include "ui/UI_App_Port_Wx.h"
 #include "ui/UI_Cmd_Id.h"
+#include "ui/UI_Progress_Dlg.h"
 #include "ui/UI_MDI_Proj_Doc.h"
 #include "ui/UI_MDI_Proj_Wnd_Frame_Child.h"
 #include "ui/UI_MDI_Proj_Wnd_View_Main.h"
@@ -22,11 +26,14 @@
 
 #include <gtest/gtest.h>
 
+#include <wx/gauge.h>
 #include <wx/image.h>
+#include <wx/timer.h>
 
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fnmatch.h>
 #include <fstream>
@@ -312,4 +319,84 @@ TEST(C_Doc_Proj, OpenDialogPatternsMatchEitherCase)
     EXPECT_NE(::fnmatch(narrow.c_str(), "plate.bdf", 0), 0);
     // Bracket expressions of a pattern stay as they are.
     EXPECT_EQ(C_App_Port_Wx::S_Fn_Pattern_No_Case(L"*.[ab]1"), L"*.[ab]1");
+}
+
+// The manual check of a large import (not part of the suite's runs: it takes long): with
+// VT_MANUAL_DECK naming a Nastran deck (bench/Bench_Deck_Plate.h writes a 1,000 x 1,000 plate),
+// the deck is imported through the menu while a timer watches the progress dialog's bar and the
+// project view's paints, and prints what it saw.
+TEST(C_Doc_Proj, ManualImportOfALargeDeckKeepsTheWindowAlive)
+{
+    const char* deck = std::getenv("VT_MANUAL_DECK");
+    if (!deck)
+        GTEST_SKIP() << "set VT_MANUAL_DECK to a deck";
+    C_Shell shell;
+    ASSERT_TRUE(shell.M_Fn_Start());
+    shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_New);
+    ASSERT_TRUE(G_Fn_Wait_For([&] { return G_Fn_View(shell) && G_Fn_View(shell)->M_Fn_Is_Attached(); }));
+    N_UI::N_MDI::N_Proj::C_Wnd_View_Main* p_view = G_Fn_View(shell);
+    int paints = 0, ticks = 0;
+    std::vector<int> bar;
+    p_view->Bind(wxEVT_PAINT, [&](wxPaintEvent& ro_Event) {
+        ++paints;
+        ro_Event.Skip();
+    });
+    wxTimer timer;
+    timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        ++ticks;
+        if (auto* p_gauge = dynamic_cast<wxGauge*>(wxWindow::FindWindowById(N_UI::N_Progress::C_Dlg::E_Id_Bar)))
+            if (bar.empty() || bar.back() != p_gauge->GetValue())
+                bar.push_back(p_gauge->GetValue());
+        if (ticks == 8)
+            G_Fn_Shot(shell.frame(), "proj_window_large_import.png");
+    });
+    timer.Start(50);
+    const auto start = std::chrono::steady_clock::now();
+    {
+        C_Files files{wxString(deck).ToStdWstring()};
+        shell.M_Fn_Command(N_Cmd::E_Id_Proj_Edit_D_M_I_Nastran);
+    }
+    timer.Stop();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const int paints_during = paints;
+    std::cerr << "import " << seconds << " s, timer ticks " << ticks << ", view paints " << paints << ", bar values";
+    for (int v : bar)
+        std::cerr << " " << v;
+    std::cerr << std::endl;
+    EXPECT_EQ(G_Fn_Models(shell), 1u);
+    // The first whole frame of the model after the import.
+    const auto draw = std::chrono::steady_clock::now();
+    p_view->Refresh(false);
+    p_view->Update();
+    std::cerr << "first frame after the import " << std::chrono::duration<double>(std::chrono::steady_clock::now() - draw).count()
+              << " s" << std::endl;
+    G_Fn_Shot(shell.frame(), "proj_window_large_done.png");
+}
+
+TEST(C_Doc_Proj, SwitchingToASectionWindowAndBackRaisesTheProjectsCodes)
+{
+    C_Shell shell;
+    ASSERT_TRUE(shell.M_Fn_Start());
+    shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_New);
+    N_Biz::N_Proj::C_Proj& proj = *shell.core().m_sp_Proj;
+    ASSERT_TRUE(G_Fn_Wait_For([&] { return G_Fn_View(shell) && G_Fn_View(shell)->M_Fn_Is_Attached(); }));
+    N_Biz::N_Sect::C_Sect& sect = G_Fn_Sect_Import(proj, VT_TESTDATA_DIR "/iges/tubes_splined.iges");
+    std::vector<int> codes;
+    const boost::signals2::scoped_connection connection = proj.M_Fn_Get_Signal().connect(
+        [&](N_Biz::N_Proj::C_Proj&, N_Biz::N_Proj::E_Signal i_Code) { codes.push_back(i_Code); });
+    // A running task of the project (group creation) ends when its window loses the focus.
+    shell.M_Fn_Command(N_Cmd::E_Id_Proj_Edit_D_S_Create);
+    sect.M_Fn_Get_Mgr_Frame().M_Fn_Frame_Open();
+    G_Fn_Run_For(std::chrono::milliseconds(100));
+    EXPECT_NE(std::find(codes.begin(), codes.end(), int(N_Biz::N_Proj::E_Signal_Frame_Deactivate)), codes.end());
+    EXPECT_EQ(proj.M_Fn_Get_Mgr_State().M_Fn_Get_Machine()->M_Fn_Get_Id_Sub(2), 9u); // idle
+    codes.clear();
+    shell.frame()->M_Fn_Get_Doc_Proj()->M_Fn_Get_Frame()->Activate();
+    G_Fn_Run_For(std::chrono::milliseconds(100));
+    EXPECT_NE(std::find(codes.begin(), codes.end(), int(N_Biz::N_Proj::E_Signal_Frame_Activate)), codes.end());
+    // Closing the project window asks nothing and keeps the project open.
+    G_Fn_No_Dialog([&] { shell.frame()->M_Fn_Get_Doc_Proj()->M_Fn_Get_Frame()->Close(); });
+    G_Fn_Run_For(std::chrono::milliseconds(50));
+    EXPECT_EQ(shell.core().m_sp_Proj.get(), &proj);
+    EXPECT_EQ(proj.M_Fn_Get_Mgr_Frame().M_Fn_Get_View(), nullptr);
 }
