@@ -12,6 +12,7 @@
 #include "biz/proj/Biz_Proj_Doc.h"
 #include "biz/proj/Biz_Proj_Mgr_D_Model.h"
 #include "biz/proj/Biz_Proj_Mgr_Doc.h"
+#include "biz/proj/Biz_Proj_Mgr_D_Sect.h"
 #include "biz/proj/Biz_Proj_Mgr_Frame.h"
 #include "biz/proj/Biz_Proj_Mgr_State.h"
 #include "biz/sect/Biz_Sect.h"
@@ -386,7 +387,12 @@ TEST(C_Doc_Proj, SwitchingToASectionWindowAndBackRaisesTheProjectsCodes)
         [&](N_Biz::N_Proj::C_Proj&, N_Biz::N_Proj::E_Signal i_Code) { codes.push_back(i_Code); });
     // A running task of the project (group creation) ends when its window loses the focus.
     shell.M_Fn_Command(N_Cmd::E_Id_Proj_Edit_D_S_Create);
-    sect.M_Fn_Get_Mgr_Frame().M_Fn_Frame_Open();
+    // "Open Selected Section's View" in the project window opens the selected section's window.
+    auto& sects = proj.M_Fn_Get_Mgr_D_Sect();
+    sects.M_Fn_Sel_P0_Add(&sect);
+    sects.M_Fn_Sel_P1_Update_Yes();
+    shell.M_Fn_Command(N_Cmd::E_Id_Proj_Edit_D_S_View_Open);
+    EXPECT_TRUE(G_Fn_Wait_For([&] { return sect.M_Fn_Get_Mgr_Frame().m_p_View_Main != nullptr; }));
     G_Fn_Run_For(std::chrono::milliseconds(100));
     EXPECT_NE(std::find(codes.begin(), codes.end(), int(N_Biz::N_Proj::E_Signal_Frame_Deactivate)), codes.end());
     EXPECT_EQ(proj.M_Fn_Get_Mgr_State().M_Fn_Get_Machine()->M_Fn_Get_Id_Sub(2), 9u); // idle
