@@ -1,6 +1,7 @@
 // The overflow blocks of rows: zeroed, reused after they are given back, the slabs of a size
 // released with its last block, large blocks from the heap, and rows that take, swap and give back
-// their blocks.
+// their blocks, and the id blocks of keys.
+#include "biz/db/Biz_DB_Row_C_Property.h"
 #include "biz/db/Biz_DB_Row_Block_Pool.h"
 #include "biz/db/Biz_DB_Row_Etc.h"
 #include "tests/db/Test_DB_Support.h"
@@ -92,4 +93,23 @@ TEST(Row_Block_Pool, RowsTakeCopySwapAndGiveBackTheirBlocks)
         EXPECT_EQ(N_Impl::G_Fn_Row_Block_Live(2), before + 2);
     }
     EXPECT_EQ(N_Impl::G_Fn_Row_Block_Live(2), before);
+}
+
+TEST(Row_Block_Pool, IdKeysKeepTheirIdInAPoolBlockAndGiveItBack)
+{
+    const std::size_t before = N_Impl::G_Fn_Row_Block_Live(1);
+    {
+        C_Key_C_Property key(42);
+        EXPECT_EQ(N_Impl::G_Fn_Row_Block_Live(1), before + 1);
+        EXPECT_EQ(key.M_Fn_Type_Get_E_Type(), N_Impl::E_Type_Key_Id);
+        EXPECT_EQ(key.M_Fn_Get_o_T_Key_Any(), 42);
+        const C_Key_C_Property copy(key);
+        EXPECT_EQ(N_Impl::G_Fn_Row_Block_Live(1), before + 2);
+        EXPECT_EQ(copy.M_Fn_Get_o_T_Key_Any(), 42);
+        key = C_Key_C_Property(-7);
+        EXPECT_EQ(N_Impl::G_Fn_Row_Block_Live(1), before + 2);
+        EXPECT_EQ(key.M_Fn_Get_o_T_Key_Any(), -7);
+        EXPECT_EQ(copy.M_Fn_Get_o_T_Key_Any(), 42);
+    }
+    EXPECT_EQ(N_Impl::G_Fn_Row_Block_Live(1), before);
 }
