@@ -22,8 +22,10 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <unistd.h>
@@ -98,8 +100,22 @@ double S_Fn_Pixels_Drawn()
     return double(drawn);
 }
 
+// Frames per second of the program and of the bare baseline by bare mode (see below); whichever
+// of the two runs second reports their ratio as the counter "program/bare".
+void S_Fn_Ratio(benchmark::State& state, int i_Bare_Mode, bool i_Bare, std::chrono::steady_clock::duration i_Time)
+{
+    static std::map<int, std::pair<double, double>> s_Fps;
+    std::pair<double, double>& fps = s_Fps[i_Bare_Mode];
+    const double seconds = std::chrono::duration<double>(i_Time).count();
+    if (seconds <= 0)
+        return;
+    (i_Bare ? fps.second : fps.first) = double(state.iterations()) / seconds;
+    if (fps.first > 0 && fps.second > 0)
+        state.counters["program/bare"] = fps.first / fps.second;
+}
+
 // Frames in model display mode i_Mode (3 grid, 4 mesh, 5 shade), chosen as the user would.
-void S_Fn_Frames(benchmark::State& state, std::int32_t i_Mode)
+void S_Fn_Frames(benchmark::State& state, std::int32_t i_Mode, int i_Bare_Mode = 0)
 {
     C_Scene& scene = S_Fn_Scene();
     if (!scene.m_Ok) {
@@ -110,23 +126,26 @@ void S_Fn_Frames(benchmark::State& state, std::int32_t i_Mode)
     scene.m_App.m_sp_Config->M_Fn_Data().m_Model_Disp = i_Mode;
     N_Biz::N_Proj::C_Mgr_Frame& frame = scene.m_up_Proj->M_Fn_Get_Mgr_Frame();
     frame.M_Fn_Config_Disp_Update();
+    const auto start = std::chrono::steady_clock::now();
     for (auto _ : state) {
         frame.M_Fn_View_Main_On_Draw();
         glFinish();
     }
+    if (i_Bare_Mode)
+        S_Fn_Ratio(state, i_Bare_Mode, false, std::chrono::steady_clock::now() - start);
     state.counters["fps"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["elements"] = double(G_N) * G_N;
     state.counters["pixels"] = S_Fn_Pixels_Drawn();
 }
 
-void BM_Frame_Shade(benchmark::State& state) { S_Fn_Frames(state, 5); }
+void BM_Frame_Shade(benchmark::State& state) { S_Fn_Frames(state, 5, 5); }
 void BM_Frame_Shade_No_Edge(benchmark::State& state)
 {
     S_Fn_Scene().m_App.m_sp_Config->M_Fn_Data().m_Show_Edge_Shade = 0;
-    S_Fn_Frames(state, 5);
+    S_Fn_Frames(state, 5, 6);
     S_Fn_Scene().m_App.m_sp_Config->M_Fn_Data().m_Show_Edge_Shade = 1;
 }
-void BM_Frame_Mesh(benchmark::State& state) { S_Fn_Frames(state, 4); }
+void BM_Frame_Mesh(benchmark::State& state) { S_Fn_Frames(state, 4, 4); }
 void BM_Frame_Grid(benchmark::State& state) { S_Fn_Frames(state, 3); }
 
 // A hover pick of one element (the frame draws after it) in the elements mode.
@@ -234,6 +253,7 @@ void S_Fn_Bare(benchmark::State& state, int i_Mode)
     static const C_Bare s_Bare;
     const C_Bare& bare = s_Bare;
     const GLsizei corners = static_cast<GLsizei>(bare.m_Positions.size() / 3);
+    const auto start = std::chrono::steady_clock::now();
     for (auto _ : state) {
         glClearColor(0, 0, 0, 1);
         glClearDepth(1.0);
@@ -273,6 +293,7 @@ void S_Fn_Bare(benchmark::State& state, int i_Mode)
         glDisable(GL_DEPTH_TEST);
         glFinish();
     }
+    S_Fn_Ratio(state, i_Mode, true, std::chrono::steady_clock::now() - start);
     state.counters["fps"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["pixels"] = S_Fn_Pixels_Drawn();
     // The program's frame in the same mode, without the triad, against the bare one.
