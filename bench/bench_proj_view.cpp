@@ -22,8 +22,10 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <unistd.h>
@@ -79,20 +81,41 @@ C_Scene& S_Fn_Scene()
     return s_Scene;
 }
 
+// The last frame's pixels.
+std::vector<unsigned char> S_Fn_Pixels()
+{
+    std::vector<unsigned char> pixels(std::size_t(G_W) * G_H * 4);
+    glReadPixels(0, 0, G_W, G_H, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
 // How many pixels of the last frame differ from its corner pixel (the background): the area drawn,
 // so that the program and the bare baseline can be seen to draw about the same.
 double S_Fn_Pixels_Drawn()
 {
-    std::vector<unsigned char> pixels(std::size_t(G_W) * G_H * 4);
-    glReadPixels(0, 0, G_W, G_H, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    const std::vector<unsigned char> pixels = S_Fn_Pixels();
     std::size_t drawn = 0;
     for (std::size_t i = 0; i < pixels.size(); i += 4)
         drawn += !std::equal(pixels.begin() + i, pixels.begin() + i + 3, pixels.begin());
     return double(drawn);
 }
 
+// Frames per second of the program and of the bare baseline by bare mode (see below); whichever
+// of the two runs second reports their ratio as the counter "program/bare".
+void S_Fn_Ratio(benchmark::State& state, int i_Bare_Mode, bool i_Bare, std::chrono::steady_clock::duration i_Time)
+{
+    static std::map<int, std::pair<double, double>> s_Fps;
+    std::pair<double, double>& fps = s_Fps[i_Bare_Mode];
+    const double seconds = std::chrono::duration<double>(i_Time).count();
+    if (seconds <= 0)
+        return;
+    (i_Bare ? fps.second : fps.first) = double(state.iterations()) / seconds;
+    if (fps.first > 0 && fps.second > 0)
+        state.counters["program/bare"] = fps.first / fps.second;
+}
+
 // Frames in model display mode i_Mode (3 grid, 4 mesh, 5 shade), chosen as the user would.
-void S_Fn_Frames(benchmark::State& state, std::int32_t i_Mode)
+void S_Fn_Frames(benchmark::State& state, std::int32_t i_Mode, int i_Bare_Mode = 0)
 {
     C_Scene& scene = S_Fn_Scene();
     if (!scene.m_Ok) {
@@ -103,23 +126,26 @@ void S_Fn_Frames(benchmark::State& state, std::int32_t i_Mode)
     scene.m_App.m_sp_Config->M_Fn_Data().m_Model_Disp = i_Mode;
     N_Biz::N_Proj::C_Mgr_Frame& frame = scene.m_up_Proj->M_Fn_Get_Mgr_Frame();
     frame.M_Fn_Config_Disp_Update();
+    const auto start = std::chrono::steady_clock::now();
     for (auto _ : state) {
         frame.M_Fn_View_Main_On_Draw();
         glFinish();
     }
+    if (i_Bare_Mode)
+        S_Fn_Ratio(state, i_Bare_Mode, false, std::chrono::steady_clock::now() - start);
     state.counters["fps"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["elements"] = double(G_N) * G_N;
     state.counters["pixels"] = S_Fn_Pixels_Drawn();
 }
 
-void BM_Frame_Shade(benchmark::State& state) { S_Fn_Frames(state, 5); }
+void BM_Frame_Shade(benchmark::State& state) { S_Fn_Frames(state, 5, 5); }
 void BM_Frame_Shade_No_Edge(benchmark::State& state)
 {
     S_Fn_Scene().m_App.m_sp_Config->M_Fn_Data().m_Show_Edge_Shade = 0;
-    S_Fn_Frames(state, 5);
+    S_Fn_Frames(state, 5, 6);
     S_Fn_Scene().m_App.m_sp_Config->M_Fn_Data().m_Show_Edge_Shade = 1;
 }
-void BM_Frame_Mesh(benchmark::State& state) { S_Fn_Frames(state, 4); }
+void BM_Frame_Mesh(benchmark::State& state) { S_Fn_Frames(state, 4, 4); }
 void BM_Frame_Grid(benchmark::State& state) { S_Fn_Frames(state, 3); }
 
 // A hover pick of one element (the frame draws after it) in the elements mode.
@@ -144,26 +170,75 @@ void BM_Frame_Hover_Pick_Element(benchmark::State& state)
     state.counters["fps"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
 }
 
-// The bare baseline of the same run: the same shells, drawn by a program of a few lines from
-// per-corner vertex arrays (positions, normals, colours) built once, in the same context, size and
-// light, the plate filling the view as the view's fit does. Modes as above (5 shade with edges,
-// 6 shade without, 4 mesh).
+// One frame of the program in bare mode i_Mode (as below), without the axis triad; the
+// configuration is left as it was.
+void S_Fn_Program_Frame(int i_Mode)
+{
+    C_Scene& scene = S_Fn_Scene();
+    auto& config = scene.m_App.m_sp_Config->M_Fn_Data();
+    const auto coord = config.m_Show_Coord, edge = config.m_Show_Edge_Shade, disp = config.m_Model_Disp;
+    config.m_Show_Coord = 0;
+    config.m_Show_Edge_Shade = i_Mode == 6 ? 0 : 1;
+    config.m_Model_Disp = i_Mode == 4 ? 4 : 5;
+    N_Biz::N_Proj::C_Mgr_Frame& frame = scene.m_up_Proj->M_Fn_Get_Mgr_Frame();
+    frame.M_Fn_Config_Disp_Update();
+    frame.M_Fn_View_Main_On_Draw();
+    glFinish();
+    config.m_Show_Coord = coord;
+    config.m_Show_Edge_Shade = edge;
+    config.m_Model_Disp = disp;
+    frame.M_Fn_Config_Disp_Update();
+}
+
+// The bare baseline of the same run: the same shells drawn by a program of a few lines from
+// per-corner vertex arrays (positions, normals, and the card colours the program resolved) and
+// index lists of the faces and edges, all built once, with one glDrawElements for the faces and one
+// for the edges, nothing done per element (this Mesa draws quads from an index list faster than
+// the same quads by glDrawArrays). It draws in the view's own context, so the light, light
+// model, colour material, normal rescaling and blending are those the view set up when it was
+// made; per frame it clears as the view does, loads the view's projection and the modelview the
+// view builds for the model (W R T(t) and the model's transform, made once by the same GL calls),
+// and sets the depth test, lighting, polygon mode and polygon offset each display mode of the view
+// uses. Modes as above (5 shade with edges, 6 shade without, 4 mesh). The counter "differ" is the
+// number of pixels in which its last frame differs from the program's frame in the same mode drawn
+// right after it (without the axis triad, so only the rotation-centre marker may differ).
 struct C_Bare {
     std::vector<float> m_Positions, m_Normals, m_Colors;
-    std::vector<GLuint> m_Edges;
+    std::vector<GLuint> m_Quads, m_Edges;
+    float m_Projection[16] = {};
+    float m_Modelview[16] = {};
     C_Bare()
     {
-        const auto& models = S_Fn_Scene().m_up_Proj->M_Fn_Get_Mgr_D_Model().M_Fn_Get_Models();
-        const auto& data = models.at(1)->M_Fn_Data();
+        C_Scene& scene = S_Fn_Scene();
+        const auto& models = scene.m_up_Proj->M_Fn_Get_Mgr_D_Model().M_Fn_Get_Models();
+        const N_Biz::N_Model::C_Model& model = *models.at(1);
+        const auto& data = model.M_Fn_Data();
         for (const auto& element : data.m_Elements)
             for (std::uint32_t k = 0; k < 4; ++k) {
                 const float* xyz = data.m_Nodes[static_cast<std::size_t>(element.M_Fn_Node_Corner_Get(k))].M_Fn_Coordinates();
                 m_Positions.insert(m_Positions.end(), xyz, xyz + 3);
                 m_Normals.insert(m_Normals.end(), {element.m_Normal.x, element.m_Normal.y, element.m_Normal.z});
-                m_Colors.insert(m_Colors.end(), {0.4f, 0.4f, 0.4f, 1.0f});
                 const GLuint first = static_cast<GLuint>(m_Positions.size() / 3 - 1 - k);
                 m_Edges.insert(m_Edges.end(), {first + k, first + (k + 1) % 4});
             }
+        for (GLuint i = 0; i < static_cast<GLuint>(m_Positions.size() / 3); ++i)
+            m_Quads.push_back(i);
+        // The element colours as the program resolves them from the cards (its arrays after a frame).
+        S_Fn_Program_Frame(5);
+        m_Colors = model.M_Fn_Draw_Arrays().m_Colors;
+        // The view's matrices, as the view's frame makes them.
+        const N_Biz::N_Proj::C_Mgr_Frame& frame = scene.m_up_Proj->M_Fn_Get_Mgr_Frame();
+        const auto& center = frame.M_Fn_Get_Center_Rotate();
+        glGetFloatv(GL_PROJECTION_MATRIX, m_Projection);
+        glMatrixMode(GL_MODELVIEW);
+        glPushMatrix();
+        glLoadIdentity();
+        glMultMatrixf(frame.M_Fn_Get_W().m_Data);
+        glMultMatrixf(frame.M_Fn_Get_R().m_Data);
+        glTranslatef(-center.x, -center.y, -center.z);
+        glMultMatrixf(model.M_Fn_Transform().m_Data);
+        glGetFloatv(GL_MODELVIEW_MATRIX, m_Modelview);
+        glPopMatrix();
     }
 };
 
@@ -178,47 +253,57 @@ void S_Fn_Bare(benchmark::State& state, int i_Mode)
     static const C_Bare s_Bare;
     const C_Bare& bare = s_Bare;
     const GLsizei corners = static_cast<GLsizei>(bare.m_Positions.size() / 3);
+    const auto start = std::chrono::steady_clock::now();
     for (auto _ : state) {
-        glViewport(0, 0, G_W, G_H);
         glClearColor(0, 0, 0, 1);
+        glClearDepth(1.0);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        const double half_w = 500.0 * G_W / G_H * 1.1;
-        glOrtho(500 - half_w, 500 + half_w, -50, 1050, -1000, 1000);
+        glLoadMatrixf(bare.m_Projection);
         glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
+        glLoadMatrixf(bare.m_Modelview);
         glEnable(GL_DEPTH_TEST);
-        glEnable(GL_LIGHT0);
-        glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
-        glEnable(GL_COLOR_MATERIAL);
         glEnableClientState(GL_VERTEX_ARRAY);
         glVertexPointer(3, GL_FLOAT, 0, bare.m_Positions.data());
         glEnableClientState(GL_COLOR_ARRAY);
         glColorPointer(4, GL_FLOAT, 0, bare.m_Colors.data());
+        glPolygonOffset(1, 1);
         if (i_Mode == 4) {
             glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-            glDrawArrays(GL_QUADS, 0, corners);
+            glEnable(GL_POLYGON_OFFSET_LINE);
+            glDrawElements(GL_QUADS, corners, GL_UNSIGNED_INT, bare.m_Quads.data());
+            glDisable(GL_POLYGON_OFFSET_LINE);
             glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+            glDisableClientState(GL_COLOR_ARRAY);
         } else {
             glEnable(GL_LIGHTING);
+            glEnable(GL_POLYGON_OFFSET_FILL);
             glEnableClientState(GL_NORMAL_ARRAY);
             glNormalPointer(GL_FLOAT, 0, bare.m_Normals.data());
-            glDrawArrays(GL_QUADS, 0, corners);
+            glDrawElements(GL_QUADS, corners, GL_UNSIGNED_INT, bare.m_Quads.data());
             glDisableClientState(GL_NORMAL_ARRAY);
+            glDisableClientState(GL_COLOR_ARRAY);
+            glDisable(GL_POLYGON_OFFSET_FILL);
             glDisable(GL_LIGHTING);
             if (i_Mode == 5) {
-                glDisableClientState(GL_COLOR_ARRAY);
                 glColor3f(0.125f, 0.125f, 0.125f);
                 glDrawElements(GL_LINES, static_cast<GLsizei>(bare.m_Edges.size()), GL_UNSIGNED_INT, bare.m_Edges.data());
             }
         }
-        glDisableClientState(GL_COLOR_ARRAY);
-        glDisableClientState(GL_VERTEX_ARRAY);
+        glDisable(GL_DEPTH_TEST);
         glFinish();
     }
+    S_Fn_Ratio(state, i_Mode, true, std::chrono::steady_clock::now() - start);
     state.counters["fps"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["pixels"] = S_Fn_Pixels_Drawn();
+    // The program's frame in the same mode, without the triad, against the bare one.
+    const std::vector<unsigned char> pixels_bare = S_Fn_Pixels();
+    S_Fn_Program_Frame(i_Mode);
+    const std::vector<unsigned char> pixels_program = S_Fn_Pixels();
+    std::size_t differ = 0;
+    for (std::size_t i = 0; i < pixels_bare.size(); i += 4)
+        differ += !std::equal(pixels_bare.begin() + i, pixels_bare.begin() + i + 3, pixels_program.begin() + i);
+    state.counters["differ"] = double(differ);
 }
 void BM_Bare_Shade(benchmark::State& state) { S_Fn_Bare(state, 5); }
 void BM_Bare_Shade_No_Edge(benchmark::State& state) { S_Fn_Bare(state, 6); }

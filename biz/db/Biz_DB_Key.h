@@ -17,6 +17,7 @@
 // only where the row classes are complete.
 #pragma once
 
+#include "biz/db/Biz_DB_Row_Block_Pool.h"
 #include "common/Common_Exception.h"
 #include "common/Common_Pointer_lesser_shared_ptr.h"
 
@@ -189,14 +190,18 @@ private:
         I m_Id;
         explicit C_Block_Id(I i_Id) : m_Id(i_Id) {}
     };
+    static constexpr std::size_t S_Block_Id_Words = (sizeof(C_Block_Id) + 7) / 8;
+    static_assert(alignof(C_Block_Id) <= alignof(std::uint64_t));
     enum E_Form { E_Form_Empty, E_Form_Ref, E_Form_Id };
 
     static C_Block_Id* S_Fn_Block_Id_New(I i_Id)
     {
-        C_Block_Id* block = new (std::nothrow) C_Block_Id(i_Id);
-        if (!block)
+        // A file read or an import makes an id key per element: its block comes from the rows'
+        // block pool, not from a heap allocation of its own.
+        std::uint64_t* words = G_Fn_Row_Block_Alloc(S_Block_Id_Words);
+        if (!words)
             VT_THROW("N_Biz::N_DB::N_Impl::C_Key::C_Key");
-        return block;
+        return ::new (static_cast<void*>(words)) C_Block_Id(i_Id);
     }
 
     E_Form M_Fn_Form() const
@@ -216,8 +221,10 @@ private:
         if (!m_p_Block)
             return;
         const std::int32_t first = static_cast<const std::atomic<std::int32_t>*>(m_p_Block)->load();
-        if (first == G_Key_Tag_Id)
-            delete static_cast<C_Block_Id*>(m_p_Block);
+        if (first == G_Key_Tag_Id) {
+            static_cast<C_Block_Id*>(m_p_Block)->~C_Block_Id();
+            G_Fn_Row_Block_Free(static_cast<std::uint64_t*>(m_p_Block));
+        }
         else if (first > 0)
             T_Block_Ref::release_weak_ref(static_cast<T_Block_Ref*>(m_p_Block));
         // A broken block is left alone: freeing memory of unknown kind would be worse.

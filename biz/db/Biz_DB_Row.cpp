@@ -216,10 +216,9 @@ void C_Row::M_Fn_Construct_Storage()
         if (size == 0)
             VT_THROW("N_Biz::N_DB::C_Row::C_Row");
         const std::size_t words = (size + 7) / 8;
-        m_p_Overflow.reset(new (std::nothrow) std::uint64_t[words]);
+        m_p_Overflow.reset(G_Fn_Row_Block_Alloc(words));
         if (!m_p_Overflow)
             VT_THROW("N_Biz::N_DB::C_Row::C_Row");
-        std::memset(m_p_Overflow.get(), 0, words * 8);
     }
     for (std::uint32_t kind = 0; kind < 2; ++kind)
         for (std::uint32_t i = 0; i < table.M_Fn_Info_Table_Option_Get_i_Num(kind); ++i) {
@@ -801,10 +800,11 @@ E_Result C_Row::M_Fn_Stream_Serialize_Body_I(std::istream& ro_Stream)
                     continue;
                 if (absent != 0)
                     return G_Fn_Refuse(ro_Stream);
+                // The sub-row is made bound to its table and read in place (what a nested read of
+                // an empty sub-row would do through a bound copy and a swap).
                 T_Slot& slot = (*it)->M_Fn_Sub_Get_rscpo_Row_Etc_Option(kind, i);
-                slot.reset(new C_Row_Etc());
-                const E_Result result =
-                    slot->M_Fn_Stream_Serialize_o_I(ro_Stream, table.M_Fn_Info_Table_Option_Get_spo_At(kind, i).get());
+                slot.reset(new C_Row_Etc(table.M_Fn_Info_Table_Option_Get_spo_At(kind, i).get()));
+                const E_Result result = slot->M_Fn_Stream_Serialize_Body_I(ro_Stream);
                 if (result != E_Result_Success)
                     return result;
             }

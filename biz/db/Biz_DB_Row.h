@@ -28,6 +28,7 @@
 
 #include "biz/db/Biz_DB_Enum.h"
 #include "biz/db/Biz_DB_Info_Table.h"
+#include "biz/db/Biz_DB_Row_Block_Pool.h"
 #include "biz/db/Biz_DB_Visitor_Field.h"
 #include "common/Common_Container_slotvec.h"
 #include "common/Common_Pointer_lesser_shared_ptr.h"
@@ -188,7 +189,7 @@ private:
 
     const C_Info_Table* m_ro_Info_Table = nullptr;
     alignas(8) unsigned char m_Storage[C_Info_Table::S_Size_Storage];
-    std::unique_ptr<std::uint64_t[]> m_p_Overflow;
+    T_up_Row_Block m_p_Overflow; // zeroed at construction
 };
 
 } // namespace N_Biz::N_DB
