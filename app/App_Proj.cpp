@@ -5,6 +5,7 @@
 #include "biz/proj/Biz_Proj.h"
 #include "biz/proj/Biz_Proj_Mgr_D_DB_C_M.h"
 #include "biz/proj/Biz_Proj_Mgr_Doc.h"
+#include "biz/proj/Biz_Proj_Mgr_Frame.h"
 #include "common/Common_Exception.h"
 
 int C_App::M_Fn_Biz_Proj_D_Create(const std::wstring* i_p_Path)
@@ -32,6 +33,9 @@ int C_App::M_Fn_Biz_Proj_D_Create(const std::wstring* i_p_Path)
     }
     if (result == 1) {
         m_sp_Proj = std::move(sp_proj);
+        // The project window comes with the document (none without a window system).
+        if (m_Port->M_Fn_Frame_Proj_Open() == 1)
+            m_sp_Proj->M_Fn_Get_Mgr_Frame().M_Fn_View_Main_Reset();
         return 1;
     }
     sp_proj->M_Fn_Tree_Remove();

@@ -30,6 +30,13 @@ struct C_Status {
         return {m_Running, m_Detail_Shown, m_Bar_Shown, m_Text, m_Detail, m_Current, m_Total};
     }
 
+    // Whether the work runs (read under the lock).
+    bool M_Fn_Is_Running()
+    {
+        std::lock_guard<std::mutex> lock(m_Lock);
+        return m_Running != 0;
+    }
+
     // Bar position 0..1000 for a snapshot: current / total in single precision, below 0 or NaN
     // counts as 0, above 1 as 1, truncated towards zero.
     static int S_Fn_Bar_Position(float i_current, float i_total)

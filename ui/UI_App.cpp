@@ -393,7 +393,8 @@ void C_App_UI::M_Fn_On_Cmd_File_Proj_Print()
 void C_App_UI::M_Fn_On_Cmd_File_Proj_View_Open()
 {
     G_Fn_Catch_All("N_UI::C_App_UI::M_Fn_On_Cmd_File_Proj_View_Open", __FILE__, __LINE__, [&] {
-        // The project's view frame comes with the project window; until then there is none to open.
+        if (m_up_Core->m_sp_Proj)
+            m_up_Core->m_sp_Proj->M_Fn_Get_Mgr_Frame().M_Fn_Frame_Open();
     });
 }
 

@@ -5,6 +5,9 @@
 #include "ui/UI_App.h"
 #include "ui/UI_Enter_Dlg_Enter_Text.h"
 #include "ui/UI_MDI_Frame_Main.h"
+#include "ui/UI_MDI_Proj_Doc.h"
+#include "ui/UI_MDI_Proj_Wnd_Frame_Child.h"
+#include "ui/UI_MDI_Proj_Wnd_View_Main.h"
 #include "ui/UI_MDI_Sect_Doc.h"
 #include "ui/UI_Output_Wnd.h"
 
@@ -21,6 +24,8 @@
 namespace N_UI {
 
 int C_App_Port_Wx::S_Test_Box_Answer = 0;
+std::deque<std::wstring> C_App_Port_Wx::S_Test_File_Answers;
+std::wstring C_App_Port_Wx::S_Test_File_Wildcard;
 
 namespace {
 
@@ -150,7 +155,20 @@ int C_App_Port_Wx::M_Fn_File_Dialog(const std::vector<std::wstring>& i_filters, 
     for (std::size_t i = 0; i + 1 < i_filters.size(); i += 2) {
         if (!wildcard.empty())
             wildcard += '|';
-        wildcard += wxString(i_filters[i]) + '|' + wxString(i_filters[i + 1]);
+        // GTK matches patterns case-sensitively; a save dialog keeps its pattern, whose extension
+        // it appends to a name typed without one.
+        wildcard += wxString(i_filters[i]) + '|' +
+                    wxString(i_save ? i_filters[i + 1] : S_Fn_Pattern_No_Case(i_filters[i + 1]));
+    }
+    if (!S_Test_File_Answers.empty()) {
+        S_Test_File_Wildcard = wildcard.ToStdWstring();
+        const std::wstring answer = S_Test_File_Answers.front();
+        S_Test_File_Answers.pop_front();
+        if (answer.empty())
+            return 0;
+        io_path = answer;
+        io_file_title = wxFileName(wxString(answer)).GetFullName().ToStdWstring();
+        return 1;
     }
     // The initial path may be a pattern such as "*.qmxb": a pattern is no file name to offer.
     const wxFileName initial(io_path);
@@ -176,6 +194,29 @@ int C_App_Port_Wx::M_Fn_File_Dialog(const std::vector<std::wstring>& i_filters, 
     return 1;
 }
 
+std::wstring C_App_Port_Wx::S_Fn_Pattern_No_Case(const std::wstring& i_Pattern)
+{
+    std::wstring out;
+    bool in_class = false;
+    for (wchar_t c : i_Pattern) {
+        const bool letter = (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z');
+        if (letter && !in_class) {
+            const wchar_t lower = static_cast<wchar_t>(c | 0x20);
+            out += L'[';
+            out += lower;
+            out += static_cast<wchar_t>(lower - 0x20);
+            out += L']';
+            continue;
+        }
+        if (c == L'[')
+            in_class = true;
+        else if (c == L']')
+            in_class = false;
+        out += c;
+    }
+    return out;
+}
+
 int C_App_Port_Wx::M_Fn_Enter_Text(const std::wstring& i_Prompt, std::wstring& io_Text)
 {
     N_Enter::C_Dlg_Enter_Text dlg(m_p_App->M_Fn_Frame_Get());
@@ -194,8 +235,11 @@ void C_App_Port_Wx::M_Fn_Doc_Proj_Modified(bool)
 
 void C_App_Port_Wx::M_Fn_Doc_Proj_Title(const std::wstring& i_Title)
 {
-    if (auto* p_frame = m_p_App->M_Fn_Frame_Get())
+    if (auto* p_frame = m_p_App->M_Fn_Frame_Get()) {
         p_frame->M_Fn_Title_Doc_Set(i_Title);
+        if (N_MDI::N_Proj::C_Doc* p_doc = p_frame->M_Fn_Get_Doc_Proj())
+            p_doc->M_Fn_Title_Show(i_Title);
+    }
 }
 
 int C_App_Port_Wx::M_Fn_Doc_Proj_Save_Prompt(const std::wstring& i_Title)
@@ -251,6 +295,38 @@ int C_App_Port_Wx::M_Fn_Doc_Sect_Create()
     // The document links itself to its section and lives until the link closes it.
     new N_MDI::N_Sect::C_Doc();
     return 1;
+}
+
+// --- the project window ----------------------------------------------------------------------------
+
+namespace {
+
+N_MDI::N_Proj::C_Doc* G_Fn_Doc_Proj(C_App_UI* i_p_App)
+{
+    auto* p_frame = i_p_App->M_Fn_Frame_Get();
+    return p_frame ? p_frame->M_Fn_Get_Doc_Proj() : nullptr;
+}
+
+} // namespace
+
+void C_App_Port_Wx::M_Fn_View_Proj_Main_Invalidate()
+{
+    if (N_MDI::N_Proj::C_Doc* p_doc = G_Fn_Doc_Proj(m_p_App))
+        if (N_MDI::N_Proj::C_Wnd_Frame_Child* p_frame = p_doc->M_Fn_Get_Frame())
+            if (p_frame->M_Fn_Get_View_Main())
+                p_frame->M_Fn_Get_View_Main()->Refresh(false);
+}
+
+int C_App_Port_Wx::M_Fn_Frame_Proj_Open()
+{
+    N_MDI::N_Proj::C_Doc* p_doc = G_Fn_Doc_Proj(m_p_App);
+    return p_doc ? p_doc->M_Fn_Frame_Create() : 0;
+}
+
+bool C_App_Port_Wx::M_Fn_Frame_Proj_Close()
+{
+    N_MDI::N_Proj::C_Doc* p_doc = G_Fn_Doc_Proj(m_p_App);
+    return p_doc && p_doc->M_Fn_Frame_Close();
 }
 
 // --- clipboard -----------------------------------------------------------------------------------

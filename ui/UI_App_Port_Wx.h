@@ -11,6 +11,7 @@
 
 #include "app/App_Port.h"
 
+#include <deque>
 #include <functional>
 #include <string>
 
@@ -50,6 +51,11 @@ public:
     // --- section documents: a new window-side document for the section being created ---
     int M_Fn_Doc_Sect_Create() override;
 
+    // --- the project window (the window-side project document's frame and main view) ---
+    void M_Fn_View_Proj_Main_Invalidate() override;
+    int M_Fn_Frame_Proj_Open() override;
+    bool M_Fn_Frame_Proj_Close() override;
+
     // --- clipboard ---
     // The text as wxTextDataObject on the system clipboard (the clipboard is held open only for
     // the hand-over).
@@ -71,6 +77,15 @@ public:
     // Returns the E_Box_Answer of the button pressed. Honours the test-only switch.
     static int S_Fn_Box(wxWindow* i_p_Owner, const std::wstring& i_Text, const std::wstring& i_Caption,
                         unsigned i_Type);
+
+    // --- file dialog: case and test answers ---
+    // The pattern of an open dialog's filter as GTK matches it: each letter stands for both cases
+    // ("*.nas*" becomes "*.[nN][aA][sS]*", which also finds "PLATE.NAS").
+    static std::wstring S_Fn_Pattern_No_Case(const std::wstring& i_Pattern);
+    // Test-only: while this holds answers, a file dialog shows nothing and takes the first (an
+    // empty text cancels); the wildcard it would have shown is kept in S_Test_File_Wildcard.
+    static std::deque<std::wstring> S_Test_File_Answers;
+    static std::wstring S_Test_File_Wildcard;
 
     // The test-only switch's answer; 0 when boxes are shown.
     static int S_Test_Box_Answer;

@@ -8,6 +8,8 @@
 #include "ui/UI_Catch_All.h"
 #include "ui/UI_Cmd_Id.h"
 #include "ui/UI_MDI_Look.h"
+#include "ui/UI_MDI_Proj_Doc.h"
+#include "biz/proj/Biz_Proj.h"
 #include "ui/UI_Output_Wnd.h"
 #include "ui/UI_Progress_Dlg.h"
 #include "ui/UI_Property_Wnd.h"
@@ -124,6 +126,11 @@ C_Wnd_Frame_Main::C_Wnd_Frame_Main()
 
 C_Wnd_Frame_Main::~C_Wnd_Frame_Main()
 {
+    // The project window goes with this frame's children; its view leaves the project first.
+    m_Connection_Proj.disconnect();
+    if (m_up_Doc_Proj)
+        m_up_Doc_Proj->M_Fn_Frame_Close(false);
+    m_up_Doc_Proj.reset();
     // Messages from here on go to boxes without owner.
     m_p_Output = nullptr;
     if (C_App_UI* p_app = C_App_UI::S_Fn_Get()) {
@@ -449,6 +456,12 @@ void C_Wnd_Frame_Main::M_Fn_Proj_Connect(N_Biz::N_Proj::C_Proj& ro_Proj)
 {
     m_p_Tool->M_Fn_Proj_Connect(ro_Proj);
     m_p_Property->M_Fn_Proj_Connect(ro_Proj);
+    m_up_Doc_Proj = std::make_unique<N_Proj::C_Doc>(ro_Proj);
+    m_Connection_Proj = ro_Proj.M_Fn_Get_Signal().connect([this](N_Biz::N_Proj::C_Proj&, N_Biz::N_Proj::E_Signal i_Code) {
+        // The project goes: its window and document with it, while it still lives.
+        if (i_Code == N_Biz::N_Proj::E_Signal_Destroy)
+            m_up_Doc_Proj.reset();
+    });
 }
 
 int C_Wnd_Frame_Main::M_Fn_Progress_Run()

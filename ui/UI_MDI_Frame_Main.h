@@ -13,6 +13,9 @@
 #include <wx/aui/framemanager.h>
 #include <wx/aui/tabmdi.h>
 
+#include <boost/signals2/connection.hpp>
+
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,6 +26,9 @@ class C_Config;
 }
 namespace N_Biz::N_Proj {
 class C_Proj;
+}
+namespace N_UI::N_MDI::N_Proj {
+class C_Doc;
 }
 namespace N_UI::N_Output {
 class C_Wnd;
@@ -53,8 +59,11 @@ public:
 
     // The tools pane follows the configuration (once, at start-up).
     void M_Fn_Config_Connect(N_Biz::N_Config::C_Config& ro_Config);
-    // The tools pane, then the properties pane, follow a new project.
+    // The tools pane, then the properties pane, follow a new project; the project's window-side
+    // document is made, and goes when the project announces its end.
     void M_Fn_Proj_Connect(N_Biz::N_Proj::C_Proj& ro_Proj);
+    // The window-side document of the open project, or null.
+    N_Proj::C_Doc* M_Fn_Get_Doc_Proj() const { return m_up_Doc_Proj.get(); }
     // Runs the progress dialog over the application's progress record; its result.
     int M_Fn_Progress_Run();
 
@@ -109,6 +118,8 @@ private:
     N_Output::C_Wnd* m_p_Output = nullptr;
     unsigned m_Key_States = ~0u;         // the status bar's CAP, NUM, SCRL as last shown
     std::vector<wxMenu*> m_Menus_Recent; // the recent-file sub-menus of the menu bars made here
+    std::unique_ptr<N_Proj::C_Doc> m_up_Doc_Proj;
+    boost::signals2::scoped_connection m_Connection_Proj;
 };
 
 } // namespace N_UI::N_MDI

@@ -5,6 +5,7 @@
 #include "ui/UI_Catch_All.h"
 #include "ui/UI_Cmd_Id.h"
 #include "ui/UI_MDI_Frame_Main.h"
+#include "ui/UI_MDI_Menu.h"
 #include "ui/UI_MDI_Sect_Doc.h"
 #include "ui/UI_MDI_Sect_Wnd_View_Main.h"
 #include "ui/UI_MDI_Sect_Wnd_View_R_Graph.h"
@@ -19,27 +20,7 @@ namespace N_UI::N_MDI::N_Sect {
 
 namespace {
 
-// A menu entry: command and text, or a sub-menu with its text and entries; an entry without id,
-// text or entries is a separator.
-struct C_Item {
-    int m_Id;
-    const wchar_t* m_Text;
-    std::initializer_list<C_Item> m_Sub;
-};
-
-wxMenu* G_Fn_Menu(std::initializer_list<C_Item> i_Items)
-{
-    auto* p_menu = new wxMenu;
-    for (const C_Item& item : i_Items) {
-        if (item.m_Sub.size() != 0)
-            p_menu->AppendSubMenu(G_Fn_Menu(item.m_Sub), item.m_Text);
-        else if (item.m_Id == 0)
-            p_menu->AppendSeparator();
-        else
-            p_menu->Append(item.m_Id, item.m_Text);
-    }
-    return p_menu;
-}
+using C_Item = N_MDI::C_Menu_Item;
 
 using namespace N_Cmd;
 const C_Item G_Sep{0, nullptr, {}};

@@ -2,6 +2,7 @@
 
 #include "biz/sect/Biz_Sect.h"
 #include "common/Common_Graphic_OpenGL_Error.h"
+#include "ui/UI_MDI_Proj_Wnd_View_Main.h"
 
 #include <wx/dcclient.h>
 
@@ -76,7 +77,11 @@ void C_Wnd_View_Sect_GL::M_Fn_On_Paint(wxPaintEvent&)
     M_Fn_Catch("OnPaint", __LINE__, [&] {
         if (N_Biz::N_Sect::C_Sect* p_sect = M_Fn_Sect_Ready()) {
             G_Fn_Check_Error();
-            MV_Fn_Hook_Draw(p_sect->M_Fn_Get_Mgr_Frame());
+            // While the import worker fills the project, the drawing would walk its tables.
+            if (N_Proj::C_Wnd_View_Main::S_Fn_Work_Running())
+                N_Proj::C_Wnd_View_Main::S_Fn_Clear_Background();
+            else
+                MV_Fn_Hook_Draw(p_sect->M_Fn_Get_Mgr_Frame());
             glFlush();
             SwapBuffers();
             G_Fn_Check_Error();

@@ -41,13 +41,14 @@ public:
         return m_Display.M_Fn_Stream_Serialize_O(ro_Stream, m_u32_Flag);
     }
 
-    // The card entered manager i_p_Mgr at slot i_Slot: its tree item is added.
-    void M_Fn_Rel_Self_On_Add(Mgr* i_p_Mgr, std::uint32_t i_Slot)
+    // The card entered manager i_p_Mgr: its tree item is added below the manager's folder hook
+    // i_p_Parent (null: a manager without a tree).
+    void M_Fn_Rel_Self_On_Add(Mgr* i_p_Mgr, const N_UI::N_Tree::C_Signal* i_p_Parent)
     {
         if constexpr (R == E_Type_Relation_C_Material)
-            M_Fn_Tree().M_Fn_On_Add_Proj_D_DB_C_M_Mgr_I(i_p_Mgr, i_Slot);
+            M_Fn_Tree().M_Fn_On_Add_Proj_D_DB_C_M_Mgr_I(i_p_Mgr, static_cast<Derived*>(this), i_p_Parent);
         else
-            M_Fn_Tree().M_Fn_On_Add_Proj_D_DB_C_P_Mgr_I(i_p_Mgr, i_Slot);
+            M_Fn_Tree().M_Fn_On_Add_Proj_D_DB_C_P_Mgr_I(i_p_Mgr, static_cast<Derived*>(this), i_p_Parent);
     }
     // The card left its manager: its tree item goes.
     void M_Fn_Rel_Self_On_Remove() { M_Fn_Tree().M_Fn_On_Remove(); }

@@ -108,7 +108,7 @@ std::uint32_t C_Model::M_Fn_Import_Nastran(const std::wstring& i_Path, const std
     return result;
 }
 
-void C_Model::M_Fn_Rel_Self_On_Add(N_Proj::C_Mgr_D_Model* i_p_Mgr)
+void C_Model::M_Fn_Rel_Self_On_Add(N_Proj::C_Mgr_D_Model* i_p_Mgr, const N_UI::N_Tree::C_Signal* i_p_Parent)
 {
     if (!m_p_Proj_Port)
         VT_THROW("N_Biz::N_Model::C_Model::M_Fn_Rel_Self_On_Add");
@@ -117,7 +117,7 @@ void C_Model::M_Fn_Rel_Self_On_Add(N_Proj::C_Mgr_D_Model* i_p_Mgr)
     G_Fn_Cards_Check(m_Data.m_Map_C_S, port.M_Fn_Table_C(), nullptr, "N_Biz::N_Model::C_Model::M_Fn_Rel_Self_On_Add");
     G_Fn_Cards_Check(m_Data.m_Map_C_M, port.M_Fn_Table_C_M(), nullptr, "N_Biz::N_Model::C_Model::M_Fn_Rel_Self_On_Add");
     G_Fn_Cards_Check(m_Data.m_Map_C_P, port.M_Fn_Table_C_P(), nullptr, "N_Biz::N_Model::C_Model::M_Fn_Rel_Self_On_Add");
-    m_Tree.M_Fn_On_Add_Proj_D_Model_Mgr_I(i_p_Mgr, m_u32_Id);
+    m_Tree.M_Fn_On_Add_Proj_D_Model_Mgr_I(this, i_p_Parent);
     G_Fn_Cards_Set(m_Data.m_Map_C_S, port.M_Fn_Table_C(), &m_Data);
     G_Fn_Cards_Set(m_Data.m_Map_C_M, port.M_Fn_Table_C_M(), &m_Data);
     G_Fn_Cards_Set(m_Data.m_Map_C_P, port.M_Fn_Table_C_P(), &m_Data);
@@ -131,7 +131,7 @@ void C_Model::M_Fn_Rel_Self_On_Remove()
     G_Fn_Cards_Check(m_Data.m_Map_C_P, port.M_Fn_Table_C_P(), &m_Data, "N_Biz::N_Model::C_Model::M_Fn_Rel_Self_On_Remove");
     G_Fn_Cards_Check(m_Data.m_Map_C_M, port.M_Fn_Table_C_M(), &m_Data, "N_Biz::N_Model::C_Model::M_Fn_Rel_Self_On_Remove");
     G_Fn_Cards_Check(m_Data.m_Map_C_S, port.M_Fn_Table_C(), &m_Data, "N_Biz::N_Model::C_Model::M_Fn_Rel_Self_On_Remove");
-    if (!m_Tree.M_Fn_Is_Added())
+    if (!m_Tree.M_Fn_Is_Connected())
         VT_THROW("N_Biz::N_Model::C_Model::M_Fn_Rel_Self_On_Remove");
     G_Fn_Cards_Set(m_Data.m_Map_C_P, port.M_Fn_Table_C_P(), nullptr);
     G_Fn_Cards_Set(m_Data.m_Map_C_M, port.M_Fn_Table_C_M(), nullptr);

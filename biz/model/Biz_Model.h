@@ -68,10 +68,10 @@ public:
                                       const std::shared_ptr<N_Cmd::C_Elem_Group>& i_sp_Group);
 
     // The model entered the project's model manager i_p_Mgr at slot M_Fn_Id_Get(): its tree item
-    // is added and every card of its maps (sections, then materials, then properties) records this
+    // is added below the models' folder hook i_p_Parent (null: no tree) and every card of its maps (sections, then materials, then properties) records this
     // model as its owner. C_Exception, before anything changes, when a card is missing or already
     // owned.
-    void M_Fn_Rel_Self_On_Add(N_Proj::C_Mgr_D_Model* i_p_Mgr);
+    void M_Fn_Rel_Self_On_Add(N_Proj::C_Mgr_D_Model* i_p_Mgr, const N_UI::N_Tree::C_Signal* i_p_Parent);
     // The reverse (properties, materials, sections; then the tree item). C_Exception, before
     // anything changes, when a card is missing or not owned by this model.
     void M_Fn_Rel_Self_On_Remove();

@@ -126,6 +126,9 @@ public:
     // The change signal: connect to it; fire through M_Fn_Signal_Fire.
     C_Proj_Signal::T_Signal& M_Fn_Get_Signal() { return m_up_Signal->m_Signal; }
     void M_Fn_Signal_Fire(E_Signal i_Code) { m_up_Signal->M_Fn_Fire(i_Code); }
+    // While a worker changes the project: its codes are kept and fired at the end (C_Proj_Signal).
+    void M_Fn_Signal_Defer_Begin() { m_up_Signal->M_Fn_Defer_Begin(); }
+    void M_Fn_Signal_Defer_End() { m_up_Signal->M_Fn_Defer_End(); }
 
     const std::wstring& M_Fn_Name_Get() const { return m_Name; }
     void M_Fn_Name_Set(const std::wstring& i_Name) { m_Name = i_Name; }

@@ -42,7 +42,7 @@ E_Result C_D_Group_Sect::M_Fn_Stream_Serialize_o_O(std::ostream& ro_Stream) cons
 E_Result C_D_Group_Sect::M_Fn_Stream_Serialize_o_I(std::istream& ro_Stream, const std::function<T_sp_Sect()>& i_Fn_Sect_New)
 {
     using namespace N_Common::N_Stream;
-    if (m_Index != 0 || m_Tree.M_Fn_Is_Added() || !M_Fn_Is_Empty() || !i_Fn_Sect_New)
+    if (m_Index != 0 || m_Tree.M_Fn_Is_Connected() || !M_Fn_Is_Empty() || !i_Fn_Sect_New)
         VT_THROW("N_Biz::N_Proj::C_D_Group_Sect::M_Fn_Stream_Serialize_o_I");
     std::uint32_t words[2] = {};
     float values[6] = {};

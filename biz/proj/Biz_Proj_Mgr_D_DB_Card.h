@@ -215,7 +215,7 @@ template <class Derived, class Card, class T_Names>
 void C_Mgr_D_DB_Card<Derived, Card, T_Names>::S_Fn_Tree_Check(Card& ro_Card, bool i_Added, const char* i_Function)
 {
     const auto& sp_tree = ro_Card.m_Display.m_sp_Tree;
-    if (!sp_tree || sp_tree->M_Fn_Is_Added() != i_Added)
+    if (!sp_tree || sp_tree->M_Fn_Is_Connected() != i_Added)
         VT_THROW(i_Function);
 }
 
@@ -251,7 +251,7 @@ void C_Mgr_D_DB_Card<Derived, Card, T_Names>::M_Fn_D_Add_At(std::uint32_t i_Inde
     if (m_Store.add_at(i_Index, ro_sp_Card) != i_Index)
         VT_THROW(T_Names::S_D_Add_At);
     p_card->M_Fn_Pos_Set(i_Index);
-    p_card->M_Fn_Rel_Self_On_Add(static_cast<Derived*>(this), i_Index);
+    p_card->M_Fn_Rel_Self_On_Add(static_cast<Derived*>(this), &m_Tree);
     m_Palette.M_Fn_Check_in(p_card->m_Display.m_Color_Normal, i_Index);
     m_Sel.M_Fn_Sel_Check_in(M_Fn_Sel_Row(ro_sp_Card));
     static_cast<Derived*>(this)->M_Fn_D_Add_At_Post(*p_card);

@@ -59,7 +59,7 @@ void C_Mgr_D_Model::M_Fn_D_Add_At(const T_sp_Model& ro_sp_Model, std::uint32_t i
         VT_THROW("N_Biz::N_Proj::C_Mgr_D_Model::M_Fn_D_Add_At");
     ro_sp_Model->M_Fn_Id_Set(i_Index);
     try {
-        ro_sp_Model->M_Fn_Rel_Self_On_Add(this);
+        ro_sp_Model->M_Fn_Rel_Self_On_Add(this, &m_Tree);
     } catch (...) {
         // The model's relations refused it: it leaves the table as it came.
         ro_sp_Model->M_Fn_Id_Set(0);

@@ -39,8 +39,8 @@ void C_Mgr_D_Sect::M_Fn_D_Group_Add_At(std::uint32_t i_Index, T_sp_Group& io_sp_
         VT_THROW("N_Biz::N_Proj::C_Mgr_D_Sect::M_Fn_D_Group_Add_At");
     if (!io_sp_Group->M_Fn_Is_Empty())
         VT_THROW("N_Biz::N_Proj::C_Mgr_D_Sect::M_Fn_D_Group_Add_At");
-    if (m_Groups.is_used_at(i_Index) || io_sp_Group->m_Tree.M_Fn_Is_Added() ||
-        !m_p_Proj->M_Fn_Get_Tree().M_Fn_Is_Added())
+    if (m_Groups.is_used_at(i_Index) || io_sp_Group->m_Tree.M_Fn_Is_Connected() ||
+        !m_p_Proj->M_Fn_Get_Tree().M_Fn_Is_Connected())
         VT_THROW("N_Biz::N_Proj::C_Mgr_D_Sect::M_Fn_D_Group_Add_At");
 
     // The caller keeps the group until the table holds it, and gets it back when the tree's
@@ -49,7 +49,7 @@ void C_Mgr_D_Sect::M_Fn_D_Group_Add_At(std::uint32_t i_Index, T_sp_Group& io_sp_
     m_Groups.add_at(i_Index, sp_group);
     sp_group->m_Index = i_Index;
     try {
-        sp_group->m_Tree.M_Fn_On_Add_Proj_D_Sect_G(this, i_Index, m_p_Proj->M_Fn_Get_Tree());
+        sp_group->m_Tree.M_Fn_On_Add_Proj_D_Sect_G(this, sp_group.get(), m_p_Proj->M_Fn_Get_Tree());
     } catch (...) {
         sp_group->m_Index = 0;
         m_Groups.erase_at(i_Index);
@@ -73,7 +73,7 @@ void C_Mgr_D_Sect::M_Fn_D_Group_Remove_At(std::uint32_t i_Index, T_sp_Group& o_s
     if (!sp_group->M_Fn_Is_Empty())
         VT_THROW("N_Biz::N_Proj::C_Mgr_D_Sect::M_Fn_D_Group_Remove_At");
 
-    if (sp_group->m_Tree.M_Fn_Is_Added())
+    if (sp_group->m_Tree.M_Fn_Is_Connected())
         sp_group->m_Tree.M_Fn_On_Remove();
     sp_group->m_Index = 0;
     o_sp_Group = sp_group;
@@ -116,8 +116,8 @@ void C_Mgr_D_Sect::M_Fn_D_Individual_Add_At(std::uint32_t i_Group, std::uint32_t
     if (sect.m_Title_Number_2 != 0)
         VT_THROW("N_Biz::N_Proj::C_Mgr_D_Sect::M_Fn_D_Individual_Add_At");
     // What the steps below would refuse half-way, refused before anything changes.
-    if (sp_group->m_Sects.is_used_at(i_Index) || sect.M_Fn_Get_Tree().M_Fn_Is_Added() ||
-        !sp_group->m_Tree.M_Fn_Is_Added())
+    if (sp_group->m_Sects.is_used_at(i_Index) || sect.M_Fn_Get_Tree().M_Fn_Is_Connected() ||
+        !sp_group->m_Tree.M_Fn_Is_Connected())
         VT_THROW("N_Biz::N_Proj::C_Mgr_D_Sect::M_Fn_D_Individual_Add_At");
     M_Fn_Sel_Check_in(sect);
 
@@ -125,14 +125,14 @@ void C_Mgr_D_Sect::M_Fn_D_Individual_Add_At(std::uint32_t i_Group, std::uint32_t
     sect.m_Title_Number_1 = i_Group;
     sect.m_Title_Number_2 = i_Index;
     try {
-        sect.M_Fn_Name_Default_Set(sp_group->m_Tree);
+        sect.M_Fn_Name_Default_Set(sp_group.get(), sp_group->m_Tree);
         m_sp_Sect_Announced = io_sp_Sect;
         m_p_Proj->M_Fn_Signal_Fire(E_Signal_D_Sect_Add);
     } catch (...) {
         // A listener refused the new section: it goes back to the caller as it came.
         m_sp_Sect_Announced.reset();
         M_Fn_Sel_Check_out(sect);
-        if (sect.M_Fn_Get_Tree().M_Fn_Is_Added())
+        if (sect.M_Fn_Get_Tree().M_Fn_Is_Connected())
             sect.M_Fn_Get_Tree().M_Fn_On_Remove();
         sect.m_Title_Number_1 = 0;
         sect.m_Title_Number_2 = 0;
@@ -167,7 +167,7 @@ void C_Mgr_D_Sect::M_Fn_D_Individual_Remove_At(std::uint32_t i_Group, std::uint3
 
     M_Fn_Sel_Check_out(*sp_sect);
     sp_sect->M_Fn_Get_Mgr_Frame().M_Fn_Frame_Close();
-    if (sp_sect->M_Fn_Get_Tree().M_Fn_Is_Added())
+    if (sp_sect->M_Fn_Get_Tree().M_Fn_Is_Connected())
         sp_sect->M_Fn_Get_Tree().M_Fn_On_Remove();
     sp_sect->m_Title_Number_1 = 0;
     sp_sect->m_Title_Number_2 = 0;

@@ -72,7 +72,7 @@ void C_Mgr_Doc::M_Fn_On_Set_Title()
         VT_THROW("N_Biz::N_Proj::C_Mgr_Doc::M_Fn_On_Set_Title");
     m_p_Proj->M_Fn_Name_Set(m_p_Doc->M_Fn_Get_Title());
     // The tree item exists once the application has put the project into the tree.
-    if (m_p_Proj->M_Fn_Get_Tree().M_Fn_Is_Added())
+    if (m_p_Proj->M_Fn_Get_Tree().M_Fn_Is_Connected())
         m_p_Proj->M_Fn_Get_Tree().M_Fn_On_Rename();
 }
 

@@ -3,11 +3,19 @@
 // Every change that a pane or view of the project must follow is announced synchronously on the
 // project's signal with one of these codes; the slots run before the firing call returns. The
 // signal guards its own connection list, so the import worker may fire it.
+//
+// The slots are windows: while a worker changes the project (the model import), the codes it
+// fires are kept instead (M_Fn_Defer_Begin on the interface thread before the worker starts) and
+// fired on the interface thread once the worker is done (M_Fn_Defer_End), so no pane is called
+// off the interface thread or reads the project while the worker changes it.
 #pragma once
 
 #include <boost/signals2/signal.hpp>
 
 #include <cstdint>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 namespace N_Biz::N_Proj {
 
@@ -36,11 +44,48 @@ public:
     C_Proj_Signal(const C_Proj_Signal&) = delete;
     C_Proj_Signal& operator=(const C_Proj_Signal&) = delete;
 
-    // Fires the signal once with the project and the code.
-    void M_Fn_Fire(E_Signal i_Code) { m_Signal(*m_p_Proj, i_Code); }
+    // Fires the signal once with the project and the code; from another thread than the deferring
+    // one, while deferring, the code is kept instead.
+    void M_Fn_Fire(E_Signal i_Code)
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_Defer_Lock);
+            if (m_Deferring && std::this_thread::get_id() != m_Defer_Thread) {
+                if (m_Deferred.empty() || m_Deferred.back() != i_Code)
+                    m_Deferred.push_back(i_Code);
+                return;
+            }
+        }
+        m_Signal(*m_p_Proj, i_Code);
+    }
+    // Keeps the codes fired by other threads than the calling one from now on.
+    void M_Fn_Defer_Begin()
+    {
+        std::lock_guard<std::mutex> lock(m_Defer_Lock);
+        m_Deferring = true;
+        m_Defer_Thread = std::this_thread::get_id();
+    }
+    // Ends the keeping and fires the kept codes in their order (a code repeated at once only once).
+    void M_Fn_Defer_End()
+    {
+        std::vector<E_Signal> codes;
+        {
+            std::lock_guard<std::mutex> lock(m_Defer_Lock);
+            m_Deferring = false;
+            codes.swap(m_Deferred);
+        }
+        for (E_Signal code : codes)
+            m_Signal(*m_p_Proj, code);
+    }
 
     C_Proj* m_p_Proj;
     T_Signal m_Signal;
+
+private:
+    std::mutex m_Defer_Lock;
+    bool m_Deferring = false;
+    std::thread::id m_Defer_Thread;
+    std::vector<E_Signal> m_Deferred;
 };
 
 } // namespace N_Biz::N_Proj

@@ -128,9 +128,9 @@ E_Result C_Sect::M_Fn_Stream_Serialize_o_I(std::istream& ro_Stream)
 
 // --- name and title ------------------------------------------------------------------------------
 
-void C_Sect::M_Fn_Name_Default_Set(const N_UI::N_Tree::C_Signal& ro_Parent)
+void C_Sect::M_Fn_Name_Default_Set(N_Biz::N_Proj::C_D_Group_Sect* i_p_Group, const N_UI::N_Tree::C_Signal& ro_Parent)
 {
-    m_Tree.M_Fn_On_Add_Proj_D_Sect_G_I(this, ro_Parent);
+    m_Tree.M_Fn_On_Add_Proj_D_Sect_G_I(i_p_Group, this, ro_Parent);
     const std::wstring title =
         !m_Name.empty() ? m_Name
                         : L"Section " + std::to_wstring(m_Title_Number_1) + L"-" + std::to_wstring(m_Title_Number_2);
@@ -140,7 +140,7 @@ void C_Sect::M_Fn_Name_Default_Set(const N_UI::N_Tree::C_Signal& ro_Parent)
 void C_Sect::M_Fn_Title_Set(const std::wstring& i_Title)
 {
     m_Title = i_Title;
-    if (m_Tree.M_Fn_Is_Added())
+    if (m_Tree.M_Fn_Is_Connected())
         m_Tree.M_Fn_On_Rename();
 }
 

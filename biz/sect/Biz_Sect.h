@@ -31,6 +31,7 @@
 
 namespace N_Biz::N_Proj {
 class C_Proj;
+class C_D_Group_Sect;
 }
 namespace N_Biz::N_Cmd {
 class C_Elem_Group;
@@ -81,9 +82,10 @@ public:
     E_Result M_Fn_Stream_Serialize_o_I(std::istream& ro_Stream);
 
     // --- name and title ---------------------------------------------------------------------------
-    // Adds the section's tree item below ro_Parent (its group's item), then sets the title: the
-    // name when it is not empty, else "Section " + first title number + "-" + second title number.
-    void M_Fn_Name_Default_Set(const N_UI::N_Tree::C_Signal& ro_Parent);
+    // Adds the section's tree item below ro_Parent (the hook of its group i_p_Group), then sets the
+    // title: the name when it is not empty, else "Section " + first title number + "-" + second
+    // title number.
+    void M_Fn_Name_Default_Set(N_Biz::N_Proj::C_D_Group_Sect* i_p_Group, const N_UI::N_Tree::C_Signal& ro_Parent);
     // The title of the section's document and tree item (kept here while no document shows it).
     const std::wstring& M_Fn_Title_Get() const { return m_Title; }
     // By the document link: the title becomes the section's own and its tree item is renamed.

@@ -12,9 +12,11 @@
 #include "biz/db/Biz_DB_Row_Node.h"
 #include "tests/db/Test_DB_Support.h"
 #include "tests/support/App_Port_Record.h"
+#include "tests/support/Tree_Port_Record.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <random>
 #include <sstream>
 
@@ -559,16 +561,25 @@ TEST(C_Row_C_Material, CardsKeepTheirTreeItemConsistent)
 {
     C_Schema_App m_App;
     C_Row_C_Material material = G_Fn_Material();
-    std::vector<N_UI::N_Tree::C_Signal::E_Event> events;
-    material.m_Display.m_sp_Tree->m_Signal.connect([&](N_UI::N_Tree::C_Signal&, N_UI::N_Tree::C_Signal::E_Event e) { events.push_back(e); });
-    material.M_Fn_Rel_Self_On_Add(nullptr, 3);
-    EXPECT_EQ(material.m_Display.m_sp_Tree->M_Fn_Slot_Get(), 3u);
+    C_Tree_Port_Record tree;
+    // Below a folder that has an item, the card gets one; renamed and removed with the card.
+    N_UI::N_Tree::C_Signal folder;
+    folder.M_Fn_On_Add_Proj(nullptr);
+    material.M_Fn_Rel_Self_On_Add(nullptr, &folder);
+    EXPECT_TRUE(material.m_Display.m_sp_Tree->M_Fn_Is_Connected());
+    EXPECT_THROW(material.M_Fn_Rel_Self_On_Add(nullptr, &folder), C_Exception);
     material.M_Fn_On_Be_Modified();
     material.M_Fn_Rel_Self_On_Remove();
-    EXPECT_EQ(events, (std::vector<N_UI::N_Tree::C_Signal::E_Event>{N_UI::N_Tree::C_Signal::E_Event_Add_Proj_D_DB_C_M_Mgr_I,
-                                                                    N_UI::N_Tree::C_Signal::E_Event_Rename,
-                                                                    N_UI::N_Tree::C_Signal::E_Event_Remove}));
+    EXPECT_FALSE(material.m_Display.m_sp_Tree->M_Fn_Is_Connected());
+    EXPECT_EQ(tree.M_Fn_Summary(),
+              (std::vector<std::wstring>{L"insert project", L"insert material", L"text material", L"delete 2"}));
+    EXPECT_EQ(tree.m_Ops[1].m_Parent, tree.m_Ops[0].m_Item);
+    // A second removal does nothing.
+    material.M_Fn_Rel_Self_On_Remove();
+    EXPECT_EQ(tree.m_Ops.size(), 4u);
+    // Without a folder item (a project without a tree) the card is connected without an item.
     C_Row_C_Property property = G_Fn_Part();
-    property.M_Fn_Rel_Self_On_Add(nullptr, 1);
-    EXPECT_TRUE(property.m_Display.m_sp_Tree->M_Fn_Is_Added());
+    property.M_Fn_Rel_Self_On_Add(nullptr, nullptr);
+    EXPECT_EQ(tree.m_Ops.size(), 4u);
+    EXPECT_TRUE(property.m_Display.m_sp_Tree->M_Fn_Is_Connected());
 }

@@ -51,19 +51,18 @@ TEST(C_Model, CardsBelongToAtMostOneModel)
     ASSERT_EQ(t.M_Fn_Nastran_Text(G_Deck), 1u);
     C_Model& model = t.model();
     model.M_Fn_Id_Set(3);
-    model.M_Fn_Rel_Self_On_Add(nullptr);
-    EXPECT_TRUE(model.M_Fn_Tree().M_Fn_Is_Added());
-    EXPECT_EQ(model.M_Fn_Tree().M_Fn_Slot_Get(), 3u);
+    model.M_Fn_Rel_Self_On_Add(nullptr, nullptr);
+    EXPECT_TRUE(model.M_Fn_Tree().M_Fn_Is_Connected());
     EXPECT_EQ(t.port().m_C_P.at(1)->M_Fn_Model_Data_Get(), &model.M_Fn_Data());
     EXPECT_EQ(t.port().m_C_M.at(1)->M_Fn_Model_Data_Get(), &model.M_Fn_Data());
     // A second model whose map names the same property card is refused before anything changes.
     auto other = N_Test_DB::G_Fn_Model_New(t.port());
     other->M_Fn_Data().m_Map_C_M[9] = 1;
     other->M_Fn_Data().m_Map_C_P[9] = 1;
-    EXPECT_THROW(other->M_Fn_Rel_Self_On_Add(nullptr), C_Exception);
-    EXPECT_FALSE(other->M_Fn_Tree().M_Fn_Is_Added());
+    EXPECT_THROW(other->M_Fn_Rel_Self_On_Add(nullptr, nullptr), C_Exception);
+    EXPECT_FALSE(other->M_Fn_Tree().M_Fn_Is_Connected());
     model.M_Fn_Rel_Self_On_Remove();
-    EXPECT_FALSE(model.M_Fn_Tree().M_Fn_Is_Added());
+    EXPECT_FALSE(model.M_Fn_Tree().M_Fn_Is_Connected());
     EXPECT_EQ(t.port().m_C_P.at(1)->M_Fn_Model_Data_Get(), nullptr);
 }
 

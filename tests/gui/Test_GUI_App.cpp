@@ -189,7 +189,9 @@ TEST(C_App_UI, OpenAsksForAProjectFileAndOpensIt)
     protected:
         int OnInvoked(wxFileDialog* i_p_Dlg) const override
         {
-            EXPECT_EQ(i_p_Dlg->GetWildcard(), "Project (*.qmxb;*.qmxt;*.bea)|*.qmxb;*.qmxt;*.bea");
+            // Open dialogs match either case of each letter.
+            EXPECT_EQ(i_p_Dlg->GetWildcard(),
+                      "Project (*.qmxb;*.qmxt;*.bea)|*.[qQ][mM][xX][bB];*.[qQ][mM][xX][tT];*.[bB][eE][aA]");
             EXPECT_EQ(i_p_Dlg->GetWindowStyle() & wxFD_OPEN, wxFD_OPEN);
             return wxExpectModal<wxFileDialog>::OnInvoked(i_p_Dlg);
         }

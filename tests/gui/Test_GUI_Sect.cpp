@@ -56,26 +56,6 @@ namespace {
 
 const char* const G_Tubes = VT_TESTDATA_DIR "/iges/tubes_splined.iges";
 
-// The window as the screen shows it, saved into the build tree's gui/ folder. The X server's own
-// picture (the toolkit's screen device context keeps showing what the OpenGL views drew first).
-wxImage G_Fn_Shot(wxWindow* i_p_Window, const char* i_Name)
-{
-    const std::filesystem::path dir = std::filesystem::path(VT_BINARY_DIR) / "gui";
-    std::filesystem::create_directories(dir);
-    const std::filesystem::path path = dir / i_Name;
-    std::filesystem::remove(path);
-    const wxRect r = i_p_Window->GetScreenRect();
-    const std::string command = "import -window root -crop " + std::to_string(r.width) + "x" +
-                                std::to_string(r.height) + "+" + std::to_string(r.x) + "+" + std::to_string(r.y) +
-                                " +repage '" + path.string() + "'";
-    EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
-        wxImage::AddHandler(new wxPNGHandler);
-    wxImage image;
-    EXPECT_TRUE(std::filesystem::exists(path) && image.LoadFile(path.string(), wxBITMAP_TYPE_PNG)) << path;
-    return image;
-}
-
 // Pixels of the curve's pure green (0, 1, 0) inside i_Rect of the image; labels in their lighter
 // greens and anti-aliased text do not count.
 int G_Fn_Count_Green(const wxImage& ro_Image, const wxRect& i_Rect)
@@ -102,6 +82,9 @@ protected:
         ASSERT_TRUE(m_Shell.M_Fn_Start());
         m_Shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_New);
         ASSERT_NE(m_Shell.core().m_sp_Proj, nullptr);
+        // The section windows alone: the project's own window is closed (the project stays open).
+        m_Shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_View_Close);
+        G_Fn_Run_For(std::chrono::milliseconds(20));
     }
 
     N_Biz::N_Proj::C_Proj& proj() { return *m_Shell.core().m_sp_Proj; }

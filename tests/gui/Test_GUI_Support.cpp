@@ -6,11 +6,15 @@
 
 #include <wx/app.h>
 #include <wx/dialog.h>
+#include <wx/image.h>
+#include <wx/imagpng.h>
 #include <wx/modalhook.h>
 #include <wx/timer.h>
 #include <wx/toplevel.h>
 
 #include <atomic>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <unistd.h>
@@ -163,6 +167,24 @@ void C_Shell::M_Fn_Command(int i_Id)
     wxCommandEvent event(wxEVT_MENU, i_Id);
     event.SetEventObject(frame());
     frame()->GetEventHandler()->ProcessEvent(event);
+}
+
+wxImage G_Fn_Shot(wxWindow* i_p_Window, const char* i_Name)
+{
+    const std::filesystem::path dir = std::filesystem::path(VT_BINARY_DIR) / "gui";
+    std::filesystem::create_directories(dir);
+    const std::filesystem::path path = dir / i_Name;
+    std::filesystem::remove(path);
+    const wxRect r = i_p_Window->GetScreenRect();
+    const std::string command = "import -window root -crop " + std::to_string(r.width) + "x" +
+                                std::to_string(r.height) + "+" + std::to_string(r.x) + "+" + std::to_string(r.y) +
+                                " +repage '" + path.string() + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
+        wxImage::AddHandler(new wxPNGHandler);
+    wxImage image;
+    EXPECT_TRUE(std::filesystem::exists(path) && image.LoadFile(path.string(), wxBITMAP_TYPE_PNG)) << path;
+    return image;
 }
 
 } // namespace N_Test_GUI

@@ -15,6 +15,8 @@
 #include <vector>
 
 class wxDialog;
+class wxImage;
+class wxWindow;
 
 namespace N_Test_GUI {
 
@@ -31,6 +33,11 @@ void G_Fn_No_Dialog(const std::function<void()>& i_Code);
 // end the dialog). Returns what i_Open returned. A dialog that does not come up within 5 s fails
 // the test.
 int G_Fn_With_Modal(const std::function<int()>& i_Open, const std::function<void(wxDialog&)>& i_Script);
+
+// The window as the screen shows it, saved as i_Name into the build tree's gui/ folder: the X
+// server's own picture (the toolkit's screen device context keeps showing what the OpenGL views
+// drew first).
+wxImage G_Fn_Shot(wxWindow* i_p_Window, const char* i_Name);
 
 // The program's window side in a scratch directory: the schema files are copied there, the log
 // and the settings file are written there. Unattended: boxes answer i_Box_Answer through the

@@ -46,8 +46,7 @@ TEST_F(C_Mgr_D_Model, TableStartsWithTheEmptySlotAndRefusesBadAdds)
     EXPECT_THROW(mgr().M_Fn_D_Add_At(model, 0), C_Exception);
     mgr().M_Fn_D_Add_At(model, mgr().M_Fn_Get_Models().next_index());
     EXPECT_EQ(model->M_Fn_Id_Get(), 1u);
-    EXPECT_TRUE(model->M_Fn_Tree().M_Fn_Is_Added());
-    EXPECT_EQ(model->M_Fn_Tree().M_Fn_Mgr_Get(), &mgr());
+    EXPECT_TRUE(model->M_Fn_Tree().M_Fn_Is_Connected());
     // A model that has an id is refused before the table changes.
     EXPECT_THROW(mgr().M_Fn_D_Add_At(model, 2), C_Exception);
     EXPECT_EQ(mgr().M_Fn_Get_Models().size(), 2u);
@@ -57,7 +56,7 @@ TEST_F(C_Mgr_D_Model, TableStartsWithTheEmptySlotAndRefusesBadAdds)
     mgr().M_Fn_D_Remove_At(1, out);
     EXPECT_EQ(out, model);
     EXPECT_EQ(model->M_Fn_Id_Get(), 0u);
-    EXPECT_FALSE(model->M_Fn_Tree().M_Fn_Is_Added());
+    EXPECT_FALSE(model->M_Fn_Tree().M_Fn_Is_Connected());
     EXPECT_EQ(mgr().M_Fn_Get_Models().next_index(), 1u); // the freed slot is used next
 }
 
@@ -95,14 +94,14 @@ TEST_F(C_Mgr_D_Model, ImportIsOneEntryThatUndoesAndRedoesModelAndCards)
     const std::uint32_t slot_p = model->M_Fn_Data().m_Map_C_P.at(4075);
     const auto property = m_Proj.M_Fn_Get_Mgr_D_DB_C_P().M_Fn_Get_At(slot_p);
     EXPECT_EQ(property->M_Fn_Model_Data_Get(), &model->M_Fn_Data());
-    EXPECT_TRUE(property->m_Display.m_sp_Tree->M_Fn_Is_Added());
+    EXPECT_TRUE(property->m_Display.m_sp_Tree->M_Fn_Is_Connected());
     EXPECT_EQ(model->M_Fn_Data().m_Elements[0].M_Fn_Key_C_Property().M_Fn_Lock(), property);
 
     m_Proj.M_Fn_Get_Mgr_Cmd().M_Fn_Undo();
     EXPECT_FALSE(mgr().M_Fn_Get_Models().is_used_at(1));
-    EXPECT_FALSE(model->M_Fn_Tree().M_Fn_Is_Added());
+    EXPECT_FALSE(model->M_Fn_Tree().M_Fn_Is_Connected());
     EXPECT_FALSE(m_Proj.M_Fn_Get_Mgr_D_DB_C_P().M_Fn_Get_Store().is_used_at(slot_p));
-    EXPECT_FALSE(property->m_Display.m_sp_Tree->M_Fn_Is_Added());
+    EXPECT_FALSE(property->m_Display.m_sp_Tree->M_Fn_Is_Connected());
     EXPECT_EQ(property->M_Fn_Model_Data_Get(), nullptr);
     EXPECT_TRUE(m_Proj.M_Fn_Get_Mgr_D_DB_C().M_Fn_Get_Store().next_index() == 1u);
 
@@ -110,7 +109,7 @@ TEST_F(C_Mgr_D_Model, ImportIsOneEntryThatUndoesAndRedoesModelAndCards)
     EXPECT_EQ(mgr().M_Fn_Get_Models().at(1), model); // the same model object at the same index
     EXPECT_EQ(m_Proj.M_Fn_Get_Mgr_D_DB_C_P().M_Fn_Get_At(slot_p), property);
     EXPECT_EQ(property->M_Fn_Model_Data_Get(), &model->M_Fn_Data());
-    EXPECT_TRUE(model->M_Fn_Tree().M_Fn_Is_Added());
+    EXPECT_TRUE(model->M_Fn_Tree().M_Fn_Is_Connected());
 }
 
 TEST_F(C_Mgr_D_Model, ImportAfterAnUndoneOneReusesTheFreedIndex)

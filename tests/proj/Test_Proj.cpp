@@ -16,6 +16,7 @@
 #include "biz/proj/Biz_Proj_Mgr_State.h"
 #include "biz/proj/Biz_Proj_State_Machine_Top.h"
 #include "common/Common_Exception.h"
+#include "tests/support/Tree_Port_Record.h"
 
 #include <algorithm>
 
@@ -39,7 +40,7 @@ TEST_F(C_Proj, NewProjectHoldsItsMembersEmpty)
     T_Proj& p = m_Proj;
     // Empty name, tree hook disconnected, history idle and empty.
     EXPECT_TRUE(p.M_Fn_Name_Get().empty());
-    EXPECT_FALSE(p.M_Fn_Get_Tree().M_Fn_Is_Added());
+    EXPECT_FALSE(p.M_Fn_Get_Tree().M_Fn_Is_Connected());
     EXPECT_EQ(p.M_Fn_Get_Mgr_Cmd().M_Fn_Get_State(), N_Biz::N_Cmd::C_Mgr::E_State_Idle);
     EXPECT_EQ(M_Fn_History_Size(), 0u);
     // Card stores: only slot 0, holding the empty pointer; the next card goes to slot 1.
@@ -67,27 +68,28 @@ TEST_F(C_Proj, NewProjectHoldsItsMembersEmpty)
 TEST_F(C_Proj, NewProjectAnnouncesItselfInOrder)
 {
     // What the application does with a new project: tree items, default material, document.
-    std::vector<std::pair<const T_Tree*, T_Tree::E_Event>> events;
-    auto record = [&](T_Tree& ro_Tree, T_Tree::E_Event e) { events.emplace_back(&ro_Tree, e); };
+    C_Tree_Port_Record tree;
     T_Tree& t_proj = m_Proj.M_Fn_Get_Tree();
-    T_Tree& t_m = m_Proj.M_Fn_Get_Mgr_D_DB_C_M().M_Fn_Get_Tree();
-    T_Tree& t_p = m_Proj.M_Fn_Get_Mgr_D_DB_C_P().M_Fn_Get_Tree();
     T_Tree& t_model = m_Proj.M_Fn_Get_Mgr_D_Model().M_Fn_Get_Tree();
-    for (T_Tree* p_tree : {&t_proj, &t_m, &t_p, &t_model})
-        p_tree->m_Signal.connect(record);
 
     m_Proj.M_Fn_Tree_Add();
     m_Proj.M_Fn_Get_Mgr_D_DB_C_M().M_Fn_Proc_Cmd_Sub_Add_Default();
     ASSERT_EQ(m_Proj.M_Fn_Get_Mgr_Doc().M_Fn_Create(L""), 1);
 
-    using E = T_Tree::E_Event;
-    ASSERT_EQ(events.size(), 5u);
-    EXPECT_EQ(events[0], std::make_pair(static_cast<const T_Tree*>(&t_proj), E::E_Event_Add_Proj));
-    EXPECT_EQ(events[1], std::make_pair(static_cast<const T_Tree*>(&t_m), E::E_Event_Add_Proj_D_DB_C_M_Mgr));
-    EXPECT_EQ(events[2], std::make_pair(static_cast<const T_Tree*>(&t_p), E::E_Event_Add_Proj_D_DB_C_P_Mgr));
-    EXPECT_EQ(events[3], std::make_pair(static_cast<const T_Tree*>(&t_model), E::E_Event_Add_Proj_D_Model_Mgr));
-    EXPECT_EQ(events[4], std::make_pair(static_cast<const T_Tree*>(&t_proj), E::E_Event_Rename));
-    EXPECT_EQ(t_m.M_Fn_Parent_Get(), &t_proj);
+    // Root, the three folders below it, the default material below its folder, the root's new
+    // name from the document's title.
+    EXPECT_EQ(tree.M_Fn_Summary(), (std::vector<std::wstring>{L"insert project", L"insert materials",
+                                                              L"insert properties", L"insert models",
+                                                              L"insert material", L"text project"}));
+    ASSERT_EQ(tree.m_Ops.size(), 6u);
+    EXPECT_EQ(tree.m_Ops[0].m_Parent, 0u);
+    for (int i : {1, 2, 3})
+        EXPECT_EQ(tree.m_Ops[i].m_Parent, tree.m_Ops[0].m_Item);
+    EXPECT_EQ(tree.m_Ops[4].m_Parent, tree.m_Ops[1].m_Item);
+    EXPECT_EQ(tree.m_Ops[5].m_Item, tree.m_Ops[0].m_Item);
+    // A connected hook refuses a second add; the tree is unchanged.
+    EXPECT_THROW(t_proj.M_Fn_On_Add_Proj(&m_Proj), C_Exception);
+    EXPECT_EQ(tree.m_Ops.size(), 6u);
     // The document's title is the project's name; the port shows it.
     EXPECT_EQ(m_Proj.M_Fn_Name_Get().rfind(L"Project ", 0), 0u);
     EXPECT_EQ(m_App.port().M_Fn_Texts(L"doc_title"), std::vector<std::wstring>{m_Proj.M_Fn_Name_Get()});
@@ -104,11 +106,14 @@ TEST_F(C_Proj, NewProjectAnnouncesItselfInOrder)
     EXPECT_EQ(m_Proj.M_Fn_Get_Mgr_Sel().M_Fn_Get_Mode(), 1u);
 
     m_Proj.M_Fn_Tree_Remove();
-    EXPECT_FALSE(t_proj.M_Fn_Is_Added());
-    EXPECT_FALSE(t_model.M_Fn_Is_Added());
-    ASSERT_EQ(events.size(), 9u);
-    EXPECT_EQ(events[5].first, &t_model); // models, properties, materials, project
-    EXPECT_EQ(events[8].first, &t_proj);
+    EXPECT_FALSE(t_proj.M_Fn_Is_Connected());
+    EXPECT_FALSE(t_model.M_Fn_Is_Connected());
+    // Models, properties, materials, project; the material's item went with its folder's.
+    ASSERT_EQ(tree.m_Ops.size(), 10u);
+    EXPECT_EQ(tree.m_Ops[6].m_Item, tree.m_Ops[3].m_Item);
+    EXPECT_EQ(tree.m_Ops[7].m_Item, tree.m_Ops[2].m_Item);
+    EXPECT_EQ(tree.m_Ops[8].m_Item, tree.m_Ops[1].m_Item);
+    EXPECT_EQ(tree.m_Ops[9].m_Item, tree.m_Ops[0].m_Item);
 }
 
 TEST_F(C_Proj, ChangeSignalCodesFollowTheChanges)
@@ -157,7 +162,7 @@ TEST_F(C_Proj, EndAnnouncesOnceWithMembersAlive)
     EXPECT_EQ(m_Codes, std::vector<int>{E_Signal_Destroy});
     EXPECT_EQ(seen, std::vector<std::size_t>{2 + 1});
     EXPECT_EQ(sp_card->M_Fn_Pos_Get(), 0);
-    EXPECT_FALSE(sp_card->m_Display.m_sp_Tree->M_Fn_Is_Added());
+    EXPECT_FALSE(sp_card->m_Display.m_sp_Tree->M_Fn_Is_Connected());
 }
 
 TEST_F(C_Proj, DestructorReportsInsteadOfThrowing)

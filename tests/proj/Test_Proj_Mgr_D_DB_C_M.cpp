@@ -52,8 +52,7 @@ TEST_F(C_Mgr_D_DB_C_M, DefaultMaterialInSlotOne)
     // Shades follow the colour: selected = c + (1 - c) * 0.875.
     EXPECT_NEAR(sp->m_Display.m_Color_Selected[0], 0.875f, 1e-5);
     // In the tree under this manager, counted by the palette, not undoable.
-    EXPECT_EQ(sp->m_Display.m_sp_Tree->M_Fn_Mgr_Get(), &mgr());
-    EXPECT_EQ(sp->m_Display.m_sp_Tree->M_Fn_Slot_Get(), 1u);
+    EXPECT_TRUE(sp->m_Display.m_sp_Tree->M_Fn_Is_Connected());
     EXPECT_EQ(mgr().M_Fn_Get_Palette().M_Fn_Users_Get(0), std::list<std::uint32_t>{1});
     EXPECT_EQ(M_Fn_History_Size(), 0u);
     // A second default is refused and adds nothing.
@@ -78,13 +77,13 @@ TEST_F(C_Mgr_D_DB_C_M, CreateIsOneEntryThatUndoesAndRedoes)
     EXPECT_EQ(m_Proj.M_Fn_Get_Mgr_Cmd().M_Fn_Get_History().back()->M_Fn_Get_Name(), L"Create material card");
     EXPECT_EQ(mgr().M_Fn_Get_At(2), sp);
     EXPECT_EQ(sp->M_Fn_Pos_Get(), 2);
-    EXPECT_TRUE(sp->m_Display.m_sp_Tree->M_Fn_Is_Added());
+    EXPECT_TRUE(sp->m_Display.m_sp_Tree->M_Fn_Is_Connected());
     EXPECT_EQ(mgr().M_Fn_Get_Palette().M_Fn_Users_Get(3), std::list<std::uint32_t>{2}); // red: position 3
 
     m_Proj.M_Fn_Get_Mgr_Cmd().M_Fn_Undo();
     EXPECT_FALSE(mgr().M_Fn_Get_Store().is_used_at(2));
     EXPECT_EQ(sp->M_Fn_Pos_Get(), 0);
-    EXPECT_FALSE(sp->m_Display.m_sp_Tree->M_Fn_Is_Added());
+    EXPECT_FALSE(sp->m_Display.m_sp_Tree->M_Fn_Is_Connected());
     EXPECT_TRUE(mgr().M_Fn_Get_Palette().M_Fn_Users_Get(3).empty());
     EXPECT_EQ(G_Fn_Bytes(*sp), before);
 
@@ -135,13 +134,13 @@ TEST_F(C_Mgr_D_DB_C_M, RefusedAddChangesNothing)
     // palette, so it never ends up half in this manager.
     sp->m_Display.m_u32_State = 0x2;
     EXPECT_THROW(mgr().M_Fn_D_Add_At(2, sp), C_Exception);
-    EXPECT_FALSE(sp->m_Display.m_sp_Tree->M_Fn_Is_Added());
+    EXPECT_FALSE(sp->m_Display.m_sp_Tree->M_Fn_Is_Connected());
     EXPECT_EQ(sp->M_Fn_Pos_Get(), 0);
     EXPECT_FALSE(mgr().M_Fn_Get_Store().is_used_at(2));
     EXPECT_EQ(mgr().M_Fn_Get_Palette().M_Fn_Users_Get(3), std::list<std::uint32_t>{1});
     // A card whose tree item already hangs somewhere is refused the same way.
     sp->m_Display.m_u32_State = 0;
-    sp->m_Display.m_sp_Tree->M_Fn_On_Add_Proj_D_DB_C_M_Mgr_I(nullptr, 9);
+    sp->m_Display.m_sp_Tree->M_Fn_On_Add_Proj_D_DB_C_M_Mgr_I(nullptr, nullptr, nullptr);
     EXPECT_THROW(mgr().M_Fn_D_Add_At(2, sp), C_Exception);
     EXPECT_EQ(mgr().M_Fn_Get_Palette().M_Fn_Users_Get(3), std::list<std::uint32_t>{1});
     EXPECT_TRUE(m_Codes.empty());

@@ -95,7 +95,7 @@ TEST_F(C_Mgr_D_Sect_Test, GroupAndSectionsComeAndGoWithTheirElementsInSlotOrder)
     M_Fn_Group_Of_Three();
     const C_D_Group_Sect* p_group = mgr().M_Fn_Get_Group_At(1).get();
     EXPECT_EQ(p_group->m_Index, 1u);
-    EXPECT_EQ(p_group->m_Tree.M_Fn_Parent_Get(), &m_Proj.M_Fn_Get_Tree());
+    EXPECT_TRUE(p_group->m_Tree.M_Fn_Is_Connected());
     EXPECT_EQ(M_Fn_Names(1), (std::vector<std::wstring>{L"B", L"C", L"A"}));
     const C_Sect* p_a = mgr().M_Fn_Get_Group_At(1)->m_Sects.at(3).get();
     EXPECT_EQ(p_a->m_Title_Number_1, 1u);
@@ -106,7 +106,7 @@ TEST_F(C_Mgr_D_Sect_Test, GroupAndSectionsComeAndGoWithTheirElementsInSlotOrder)
     m_Proj.M_Fn_Get_Mgr_Cmd().M_Fn_Undo();
     EXPECT_FALSE(mgr().M_Fn_Get_Groups().is_used_at(1));
     EXPECT_EQ(p_group->m_Index, 0u);
-    EXPECT_FALSE(p_group->m_Tree.M_Fn_Is_Added());
+    EXPECT_FALSE(p_group->m_Tree.M_Fn_Is_Connected());
     EXPECT_EQ(p_a->m_Title_Number_2, 0u);
     m_Proj.M_Fn_Get_Mgr_Cmd().M_Fn_Redo();
     EXPECT_EQ(mgr().M_Fn_Get_Group_At(1).get(), p_group);
@@ -144,7 +144,7 @@ TEST_F(C_Mgr_D_Sect_Test, GroupWithSectionsCannotComeOrGo)
     EXPECT_THROW(mgr().M_Fn_D_Individual_Add_At(1, 2, sp), C_Exception);
     EXPECT_TRUE(sp);
     EXPECT_EQ(sp->m_Title_Number_1, 0u);
-    EXPECT_FALSE(sp->M_Fn_Get_Tree().M_Fn_Is_Added());
+    EXPECT_FALSE(sp->M_Fn_Get_Tree().M_Fn_Is_Connected());
     // Elements refuse what they cannot hold, and leave the caller's pointer alone.
     EXPECT_THROW(N_Cmd::C_Elem_D_Sect_Individual_Add_At(&m_Proj, 1, 0, sp), C_Exception);
     EXPECT_TRUE(sp);
@@ -186,7 +186,7 @@ TEST_F(C_Mgr_D_Sect_Test, NewSectionIsAnnouncedOnce)
     EXPECT_FALSE(sp);
     EXPECT_EQ(announced, std::vector<const C_Sect*>{p});
     EXPECT_FALSE(mgr().M_Fn_Sect_Announced_Get());
-    EXPECT_EQ(p->M_Fn_Get_Tree().M_Fn_Parent_Get(), &mgr().M_Fn_Get_Group_At(1)->m_Tree);
+    EXPECT_TRUE(p->M_Fn_Get_Tree().M_Fn_Is_Connected());
     EXPECT_EQ(p->M_Fn_Title_Get(), L"D");
 }
 

@@ -10,6 +10,7 @@
 #include "biz/proj/Biz_Proj_Mgr_Frame.h"
 #include "biz/sect/Biz_Sect_Cmd_Elem_D_Plane_Set.h"
 #include "common/Common_Exception.h"
+#include "tests/support/Tree_Port_Record.h"
 #include "tests/proj/Test_Proj_Support_Sect.h"
 
 #include <boost/signals2.hpp>
@@ -104,7 +105,7 @@ TEST_F(C_Sect_Cmd_Test, TwoPicksGiveAGroupOfTwoThatOneUndoRemoves)
     EXPECT_TRUE(G_Fn_Near(M_Fn_Group(1).m_Heading, {0, 1, 0}));
     EXPECT_TRUE(G_Fn_Near(S_Fn_Origin(*M_Fn_Sect(1, 2)), {0, 0, 10}));
     EXPECT_EQ(M_Fn_Sect(1, 2)->M_Fn_Title_Get(), L"Section 1-2");
-    EXPECT_TRUE(M_Fn_Sect(1, 1)->M_Fn_Get_Tree().M_Fn_Is_Added());
+    EXPECT_TRUE(M_Fn_Sect(1, 1)->M_Fn_Get_Tree().M_Fn_Is_Connected());
     EXPECT_NE(m_App.log().find("Done: Create section group"), std::string::npos);
 
     const std::vector<C_Sect*> sects = M_Fn_Sects(1);
@@ -165,7 +166,7 @@ TEST_F(C_Sect_Cmd_Test, ARefusedStoreLeavesEachOwnerWithWhatItHad)
     EXPECT_THROW(mgr().M_Fn_D_Individual_Add_At(g, 3, sp), C_Exception);
     sp->m_Flag = 0;
     ASSERT_TRUE(sp);
-    EXPECT_FALSE(sp->M_Fn_Get_Tree().M_Fn_Is_Added());
+    EXPECT_FALSE(sp->M_Fn_Get_Tree().M_Fn_Is_Connected());
 
     // A listener refusing the new section: it goes back to the caller as it came.
     boost::signals2::scoped_connection refuse = m_Proj.M_Fn_Get_Signal().connect([](C_Proj&, E_Signal i_Code) {
@@ -176,16 +177,21 @@ TEST_F(C_Sect_Cmd_Test, ARefusedStoreLeavesEachOwnerWithWhatItHad)
     ASSERT_TRUE(sp);
     EXPECT_EQ(sp->m_Title_Number_1, 0u);
     EXPECT_EQ(sp->m_Title_Number_2, 0u);
-    EXPECT_FALSE(sp->M_Fn_Get_Tree().M_Fn_Is_Added());
+    EXPECT_FALSE(sp->M_Fn_Get_Tree().M_Fn_Is_Connected());
     EXPECT_FALSE(mgr().M_Fn_Sect_Announced_Get());
     EXPECT_EQ(M_Fn_Slots(g), (std::vector<std::uint32_t>{1, 2}));
     refuse.disconnect();
 
     // A tree refusing a new group: the caller keeps it, the slot stays free.
     C_Mgr_D_Sect::T_sp_Group sp_group = std::make_shared<C_D_Group_Sect>();
-    boost::signals2::scoped_connection tree = sp_group->m_Tree.m_Signal.connect(
-        [](N_UI::N_Tree::C_Signal&, N_UI::N_Tree::C_Signal::E_Event) { throw C_Exception("tree", __FILE__, __LINE__); });
+    // (The project's item is made again with a tree present, so that the group has one to hang below.)
+    m_Proj.M_Fn_Tree_Remove();
+    auto up_tree = std::make_unique<C_Tree_Port_Record>();
+    m_Proj.M_Fn_Tree_Add();
+    up_tree->m_Refuse = true;
     EXPECT_THROW(mgr().M_Fn_D_Group_Add_At(5, sp_group), C_Exception);
+    up_tree.reset();
+    EXPECT_FALSE(sp_group->m_Tree.M_Fn_Is_Connected());
     ASSERT_TRUE(sp_group);
     EXPECT_EQ(sp_group->m_Index, 0u);
     EXPECT_FALSE(mgr().M_Fn_Get_Groups().is_used_at(5));

@@ -161,13 +161,13 @@ TEST_F(C_Sect_Doc_Test, DeletingAGroupFromTheTreeTakesItsSectionsAndOneUndoBring
     EXPECT_TRUE(M_Fn_Group_Slots().empty());
     const auto& entries = history().M_Fn_Get_History();
     EXPECT_EQ(entries.back()->M_Fn_Get_Name(), L"Delete section group");
-    EXPECT_FALSE(kept[0]->M_Fn_Get_Tree().M_Fn_Is_Added());
+    EXPECT_FALSE(kept[0]->M_Fn_Get_Tree().M_Fn_Is_Connected());
     history().M_Fn_Undo();
     EXPECT_EQ(M_Fn_Slots(g), (std::vector<std::uint32_t>{1, 3}));
     EXPECT_EQ(M_Fn_Sect(g, 1), kept[0]);
     EXPECT_EQ(M_Fn_Sect(g, 3), kept[1]);
     EXPECT_EQ(M_Fn_Groups_Bytes(), before);
-    EXPECT_TRUE(kept[1]->M_Fn_Get_Tree().M_Fn_Is_Added());
+    EXPECT_TRUE(kept[1]->M_Fn_Get_Tree().M_Fn_Is_Connected());
 
     // A group that is not the manager's is refused before anything changes.
     C_D_Group_Sect loose;

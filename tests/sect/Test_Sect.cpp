@@ -69,13 +69,13 @@ TEST_F(C_Geom_Test, TitleFromNameOrNumbers)
     N_UI::N_Tree::C_Signal parent;
     parent.M_Fn_On_Add_Proj(m_up_Proj.get());
     sect().m_Title_Number_1 = 12;
-    sect().M_Fn_Name_Default_Set(parent);
+    sect().M_Fn_Name_Default_Set(nullptr, parent);
     EXPECT_EQ(sect().M_Fn_Title_Get(), L"Section 12-0");
-    EXPECT_EQ(sect().M_Fn_Get_Tree().M_Fn_Parent_Get(), &parent);
+    EXPECT_TRUE(sect().M_Fn_Get_Tree().M_Fn_Is_Connected());
 
     auto up_named = M_Fn_Sect_New();
     up_named->m_Name = L"Frame B";
-    up_named->M_Fn_Name_Default_Set(parent);
+    up_named->M_Fn_Name_Default_Set(nullptr, parent);
     EXPECT_EQ(up_named->M_Fn_Title_Get(), L"Frame B");
 }
 
