@@ -54,7 +54,7 @@ using N_Biz::N_Sect::C_Sect;
 namespace {
 
 // The window as the screen shows it, as a PNG in the build tree's gui/ folder; true when written.
-bool G_Fn_Shot(wxWindow* i_p_Window, const char* i_Name)
+bool G_Fn_Shot_Settled(wxWindow* i_p_Window, const char* i_Name)
 {
     const std::filesystem::path dir = std::filesystem::path(VT_BINARY_DIR) / "gui";
     std::filesystem::create_directories(dir);
@@ -185,7 +185,7 @@ TEST_F(C_Property_Window, AMaterialIsCreatedInTheDialogModifiedInThePaneAndUndon
             name_shown = p_name->GetValueAsString().ToStdWstring();
             // A typed name goes into the card.
             EXPECT_TRUE(p_dlg->M_Fn_Grid()->GetGrid()->ChangePropertyValue(p_name, wxString("Alu")));
-            shot = G_Fn_Shot(p_dlg, "property_dialog_create.png");
+            shot = G_Fn_Shot_Settled(p_dlg, "property_dialog_create.png");
             G_Fn_Press(p_dlg->M_Fn_Apply_Button());
         });
     EXPECT_EQ(name_shown, L"Untitled Material");
@@ -212,7 +212,7 @@ TEST_F(C_Property_Window, AMaterialIsCreatedInTheDialogModifiedInThePaneAndUndon
         return !pane().M_Fn_Model().M_Fn_Update_Pending() && !p_grid->M_Fn_Render_Pending() && p_grid->GetProperty("E") &&
                p_grid->GetProperty("E")->GetValueAsString() == "70000";
     }));
-    EXPECT_TRUE(G_Fn_Shot(&pane(), "property_pane_modified.png"));
+    EXPECT_TRUE(G_Fn_Shot_Settled(&pane(), "property_pane_modified.png"));
 
     // A value out of range is refused with the warning in the output pane.
     EXPECT_TRUE(p_grid->GetGrid()->ChangePropertyValue(p_grid->GetProperty("NU"), wxString("0.9")));
@@ -270,7 +270,7 @@ TEST_F(C_Property_Window, APropertyIsPickedFromTheList)
             EXPECT_EQ(p_list->GetItemData(last), wanted);
             EXPECT_EQ(p_list->GetItemText(last, 0), "Web");
             p_list->SetItemState(last, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
-            shot = G_Fn_Shot(p_dlg, "list_dialog_pick.png");
+            shot = G_Fn_Shot_Settled(p_dlg, "list_dialog_pick.png");
             // Resized: the buttons keep their distance from the right edge, the list fills the rest.
             p_dlg->SetClientSize(900, 500);
             EXPECT_TRUE(G_Fn_Wait_For([&] {
@@ -312,7 +312,7 @@ TEST_F(C_Property_Window, TheSensitivityListSwitchesBetweenItsThreeResults)
             EXPECT_FALSE(p_yield->GetValue());
             p_list->GetColumn(0, column);
             EXPECT_EQ(column.GetText(), "Property Name");
-            shot = G_Fn_Shot(p_dlg, "list_dialog_sensitivity.png");
+            shot = G_Fn_Shot_Settled(p_dlg, "list_dialog_sensitivity.png");
             p_dlg->EndModal(wxID_CANCEL);
         });
     EXPECT_TRUE(shot);
@@ -344,7 +344,7 @@ TEST_F(C_Property_Window, TheGeometryModifyCommandOpensThePointInTheDialog)
             wxPGProperty* p_x = p_dlg->M_Fn_Grid()->GetProperty("X");
             ASSERT_NE(p_x, nullptr);
             EXPECT_TRUE(p_dlg->M_Fn_Grid()->GetGrid()->ChangePropertyValue(p_x, wxString("-12.5")));
-            EXPECT_TRUE(G_Fn_Shot(p_dlg, "property_dialog_point.png"));
+            EXPECT_TRUE(G_Fn_Shot_Settled(p_dlg, "property_dialog_point.png"));
             G_Fn_Press(p_dlg->M_Fn_Apply_Button());
         });
     EXPECT_TRUE(M_Fn_Logged("Msg: Done: Modify section point"));

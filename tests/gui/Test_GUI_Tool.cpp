@@ -61,21 +61,6 @@ namespace {
 
 const char* const G_Tubes = VT_TESTDATA_DIR "/iges/tubes_splined.iges";
 
-// The screen's picture of i_p_Window, saved into the build tree's gui/ folder.
-void G_Fn_Shot(wxWindow* i_p_Window, const char* i_Name)
-{
-    const std::filesystem::path dir = std::filesystem::path(VT_BINARY_DIR) / "gui";
-    std::filesystem::create_directories(dir);
-    const std::filesystem::path path = dir / i_Name;
-    std::filesystem::remove(path);
-    const wxRect r = i_p_Window->GetScreenRect();
-    const std::string command = "import -window root -crop " + std::to_string(r.width) + "x" +
-                                std::to_string(r.height) + "+" + std::to_string(r.x) + "+" + std::to_string(r.y) +
-                                " +repage '" + path.string() + "'";
-    EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    EXPECT_TRUE(std::filesystem::exists(path)) << path;
-}
-
 // A click on a control as the toolkit reports it: the mark changes first, then the command event.
 void G_Fn_Click(wxWindow* i_p_Ctrl)
 {
