@@ -26,9 +26,14 @@
 #include "biz/sect/Biz_Sect_Mgr_State.h"
 #include "biz/sect/Biz_Sect_State_Machine_Top.h"
 #include "common/Common_String.h"
+#include "ui/UI_App_Port_Wx.h"
 #include "ui/UI_Cmd_Id.h"
+#include "ui/UI_MDI_Proj_Doc.h"
 #include "ui/UI_MDI_Sect_Doc.h"
+#include "ui/UI_MDI_Proj_Wnd_Frame_Child.h"
+#include "ui/UI_MDI_Proj_Wnd_View_Main.h"
 #include "ui/UI_MDI_Sect_Wnd_Frame_Child.h"
+#include "ui/UI_MDI_Sect_Wnd_View_R_Sheet.h"
 #include "ui/UI_Tool_Dlg.h"
 #include "ui/UI_Tool_Wnd.h"
 #include "ui/UI_Wnd_View_GL.h"
@@ -42,11 +47,14 @@
 #include <wx/dataobj.h>
 #include <wx/dialog.h>
 #include <wx/eventfilter.h>
+#include <wx/listctrl.h>
 #include <wx/menu.h>
 #include <wx/modalhook.h>
 #include <wx/radiobut.h>
 #include <wx/scrolwin.h>
 #include <wx/statusbr.h>
+#include <wx/uiaction.h>
+#include <wx/weakref.h>
 
 #include <cstring>
 #include <map>
@@ -59,13 +67,19 @@ using N_Biz::N_Sect::C_Sect;
 
 namespace {
 
-// Commands that their window takes and that do nothing: Cut, Copy and Paste; the section's hide
-// commands, "Select Node" and "Analysis Details"; Apply (Enter), which no editing task uses.
-const std::set<int> G_Ids_Doing_Nothing = {
+// Commands that their window takes and that do nothing: in the section window Cut, Copy and Paste,
+// the hide commands, "Select Node" and "Analysis Details", and Apply (Enter), which no editing task
+// of a section uses; in the project window Cut, Copy, Paste and the two model commands without
+// work.
+const std::set<int> G_Ids_Doing_Nothing_Sect = {
     N_Cmd::E_Id_Edit_Cut,           N_Cmd::E_Id_Edit_Copy,           N_Cmd::E_Id_Edit_Paste,
     N_Cmd::E_Id_Edit_Hide_Sel,      N_Cmd::E_Id_Edit_Hide_Unsel,     N_Cmd::E_Id_Edit_Hide_Reverse,
     N_Cmd::E_Id_Edit_Hide_Cancel_All, N_Cmd::E_Id_Edit_Hide_Cancel_Type, N_Cmd::E_Id_Edit_Sel_Node,
     N_Cmd::E_Id_Sect_Anls_Details,  N_Cmd::E_Id_Edit_Apply,
+};
+const std::set<int> G_Ids_Doing_Nothing_Proj = {
+    N_Cmd::E_Id_Edit_Cut, N_Cmd::E_Id_Edit_Copy, N_Cmd::E_Id_Edit_Paste, N_Cmd::E_Id_Proj_Edit_D_M_4163,
+    N_Cmd::E_Id_Proj_Edit_D_M_4164,
 };
 
 // Commands that end the state the walk runs in (the project, the windows, the program): each is
@@ -118,10 +132,14 @@ public:
     ~C_Modal_Count() override { Unregister(); }
     int m_Count = 0;
     std::string m_Last;
+    // Off: dialogs run as usual (the set-up's progress dialog).
+    bool m_On = false;
 
 protected:
     int Enter(wxDialog* i_p_Dialog) override
     {
+        if (!m_On)
+            return wxID_NONE;
         ++m_Count;
         m_Last = i_p_Dialog->GetTitle().utf8_string();
         return wxID_CANCEL;
@@ -182,6 +200,26 @@ protected:
         }
         m_Shell.M_Fn_Command(N_Cmd::E_Id_Edit_Cancel);
         G_Fn_Run_For(std::chrono::milliseconds(200));
+    }
+
+    // A new project with the wing box deck and the tubes section imported through their commands
+    // (the file dialogs answered through the port), its window active.
+    void M_Fn_State_Proj_Make()
+    {
+        m_Shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_New);
+        ASSERT_NE(m_Shell.core().m_sp_Proj, nullptr);
+        using N_UI::C_App_Port_Wx;
+        C_App_Port_Wx::S_Test_File_Answers = {L"" VT_TESTDATA_DIR L"/nastran/wingbox_stitched_together-000.bdf",
+                                              L"" VT_TESTDATA_DIR L"/iges/tubes_splined.iges"};
+        m_Shell.M_Fn_Command(N_Cmd::E_Id_Proj_Edit_D_M_I_Nastran);
+        m_Shell.M_Fn_Command(N_Cmd::E_Id_Proj_Edit_D_S_Import);
+        C_App_Port_Wx::S_Test_File_Answers.clear();
+        m_Shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_View_Open);
+        G_Fn_Run_For(std::chrono::milliseconds(200));
+        const auto lines = m_Shell.log_lines();
+        ASSERT_NE(std::find(lines.begin(), lines.end(), "Msg: Done: Input Nastran"), lines.end());
+        ASSERT_NE(dynamic_cast<N_UI::N_MDI::N_Proj::C_Wnd_Frame_Child*>(m_Shell.frame()->GetActiveChild()), nullptr);
+        m_p_Sect = nullptr;
     }
 
     C_Sect& M_Fn_Import(const char* i_Path)
@@ -247,6 +285,15 @@ protected:
                 << N_Common::N_String::G_Fn_To_Narrow_UTF8(sel.M_Fn_Prompt_Get()) << "\nview " << frame.m_Zoom << " "
                 << std::string(reinterpret_cast<const char*>(&frame.m_Matrix_View), sizeof frame.m_Matrix_View)
                 << "\n";
+            auto* p_doc = dynamic_cast<N_UI::N_MDI::N_Sect::C_Doc*>(p_sect->M_Fn_Get_Mgr_Doc().M_Fn_Get_Doc());
+            if (p_doc && !p_doc->M_Fn_Get_Frames().empty()) {
+                const wxListCtrl& list = *p_doc->M_Fn_Get_Frames().back()->M_Fn_Get_View_Sheet()->M_Fn_Get_List();
+                out << "sheet";
+                for (long row = 0; row < list.GetItemCount(); ++row)
+                    for (int column = 0; column < list.GetColumnCount(); ++column)
+                        out << " " << list.GetItemText(row, column).utf8_string();
+                out << "\n";
+            }
         }
         return out.str();
     }
@@ -277,14 +324,16 @@ protected:
         M_Fn_Settle();
         const std::size_t log_before = m_Shell.log_lines().size();
         const std::string before = M_Fn_Snapshot();
+        m_Modal.m_On = true;
         i_Run();
         M_Fn_Settle();
+        m_Modal.m_On = false;
         const std::string after = M_Fn_Snapshot();
         const auto lines = m_Shell.log_lines();
         for (std::size_t i = log_before; i < lines.size(); ++i)
             EXPECT_EQ(lines[i].find("Exception caught at:"), std::string::npos)
                 << i_Id << " \"" << i_Name << "\" raised an exception: " << lines[i];
-        if (G_Ids_Doing_Nothing.count(i_Id) == 0)
+        if (m_p_Nothing->count(i_Id) == 0)
             EXPECT_NE(before, after) << i_Id << " \"" << i_Name << "\" is enabled and does nothing";
         ++m_Run;
     }
@@ -296,7 +345,13 @@ protected:
             if (G_Ids_Ending.count(id) || ro_Done.count(id) || !M_Fn_Enabled(id))
                 continue;
             ro_Done.insert(id);
+            wxWeakRef<wxAuiMDIChildFrame> p_child = m_Shell.frame()->GetActiveChild();
+            if (auto pre = m_Pre.find(id); pre != m_Pre.end())
+                pre->second();
             M_Fn_Check(id, name, [&, id = id] { m_Shell.M_Fn_Command(id); });
+            // A command that brought another window to the front: the walk goes on in its own.
+            if (p_child && m_Shell.frame() && p_child != m_Shell.frame()->GetActiveChild())
+                p_child->Activate();
         }
     }
 
@@ -356,8 +411,57 @@ protected:
     C_Modal_Count m_Modal;
     C_Paint_Count m_Paint;
     C_Sect* m_p_Sect = nullptr;
+    const std::set<int>* m_p_Nothing = &G_Ids_Doing_Nothing_Sect;
+    // What a command needs before it can work: a running task to cancel, a selection.
+    std::map<int, std::function<void()>> m_Pre;
     int m_Run = 0;
 };
+
+TEST_F(C_Cmd_Walk, EveryEnabledCommandOfTheProjectWindowDoesItsWork)
+{
+    m_Shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_Close);
+    M_Fn_State_Proj_Make();
+    m_p_Nothing = &G_Ids_Doing_Nothing_Proj;
+    // Cancel and Apply with the section group's task running; the section commands with the
+    // section selected by a rectangle over the whole view; the project view opened again after
+    // it was closed.
+    const auto group_create = [&] { m_Shell.M_Fn_Command(N_Cmd::E_Id_Proj_Edit_D_S_Create); };
+    m_Pre[N_Cmd::E_Id_Edit_Cancel] = group_create;
+    m_Pre[N_Cmd::E_Id_Edit_Apply] = group_create;
+    const auto select_sections = [&] {
+        m_Shell.M_Fn_Command(N_Cmd::E_Id_Edit_Sel_Sect);
+        wxWindow* p_view = m_Shell.frame()->M_Fn_Get_Doc_Proj()->M_Fn_Get_Frame()->M_Fn_Get_View_Main();
+        const wxRect r = p_view->GetScreenRect();
+        wxUIActionSimulator sim;
+        sim.MouseMove(r.x + 4, r.y + 4);
+        G_Fn_Run_For(std::chrono::milliseconds(50));
+        sim.MouseDown();
+        G_Fn_Run_For(std::chrono::milliseconds(50));
+        for (int step = 1; step <= 8; ++step) {
+            sim.MouseMove(r.x + 4 + (r.width - 8) * step / 8, r.y + 4 + (r.height - 8) * step / 8);
+            G_Fn_Run_For(std::chrono::milliseconds(30));
+        }
+        sim.MouseUp();
+        G_Fn_Run_For(std::chrono::milliseconds(100));
+    };
+    for (int id : {N_Cmd::E_Id_Proj_Edit_D_S_View_Open, N_Cmd::E_Id_Proj_Edit_D_S_Redirect,
+                   N_Cmd::E_Id_Proj_Edit_D_S_Move, N_Cmd::E_Id_Proj_Edit_D_S_Insert})
+        m_Pre[id] = select_sections;
+    m_Pre[N_Cmd::E_Id_Proj_Edit_D_S_View_Close] = [&] {
+        select_sections();
+        m_Shell.M_Fn_Command(N_Cmd::E_Id_Proj_Edit_D_S_View_Open);
+        G_Fn_Run_For(std::chrono::milliseconds(200));
+        m_Shell.frame()->M_Fn_Get_Doc_Proj()->M_Fn_Get_Frame()->Activate();
+    };
+    m_Pre[N_Cmd::E_Id_File_Proj_View_Open] = [&] { m_Shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_View_Close); };
+    ASSERT_EQ(m_Shell.frame()->M_Fn_Get_Tool()->M_Fn_Page_Get_Active(), N_UI::N_Tool::C_Wnd::E_Page_Proj);
+    const std::map<int, std::string> menu = G_Fn_Menu_Bar_Ids(*m_Shell.frame()->GetMenuBar());
+    std::set<int> done;
+    M_Fn_Walk(menu, done);
+    M_Fn_Walk(G_Fn_Key_Ids(), done);
+    M_Fn_Walk_Tools(done);
+    EXPECT_GT(m_Run, 80);
+}
 
 TEST_F(C_Cmd_Walk, EveryEnabledCommandOfTheSectionWindowDoesItsWork)
 {
@@ -365,6 +469,7 @@ TEST_F(C_Cmd_Walk, EveryEnabledCommandOfTheSectionWindowDoesItsWork)
     ASSERT_NE(dynamic_cast<N_UI::N_MDI::N_Sect::C_Wnd_Frame_Child*>(m_Shell.frame()->GetActiveChild()), nullptr);
     ASSERT_EQ(m_Shell.frame()->M_Fn_Get_Tool()->M_Fn_Page_Get_Active(), N_UI::N_Tool::C_Wnd::E_Page_Sect);
     const std::map<int, std::string> menu = G_Fn_Menu_Bar_Ids(*m_Shell.frame()->GetMenuBar());
+    m_Pre[N_Cmd::E_Id_Edit_Cancel] = [&] { m_Shell.M_Fn_Command(N_Cmd::E_Id_Sect_Edit_D_Geom_C_Line); };
     // The section menus are there: Edit, Display and Analysis besides File, View and Help.
     ASSERT_GE(m_Shell.frame()->GetMenuBar()->GetMenuCount(), 6u);
     std::set<int> done;
