@@ -30,6 +30,25 @@ struct C_Status {
         return {m_Running, m_Detail_Shown, m_Bar_Shown, m_Text, m_Detail, m_Current, m_Total};
     }
 
+    // A new task begins: running, detail and bar hidden, texts empty, nothing done; the total keeps
+    // its value (the task sets it before it shows a bar).
+    void M_Fn_Start()
+    {
+        std::lock_guard<std::mutex> lock(m_Lock);
+        m_Running = 1;
+        m_Detail_Shown = 0;
+        m_Bar_Shown = 0;
+        m_Text.clear();
+        m_Detail.clear();
+        m_Current = 0.0f;
+    }
+    // The task is done (or never started): the display closes.
+    void M_Fn_Stop()
+    {
+        std::lock_guard<std::mutex> lock(m_Lock);
+        m_Running = 0;
+    }
+
     // Whether the work runs (read under the lock).
     bool M_Fn_Is_Running()
     {

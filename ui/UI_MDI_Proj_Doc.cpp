@@ -395,15 +395,7 @@ void C_Doc::M_Fn_Import(const char* i_Function, const wchar_t* i_Filter, const w
         m_Import_Name = name;
 
         N_UI::N_Progress::C_Status& status = p_app->M_Fn_UI_Progress_Get_ro_Status();
-        {
-            std::lock_guard<std::mutex> lock(status.m_Lock);
-            status.m_Running = 1;
-            status.m_Detail_Shown = 0;
-            status.m_Bar_Shown = 0;
-            status.m_Text.clear();
-            status.m_Detail.clear();
-            status.m_Current = 0.0f;
-        }
+        status.M_Fn_Start();
         // The panes hear the worker's change codes once it is done.
         m_Proj.M_Fn_Signal_Defer_Begin();
         struct C_Defer_End {
@@ -416,8 +408,7 @@ void C_Doc::M_Fn_Import(const char* i_Function, const wchar_t* i_Filter, const w
             worker = S_Fn_Thread_Start([i_Fn_Worker, this] { i_Fn_Worker(this); });
         } catch (...) {
             // No worker: the dialog must not wait for one.
-            std::lock_guard<std::mutex> lock(status.m_Lock);
-            status.m_Running = 0;
+            status.M_Fn_Stop();
             throw;
         }
         struct C_Join {
@@ -455,11 +446,8 @@ void C_Doc::M_S_Fn_Import_Run(void* i_p_Doc, bool i_Dyna, const char* i_Function
             p_app->M_Fn_Report_Exception(i_Function, __FILE__, __LINE__, "...");
     }
     // The worker's last act on the record: it closes the dialog.
-    if (p_app) {
-        N_UI::N_Progress::C_Status& status = p_app->M_Fn_UI_Progress_Get_ro_Status();
-        std::lock_guard<std::mutex> lock(status.m_Lock);
-        status.m_Running = 0;
-    }
+    if (p_app)
+        p_app->M_Fn_UI_Progress_Get_ro_Status().M_Fn_Stop();
 }
 
 unsigned C_Doc::M_S_Fn_Thread_Cmd_Tool_Proj_Model_In_Dyna(void* i_p_Doc)

@@ -131,6 +131,12 @@ void C_Wnd_View_Main::M_Fn_On_Size(wxSizeEvent& ro_Event)
         const bool first = m_Width <= 0 || m_Height <= 0;
         m_Width = size.x;
         m_Height = size.y;
+        // While a worker changes the project, its view manager is the worker's: the size waits
+        // for the first paint after the work.
+        if (S_Fn_Work_Running()) {
+            m_Size_Pending = true;
+            return;
+        }
         if (N_Biz::N_Proj::C_Proj* p_proj = M_Fn_Proj_Ready()) {
             G_Fn_Check_Error();
             p_proj->M_Fn_Get_Mgr_Frame().M_Fn_View_Main_On_Size(m_Width, m_Height);
@@ -150,10 +156,15 @@ void C_Wnd_View_Main::M_Fn_On_Paint(wxPaintEvent&)
         if (!p_proj)
             return;
         G_Fn_Check_Error();
-        if (S_Fn_Work_Running())
+        if (S_Fn_Work_Running()) {
             S_Fn_Clear_Background();
-        else
+        } else {
+            if (m_Size_Pending) {
+                m_Size_Pending = false;
+                p_proj->M_Fn_Get_Mgr_Frame().M_Fn_View_Main_On_Size(m_Width, m_Height);
+            }
             p_proj->M_Fn_Get_Mgr_Frame().M_Fn_View_Main_On_Draw();
+        }
         glFlush();
         SwapBuffers();
         G_Fn_Check_Error();
@@ -183,19 +194,10 @@ void C_Wnd_View_Main::M_Fn_On_Mouse(wxMouseEvent& ro_Event)
             m_Tracking = 0;
             M_Fn_Input(N_Input_View::S_Fn_Input_Mouse(kind, ro_Event, m_Height, scale));
             return;
-        case N_Biz::N_Input::E_Kind_Wheel: {
-            if (ro_Event.GetWheelAxis() != wxMOUSE_WHEEL_VERTICAL)
-                return;
-            m_Wheel_Rest += ro_Event.GetWheelRotation();
-            const int notches = m_Wheel_Rest / 120;
-            if (notches == 0)
-                return;
-            m_Wheel_Rest -= notches * 120;
-            auto sp_input = N_Input_View::S_Fn_Input_Mouse(kind, ro_Event, m_Height, scale);
-            sp_input->m_Wheel_Angle = C_Input::S_Fn_Wheel_Angle(notches * 120);
-            M_Fn_Input(sp_input);
+        case N_Biz::N_Input::E_Kind_Wheel:
+            if (auto sp_input = N_Input_View::S_Fn_Input_Wheel(ro_Event, m_Wheel_Rest, m_Height, scale))
+                M_Fn_Input(sp_input);
             return;
-        }
         case N_Biz::N_Input::E_Kind_Move:
             if (m_Tracking == 0) {
                 // The first move into the view: it takes the keys and announces the cursor.

@@ -63,6 +63,7 @@ private:
     int m_Height = 0;
     int m_Tracking = 0;
     int m_Wheel_Rest = 0;
+    bool m_Size_Pending = false;
 };
 
 } // namespace N_UI::N_MDI::N_Proj

@@ -86,6 +86,21 @@ std::shared_ptr<C_Input> C_Wnd_View_Main::S_Fn_Input_Mouse(std::int32_t i_Kind, 
     return sp_input;
 }
 
+std::shared_ptr<C_Input> C_Wnd_View_Main::S_Fn_Input_Wheel(const wxMouseEvent& ro_Event, int& io_Rest,
+                                                           std::int32_t i_Height, double i_Scale)
+{
+    if (ro_Event.GetWheelAxis() != wxMOUSE_WHEEL_VERTICAL)
+        return nullptr;
+    io_Rest += ro_Event.GetWheelRotation();
+    const int notches = io_Rest / 120;
+    if (notches == 0)
+        return nullptr;
+    io_Rest -= notches * 120;
+    auto sp_input = S_Fn_Input_Mouse(N_Biz::N_Input::E_Kind_Wheel, ro_Event, i_Height, i_Scale);
+    sp_input->m_Wheel_Angle = C_Input::S_Fn_Wheel_Angle(notches * 120);
+    return sp_input;
+}
+
 void C_Wnd_View_Main::M_Fn_Input(const std::shared_ptr<C_Input>& ro_sp_Input)
 {
     if (N_Biz::N_Sect::C_Sect* p_sect = M_Fn_Sect_Ready())
@@ -127,16 +142,8 @@ void C_Wnd_View_Main::M_Fn_On_Mouse(wxMouseEvent& ro_Event)
             return;
         }
         if (kind == E_Kind_Wheel) {
-            if (ro_Event.GetWheelAxis() != wxMOUSE_WHEEL_VERTICAL)
-                return;
-            m_Wheel_Rest += ro_Event.GetWheelRotation();
-            const int notches = m_Wheel_Rest / 120;
-            if (notches == 0)
-                return;
-            m_Wheel_Rest -= notches * 120;
-            auto sp_input = S_Fn_Input_Mouse(kind, ro_Event, m_Height, GetContentScaleFactor());
-            sp_input->m_Wheel_Angle = C_Input::S_Fn_Wheel_Angle(notches * 120);
-            M_Fn_Input(sp_input);
+            if (auto sp_input = S_Fn_Input_Wheel(ro_Event, m_Wheel_Rest, m_Height, GetContentScaleFactor()))
+                M_Fn_Input(sp_input);
             return;
         }
         if (kind == E_Kind_Move && m_Tracking == 0) {

@@ -33,6 +33,11 @@ public:
     static std::shared_ptr<N_Biz::N_Input::C_Input> S_Fn_Input_Mouse(std::int32_t i_Kind, const wxMouseEvent& ro_Event,
                                                                      std::int32_t i_Height, double i_Scale = 1.0);
 
+    // The record of a wheel event once the vertical turns added up in io_Rest make whole notches
+    // (the rest stays in io_Rest); null before that and for other axes.
+    static std::shared_ptr<N_Biz::N_Input::C_Input> S_Fn_Input_Wheel(const wxMouseEvent& ro_Event, int& io_Rest,
+                                                                     std::int32_t i_Height, double i_Scale = 1.0);
+
 protected:
     void MV_Fn_Hook_Create(N_Biz::N_Sect::C_Mgr_Frame& ro_Mgr) override { ro_Mgr.M_Fn_View_Main_On_Create(this); }
     // The frame that opens the view fits the section into it before the window system has given

@@ -231,6 +231,7 @@ std::uint32_t C_Wnd::M_Fn_Popup(const wxPoint& ro_Screen, bool i_Show)
             if (C_Data_Elem* p_elem = m_p_Ctrl->M_Elem_Get(item))
                 id = p_elem->MV_Fn_Get_Menu_Id();
         } else {
+            m_p_Ctrl->Unselect();
             m_p_Ctrl->UnselectAll();
         }
     }

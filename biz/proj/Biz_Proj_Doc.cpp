@@ -4,7 +4,10 @@
 #include "biz/proj/Biz_Proj.h"
 #include "biz/proj/Biz_Proj_Mgr_Doc.h"
 #include "common/Common_Exception.h"
+#include "common/Common_String.h"
 
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 namespace N_Biz::N_Proj {
@@ -113,6 +116,11 @@ int C_Doc::M_Fn_Do_Save(const std::wstring& i_Path)
         if (p_app->M_Fn_UI_File_Dialog(filters, chosen, 1, L"Save File As", file_title) != 1)
             return 0;
         path = chosen;
+        // The document's own question about a file that is there (the test creates nothing).
+        std::error_code error;
+        if (std::filesystem::exists(std::filesystem::path(N_Common::N_String::G_Fn_To_Narrow_UTF8(path)), error) &&
+            p_app->M_Fn_Msg(path + L" already exists.\nDo you want to overwrite it?", E_Box_Yes_No) != E_Box_Answer_Yes)
+            return 0;
     }
     if (M_Fn_On_Save_Document(path) != 1)
         return 0;

@@ -56,8 +56,9 @@ public:
     int M_Fn_Save_Modified();
     // Saves under the current path, or asks for one when there is none.
     int M_Fn_Do_File_Save();
-    // Saves under i_Path; an empty path asks for one ("Save File As"; cancelled: 0). With a new
-    // path saved, the document takes it and its file's name as title.
+    // Saves under i_Path; an empty path asks for one ("Save File As"; cancelled: 0), and a chosen
+    // file that exists is written only after a Yes to "<path> already exists.\nDo you want to
+    // overwrite it?". With a new path saved, the document takes it and its file's name as title.
     int M_Fn_Do_Save(const std::wstring& i_Path);
     // Closes the document: destroys it (which detaches it from the project).
     void M_Fn_On_Close_Document();

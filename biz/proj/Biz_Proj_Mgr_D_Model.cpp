@@ -140,25 +140,14 @@ void C_Mgr_D_Model::M_Fn_Import_Worker(E_Format i_Format, const std::wstring& i_
         // never the program.
         C_Proj::S_Fn_Report_Exception_Current("N_Biz::N_Proj::C_Mgr_D_Model::M_Fn_Import_Worker", __FILE__, __LINE__);
     }
-    if (C_App* app = C_App::S_Fn_Get()) {
-        N_UI::N_Progress::C_Status& status = app->M_Fn_UI_Progress_Get_ro_Status();
-        std::lock_guard<std::mutex> lock(status.m_Lock);
-        status.m_Running = 0;
-    }
+    if (C_App* app = C_App::S_Fn_Get())
+        app->M_Fn_UI_Progress_Get_ro_Status().M_Fn_Stop();
 }
 
 std::thread C_Mgr_D_Model::M_Fn_Import_Start(E_Format i_Format, const std::wstring& i_Path, const std::wstring& i_Name)
 {
-    if (C_App* app = C_App::S_Fn_Get()) {
-        N_UI::N_Progress::C_Status& status = app->M_Fn_UI_Progress_Get_ro_Status();
-        std::lock_guard<std::mutex> lock(status.m_Lock);
-        status.m_Running = 1;
-        status.m_Detail_Shown = 0;
-        status.m_Bar_Shown = 0;
-        status.m_Text.clear();
-        status.m_Detail.clear();
-        status.m_Current = 0.0f;
-    }
+    if (C_App* app = C_App::S_Fn_Get())
+        app->M_Fn_UI_Progress_Get_ro_Status().M_Fn_Start();
     return std::thread([this, i_Format, i_Path, i_Name] { M_Fn_Import_Worker(i_Format, i_Path, i_Name); });
 }
 

@@ -92,31 +92,7 @@ protected:
 
     // A section with its document in a new group, its geometry read from i_Path, all in one
     // history entry "Import section" (as the project's section import makes it).
-    C_Sect& M_Fn_Import(const char* i_Path = G_Tubes)
-    {
-        namespace N_Cmd_Proj = N_Biz::N_Proj::N_Cmd;
-        N_Biz::N_IGES::N_Import::C_Context_File file(N_Common::N_String::G_Fn_To_Wide_UTF8(i_Path), L"tubes.iges");
-        EXPECT_EQ(file.M_Fn_Import(), 1);
-        C_Sect* p_sect = nullptr;
-        auto sp_entry = std::make_shared<N_Cmd_Proj::C_Entry_C>(L"Import section", &proj());
-        proj().M_Fn_Get_Mgr_Cmd().M_Fn_Entry_Run(sp_entry, [&] {
-            auto sp_elems = std::make_shared<N_Biz::N_Cmd::C_Elem_Group>();
-            sp_entry->M_Fn_Child_Add_and_Execute(sp_elems);
-            auto& groups = proj().M_Fn_Get_Mgr_D_Sect();
-            const std::uint32_t g = groups.M_Fn_Get_Groups().next_index();
-            auto sp_group = std::make_shared<N_Biz::N_Proj::C_D_Group_Sect>();
-            sp_elems->M_Fn_Child_Add_and_Execute(std::make_shared<N_Cmd_Proj::C_Elem_D_Sect_Group_Add_At>(&proj(), g, sp_group));
-            C_Sect::S_p_Proj = &proj();
-            auto sp_sect = std::make_shared<C_Sect>();
-            C_Sect::S_p_Proj = nullptr;
-            sp_sect->M_Fn_Get_Mgr_Doc().M_Fn_Create();
-            p_sect = sp_sect.get();
-            sp_elems->M_Fn_Child_Add_and_Execute(
-                std::make_shared<N_Cmd_Proj::C_Elem_D_Sect_Individual_Add_At>(&proj(), g, 1, sp_sect));
-            EXPECT_EQ(p_sect->M_Fn_Get_Mgr_D_Sect().M_Fn_Proc_Sub_IGES_Import(sp_elems, file), 1);
-        });
-        return *p_sect;
-    }
+    C_Sect& M_Fn_Import(const char* i_Path = G_Tubes) { return G_Fn_Sect_Import(proj(), i_Path); }
 
     // The section's window, opened as the project opens it, once its views are on screen, registered
     // and the sheet filled.

@@ -1,5 +1,18 @@
 #include "tests/gui/Test_GUI_Support.h"
 
+#include "biz/cmd/Biz_Cmd_Elem_Group.h"
+#include "biz/iges/Biz_IGES_Import_Context_File.h"
+#include "biz/proj/Biz_Proj.h"
+#include "biz/proj/Biz_Proj_Cmd_Elem_D_Sect_Group_Add_At.h"
+#include "biz/proj/Biz_Proj_Cmd_Elem_D_Sect_Individual_Add_At.h"
+#include "biz/proj/Biz_Proj_Cmd_Entry_C.h"
+#include "biz/proj/Biz_Proj_D_Group_Sect.h"
+#include "biz/proj/Biz_Proj_Mgr_Cmd.h"
+#include "biz/proj/Biz_Proj_Mgr_D_Sect.h"
+#include "biz/sect/Biz_Sect.h"
+#include "biz/sect/Biz_Sect_Mgr_D_Sect.h"
+#include "biz/sect/Biz_Sect_Mgr_Doc.h"
+#include "common/Common_String.h"
 #include "ui/UI_App_Port_Wx.h"
 
 #include <gtest/gtest.h>
@@ -167,6 +180,32 @@ void C_Shell::M_Fn_Command(int i_Id)
     wxCommandEvent event(wxEVT_MENU, i_Id);
     event.SetEventObject(frame());
     frame()->GetEventHandler()->ProcessEvent(event);
+}
+
+N_Biz::N_Sect::C_Sect& G_Fn_Sect_Import(N_Biz::N_Proj::C_Proj& ro_Proj, const char* i_Path, std::uint32_t i_Group)
+{
+    namespace N_Cmd_Proj = N_Biz::N_Proj::N_Cmd;
+    using N_Biz::N_Sect::C_Sect;
+    N_Biz::N_IGES::N_Import::C_Context_File file(N_Common::N_String::G_Fn_To_Wide_UTF8(i_Path), L"tubes.iges");
+    EXPECT_EQ(file.M_Fn_Import(), 1);
+    C_Sect* p_sect = nullptr;
+    auto sp_entry = std::make_shared<N_Cmd_Proj::C_Entry_C>(L"Import section", &ro_Proj);
+    ro_Proj.M_Fn_Get_Mgr_Cmd().M_Fn_Entry_Run(sp_entry, [&] {
+        auto sp_elems = std::make_shared<N_Biz::N_Cmd::C_Elem_Group>();
+        sp_entry->M_Fn_Child_Add_and_Execute(sp_elems);
+        const std::uint32_t g = i_Group ? i_Group : ro_Proj.M_Fn_Get_Mgr_D_Sect().M_Fn_Get_Groups().next_index();
+        auto sp_group = std::make_shared<N_Biz::N_Proj::C_D_Group_Sect>();
+        sp_elems->M_Fn_Child_Add_and_Execute(std::make_shared<N_Cmd_Proj::C_Elem_D_Sect_Group_Add_At>(&ro_Proj, g, sp_group));
+        C_Sect::S_p_Proj = &ro_Proj;
+        auto sp_sect = std::make_shared<C_Sect>();
+        C_Sect::S_p_Proj = nullptr;
+        sp_sect->M_Fn_Get_Mgr_Doc().M_Fn_Create();
+        p_sect = sp_sect.get();
+        sp_elems->M_Fn_Child_Add_and_Execute(
+            std::make_shared<N_Cmd_Proj::C_Elem_D_Sect_Individual_Add_At>(&ro_Proj, g, 1, sp_sect));
+        EXPECT_EQ(p_sect->M_Fn_Get_Mgr_D_Sect().M_Fn_Proc_Sub_IGES_Import(sp_elems, file), 1);
+    });
+    return *p_sect;
 }
 
 wxImage G_Fn_Shot(wxWindow* i_p_Window, const char* i_Name)

@@ -15,6 +15,12 @@
 #include <vector>
 
 class wxDialog;
+namespace N_Biz::N_Proj {
+class C_Proj;
+}
+namespace N_Biz::N_Sect {
+class C_Sect;
+}
 class wxImage;
 class wxWindow;
 
@@ -38,6 +44,11 @@ int G_Fn_With_Modal(const std::function<int()>& i_Open, const std::function<void
 // server's own picture (the toolkit's screen device context keeps showing what the OpenGL views
 // drew first).
 wxImage G_Fn_Shot(wxWindow* i_p_Window, const char* i_Name);
+
+// A section with its document in a new group at slot i_Group (0: the next free one), its geometry
+// read from the IGES file i_Path, all in one history entry "Import section" (as the project's
+// section import makes it).
+N_Biz::N_Sect::C_Sect& G_Fn_Sect_Import(N_Biz::N_Proj::C_Proj& ro_Proj, const char* i_Path, std::uint32_t i_Group = 0);
 
 // The program's window side in a scratch directory: the schema files are copied there, the log
 // and the settings file are written there. Unattended: boxes answer i_Box_Answer through the

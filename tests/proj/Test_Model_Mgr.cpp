@@ -9,6 +9,7 @@
 #include "biz/proj/Biz_Proj_Mgr_D_DB_C_P.h"
 #include "biz/proj/Biz_Proj_Mgr_D_Model.h"
 #include "tests/proj/Test_Proj_Support.h"
+#include "tests/support/Tree_Port_Record.h"
 
 #include <gtest/gtest.h>
 
@@ -176,4 +177,52 @@ TEST_F(C_Mgr_D_Model, WorkerNeverTouchesTheWindowEverythingIsQueued)
         EXPECT_EQ(id, std::this_thread::get_id());
     ASSERT_TRUE(mgr().M_Fn_Get_Models().is_used_at(1));
     EXPECT_EQ(mgr().M_Fn_Get_Models().at(1)->M_Fn_Data().m_Nodes.size(), 36u);
+}
+
+// The window side's way of running an import: the interface thread keeps the project's change
+// codes, runs what the worker queues while it works (tree items, messages), and fires the kept
+// codes once the worker is done. The tree changes and the codes reach this thread only.
+TEST_F(C_Mgr_D_Model, WorkerQueuesTreeItemsAndItsChangeCodesWaitTillItIsDone)
+{
+    C_Tree_Port_Record tree;
+    m_Proj.M_Fn_Tree_Add();
+    std::vector<std::thread::id> code_threads;
+    bool running_seen = false;
+    const boost::signals2::scoped_connection connection =
+        m_Proj.M_Fn_Get_Signal().connect([&](N_Biz::N_Proj::C_Proj&, N_Biz::N_Proj::E_Signal) {
+            code_threads.push_back(std::this_thread::get_id());
+            running_seen |= m_App.app().M_Fn_UI_Progress_Get_ro_Status().M_Fn_Is_Running();
+        });
+    const std::size_t inserts_before = tree.m_Ops.size();
+    m_Proj.M_Fn_Signal_Defer_Begin();
+    std::thread worker = mgr().M_Fn_Import_Start(N_Biz::N_Proj::C_Mgr_D_Model::E_Format_Nastran,
+                                                 G_Fn_Testdata("nastran/plate.bdf"), L"plate.bdf");
+    while (m_App.app().M_Fn_UI_Progress_Get_ro_Status().M_Fn_Is_Running())
+        m_App.app().M_Fn_UI_Queue_Run();
+    worker.join();
+    m_App.app().M_Fn_UI_Queue_Run();
+    EXPECT_TRUE(code_threads.empty());
+    m_Proj.M_Fn_Signal_Defer_End();
+    ASSERT_FALSE(code_threads.empty());
+    EXPECT_FALSE(running_seen);
+    for (const std::thread::id id : code_threads)
+        EXPECT_EQ(id, std::this_thread::get_id());
+    for (const std::thread::id id : tree.m_Threads)
+        EXPECT_EQ(id, std::this_thread::get_id());
+
+    // Below the folders: one item per new card and the model last, each under its own folder.
+    ASSERT_GT(tree.m_Ops.size(), inserts_before);
+    const std::uintptr_t materials = tree.m_Ops[1].m_Item, properties = tree.m_Ops[2].m_Item, models = tree.m_Ops[3].m_Item;
+    std::size_t m = 0, p = 0;
+    for (std::size_t i = inserts_before; i < tree.m_Ops.size(); ++i) {
+        const auto& op = tree.m_Ops[i];
+        EXPECT_EQ(op.m_Kind, L"insert");
+        m += op.m_Text == L"material" && op.m_Parent == materials;
+        p += op.m_Text == L"property" && op.m_Parent == properties;
+    }
+    EXPECT_EQ(m, M_Fn_Cards_M() - 1);
+    EXPECT_EQ(p, M_Fn_Cards_P() - 1);
+    EXPECT_EQ(tree.m_Ops.back().m_Text, L"model");
+    EXPECT_EQ(tree.m_Ops.back().m_Parent, models);
+    m_Proj.M_Fn_Tree_Remove();
 }

@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -52,16 +53,19 @@ public:
         if (m_Refuse)
             return nullptr;
         const std::uintptr_t item = ++m_Last;
+        m_Threads.push_back(std::this_thread::get_id());
         m_Ops.push_back({L"insert", item, reinterpret_cast<std::uintptr_t>(i_p_Parent), i_Text});
         return reinterpret_cast<void*>(item);
     }
     bool M_Fn_Item_Delete(void* i_p_Item) override
     {
+        m_Threads.push_back(std::this_thread::get_id());
         m_Ops.push_back({L"delete", reinterpret_cast<std::uintptr_t>(i_p_Item), 0, std::wstring()});
         return true;
     }
     bool M_Fn_Item_Text_Set(void* i_p_Item, const std::wstring& i_Text) override
     {
+        m_Threads.push_back(std::this_thread::get_id());
         m_Ops.push_back({L"text", reinterpret_cast<std::uintptr_t>(i_p_Item), 0, i_Text});
         return true;
     }
@@ -76,6 +80,8 @@ public:
     }
 
     std::vector<C_Op> m_Ops;
+    // The thread of each change.
+    std::vector<std::thread::id> m_Threads;
     bool m_Refuse = false;
 
 private:
