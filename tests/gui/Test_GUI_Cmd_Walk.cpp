@@ -7,15 +7,9 @@
 // the commands known to do nothing may leave everything as it was.
 #include "tests/gui/Test_GUI_Support.h"
 
-#include "biz/cmd/Biz_Cmd_Elem_Group.h"
 #include "biz/cmd/Biz_Cmd_Mgr.h"
 #include "biz/config/Biz_Config.h"
-#include "biz/iges/Biz_IGES_Import_Context_File.h"
 #include "biz/proj/Biz_Proj.h"
-#include "biz/proj/Biz_Proj_Cmd_Elem_D_Sect_Group_Add_At.h"
-#include "biz/proj/Biz_Proj_Cmd_Elem_D_Sect_Individual_Add_At.h"
-#include "biz/proj/Biz_Proj_Cmd_Entry_C.h"
-#include "biz/proj/Biz_Proj_D_Group_Sect.h"
 #include "biz/proj/Biz_Proj_Mgr_Cmd.h"
 #include "biz/proj/Biz_Proj_Mgr_D_Sect.h"
 #include "biz/sect/Biz_Sect.h"
@@ -53,7 +47,6 @@
 #include <wx/radiobut.h>
 #include <wx/scrolwin.h>
 #include <wx/statusbr.h>
-#include <wx/uiaction.h>
 #include <wx/weakref.h>
 
 #include <cstring>
@@ -188,7 +181,7 @@ protected:
     {
         m_Shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_New);
         ASSERT_NE(m_Shell.core().m_sp_Proj, nullptr);
-        m_p_Sect = &M_Fn_Import(VT_TESTDATA_DIR "/iges/tubes_splined.iges");
+        m_p_Sect = &G_Fn_Sect_Import(*m_Shell.core().m_sp_Proj, VT_TESTDATA_DIR "/iges/tubes_splined.iges");
         m_p_Sect->M_Fn_Get_Mgr_Frame().M_Fn_Frame_Open();
         const N_Biz::N_Sect::C_Mgr_Frame& mgr = m_p_Sect->M_Fn_Get_Mgr_Frame();
         ASSERT_TRUE(G_Fn_Wait_For([&] { return mgr.m_p_View_Main && mgr.m_p_View_Graph && mgr.m_p_View_Sheet; }));
@@ -202,51 +195,23 @@ protected:
         G_Fn_Run_For(std::chrono::milliseconds(200));
     }
 
-    // A new project with the wing box deck and the tubes section imported through their commands
-    // (the file dialogs answered through the port), its window active.
+    // A new project with the wing box deck imported through its command (the file dialog answered
+    // through the port) and the tubes section, its window active.
     void M_Fn_State_Proj_Make()
     {
         m_Shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_New);
         ASSERT_NE(m_Shell.core().m_sp_Proj, nullptr);
         using N_UI::C_App_Port_Wx;
-        C_App_Port_Wx::S_Test_File_Answers = {L"" VT_TESTDATA_DIR L"/nastran/wingbox_stitched_together-000.bdf",
-                                              L"" VT_TESTDATA_DIR L"/iges/tubes_splined.iges"};
+        C_App_Port_Wx::S_Test_File_Answers = {L"" VT_TESTDATA_DIR L"/nastran/wingbox_stitched_together-000.bdf"};
         m_Shell.M_Fn_Command(N_Cmd::E_Id_Proj_Edit_D_M_I_Nastran);
-        m_Shell.M_Fn_Command(N_Cmd::E_Id_Proj_Edit_D_S_Import);
         C_App_Port_Wx::S_Test_File_Answers.clear();
+        m_p_Proj_Sect = &G_Fn_Sect_Import(*m_Shell.core().m_sp_Proj, VT_TESTDATA_DIR "/iges/tubes_splined.iges");
         m_Shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_View_Open);
         G_Fn_Run_For(std::chrono::milliseconds(200));
         const auto lines = m_Shell.log_lines();
         ASSERT_NE(std::find(lines.begin(), lines.end(), "Msg: Done: Input Nastran"), lines.end());
         ASSERT_NE(dynamic_cast<N_UI::N_MDI::N_Proj::C_Wnd_Frame_Child*>(m_Shell.frame()->GetActiveChild()), nullptr);
         m_p_Sect = nullptr;
-    }
-
-    C_Sect& M_Fn_Import(const char* i_Path)
-    {
-        namespace N_Cmd_Proj = N_Biz::N_Proj::N_Cmd;
-        N_Biz::N_Proj::C_Proj& proj = *m_Shell.core().m_sp_Proj;
-        N_Biz::N_IGES::N_Import::C_Context_File file(N_Common::N_String::G_Fn_To_Wide_UTF8(i_Path), L"tubes.iges");
-        EXPECT_EQ(file.M_Fn_Import(), 1);
-        C_Sect* p_sect = nullptr;
-        auto sp_entry = std::make_shared<N_Cmd_Proj::C_Entry_C>(L"Import section", &proj);
-        proj.M_Fn_Get_Mgr_Cmd().M_Fn_Entry_Run(sp_entry, [&] {
-            auto sp_elems = std::make_shared<N_Biz::N_Cmd::C_Elem_Group>();
-            sp_entry->M_Fn_Child_Add_and_Execute(sp_elems);
-            auto& groups = proj.M_Fn_Get_Mgr_D_Sect();
-            const std::uint32_t g = groups.M_Fn_Get_Groups().next_index();
-            auto sp_group = std::make_shared<N_Biz::N_Proj::C_D_Group_Sect>();
-            sp_elems->M_Fn_Child_Add_and_Execute(std::make_shared<N_Cmd_Proj::C_Elem_D_Sect_Group_Add_At>(&proj, g, sp_group));
-            C_Sect::S_p_Proj = &proj;
-            auto sp_sect = std::make_shared<C_Sect>();
-            C_Sect::S_p_Proj = nullptr;
-            sp_sect->M_Fn_Get_Mgr_Doc().M_Fn_Create();
-            p_sect = sp_sect.get();
-            sp_elems->M_Fn_Child_Add_and_Execute(
-                std::make_shared<N_Cmd_Proj::C_Elem_D_Sect_Individual_Add_At>(&proj, g, 1, sp_sect));
-            EXPECT_EQ(p_sect->M_Fn_Get_Mgr_D_Sect().M_Fn_Proc_Sub_IGES_Import(sp_elems, file), 1);
-        });
-        return *p_sect;
     }
 
     // Everything a command may change that the walk can see, as text.
@@ -332,7 +297,9 @@ protected:
         const auto lines = m_Shell.log_lines();
         for (std::size_t i = log_before; i < lines.size(); ++i)
             EXPECT_EQ(lines[i].find("Exception caught at:"), std::string::npos)
-                << i_Id << " \"" << i_Name << "\" raised an exception: " << lines[i];
+                << i_Id << " \"" << i_Name << "\" raised an exception: " << lines[i]
+                << (i + 4 < lines.size() ? "\n" + lines[i + 1] + "\n" + lines[i + 2] + "\n" + lines[i + 4]
+                                         : std::string());
         if (m_p_Nothing->count(i_Id) == 0)
             EXPECT_NE(before, after) << i_Id << " \"" << i_Name << "\" is enabled and does nothing";
         ++m_Run;
@@ -411,6 +378,7 @@ protected:
     C_Modal_Count m_Modal;
     C_Paint_Count m_Paint;
     C_Sect* m_p_Sect = nullptr;
+    C_Sect* m_p_Proj_Sect = nullptr;
     const std::set<int>* m_p_Nothing = &G_Ids_Doing_Nothing_Sect;
     // What a command needs before it can work: a running task to cancel, a selection.
     std::map<int, std::function<void()>> m_Pre;
@@ -429,24 +397,24 @@ TEST_F(C_Cmd_Walk, EveryEnabledCommandOfTheProjectWindowDoesItsWork)
     m_Pre[N_Cmd::E_Id_Edit_Cancel] = group_create;
     m_Pre[N_Cmd::E_Id_Edit_Apply] = group_create;
     const auto select_sections = [&] {
-        m_Shell.M_Fn_Command(N_Cmd::E_Id_Edit_Sel_Sect);
-        wxWindow* p_view = m_Shell.frame()->M_Fn_Get_Doc_Proj()->M_Fn_Get_Frame()->M_Fn_Get_View_Main();
-        const wxRect r = p_view->GetScreenRect();
-        wxUIActionSimulator sim;
-        sim.MouseMove(r.x + 4, r.y + 4);
-        G_Fn_Run_For(std::chrono::milliseconds(50));
-        sim.MouseDown();
-        G_Fn_Run_For(std::chrono::milliseconds(50));
-        for (int step = 1; step <= 8; ++step) {
-            sim.MouseMove(r.x + 4 + (r.width - 8) * step / 8, r.y + 4 + (r.height - 8) * step / 8);
-            G_Fn_Run_For(std::chrono::milliseconds(30));
-        }
-        sim.MouseUp();
-        G_Fn_Run_For(std::chrono::milliseconds(100));
+        auto& sects = m_Shell.core().m_sp_Proj->M_Fn_Get_Mgr_D_Sect();
+        sects.M_Fn_Sel_P1_Clear();
+        sects.M_Fn_Sel_P0_Clear();
+        sects.M_Fn_Sel_P0_Add(m_p_Proj_Sect);
+        sects.M_Fn_Sel_P1_Update_Yes();
     };
     for (int id : {N_Cmd::E_Id_Proj_Edit_D_S_View_Open, N_Cmd::E_Id_Proj_Edit_D_S_Redirect,
                    N_Cmd::E_Id_Proj_Edit_D_S_Move, N_Cmd::E_Id_Proj_Edit_D_S_Insert})
         m_Pre[id] = select_sections;
+    // Delete takes a section of its own, so that the others keep theirs.
+    m_Pre[N_Cmd::E_Id_Proj_Edit_D_S_Delete] = [&] {
+        C_Sect& doomed = G_Fn_Sect_Import(*m_Shell.core().m_sp_Proj, VT_TESTDATA_DIR "/iges/tubes_splined.iges");
+        auto& sects = m_Shell.core().m_sp_Proj->M_Fn_Get_Mgr_D_Sect();
+        sects.M_Fn_Sel_P1_Clear();
+        sects.M_Fn_Sel_P0_Clear();
+        sects.M_Fn_Sel_P0_Add(&doomed);
+        sects.M_Fn_Sel_P1_Update_Yes();
+    };
     m_Pre[N_Cmd::E_Id_Proj_Edit_D_S_View_Close] = [&] {
         select_sections();
         m_Shell.M_Fn_Command(N_Cmd::E_Id_Proj_Edit_D_S_View_Open);
@@ -502,3 +470,4 @@ TEST_F(C_Cmd_Walk, EveryEnabledCommandOfTheSectionWindowDoesItsWork)
 }
 
 } // namespace
+
