@@ -27,6 +27,7 @@
 #include "biz/sect/Biz_Sect_Mgr_State.h"
 #include "common/Common_String.h"
 #include "ui/UI_Cmd_Id.h"
+#include "ui/UI_MDI_Proj_Doc.h"
 #include "ui/UI_MDI_Sect_Doc.h"
 #include "ui/UI_MDI_Sect_Wnd_Frame_Child.h"
 #include "ui/UI_Tool_Dlg_Proj.h"
@@ -221,8 +222,8 @@ TEST_F(C_Tool_Pane, WithoutDocumentOnlyTheGeneralPageShows)
     EXPECT_TRUE(G_Fn_Wait_For([&] { return pane().M_Fn_Has_Focus(); }, std::chrono::milliseconds(2000)));
     G_Fn_Click(file.M_Fn_Ctrl(N_Cmd::E_Id_File_Proj_New));
     EXPECT_NE(m_Shell.core().m_sp_Proj, nullptr);
-    // A project without its window leaves the General page.
-    EXPECT_EQ(pane().M_Fn_Page_Get_Active(), C_Wnd::E_Page_General);
+    // A new project opens its window, which shows the Project page.
+    EXPECT_TRUE(G_Fn_Wait_For([&] { return pane().M_Fn_Page_Get_Active() == C_Wnd::E_Page_Proj; }));
 }
 
 TEST_F(C_Tool_Pane, ProjectPageFollowsTheProjectWindowAndItsTasks)
@@ -574,12 +575,10 @@ TEST_F(C_Tool_Pane, EveryUsableControlReachesAHandler)
             }
         return usable;
     };
-    // The project page without a project window that takes its commands: only the file commands.
+    // The project page with the project window: what the project document takes is usable.
     m_Shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_New);
-    proj().M_Fn_Signal_Fire(N_Biz::N_Proj::E_Signal_Frame_Activate);
-    ASSERT_EQ(pane().M_Fn_Page_Get_Active(), C_Wnd::E_Page_Proj);
-    EXPECT_EQ(check(C_Wnd::E_Page_Proj, proj_edit(), [](int) { return false; }), 0);
-    proj().M_Fn_Signal_Fire(N_Biz::N_Proj::E_Signal_Frame_Deactivate);
+    ASSERT_TRUE(G_Fn_Wait_For([&] { return pane().M_Fn_Page_Get_Active() == C_Wnd::E_Page_Proj; }));
+    EXPECT_GT(check(C_Wnd::E_Page_Proj, proj_edit(), &N_UI::N_MDI::N_Proj::C_Doc::S_Fn_Takes), 10);
 
     // The section page: what the section document takes is usable, and nothing else.
     C_Sect& sect = M_Fn_Import();
