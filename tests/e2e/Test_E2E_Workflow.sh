@@ -9,7 +9,8 @@
 #   4. the deck's two materials get stress limits in their property dialogs (explorer popup,
 #      Detail), then a section's window from the explorer's popup: cells, result graph;
 #   5. in the section window a line drawn with the mouse, Ctrl+Z, Ctrl+Y; a line picked shows its
-#      rows in the properties pane;
+#      rows in the properties pane; a refused grid scale and the "Show Nodes" option of the
+#      tools pane;
 #   6. the material list from the explorer, a new material through its Create button;
 #   7. Analysis > Copy Result to Clipboard: the table read back with xclip;
 #   8. the section exported as IGES and imported again as a new section group;
@@ -265,6 +266,23 @@ sleep 0.7
 crop "$property_pane" "$work/props_1.png"
 [ "$(differ "$work/props_0.png" "$work/props_1.png")" -gt 500 ] || fail "the properties pane shows no rows"
 shot line_and_selection
+# The tools pane's display options (the Edit and Analysis groups folded away): a grid scale below
+# 1 is refused with its message; "Show Nodes" switched off takes the nodes from the main view.
+click 1040 127
+click 1040 148
+xdotool mousemove 1265 412 click --repeat 3 1
+sleep 0.3
+xdotool key ctrl+a
+xdotool type "0.5"
+xdotool key Return
+wait_log "Msg: Invalid value, the value must not be less than 1.0 ."
+crop "$main_view" "$work/main_3.png"
+click 1051 438
+sleep 0.7
+crop "$main_view" "$work/main_4.png"
+[ "$(differ "$work/main_3.png" "$work/main_4.png")" -gt 20 ] || fail "Show Nodes did not change the main view"
+shot display_options
+click 1051 438
 
 # --- 6. A new material ---------------------------------------------------------------------------------
 step="6 create material"
