@@ -30,6 +30,7 @@
 #include "ui/UI_MDI_Sect_Wnd_View_R_Sheet.h"
 #include "ui/UI_Tool_Dlg.h"
 #include "ui/UI_Tool_Wnd.h"
+#include "ui/UI_Tree_Wnd.h"
 #include "ui/UI_Wnd_View_GL.h"
 
 #include <gtest/gtest.h>
@@ -469,5 +470,95 @@ TEST_F(C_Cmd_Walk, EveryEnabledCommandOfTheSectionWindowDoesItsWork)
     }
 }
 
-} // namespace
+TEST_F(C_Cmd_Walk, EveryTreePopupEntryDoesItsWork)
+{
+    using namespace N_UI::N_Tree;
+    m_Shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_Close);
+    M_Fn_State_Proj_Make();
+    m_p_Nothing = &G_Ids_Doing_Nothing_Proj;
+    C_Wnd& pane = *m_Shell.frame()->M_Fn_Get_Tree();
+    C_Ctrl& tree = *pane.M_Fn_Get_Ctrl();
+    // The items as they stand, depth first.
+    std::vector<wxTreeItemId> items;
+    std::function<void(const wxTreeItemId&)> collect = [&](const wxTreeItemId& ro_Parent) {
+        wxTreeItemIdValue cookie;
+        for (wxTreeItemId item = tree.GetFirstChild(ro_Parent, cookie); item.IsOk();
+             item = tree.GetNextChild(ro_Parent, cookie)) {
+            items.push_back(item);
+            collect(item);
+        }
+    };
+    collect(tree.GetRootItem());
+    ASSERT_GE(items.size(), 9u);
+    // The popup over an item (near its label's start: a long label reaches beyond the pane),
+    // which selects it: the menu's id.
+    const auto popup = [&](const wxTreeItemId& ro_Item) {
+        tree.EnsureVisible(ro_Item);
+        wxRect rect;
+        EXPECT_TRUE(tree.GetBoundingRect(ro_Item, rect, true));
+        return pane.M_Fn_Popup(tree.ClientToScreen(rect.GetPosition() + wxPoint(std::min(rect.width / 2, 8), rect.height / 2)),
+                               false);
+    };
+    // What an entry needs first: a view to close, a closed project view to open, a task to cancel.
+    std::map<int, std::function<void()>> pre = {
+        {E_Cmd_View_Close, [&] { pane.M_Fn_On_Cmd(E_Cmd_View_Open); }},
+    };
+    std::vector<std::pair<wxTreeItemId, int>> deletes;
+    m_p_Sect = nullptr;
+    int entries = 0;
+    for (const wxTreeItemId& item : items) {
+        const std::uint32_t menu = popup(item);
+        ASSERT_NE(menu, static_cast<std::uint32_t>(E_Menu_None)) << tree.GetItemText(item).utf8_string();
+        std::unique_ptr<wxMenu> up_menu(C_Wnd::S_Fn_Menu_Create(menu));
+        ASSERT_NE(up_menu, nullptr) << menu;
+        std::map<int, std::string> ids;
+        G_Fn_Menu_Ids(*up_menu, ids);
+        const std::string text = tree.GetItemText(item).utf8_string();
+        for (const auto& [id, name] : ids) {
+            if (id == E_Cmd_Delete) {
+                deletes.emplace_back(item, id);
+                continue;
+            }
+            ++entries;
+            popup(item);
+            if (menu == E_Menu_Proj && id == E_Cmd_View_Open)
+                m_Shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_View_Close);
+            else if (menu == E_Menu_Sect_G && id == E_Cmd_List)
+                m_Shell.M_Fn_Command(N_Cmd::E_Id_Proj_Edit_D_S_Create); // List only cancels
+            else if (auto it = pre.find(id); it != pre.end())
+                it->second();
+            popup(item);
+            // The models' List and Detail do nothing.
+            const bool nothing = menu == E_Menu_Model || menu == E_Menu_Models;
+            const std::set<int> none_set = {id};
+            m_p_Nothing = nothing ? &none_set : &G_Ids_Doing_Nothing_Proj;
+            M_Fn_Check(id, text + ": " + name, [&, id = id] { pane.M_Fn_On_Cmd(id); });
+            m_p_Nothing = &G_Ids_Doing_Nothing_Proj;
+            // The walk goes on in the project window.
+            m_Shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_View_Open);
+        }
+    }
+    // Delete last, each undone before the next (a group goes with its last section); the items
+    // are found again by their text, since the undo makes them anew.
+    std::vector<std::string> texts;
+    for (const auto& [item, id] : deletes)
+        texts.push_back(tree.GetItemText(item).utf8_string());
+    for (const std::string& text : texts) {
+        items.clear();
+        collect(tree.GetRootItem());
+        // (A section put back takes its default name, without the IGES file's product name.)
+        const auto it = std::find_if(items.begin(), items.end(), [&](const wxTreeItemId& i) {
+            return text.rfind(tree.GetItemText(i).utf8_string(), 0) == 0;
+        });
+        ASSERT_NE(it, items.end()) << text << "\n" << N_Common::N_String::G_Fn_To_Narrow_UTF8(tree.M_Fn_Dump());
+        ++entries;
+        popup(*it);
+        M_Fn_Check(E_Cmd_Delete, text + ": Delete", [&] { pane.M_Fn_On_Cmd(E_Cmd_Delete); });
+        m_Shell.M_Fn_Command(N_Cmd::E_Id_Edit_Undo);
+        G_Fn_Run_For(std::chrono::milliseconds(100));
+    }
+    EXPECT_GE(texts.size(), 2u);
+    EXPECT_GT(entries, 15);
+}
 
+} // namespace
