@@ -1,6 +1,7 @@
 // Every command a user can reach does its work: the walk takes the ids from the menu bar of the
-// active window, from the keyboard accelerators and from the buttons of the tools pane's shown
-// page, and runs each enabled one as the menu does. Each must run without an exception report and
+// active window (the project window, a section window), from the keyboard accelerators, from the
+// buttons of the tools pane's shown page and from the explorer's popup menus, and runs each enabled
+// one as the menu does. Each must run without an exception report and
 // change something that can be seen: a log line, an option, the undo history, the editing state,
 // the selection mode or prompt, a view's transform or a repaint of a view, the windows or panes,
 // the clipboard, the window look, or a modal dialog that it opens (answered Cancel unseen). Only
