@@ -9,7 +9,7 @@ PKGS=(
   libboost-dev
   libwxgtk3.2-dev
   libgl-dev libglu1-mesa-dev libosmesa6-dev mesa-common-dev
-  xvfb xauth x11-utils xdotool imagemagick
+  xvfb xauth x11-utils xdotool xclip imagemagick
   googletest libgtest-dev libgmock-dev libbenchmark-dev
 )
 # Packages a caller needs besides (scripts/fuzz.sh: clang and its libFuzzer runtime).

@@ -14,6 +14,8 @@
 #include "ui/UI_Catch_All.h"
 #include "ui/UI_Cmd_Id.h"
 #include "ui/UI_MDI_Frame_Main.h"
+#include "ui/UI_MDI_Proj_Doc.h"
+#include "ui/UI_MDI_Proj_Wnd_Frame_Child.h"
 #include "ui/UI_Print.h"
 
 #include <wx/fileconf.h>
@@ -393,8 +395,13 @@ void C_App_UI::M_Fn_On_Cmd_File_Proj_Print()
 void C_App_UI::M_Fn_On_Cmd_File_Proj_View_Open()
 {
     G_Fn_Catch_All("N_UI::C_App_UI::M_Fn_On_Cmd_File_Proj_View_Open", __FILE__, __LINE__, [&] {
-        if (m_up_Core->m_sp_Proj)
-            m_up_Core->m_sp_Proj->M_Fn_Get_Mgr_Frame().M_Fn_Frame_Open();
+        if (!m_up_Core->m_sp_Proj)
+            return;
+        m_up_Core->m_sp_Proj->M_Fn_Get_Mgr_Frame().M_Fn_Frame_Open();
+        // A project window that was open already comes to the front.
+        if (N_MDI::N_Proj::C_Doc* p_doc = m_p_Frame_Main ? m_p_Frame_Main->M_Fn_Get_Doc_Proj() : nullptr)
+            if (N_MDI::N_Proj::C_Wnd_Frame_Child* p_frame = p_doc->M_Fn_Get_Frame())
+                p_frame->Activate();
     });
 }
 
