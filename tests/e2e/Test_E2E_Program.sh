@@ -25,23 +25,8 @@ fail() {
 
 # The program runs from a folder of its own (its log and schema files are beside it) with a
 # settings folder of its own; boxes are answered by the test switch.
-work="$out/run"
-rm -rf "$work"
-mkdir -p "$work/config"
-ln "$program" "$work/veltrane" 2>/dev/null || cp "$program" "$work/veltrane"
-cp "$(dirname "$program")"/data_format_*.dat "$work/"
-export XDG_CONFIG_HOME="$work/config"
-export VT_TEST_BOX_ANSWER=ok
-
-pid=
-stop_program() {
-  if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  fi
-  pid=
-}
-trap stop_program EXIT
+. "$(dirname "$0")/E2E_Run.sh"
+e2e_prepare "$program" "$out/run"
 
 # Starts the program with the given arguments and waits for its main frame; sets pid and wid.
 start_program() {

@@ -39,23 +39,8 @@ fail() {
   exit 1
 }
 
-work="$out/workflow_run"
-rm -rf "$work"
-mkdir -p "$work/config"
-ln "$program" "$work/veltrane" 2>/dev/null || cp "$program" "$work/veltrane"
-cp "$(dirname "$program")"/data_format_*.dat "$work/"
-export XDG_CONFIG_HOME="$work/config"
-export VT_TEST_BOX_ANSWER=ok
-
-pid=
-stop_program() {
-  if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  fi
-  pid=
-}
-trap stop_program EXIT
+. "$(dirname "$0")/E2E_Run.sh"
+e2e_prepare "$program" "$out/workflow_run"
 
 shots=0
 shot() { # the screen after a step
