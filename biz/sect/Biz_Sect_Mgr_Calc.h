@@ -51,7 +51,9 @@ struct C_Context_Calc_Str_Element {
     std::shared_ptr<C_D_Tess_Element> m_sp_Element; // the store's holder, kept as the critical element
     C_D_Tess_E_Segment* m_p_Segment = nullptr;      // the same element as a segment
     float m_X0 = 0.0f, m_Y0 = 0.0f, m_X1 = 0.0f, m_Y1 = 0.0f; // end positions
-    std::array<float, 2> m_Stress{};     // signed end stresses
+    // Signed end stresses: the node stresses (the standard material's in the equivalent section)
+    // on entry; the wall's own, E / E_std times them, once the element step has read them.
+    std::array<float, 2> m_Stress{};
     std::array<float, 2> m_Stress_Abs{}; // their magnitudes
     float m_Corner = 1.0f;               // corner factor
     float m_G1 = 0.0f, m_G2 = 0.0f;      // stress-gradient factors
@@ -134,6 +136,15 @@ public:
     static std::wstring S_Fn_Value_Format(float i_Value, std::int32_t i_Scientific);
     // The application's table of result labels; C_Exception when there is none.
     static const C_Info& S_Fn_Info_Get();
+
+    // The weight r = E / E_std of a wall of modulus i_Modulus_E in the equivalent section, and the
+    // factor from the node stress to the wall's own stress. Without a standard modulus (not above
+    // 1e-6) it is 1: the equivalent section is then the geometric one and every wall carries the
+    // node stress, as the effective values then fall back on the equivalent ones.
+    float M_Fn_Ratio_Modulus(float i_Modulus_E) const
+    {
+        return m_Modulus_Std > N_Common::N_Math::G_Tolerance ? i_Modulus_E / m_Modulus_Std : 1.0f;
+    }
 
     C_Sect* M_Fn_Get_Sect() const { return m_p_Sect; }
     const std::shared_ptr<C_Result>& M_Fn_Get_Result() const { return m_sp_Result; }

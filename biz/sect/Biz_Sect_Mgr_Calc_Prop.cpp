@@ -26,7 +26,7 @@ int C_Mgr_Calc::M_Fn_Update_Area(C_Context_Calc& ro_Context)
     float area_eq = 0.0f, sx_eq = 0.0f, sy_eq = 0.0f;
     N_Calc::G_Fn_For_Segment(*m_p_Sect, [&](C_D_Tess_E_Segment& ro_Segment, const auto&) {
         const float a = ro_Segment.m_Area;
-        const float r = ro_Segment.m_Modulus_E / m_Modulus_Std;
+        const float r = M_Fn_Ratio_Modulus(ro_Segment.m_Modulus_E);
         area += a;
         sx += a * ro_Segment.m_Mid.x;
         sy += a * ro_Segment.m_Mid.y;
@@ -139,7 +139,7 @@ int C_Mgr_Calc::M_Fn_Update_Geom_Etc(C_Context_Calc& ro_Context)
         asx += std::fabs(c) * w;
         asy += std::fabs(s) * w;
         const N_Kernel::C_Strip_Moments m = N_Kernel::G_Fn_Strip(a, ro_Segment.m_Length, ro_Segment.m_Thk, c, s, dx, dy);
-        const float r = ro_Segment.m_Modulus_E / m_Modulus_Std;
+        const float r = M_Fn_Ratio_Modulus(ro_Segment.m_Modulus_E);
         ixy += static_cast<float>(m.m_Ixy);
         ixx += static_cast<float>(m.m_Ixx);
         iyy += static_cast<float>(m.m_Iyy);
@@ -188,7 +188,7 @@ int C_Mgr_Calc::M_Fn_Center_For_Cut_Get(float& o_X, float& o_Y)
         const float y = ro_Segment.m_Mid.y;
         const float l = ro_Segment.m_Length;
         const float a = ro_Segment.m_Area;
-        const float ar = a * (ro_Segment.m_Modulus_E / m_Modulus_Std);
+        const float ar = a * M_Fn_Ratio_Modulus(ro_Segment.m_Modulus_E);
         len += l;
         lx += l * x;
         ly += l * y;

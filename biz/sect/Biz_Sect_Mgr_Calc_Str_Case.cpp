@@ -1,6 +1,7 @@
 // Load cases: the section is loaded by the axial force z+ and z-, the bending moments x+, x-, y+,
 // y- and, with the 360-degree option, by bending moments in 72 directions. For each case the
-// elastic stress at every node follows from the equivalent section properties; every segment then
+// elastic stress at every node follows from the equivalent section properties (the standard
+// material's stress; a wall carries it times its modulus over the standard one); every segment then
 // gets five capacity stresses at each end from the thin-wall buckling kernels; the most utilised
 // segment is the critical element, and its utilisations give the lower and upper bounds of the
 // section's capacity.
@@ -290,6 +291,11 @@ int C_Mgr_Calc::M_Fn_Update_Str_Case_Element(C_Context_Calc& ro_Context, C_Conte
     const float nu = seg.m_Ratio_Poisson;
     const float tl = seg.m_Thk_Over_Length;
     const float w5 = m_Reserve;
+    // The nodes carry the standard material's stress in the equivalent section; a wall of modulus
+    // E carries E / E_std times it, and it is that stress which meets the wall's own capacities.
+    // The stress ratio and the compressed share are ratios and do not change.
+    const float r = M_Fn_Ratio_Modulus(e);
+    ro_Work.m_Stress = {r * ro_Work.m_Stress[0], r * ro_Work.m_Stress[1]};
     const float s0 = ro_Work.m_Stress[0];
     const float s1 = ro_Work.m_Stress[1];
     ro_Work.m_Stress_Abs = {std::fabs(s0), std::fabs(s1)};

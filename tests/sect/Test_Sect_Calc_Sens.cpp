@@ -101,6 +101,24 @@ TEST_F(C_Mgr_Calc_Sens, YieldStressOfStoredLimits)
     EXPECT_TRUE(G_Fn_Rel(result().m_Case[0].m_Bound[0][0], 600.0 * 300.0));
 }
 
+TEST_F(C_Mgr_Calc_Sens, YieldStressOfWallsOfAnotherModulus)
+{
+    // An aluminium tube (E 70000): its walls carry F / A whatever the standard modulus, so the
+    // Fz+ lower bound 1 (A sigma_y) moves by A = 600 per unit yield stress, lower bound 0
+    // (A sigma_u) by A sigma_u / sigma_y.
+    M_Fn_Tube_Lines(T_Key(M_Fn_Property_On(2.0f, M_Fn_Material({2.0f, 70000.0f, 0.33f, 210.0f, 300.0f}))));
+    for (const float e_std : {210000.0f, 1.03e7f}) {
+        SCOPED_TRACE(e_std);
+        M_Fn_Config().m_Modulus = e_std;
+        calc().M_Fn_Stale_Set();
+        C_Result_Str_Sen_List list;
+        ASSERT_EQ(calc().M_Fn_Calc_Sen_Limit_Stress_Y(list), 1);
+        const C_Result_Str_Sen& e = S_Fn_Only(list);
+        EXPECT_TRUE(G_Fn_Rel(e.m_Case[0][0][1], 600.0, 1e-3));
+        EXPECT_TRUE(G_Fn_Rel(e.m_Case[0][0][0], 600.0 * 300.0 / 210.0, 1e-3));
+    }
+}
+
 TEST_F(C_Mgr_Calc_Sens, YieldStressWithComputedUltimate)
 {
     // A Nastran MAT1: the ultimate stress is computed as 1.25 x the yield stress; only the yield

@@ -1,13 +1,16 @@
 // Load cases of hand-made meshes: the tube in tension (bounds straight from the material limits),
 // in compression (bounds from the kernels at its end restraint values), the node stresses of
-// bending, the 360-degree directions against the principal moments, the displayed case, and the
-// failures of the load-case step.
+// bending, the 360-degree directions against the principal moments, the displayed case, the
+// failures of the load-case step, and walls whose modulus is not the standard one (homogeneous
+// and two-material sections worked as transformed sections).
 #include "tests/sect/Test_Sect_Calc_Support.h"
 
 #include "biz/sect/Biz_Sect_Mgr_Calc_Kernel.h"
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace N_Test_Sect_Calc {
 namespace {
@@ -16,6 +19,19 @@ using namespace N_Biz::N_Sect::N_Kernel;
 
 constexpr float F = 10000.0f; // the default load magnitude
 
+// The 100 x 50 x 2 tube (area 600) in tension: every wall carries F / A against the material's
+// own limits, capacities sigma_u, sigma_y, 0.9, 0.75 and 0.6 sigma_u (yield 210, ultimate 262.5).
+constexpr double G_Tube_Fz_Plus_Lower[5] = {600.0 * 262.5, 600.0 * 210.0, 600.0 * 0.9 * 262.5, 600.0 * 0.75 * 262.5,
+                                            600.0 * 0.6 * 262.5};
+
+// The steel tube (E 210000, yield 210, ultimate 262.5) in uniform compression (psi = 1), both
+// ends supported. The horizontals (L 100, t/L 0.02, restraint 0.49975) have the smaller maximum
+// capacity 210.8316 and are critical; worked out from the kernel formulas by hand:
+constexpr double G_Tube_Fz_Minus_Lower[5] = {126498.94546772116, 125999.99999999999, 72607.2111603259, 48404.807440217264,
+                                             24202.403720108625};
+constexpr double G_Tube_Fz_Minus_Upper[5] = {126839.6842756026, 126339.39484344567, 72802.78666084008, 48535.19110722672,
+                                             24267.59555361335};
+
 class C_Mgr_Calc_Str_Case : public C_Calc_Test {};
 
 TEST_F(C_Mgr_Calc_Str_Case, TubeInTensionBoundsFromMaterialLimits)
@@ -23,13 +39,10 @@ TEST_F(C_Mgr_Calc_Str_Case, TubeInTensionBoundsFromMaterialLimits)
     M_Fn_Tube(M_Fn_Card());
     ASSERT_EQ(M_Fn_Run(), 1);
     const C_Result_Case& fz = result().m_Case[0];
-    // Every wall carries F / A in tension: capacities sigma_u, sigma_y, 0.9, 0.75, 0.6 sigma_u.
-    const double a = 600.0;
-    const double expected[5] = {a * 262.5, a * 210.0, a * 0.9 * 262.5, a * 0.75 * 262.5, a * 0.6 * 262.5};
     for (std::size_t s = 0; s < 5; ++s) {
-        EXPECT_TRUE(G_Fn_Rel(fz.m_Bound[0][s], expected[s])) << s;
+        EXPECT_TRUE(G_Fn_Rel(fz.m_Bound[0][s], G_Tube_Fz_Plus_Lower[s])) << s;
         // The reference load is the ultimate force sum A sigma_u itself: upper equals lower.
-        EXPECT_TRUE(G_Fn_Rel(fz.m_Bound[1][s], expected[s])) << s;
+        EXPECT_TRUE(G_Fn_Rel(fz.m_Bound[1][s], G_Tube_Fz_Plus_Lower[s])) << s;
     }
     // All walls are equally used: the first in slot order is critical; its buckling length is
     // L x corner-length factor at its end restraint 1 / ((1e-5 + 1/50) x 100), t/L = 0.02.
@@ -42,16 +55,9 @@ TEST_F(C_Mgr_Calc_Str_Case, TubeInCompressionBoundsFromKernels)
     M_Fn_Tube(M_Fn_Card());
     ASSERT_EQ(M_Fn_Run(), 1);
     const C_Result_Case& fz = result().m_Case[1];
-    // Uniform compression (psi = 1), both ends supported. The horizontals (L 100, t/L 0.02,
-    // restraint 0.49975) have the smaller maximum capacity 210.8316 and are critical; worked out
-    // from the kernel formulas by hand:
-    const double lower[5] = {126498.94546772116, 125999.99999999999, 72607.2111603259, 48404.807440217264,
-                             24202.403720108625};
-    const double upper[5] = {126839.6842756026, 126339.39484344567, 72802.78666084008, 48535.19110722672,
-                             24267.59555361335};
     for (std::size_t s = 0; s < 5; ++s) {
-        EXPECT_TRUE(G_Fn_Rel(fz.m_Bound[0][s], lower[s], 2e-5)) << s;
-        EXPECT_TRUE(G_Fn_Rel(fz.m_Bound[1][s], upper[s], 2e-5)) << s;
+        EXPECT_TRUE(G_Fn_Rel(fz.m_Bound[0][s], G_Tube_Fz_Minus_Lower[s], 2e-5)) << s;
+        EXPECT_TRUE(G_Fn_Rel(fz.m_Bound[1][s], G_Tube_Fz_Minus_Upper[s], 2e-5)) << s;
     }
     EXPECT_EQ(fz.m_Element_Critical, 1);
     // Effective area: yield force sum (capacities limited to the yield stress) over the standard modulus.
@@ -226,6 +232,159 @@ TEST_F(C_Mgr_Calc_Str_Case, ExtremeMaterialGivesFiniteResults)
             }
         for (const C_Result_Dir& d : result().m_Dir)
             EXPECT_TRUE(std::isfinite(d.m_Stiff_Eff));
+    }
+}
+
+// Walls of a modulus other than the standard one. The nodes carry the standard material's stress
+// in the equivalent section; a wall of modulus E carries r = E / E_std times it, and that stress
+// meets the wall's own capacities. A homogeneous wall thus carries F / A or M y / I whatever E_std.
+
+TEST_F(C_Mgr_Calc_Str_Case, HomogeneousTubeBoundsIndependentOfStandardModulus)
+{
+    // Aluminium in MPa, steel in MPa and aluminium in psi, each with yield 210 and ultimate 262.5.
+    for (const float e : {70000.0f, 210000.0f, 1.03e7f}) {
+        SCOPED_TRACE(e);
+        sect().M_Fn_Get_Mgr_D_Geom_E().M_Fn_Proc_Cmd_Sub_Relation_Rebuild(); // empties the stores
+        M_Fn_Tube(M_Fn_Card({2.0f, e}));
+        M_Fn_Config().m_Modulus = 210000.0f;
+        ASSERT_EQ(M_Fn_Run(), 1);
+        const auto reference = result().m_Case;
+        // In tension nothing buckles: the same limits for every modulus.
+        for (std::size_t s = 0; s < 5; ++s)
+            EXPECT_TRUE(G_Fn_Rel(reference[0].m_Bound[0][s], G_Tube_Fz_Plus_Lower[s])) << s;
+        for (const float e_std : {70000.0f, 210000.0f, 1.03e7f, 1.0f}) {
+            SCOPED_TRACE(e_std);
+            M_Fn_Config().m_Modulus = e_std;
+            ASSERT_EQ(M_Fn_Run(), 1);
+            for (std::size_t c = 0; c < 6; ++c)
+                for (std::size_t b = 0; b < 2; ++b)
+                    for (std::size_t s = 0; s < 5; ++s)
+                        EXPECT_TRUE(G_Fn_Rel(result().m_Case[c].m_Bound[b][s], reference[c].m_Bound[b][s]))
+                            << c << " " << b << " " << s;
+            if (e == 210000.0f) {
+                for (std::size_t s = 0; s < 5; ++s)
+                    EXPECT_TRUE(G_Fn_Rel(result().m_Case[1].m_Bound[0][s], G_Tube_Fz_Minus_Lower[s], 2e-5)) << s;
+            }
+        }
+    }
+}
+
+TEST_F(C_Mgr_Calc_Str_Case, PsiModulusTubeBucklesWithItsOwnModulus)
+{
+    // A model in psi (E 1.03e7) against the default standard modulus 210000, in compression. The
+    // horizontals (restraint 0.49975, t/L 0.02) are critical: kernel 4 gives a = 3.439664, the
+    // slenderness sqrt((1 - 0.09) 210 / (g2 a E)) = 0.0023224 (g2(1) = 1.00011) stays below 0.016
+    // and below t/L, so the maximum capacity is the ramp 210 + 52.5 (0.02 - 0.0023224) /
+    // (0.25 - 0.0023224) = 213.7471. The verticals (restraint 1.998, t/L 0.04) reach 217.7108.
+    // Lower bound A x 213.7471; upper bound the ultimate force 400 x 213.7471 + 200 x 217.7108.
+    M_Fn_Tube(M_Fn_Card({2.0f, 1.03e7f}));
+    ASSERT_EQ(M_Fn_Run(), 1);
+    const C_Result_Case& fz = result().m_Case[1];
+    EXPECT_EQ(fz.m_Element_Critical, 1);
+    EXPECT_TRUE(G_Fn_Rel(fz.m_Bound[0][0], 600.0 * 213.74711268266748, 2e-5));
+    EXPECT_TRUE(G_Fn_Rel(fz.m_Bound[1][0], 400.0 * 213.74711268266748 + 200.0 * 217.7107639704955, 2e-5));
+}
+
+TEST_F(C_Mgr_Calc_Str_Case, ElementStepScalesNodeStressToTheWall)
+{
+    // An aluminium tube (E 70000) against the standard 210000: r = 1/3, node stresses 30 and 15
+    // are 10 and 5 in the wall.
+    M_Fn_Tube(M_Fn_Card({2.0f, 70000.0f}));
+    ASSERT_EQ(M_Fn_Run(), 1);
+    const auto step = [&](float i_S0, float i_S1) {
+        C_Context_Calc_Str_Case load;
+        C_Context_Calc_Str_Element work;
+        work.m_p_Segment = &M_Fn_Seg(1);
+        work.m_Stress = {i_S0, i_S1};
+        EXPECT_EQ(calc().M_Fn_Update_Str_Case_Element(m_Last_Context, load, work), 1);
+        return std::pair{work, load};
+    };
+    // Tension: the larger wall stress against the ultimate stress.
+    const auto [tension, load_t] = step(30.0f, 15.0f);
+    EXPECT_TRUE(G_Fn_Rel(tension.m_Stress[0], 10.0));
+    EXPECT_TRUE(G_Fn_Rel(tension.m_Stress[1], 5.0));
+    EXPECT_TRUE(G_Fn_Rel(tension.m_Stress_Gov, 10.0));
+    EXPECT_TRUE(G_Fn_Rel(load_t.m_Stat[0], 10.0 / 262.5));
+    // Compression: the sum of the two wall stresses; the stress ratio 0.5 stays the nodes' own
+    // (g1 = 2.3 - 1.3 x 0.5 + 1.2 x 0.25 - 1.2 x 0.125 = 1.8).
+    const auto [compression, load_c] = step(-30.0f, -15.0f);
+    EXPECT_TRUE(G_Fn_Rel(compression.m_Stress_Gov, 15.0));
+    EXPECT_TRUE(G_Fn_Rel(compression.m_G1, 1.8));
+    // With E = E_std the wall carries the node stress bit for bit.
+    calc().m_Modulus_Std = 70000.0f;
+    const auto [same, load_s] = step(30.0f, 15.0f);
+    EXPECT_EQ(same.m_Stress_Gov, 30.0f);
+    EXPECT_EQ(same.m_Stress[1], 15.0f);
+}
+
+TEST_F(C_Mgr_Calc_Str_Case, TwoMaterialTubeWallsMeetCapacitiesAtTheirOwnStress)
+{
+    // Transformed section: aluminium flanges (bottom and top, 100 x 2: E 70000, yield 200,
+    // ultimate 250) and steel webs (50 x 2: E 210000, yield 210, ultimate 262.5). Under Fz+ the
+    // wall of modulus E_i carries F E_i / sum A_j E_j, sum = 400 x 70000 + 200 x 210000 = 7e7:
+    // 30 in the steel, 10 in the aluminium. Utilisations 30 / 262.5 = 0.114 against 10 / 250 =
+    // 0.04: a web is critical, and lower bound s = F x capacity s / 30 with the web's capacities
+    // 262.5, 210, 0.9, 0.75 and 0.6 x 262.5. The upper bounds scale them to the ultimate force
+    // 400 x 250 + 200 x 262.5 = 152500.
+    const T_Key al = M_Fn_Card({2.0f, 70000.0f, 0.33f, 200.0f, 250.0f});
+    const T_Key steel = M_Fn_Card();
+    const std::int32_t p[4] = {M_Fn_Point(-50, -25), M_Fn_Point(50, -25), M_Fn_Point(50, 25), M_Fn_Point(-50, 25)};
+    for (int i = 0; i < 4; ++i)
+        M_Fn_Line(p[i], p[(i + 1) % 4], i % 2 == 0 ? al : steel);
+    const double capacity[5] = {262.5, 210.0, 0.9 * 262.5, 0.75 * 262.5, 0.6 * 262.5};
+    for (const float e_std : {210000.0f, 70000.0f, 1.0e6f}) {
+        SCOPED_TRACE(e_std);
+        M_Fn_Config().m_Modulus = e_std;
+        calc().M_Fn_Stale_Set();
+        ASSERT_EQ(calc().M_Fn_Update_If_Stale(), 1);
+        const C_Result_Case& fz = result().m_Case[0];
+        ASSERT_NE(fz.m_Element_Critical, 0);
+        EXPECT_EQ(M_Fn_Seg(static_cast<std::uint32_t>(fz.m_Element_Critical)).m_Modulus_E, 210000.0f);
+        for (std::size_t s = 0; s < 5; ++s) {
+            EXPECT_TRUE(G_Fn_Rel(fz.m_Bound[0][s], F * capacity[s] / 30.0)) << s;
+            EXPECT_TRUE(G_Fn_Rel(fz.m_Bound[1][s], F * capacity[s] / 30.0 * 152500.0 / 87500.0)) << s;
+        }
+        // The nodes keep the standard material's stress in the equivalent section: Fz- is shown
+        // last, -F / (7e7 / E_std).
+        EXPECT_TRUE(G_Fn_Rel(nodes().M_Fn_Get_At(1).m_Stress, -F * e_std / 7.0e7));
+    }
+    // The result row (sheet and clipboard table) shows the same bounds.
+    C_Result_Rows_Switch rows;
+    std::vector<std::wstring> names, values;
+    calc().M_Fn_Result_Rows_Build(rows, names);
+    ASSERT_EQ(calc().M_Fn_Report_Output(rows, values), 1);
+    ASSERT_EQ(values.size(), names.size());
+    const auto value_of = [&](const wchar_t* i_Name) {
+        const auto it = std::find(names.begin(), names.end(), i_Name);
+        return it == names.end() ? std::wstring() : values[std::size_t(it - names.begin())];
+    };
+    EXPECT_EQ(value_of(L"Fz+ Max"), L"87500.0");
+    EXPECT_EQ(value_of(L"Fz+ Cri"), L"70000.0");
+    EXPECT_EQ(value_of(L"Fz+ Min"), L"52500.0");
+}
+
+TEST_F(C_Mgr_Calc_Str_Case, NoStandardModulusTakesTheGeometricSection)
+{
+    // A standard modulus not above 1e-6 weights every wall by 1: the equivalent section is the
+    // geometric one, every wall carries the node stress, and the effective area is the
+    // equivalent one. The aluminium tube keeps the bounds it has against the standard 210000.
+    M_Fn_Tube(M_Fn_Card({2.0f, 70000.0f}));
+    ASSERT_EQ(M_Fn_Run(), 1);
+    const auto reference = result().m_Case;
+    for (const float e_std : {1e-6f, 0.0f, -210000.0f}) {
+        SCOPED_TRACE(e_std);
+        M_Fn_Config().m_Modulus = e_std;
+        ASSERT_EQ(M_Fn_Run(), 1);
+        const C_Result_Prop& geo = result().m_Prop[0];
+        const C_Result_Prop& eqv = result().m_Prop[1];
+        EXPECT_EQ(eqv.m_Area, geo.m_Area);
+        EXPECT_EQ(eqv.m_Ixx, geo.m_Ixx);
+        EXPECT_EQ(eqv.m_Iyy, geo.m_Iyy);
+        EXPECT_EQ(result().m_Area_Eff, eqv.m_Area);
+        for (std::size_t c = 0; c < 6; ++c)
+            for (std::size_t s = 0; s < 5; ++s)
+                EXPECT_TRUE(G_Fn_Rel(result().m_Case[c].m_Bound[0][s], reference[c].m_Bound[0][s])) << c << " " << s;
+        EXPECT_TRUE(G_Fn_Rel(result().m_Case[0].m_Bound[0][0], G_Tube_Fz_Plus_Lower[0]));
     }
 }
 
