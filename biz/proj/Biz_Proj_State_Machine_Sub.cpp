@@ -16,22 +16,6 @@ C_Proj* C_Machine_Sub::M_Fn_Get_Proj() const
     return p_holder ? p_holder->M_Fn_Get_Proj() : nullptr;
 }
 
-void C_Machine_Input_Idle::M_Fn_On_Entry()
-{
-    C_Proj* p_proj = M_Fn_Get_Proj();
-    if (!p_proj)
-        return;
-    C_Mgr_Frame& frame = p_proj->M_Fn_Get_Mgr_Frame();
-    frame.m_Flags = (frame.m_Flags | C_Mgr_Frame::E_Flag_Pick_Cover) & ~C_Mgr_Frame::E_Flag_Pick_Drag;
-    frame.M_Fn_View_Main_Invalidate();
-}
-
-void C_Machine_Input_Gesture::M_Fn_On_Entry()
-{
-    if (C_Proj* p_proj = M_Fn_Get_Proj())
-        p_proj->M_Fn_Get_Mgr_Sel().M_Fn_Sel_P0_Clear();
-}
-
 void C_Machine_Task_Idle::M_Fn_On_Entry()
 {
     if (C_Proj* p_proj = M_Fn_Get_Proj())

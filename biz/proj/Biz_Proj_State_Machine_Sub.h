@@ -1,8 +1,7 @@
 // The states of the project's editing machine. Each is a machine without regions of its own; its
 // context is the machine holder (C_Mgr_State), through which it reaches the project. Only the
 // entry operation is overridden, where a state has one:
-//   - Input_Idle: the hover pick pending (the rectangle pick no longer), the view invalidated;
-//   - the other input states: the current pick cleared;
+//   - the input states: those of every editing machine (Biz_Input_State_Machine_Sub.h);
 //   - Task_Idle: the display options applied to the project view again;
 //   - the task states: the select & edit mode of the task (pick kind, selection flags, prompt),
 //     with or without clearing the picks; the position tasks pick nodes or screen positions by
@@ -10,7 +9,7 @@
 // With no project (a holder made without one) the entry operations do nothing.
 #pragma once
 
-#include "common/Common_State_Machine.h"
+#include "biz/input/Biz_Input_State_Machine_Sub.h"
 
 #include <cstdint>
 
@@ -21,36 +20,17 @@ class C_Proj;
 
 namespace N_Biz::N_Proj::N_State {
 
-// Base of every state of the project machine.
-class C_Machine_Sub : public N_Common::N_State::C_Machine {
+// Base of every state of the project machine (the error states are plain ones).
+class C_Machine_Sub : public N_Biz::N_Input::N_State::C_Machine_Sub_Of<C_Mgr_State> {
 public:
-    // The holder of the project's machine (null before the state is added to the machine).
-    C_Mgr_State* M_Fn_Get_Mgr_State() const { return static_cast<C_Mgr_State*>(M_Fn_Get_Context()); }
     // The project through the holder; null when there is none.
     C_Proj* M_Fn_Get_Proj() const;
 };
 
-// --- error region --------------------------------------------------------------------------------
-class C_Machine_Error_No : public C_Machine_Sub {};
-class C_Machine_Error_Yes : public C_Machine_Sub {};
+using C_Machine_Input_Idle = N_Biz::N_Input::N_State::C_Machine_Input_Idle_Of<C_Machine_Sub, &C_Machine_Sub::M_Fn_Get_Proj>;
+using C_Machine_Input_Gesture =
+    N_Biz::N_Input::N_State::C_Machine_Input_Gesture_Of<C_Machine_Sub, &C_Machine_Sub::M_Fn_Get_Proj>;
 
-// --- input region --------------------------------------------------------------------------------
-class C_Machine_Input_Idle : public C_Machine_Sub {
-public:
-    void M_Fn_On_Entry() override;
-};
-// A gesture or drag state: entering it clears the current pick.
-class C_Machine_Input_Gesture : public C_Machine_Sub {
-public:
-    void M_Fn_On_Entry() override;
-};
-class C_Machine_Input_Scale : public C_Machine_Input_Gesture {};
-class C_Machine_Input_Rotate : public C_Machine_Input_Gesture {};
-class C_Machine_Input_Translate : public C_Machine_Input_Gesture {};
-class C_Machine_Input_Drag_Select : public C_Machine_Input_Gesture {};
-class C_Machine_Input_Drag_Move : public C_Machine_Input_Gesture {};
-
-// --- task region ---------------------------------------------------------------------------------
 class C_Machine_Task_Idle : public C_Machine_Sub {
 public:
     void M_Fn_On_Entry() override;

@@ -115,15 +115,7 @@ C_Proj& C_Machine_Top::M_Fn_Proj() const
 
 void C_Machine_Top::M_Fn_Init()
 {
-    M_Fn_Init_Add_Sub(E_Id_Error_No, std::make_unique<C_Machine_Error_No>());
-    M_Fn_Init_Add_Sub(E_Id_Error_Yes, std::make_unique<C_Machine_Error_Yes>());
-    M_Fn_Init_Add_Sub(E_Id_Input_Idle, std::make_unique<C_Machine_Input_Idle>());
-    M_Fn_Init_Add_Sub(E_Id_Input_Scale, std::make_unique<C_Machine_Input_Scale>());
-    M_Fn_Init_Add_Sub(E_Id_Input_Rotate, std::make_unique<C_Machine_Input_Rotate>());
-    M_Fn_Init_Add_Sub(E_Id_Input_Translate, std::make_unique<C_Machine_Input_Translate>());
-    M_Fn_Init_Add_Sub(E_Id_Input_Drag_Select, std::make_unique<C_Machine_Input_Drag_Select>());
-    M_Fn_Init_Add_Sub(E_Id_Input_Drag_Move, std::make_unique<C_Machine_Input_Drag_Move>());
-    M_Fn_Init_Add_Sub(E_Id_Task_Idle, std::make_unique<C_Machine_Task_Idle>());
+    M_Fn_Init_Add_Sub_Common<C_Machine_Sub, C_Machine_Input_Idle, C_Machine_Input_Gesture, C_Machine_Task_Idle>();
     M_Fn_Init_Add_Sub(E_Id_Task_D_DB_C_M_Modify, std::make_unique<C_Machine_Task_D_DB_C_M_Modify>());
     M_Fn_Init_Add_Sub(E_Id_Task_D_DB_C_P_Modify, std::make_unique<C_Machine_Task_D_DB_C_P_Modify>());
     M_Fn_Init_Add_Sub(E_Id_Task_D_DB_C_P_Reconnect_C_S, std::make_unique<C_Machine_Task_D_DB_C_P_Reconnect_C_S>());
@@ -148,28 +140,18 @@ void C_Machine_Top::M_Fn_Init()
     M_Fn_Init_Add_Sub(E_Id_Task_D_Sect_Individual_Copy, std::make_unique<C_Machine_Task_D_Sect_Individual_Copy>());
     M_Fn_Init_Add_Sub(E_Id_Task_D_Sect_Individual_Paste, std::make_unique<C_Machine_Task_D_Sect_Individual_Paste>());
 
-    M_Fn_Init_Register_Region(E_Region_Error, E_Id_Error_No);
-    M_Fn_Init_Register_Region(E_Region_Input, E_Id_Input_Idle);
-    M_Fn_Init_Register_Region(E_Region_Task, E_Id_Task_Idle);
+    // The input region's guards, in the order of C_Guards_Input.
+    using T = C_Machine_Top;
+    const auto guard = [this](bool (T::*i_Guard)(const C_Event_View_Main_On_Input&)) {
+        return [this, i_Guard](const C_Event_View_Main_On_Input& e) { return (this->*i_Guard)(e); };
+    };
+    M_Fn_Init_Register_Common({guard(&T::M_Fn_Guard_Input_Idle_Drag_Select), guard(&T::M_Fn_Guard_Input_Idle_Translate),
+                               guard(&T::M_Fn_Guard_Input_Idle_Rotate), guard(&T::M_Fn_Guard_Input_Idle_Scale),
+                               guard(&T::M_Fn_Guard_Input_Idle), guard(&T::M_Fn_Guard_Input_Rotate_Begin),
+                               guard(&T::M_Fn_Guard_Input_Scale_Idle), guard(&T::M_Fn_Guard_Input_Rotate_Scale),
+                               guard(&T::M_Fn_Guard_Input_Rotate_Idle), guard(&T::M_Fn_Guard_Input_Translate_Idle),
+                               guard(&T::M_Fn_Guard_Input_Drag_Select_Idle)});
 
-    using T_Input = C_Event_View_Main_On_Input;
-    using T_Guard_Input = bool (C_Machine_Top::*)(const T_Input&);
-    // Registration helpers: a transition without guard and action; one whose guard is an input
-    // test (or refuses always); a task transition whose guard takes no event argument.
-    auto plain = [this]<class E>(std::uint32_t i_From, std::uint32_t i_To, std::int32_t i_Kind, E*) {
-        M_Fn_Init_Register_Transition<E>(i_From, i_To, i_Kind, {}, {});
-    };
-    auto input = [this](std::uint32_t i_From, std::uint32_t i_To, std::int32_t i_Kind, T_Guard_Input i_Guard) {
-        M_Fn_Init_Register_Transition<T_Input>(
-            i_From, i_To, i_Kind,
-            i_Guard ? std::function<bool(const T_Input&)>([this, i_Guard](const T_Input& e) { return (this->*i_Guard)(e); })
-                    : std::function<bool(const T_Input&)>([](const T_Input&) { return false; }),
-            {});
-    };
-    auto guarded = [this]<class E>(std::uint32_t i_From, std::uint32_t i_To, std::function<bool()> i_Guard, E*) {
-        M_Fn_Init_Register_Transition<E>(i_From, i_To, K_Change,
-                                         [i_Guard](const E&) { return i_Guard(); }, {});
-    };
     auto always = [] { return true; };
     auto start = [this](std::uint32_t i_Id) { return [this, i_Id] { return M_Fn_Guard_Task_Start(i_Id); }; };
     auto done = [this](std::uint32_t i_Id) { return [this, i_Id] { return M_Fn_Guard_Task_Done(i_Id); }; };
@@ -187,95 +169,61 @@ void C_Machine_Top::M_Fn_Init()
     // none: consumed), the cancel back to idle and the apply that is only consumed.
     auto task = [&](std::uint32_t i_Id, std::function<bool()> i_Fn_Step, std::uint32_t i_To) {
         if (i_Fn_Step)
-            guarded(i_Id, i_To, std::move(i_Fn_Step), static_cast<C_Event_Sel_P1_Update*>(nullptr));
+            M_Fn_Init_Guarded<C_Event_Sel_P1_Update>(i_Id, i_To, std::move(i_Fn_Step));
         else
-            plain(i_Id, i_Id, K_Internal, static_cast<C_Event_Sel_P1_Update*>(nullptr));
+            M_Fn_Init_Plain<C_Event_Sel_P1_Update>(i_Id, i_Id, K_Internal);
         cancel(i_Id);
-        plain(i_Id, i_Id, K_Internal, static_cast<C_Event_C_Apply*>(nullptr));
+        M_Fn_Init_Plain<C_Event_C_Apply>(i_Id, i_Id, K_Internal);
     };
 
-    // Error region.
-    plain(E_Id_Error_No, E_Id_Error_Yes, K_Change, static_cast<C_Event_Error_Occurred*>(nullptr));
-
-    // Input region.
-    input(E_Id_Input_Idle, E_Id_Input_Drag_Move, K_Change, nullptr);
-    input(E_Id_Input_Idle, E_Id_Input_Drag_Select, K_Change, &C_Machine_Top::M_Fn_Guard_Input_Idle_Drag_Select);
-    input(E_Id_Input_Idle, E_Id_Input_Translate, K_Change, &C_Machine_Top::M_Fn_Guard_Input_Idle_Translate);
-    input(E_Id_Input_Idle, E_Id_Input_Rotate, K_Change, &C_Machine_Top::M_Fn_Guard_Input_Idle_Rotate);
-    input(E_Id_Input_Idle, E_Id_Input_Scale, K_Change, &C_Machine_Top::M_Fn_Guard_Input_Idle_Scale);
-    input(E_Id_Input_Idle, E_Id_Input_Idle, K_Internal, &C_Machine_Top::M_Fn_Guard_Input_Idle);
-    plain(E_Id_Input_Idle, E_Id_Input_Idle, K_Internal, static_cast<C_Event_Sel_Mode_Update*>(nullptr));
-    input(E_Id_Input_Scale, E_Id_Input_Rotate, K_Change, &C_Machine_Top::M_Fn_Guard_Input_Rotate_Begin);
-    input(E_Id_Input_Scale, E_Id_Input_Idle, K_Change, &C_Machine_Top::M_Fn_Guard_Input_Scale_Idle);
-    plain(E_Id_Input_Scale, E_Id_Input_Scale, K_Internal, static_cast<C_Event_Sel_Mode_Update*>(nullptr));
-    input(E_Id_Input_Rotate, E_Id_Input_Scale, K_Change, &C_Machine_Top::M_Fn_Guard_Input_Rotate_Scale);
-    input(E_Id_Input_Rotate, E_Id_Input_Idle, K_Change, &C_Machine_Top::M_Fn_Guard_Input_Rotate_Idle);
-    plain(E_Id_Input_Rotate, E_Id_Input_Rotate, K_Internal, static_cast<C_Event_Sel_Mode_Update*>(nullptr));
-    input(E_Id_Input_Translate, E_Id_Input_Rotate, K_Change, &C_Machine_Top::M_Fn_Guard_Input_Rotate_Begin);
-    input(E_Id_Input_Translate, E_Id_Input_Idle, K_Change, &C_Machine_Top::M_Fn_Guard_Input_Translate_Idle);
-    plain(E_Id_Input_Translate, E_Id_Input_Translate, K_Internal, static_cast<C_Event_Sel_Mode_Update*>(nullptr));
-    input(E_Id_Input_Drag_Select, E_Id_Input_Idle, K_Change, &C_Machine_Top::M_Fn_Guard_Input_Drag_Select_Idle);
-    plain(E_Id_Input_Drag_Select, E_Id_Input_Idle, K_Change, static_cast<C_Event_Sel_Mode_Update*>(nullptr));
-    input(E_Id_Input_Drag_Move, E_Id_Input_Idle, K_Change, nullptr);
-    plain(E_Id_Input_Drag_Move, E_Id_Input_Drag_Move, K_Internal, static_cast<C_Event_Sel_Mode_Update*>(nullptr));
-
-    // Task region: the idle state.
-    plain(E_Id_Task_Idle, E_Id_Task_Idle, K_Internal, static_cast<C_Event_Sel_P1_Update*>(nullptr));
-    plain(E_Id_Task_Idle, E_Id_Task_Idle, K_Internal, static_cast<C_Event_C_Cancel*>(nullptr));
-    plain(E_Id_Task_Idle, E_Id_Task_Idle, K_Internal, static_cast<C_Event_C_Apply*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_DB_C_M_Modify, start(E_Id_Task_D_DB_C_M_Modify),
-            static_cast<C_Event_D_DB_C_M_Modify*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_DB_C_P_Modify, start(E_Id_Task_D_DB_C_P_Modify),
-            static_cast<C_Event_D_DB_C_P_Modify*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_DB_C_P_Reconnect_C_S, start(E_Id_Task_D_DB_C_P_Reconnect_C_S),
-            static_cast<C_Event_D_DB_C_P_Reconnect_C_S*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_DB_C_P_Reconnect_C_M, start(E_Id_Task_D_DB_C_P_Reconnect_C_M),
-            static_cast<C_Event_D_DB_C_P_Reconnect_C_M*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_DB_C_P_Palette_Sel, start(E_Id_Task_D_DB_C_P_Palette_Sel),
-            static_cast<C_Event_D_DB_C_P_Palette_Sel*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_DB_N_Set_Center, start(E_Id_Task_D_DB_N_Set_Center),
-            static_cast<C_Event_D_DB_N_Set_Center*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_DB_N_Modify, start(E_Id_Task_D_DB_N_Modify),
-            static_cast<C_Event_D_DB_N_Modify*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_DB_E_Modify, start(E_Id_Task_D_DB_E_Modify),
-            static_cast<C_Event_D_DB_E_Modify*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_DB_E_Reconnect_C_P, start(E_Id_Task_D_DB_E_Reconnect_C_P),
-            static_cast<C_Event_D_DB_E_Reconnect_C_P*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_DB_E_P_Palette_Sel, start(E_Id_Task_D_DB_E_P_Palette_Sel),
-            static_cast<C_Event_D_DB_E_P_Palette_Sel*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Sect_Group_Create, always, static_cast<C_Event_D_Sect_Group_Create*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Sect_Group_Redirect_P_1, phase(E_Id_Task_D_Sect_Group_Redirect_P_1),
-            static_cast<C_Event_D_Sect_Group_Redirect*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Sect_Group_Redirect_P_0, always, static_cast<C_Event_D_Sect_Group_Redirect*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Sect_Individual_Insert_P_1, phase(E_Id_Task_D_Sect_Individual_Insert_P_1),
-            static_cast<C_Event_D_Sect_Individual_Insert*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Sect_Individual_Insert_P_0, always,
-            static_cast<C_Event_D_Sect_Individual_Insert*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Sect_Individual_Move_P_1, phase(E_Id_Task_D_Sect_Individual_Move_P_1),
-            static_cast<C_Event_D_Sect_Individual_Move*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Sect_Individual_Move_P_0, always,
-            static_cast<C_Event_D_Sect_Individual_Move*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Sect_Individual_Delete, start(E_Id_Task_D_Sect_Individual_Delete),
-            static_cast<C_Event_D_Sect_Individual_Delete*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Sect_Individual_Cut, refuse, static_cast<C_Event_D_Sect_Individual_Cut*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Sect_Individual_Copy, refuse, static_cast<C_Event_D_Sect_Individual_Copy*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Sect_Individual_Paste, refuse,
-            static_cast<C_Event_D_Sect_Individual_Paste*>(nullptr));
+    // Task region: the idle state starts the tasks.
+    M_Fn_Init_Guarded<C_Event_D_DB_C_M_Modify>(E_Id_Task_Idle, E_Id_Task_D_DB_C_M_Modify,
+                                               start(E_Id_Task_D_DB_C_M_Modify));
+    M_Fn_Init_Guarded<C_Event_D_DB_C_P_Modify>(E_Id_Task_Idle, E_Id_Task_D_DB_C_P_Modify,
+                                               start(E_Id_Task_D_DB_C_P_Modify));
+    M_Fn_Init_Guarded<C_Event_D_DB_C_P_Reconnect_C_S>(E_Id_Task_Idle, E_Id_Task_D_DB_C_P_Reconnect_C_S,
+                                                      start(E_Id_Task_D_DB_C_P_Reconnect_C_S));
+    M_Fn_Init_Guarded<C_Event_D_DB_C_P_Reconnect_C_M>(E_Id_Task_Idle, E_Id_Task_D_DB_C_P_Reconnect_C_M,
+                                                      start(E_Id_Task_D_DB_C_P_Reconnect_C_M));
+    M_Fn_Init_Guarded<C_Event_D_DB_C_P_Palette_Sel>(E_Id_Task_Idle, E_Id_Task_D_DB_C_P_Palette_Sel,
+                                                    start(E_Id_Task_D_DB_C_P_Palette_Sel));
+    M_Fn_Init_Guarded<C_Event_D_DB_N_Set_Center>(E_Id_Task_Idle, E_Id_Task_D_DB_N_Set_Center,
+                                                 start(E_Id_Task_D_DB_N_Set_Center));
+    M_Fn_Init_Guarded<C_Event_D_DB_N_Modify>(E_Id_Task_Idle, E_Id_Task_D_DB_N_Modify, start(E_Id_Task_D_DB_N_Modify));
+    M_Fn_Init_Guarded<C_Event_D_DB_E_Modify>(E_Id_Task_Idle, E_Id_Task_D_DB_E_Modify, start(E_Id_Task_D_DB_E_Modify));
+    M_Fn_Init_Guarded<C_Event_D_DB_E_Reconnect_C_P>(E_Id_Task_Idle, E_Id_Task_D_DB_E_Reconnect_C_P,
+                                                    start(E_Id_Task_D_DB_E_Reconnect_C_P));
+    M_Fn_Init_Guarded<C_Event_D_DB_E_P_Palette_Sel>(E_Id_Task_Idle, E_Id_Task_D_DB_E_P_Palette_Sel,
+                                                    start(E_Id_Task_D_DB_E_P_Palette_Sel));
+    M_Fn_Init_Guarded<C_Event_D_Sect_Group_Create>(E_Id_Task_Idle, E_Id_Task_D_Sect_Group_Create, always);
+    M_Fn_Init_Guarded<C_Event_D_Sect_Group_Redirect>(E_Id_Task_Idle, E_Id_Task_D_Sect_Group_Redirect_P_1,
+                                                     phase(E_Id_Task_D_Sect_Group_Redirect_P_1));
+    M_Fn_Init_Guarded<C_Event_D_Sect_Group_Redirect>(E_Id_Task_Idle, E_Id_Task_D_Sect_Group_Redirect_P_0, always);
+    M_Fn_Init_Guarded<C_Event_D_Sect_Individual_Insert>(E_Id_Task_Idle, E_Id_Task_D_Sect_Individual_Insert_P_1,
+                                                        phase(E_Id_Task_D_Sect_Individual_Insert_P_1));
+    M_Fn_Init_Guarded<C_Event_D_Sect_Individual_Insert>(E_Id_Task_Idle, E_Id_Task_D_Sect_Individual_Insert_P_0, always);
+    M_Fn_Init_Guarded<C_Event_D_Sect_Individual_Move>(E_Id_Task_Idle, E_Id_Task_D_Sect_Individual_Move_P_1,
+                                                      phase(E_Id_Task_D_Sect_Individual_Move_P_1));
+    M_Fn_Init_Guarded<C_Event_D_Sect_Individual_Move>(E_Id_Task_Idle, E_Id_Task_D_Sect_Individual_Move_P_0, always);
+    M_Fn_Init_Guarded<C_Event_D_Sect_Individual_Delete>(E_Id_Task_Idle, E_Id_Task_D_Sect_Individual_Delete,
+                                                        start(E_Id_Task_D_Sect_Individual_Delete));
+    M_Fn_Init_Guarded<C_Event_D_Sect_Individual_Cut>(E_Id_Task_Idle, E_Id_Task_D_Sect_Individual_Cut, refuse);
+    M_Fn_Init_Guarded<C_Event_D_Sect_Individual_Copy>(E_Id_Task_Idle, E_Id_Task_D_Sect_Individual_Copy, refuse);
+    M_Fn_Init_Guarded<C_Event_D_Sect_Individual_Paste>(E_Id_Task_Idle, E_Id_Task_D_Sect_Individual_Paste, refuse);
 
     // Task region: the task states.
     for (std::uint32_t id = E_Id_Task_D_DB_C_M_Modify; id <= E_Id_Task_D_DB_E_P_Palette_Sel; ++id)
         task(id, done(id), E_Id_Task_Idle);
     // Group creation only collects picks; Apply creates the group.
-    plain(E_Id_Task_D_Sect_Group_Create, E_Id_Task_D_Sect_Group_Create, K_Internal,
-          static_cast<C_Event_Sel_P1_Update*>(nullptr));
+    M_Fn_Init_Plain<C_Event_Sel_P1_Update>(E_Id_Task_D_Sect_Group_Create, E_Id_Task_D_Sect_Group_Create, K_Internal);
     cancel(E_Id_Task_D_Sect_Group_Create);
     apply(E_Id_Task_D_Sect_Group_Create);
     task(E_Id_Task_D_Sect_Group_Redirect_P_0, phase(E_Id_Task_D_Sect_Group_Redirect_P_1),
          E_Id_Task_D_Sect_Group_Redirect_P_1);
     // The redirection's second phase enters itself again on every selection update (its prompt is
     // set again); Apply redirects the group.
-    plain(E_Id_Task_D_Sect_Group_Redirect_P_1, E_Id_Task_D_Sect_Group_Redirect_P_1, K_Change,
-          static_cast<C_Event_Sel_P1_Update*>(nullptr));
+    M_Fn_Init_Plain<C_Event_Sel_P1_Update>(E_Id_Task_D_Sect_Group_Redirect_P_1, E_Id_Task_D_Sect_Group_Redirect_P_1,
+                                           K_Change);
     cancel(E_Id_Task_D_Sect_Group_Redirect_P_1);
     apply(E_Id_Task_D_Sect_Group_Redirect_P_1);
     task(E_Id_Task_D_Sect_Individual_Insert_P_0, phase(E_Id_Task_D_Sect_Individual_Insert_P_1),

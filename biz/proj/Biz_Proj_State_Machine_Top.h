@@ -1,6 +1,7 @@
-// The project's editing machine: three regions side by side, error (0), input (1) and task (2),
-// each starting in its idle state. Events are posted through the holder (C_Mgr_State) or
-// N_Common::N_State::C_Machine::M_Fn_Event_Process; see Biz_Proj_State_Event.h.
+// The project's editing machine: the regions, states and transitions of every editing machine
+// (N_Biz::N_Input::N_State::C_Machine_Edit) with the project's own guards and task states. Events
+// are posted through the holder (C_Mgr_State) or N_Common::N_State::C_Machine::M_Fn_Event_Process;
+// see Biz_Proj_State_Event.h.
 //
 // The input region turns the project view's mouse input into the hover pick, picks on the
 // left-button release, drag selection and the view gestures; the view manager (C_Mgr_Frame)
@@ -17,12 +18,10 @@
 // mode of the task's kind and returns to idle. Cancel returns any task to idle the same way; Apply
 // runs the group creation and the group redirection (whatever they answer) and is consumed
 // everywhere else. Insert, move and redirect have a first phase that selects the section.
-//
-// The state ids and region indices are read by the views, the tree commands and the panes through
-// M_Fn_Get_Id_Sub and keep their values (ids 1 to 30).
 #pragma once
 
-#include "common/Common_State_Machine.h"
+#include "biz/input/Biz_Input_State_Machine_Edit.h"
+#include "biz/proj/Biz_Proj_State_Event.h"
 
 #include <cstdint>
 
@@ -33,30 +32,10 @@ class C_Proj;
 
 namespace N_Biz::N_Proj::N_State {
 
-class C_Event_View_Main_On_Input;
-
-class C_Machine_Top : public N_Common::N_State::C_Machine {
+class C_Machine_Top : public N_Biz::N_Input::N_State::C_Machine_Edit {
 public:
-    enum E_Region : std::uint32_t {
-        E_Region_Error = 0,
-        E_Region_Input = 1,
-        E_Region_Task = 2,
-    };
-    enum E_Id : std::uint32_t {
-        E_Id_Error_No = 1,
-        E_Id_Error_Yes = 2,
-        E_Id_Input_Idle = 3,
-        E_Id_Input_Scale = 4,
-        E_Id_Input_Rotate = 5,
-        E_Id_Input_Translate = 6,
-        E_Id_Input_Drag_Select = 7,
-        E_Id_Input_Drag_Move = 8,
-        E_Id_Task_Idle = 9,
-        E_Id_Task_D_DB_C_M_Modify = 10,
-        E_Id_Task_D_DB_C_P_Modify = 11,
-        E_Id_Task_D_DB_C_P_Reconnect_C_S = 12,
-        E_Id_Task_D_DB_C_P_Reconnect_C_M = 13,
-        E_Id_Task_D_DB_C_P_Palette_Sel = 14,
+    // The machine's own task states (the ids below 15 are every editing machine's).
+    enum : E_Id {
         E_Id_Task_D_DB_N_Set_Center = 15,
         E_Id_Task_D_DB_N_Modify = 16,
         E_Id_Task_D_DB_E_Modify = 17,

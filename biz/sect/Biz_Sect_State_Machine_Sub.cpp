@@ -13,22 +13,6 @@ C_Sect* C_Machine_Sub::M_Fn_Get_Sect() const
     return p_holder ? p_holder->M_Fn_Get_Sect() : nullptr;
 }
 
-void C_Machine_Input_Idle::M_Fn_On_Entry()
-{
-    C_Sect* p_sect = M_Fn_Get_Sect();
-    if (!p_sect)
-        return;
-    C_Mgr_Frame& frame = p_sect->M_Fn_Get_Mgr_Frame();
-    frame.m_Flags = (frame.m_Flags | C_Mgr_Frame::E_Flag_Pick_Cover) & ~C_Mgr_Frame::E_Flag_Pick_Drag;
-    frame.M_Fn_View_Main_Redraw();
-}
-
-void C_Machine_Input_Gesture::M_Fn_On_Entry()
-{
-    if (C_Sect* p_sect = M_Fn_Get_Sect())
-        p_sect->M_Fn_Get_Mgr_Sel().M_Fn_Sel_P0_Clear();
-}
-
 void C_Machine_Task::M_Fn_On_Entry()
 {
     if (C_Sect* p_sect = M_Fn_Get_Sect())

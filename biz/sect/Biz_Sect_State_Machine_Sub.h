@@ -1,55 +1,34 @@
 // The states of a section's editing machine. Each is a machine without regions of its own; its
 // context is the machine holder (C_Mgr_State), through which it reaches the section. Only the
 // entry operation is overridden, where a state has one:
-//   - Input_Idle: the pick under the cursor pending, the rectangle pick not, main view redrawn;
-//   - the other input states: the selection manager's current pick cleared;
+//   - the input states: those of every editing machine (Biz_Input_State_Machine_Sub.h);
 //   - the task states: the selection manager reset to the task's pick mode, option switches and
 //     prompt (Shift-adds and Ctrl-toggles are off in every task).
 // With no section (a holder made without one) the entry operations do nothing.
 #pragma once
 
-#include "common/Common_State_Machine.h"
+#include "biz/input/Biz_Input_State_Machine_Sub.h"
 
 #include <cstdint>
 
 namespace N_Biz::N_Sect {
 class C_Mgr_State;
 class C_Sect;
-}
+} // namespace N_Biz::N_Sect
 
 namespace N_Biz::N_Sect::N_State {
 
-// Base of every state of the section machine.
-class C_Machine_Sub : public N_Common::N_State::C_Machine {
+// Base of every state of the section machine (the error states and the task region's idle state
+// are plain ones).
+class C_Machine_Sub : public N_Biz::N_Input::N_State::C_Machine_Sub_Of<C_Mgr_State> {
 public:
-    // The holder of the section's machine (null before the state is added to the machine).
-    C_Mgr_State* M_Fn_Get_Mgr_State() const { return static_cast<C_Mgr_State*>(M_Fn_Get_Context()); }
     // The section through the holder; null when there is none.
     C_Sect* M_Fn_Get_Sect() const;
 };
 
-// --- error region --------------------------------------------------------------------------------
-class C_Machine_Error_No : public C_Machine_Sub {};
-class C_Machine_Error_Yes : public C_Machine_Sub {};
-
-// --- input region --------------------------------------------------------------------------------
-class C_Machine_Input_Idle : public C_Machine_Sub {
-public:
-    void M_Fn_On_Entry() override;
-};
-// A navigation or drag state: entering it clears the current pick.
-class C_Machine_Input_Gesture : public C_Machine_Sub {
-public:
-    void M_Fn_On_Entry() override;
-};
-class C_Machine_Input_Scale : public C_Machine_Input_Gesture {};
-class C_Machine_Input_Rotate : public C_Machine_Input_Gesture {};
-class C_Machine_Input_Translate : public C_Machine_Input_Gesture {};
-class C_Machine_Input_Drag_Select : public C_Machine_Input_Gesture {};
-class C_Machine_Input_Drag_Move : public C_Machine_Input_Gesture {};
-
-// --- task region ---------------------------------------------------------------------------------
-class C_Machine_Task_Idle : public C_Machine_Sub {};
+using C_Machine_Input_Idle = N_Biz::N_Input::N_State::C_Machine_Input_Idle_Of<C_Machine_Sub, &C_Machine_Sub::M_Fn_Get_Sect>;
+using C_Machine_Input_Gesture =
+    N_Biz::N_Input::N_State::C_Machine_Input_Gesture_Of<C_Machine_Sub, &C_Machine_Sub::M_Fn_Get_Sect>;
 
 // What a task collects: the selection manager's settings that its entry applies.
 struct C_Task_Collect {

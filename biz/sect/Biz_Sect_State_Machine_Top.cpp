@@ -77,15 +77,7 @@ C_Sect& C_Machine_Top::M_Fn_Sect() const
 
 void C_Machine_Top::M_Fn_Init()
 {
-    M_Fn_Init_Add_Sub(E_Id_Error_No, std::make_unique<C_Machine_Error_No>());
-    M_Fn_Init_Add_Sub(E_Id_Error_Yes, std::make_unique<C_Machine_Error_Yes>());
-    M_Fn_Init_Add_Sub(E_Id_Input_Idle, std::make_unique<C_Machine_Input_Idle>());
-    M_Fn_Init_Add_Sub(E_Id_Input_Scale, std::make_unique<C_Machine_Input_Scale>());
-    M_Fn_Init_Add_Sub(E_Id_Input_Rotate, std::make_unique<C_Machine_Input_Rotate>());
-    M_Fn_Init_Add_Sub(E_Id_Input_Translate, std::make_unique<C_Machine_Input_Translate>());
-    M_Fn_Init_Add_Sub(E_Id_Input_Drag_Select, std::make_unique<C_Machine_Input_Drag_Select>());
-    M_Fn_Init_Add_Sub(E_Id_Input_Drag_Move, std::make_unique<C_Machine_Input_Drag_Move>());
-    M_Fn_Init_Add_Sub(E_Id_Task_Idle, std::make_unique<C_Machine_Task_Idle>());
+    M_Fn_Init_Add_Sub_Common<C_Machine_Sub, C_Machine_Input_Idle, C_Machine_Input_Gesture, C_Machine_Sub>();
     M_Fn_Init_Add_Sub(E_Id_Task_D_DB_C_M_Modify, std::make_unique<C_Machine_Task_D_DB_C_M_Modify>());
     M_Fn_Init_Add_Sub(E_Id_Task_D_DB_C_P_Modify, std::make_unique<C_Machine_Task_D_DB_C_P_Modify>());
     M_Fn_Init_Add_Sub(E_Id_Task_D_DB_C_P_Reconnect_C_S, std::make_unique<C_Machine_Task_D_DB_C_P_Reconnect_C_S>());
@@ -109,100 +101,61 @@ void C_Machine_Top::M_Fn_Init()
     M_Fn_Init_Add_Sub(E_Id_Task_D_Geom_E_P_Palette_Sel, std::make_unique<C_Machine_Task_D_Geom_E_P_Palette_Sel>());
     M_Fn_Init_Add_Sub(E_Id_Task_D_Tess_E_P_Palette_Sel, std::make_unique<C_Machine_Task_D_Tess_E_P_Palette_Sel>());
 
-    M_Fn_Init_Register_Region(E_Region_Error, E_Id_Error_No);
-    M_Fn_Init_Register_Region(E_Region_Input, E_Id_Input_Idle);
-    M_Fn_Init_Register_Region(E_Region_Task, E_Id_Task_Idle);
+    // The input region's guards, in the order of C_Guards_Input.
+    using T = C_Machine_Top;
+    const auto guard = [this](bool (T::*i_Guard)(const C_Event_View_Main_On_Input&)) {
+        return [this, i_Guard](const C_Event_View_Main_On_Input& e) { return (this->*i_Guard)(e); };
+    };
+    M_Fn_Init_Register_Common({guard(&T::M_Fn_Guard_Drag_Select), guard(&T::M_Fn_Guard_Translate),
+                               guard(&T::M_Fn_Guard_Rotate), guard(&T::M_Fn_Guard_Scale), guard(&T::M_Fn_Guard_Idle),
+                               guard(&T::M_Fn_Guard_To_Rotate), guard(&T::M_Fn_Guard_Scale_End),
+                               guard(&T::M_Fn_Guard_Rotate_To_Scale), guard(&T::M_Fn_Guard_Rotate_End),
+                               guard(&T::M_Fn_Guard_Translate_End), guard(&T::M_Fn_Guard_Drag_End)});
 
-    using T_Input = C_Event_View_Main_On_Input;
-    using T_Guard_Input = bool (C_Machine_Top::*)(const T_Input&);
-    // Registration helpers: a transition with no guard and no action; one whose guard is an input
-    // test; a task transition with a guard of no event argument (or none) and the cancel's reset.
-    auto plain = [this]<class E>(std::uint32_t i_From, std::uint32_t i_To, std::int32_t i_Kind, E*) {
-        M_Fn_Init_Register_Transition<E>(i_From, i_To, i_Kind, {}, {});
-    };
-    auto input = [this](std::uint32_t i_From, std::uint32_t i_To, std::int32_t i_Kind, T_Guard_Input i_Guard) {
-        M_Fn_Init_Register_Transition<T_Input>(i_From, i_To, i_Kind,
-                                                [this, i_Guard](const T_Input& e) { return (this->*i_Guard)(e); }, {});
-    };
-    auto guarded = [this]<class E>(std::uint32_t i_From, std::uint32_t i_To, std::function<bool()> i_Guard, E*) {
-        M_Fn_Init_Register_Transition<E>(i_From, i_To, K_Change,
-                                         i_Guard ? std::function<bool(const E&)>([i_Guard](const E&) { return i_Guard(); })
-                                                 : std::function<bool(const E&)>(),
-                                         {});
-    };
-    auto never = [](const T_Input&) { return false; };
     auto start = [this](T_Fn_Op i_Op) { return [this, i_Op] { return M_Fn_Guard_Start(i_Op); }; };
     auto step = [this](T_Fn_Op i_Op, std::uint32_t i_Mode) { return [this, i_Op, i_Mode] { return M_Fn_Guard_Step(i_Op, i_Mode); }; };
     auto finish = [this](std::uint32_t i_Mode) { return [this, i_Mode] { return M_Fn_Guard_Finish(i_Mode); }; };
     // The three transitions of every task state: its selection step, the cancel with the default
     // reset of its family, and the apply that changes nothing.
     auto task = [&](std::uint32_t i_Id, std::function<bool()> i_Step, std::uint32_t i_To, std::uint32_t i_Mode) {
-        guarded(i_Id, i_To, std::move(i_Step), static_cast<C_Event_Sel_P1_Update*>(nullptr));
+        M_Fn_Init_Guarded<C_Event_Sel_P1_Update>(i_Id, i_To, std::move(i_Step));
         M_Fn_Init_Register_Transition<C_Event_C_Cancel>(i_Id, E_Id_Task_Idle, K_Change, {},
                                                         [this, i_Mode](const C_Event_C_Cancel&) { M_Fn_Reset_Default(i_Mode); });
-        plain(i_Id, i_Id, K_Internal, static_cast<C_Event_C_Apply*>(nullptr));
+        M_Fn_Init_Plain<C_Event_C_Apply>(i_Id, i_Id, K_Internal);
     };
 
-    // Error region.
-    plain(E_Id_Error_No, E_Id_Error_Yes, K_Change, static_cast<C_Event_Error_Occurred*>(nullptr));
-
-    // Input region.
-    M_Fn_Init_Register_Transition<T_Input>(E_Id_Input_Idle, E_Id_Input_Drag_Move, K_Change, never, {});
-    input(E_Id_Input_Idle, E_Id_Input_Drag_Select, K_Change, &C_Machine_Top::M_Fn_Guard_Drag_Select);
-    input(E_Id_Input_Idle, E_Id_Input_Translate, K_Change, &C_Machine_Top::M_Fn_Guard_Translate);
-    input(E_Id_Input_Idle, E_Id_Input_Rotate, K_Change, &C_Machine_Top::M_Fn_Guard_Rotate);
-    input(E_Id_Input_Idle, E_Id_Input_Scale, K_Change, &C_Machine_Top::M_Fn_Guard_Scale);
-    input(E_Id_Input_Idle, E_Id_Input_Idle, K_Internal, &C_Machine_Top::M_Fn_Guard_Idle);
-    plain(E_Id_Input_Idle, E_Id_Input_Idle, K_Internal, static_cast<C_Event_Sel_Mode_Update*>(nullptr));
-    input(E_Id_Input_Scale, E_Id_Input_Rotate, K_Change, &C_Machine_Top::M_Fn_Guard_To_Rotate);
-    input(E_Id_Input_Scale, E_Id_Input_Idle, K_Change, &C_Machine_Top::M_Fn_Guard_Scale_End);
-    plain(E_Id_Input_Scale, E_Id_Input_Scale, K_Internal, static_cast<C_Event_Sel_Mode_Update*>(nullptr));
-    input(E_Id_Input_Rotate, E_Id_Input_Scale, K_Change, &C_Machine_Top::M_Fn_Guard_Rotate_To_Scale);
-    input(E_Id_Input_Rotate, E_Id_Input_Idle, K_Change, &C_Machine_Top::M_Fn_Guard_Rotate_End);
-    plain(E_Id_Input_Rotate, E_Id_Input_Rotate, K_Internal, static_cast<C_Event_Sel_Mode_Update*>(nullptr));
-    input(E_Id_Input_Translate, E_Id_Input_Rotate, K_Change, &C_Machine_Top::M_Fn_Guard_To_Rotate);
-    input(E_Id_Input_Translate, E_Id_Input_Idle, K_Change, &C_Machine_Top::M_Fn_Guard_Translate_End);
-    plain(E_Id_Input_Translate, E_Id_Input_Translate, K_Internal, static_cast<C_Event_Sel_Mode_Update*>(nullptr));
-    input(E_Id_Input_Drag_Select, E_Id_Input_Idle, K_Change, &C_Machine_Top::M_Fn_Guard_Drag_End);
-    plain(E_Id_Input_Drag_Select, E_Id_Input_Idle, K_Change, static_cast<C_Event_Sel_Mode_Update*>(nullptr));
-    M_Fn_Init_Register_Transition<T_Input>(E_Id_Input_Drag_Move, E_Id_Input_Idle, K_Change, never, {});
-    plain(E_Id_Input_Drag_Move, E_Id_Input_Drag_Move, K_Internal, static_cast<C_Event_Sel_Mode_Update*>(nullptr));
-
-    // Task region: the idle state.
-    plain(E_Id_Task_Idle, E_Id_Task_Idle, K_Internal, static_cast<C_Event_Sel_P1_Update*>(nullptr));
-    plain(E_Id_Task_Idle, E_Id_Task_Idle, K_Internal, static_cast<C_Event_C_Cancel*>(nullptr));
-    plain(E_Id_Task_Idle, E_Id_Task_Idle, K_Internal, static_cast<C_Event_C_Apply*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_DB_C_M_Modify, start(&G_Fn_Op_C_M_Modify), static_cast<C_Event_D_DB_C_M_Modify*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_DB_C_P_Modify, start(&G_Fn_Op_C_P_Modify), static_cast<C_Event_D_DB_C_P_Modify*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_DB_C_P_Reconnect_C_S, start(&G_Fn_Op_C_P_Reconnect_C_S),
-            static_cast<C_Event_D_DB_C_P_Reconnect_C_S*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_DB_C_P_Reconnect_C_M, start(&G_Fn_Op_C_P_Reconnect_C_M),
-            static_cast<C_Event_D_DB_C_P_Reconnect_C_M*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_DB_C_P_Palette_Sel, start(&G_Fn_Op_C_P_Palette),
-            static_cast<C_Event_D_DB_C_P_Palette_Sel*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Geom_Create_Point, {}, static_cast<C_Event_D_Geom_Create_Point*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Geom_Create_Line, {}, static_cast<C_Event_D_Geom_Create_Line*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Geom_Create_Arc, {}, static_cast<C_Event_D_Geom_Create_Arc*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Geom_Create_Conics, {}, static_cast<C_Event_D_Geom_Create_Conics*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Geom_Create_Spline, {}, static_cast<C_Event_D_Geom_Create_Spline*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Geom_Create_Weld, {}, static_cast<C_Event_D_Geom_Create_Weld*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Geom_Delete, start(&G_Fn_Op_Delete), static_cast<C_Event_D_Geom_Delete*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Geom_Modify, start(&G_Fn_Op_Modify), static_cast<C_Event_D_Geom_Modify*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Geom_Move_P_1, [this] { return M_Fn_Guard_Geom_Selected(); },
-            static_cast<C_Event_D_Geom_Move*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Geom_Move_P_0, {}, static_cast<C_Event_D_Geom_Move*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Geom_E_Break_P_1, {}, static_cast<C_Event_D_Geom_E_Break*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Geom_E_Break_P_0, {}, static_cast<C_Event_D_Geom_E_Break*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Geom_E_Chamfer, [this] { return M_Fn_Guard_Clear_Refuse(); },
-            static_cast<C_Event_D_Geom_E_Chamfer*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Geom_E_Corner, [this] { return M_Fn_Guard_Clear_Refuse(); },
-            static_cast<C_Event_D_Geom_E_Corner*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Geom_E_Reconnect_C_P, start(&G_Fn_Op_Reconnect_C_P),
-            static_cast<C_Event_D_Geom_E_Reconnect_C_P*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Geom_E_P_Palette_Sel, start(&G_Fn_Op_E_Palette),
-            static_cast<C_Event_D_Geom_E_P_Palette_Sel*>(nullptr));
-    guarded(E_Id_Task_Idle, E_Id_Task_D_Tess_E_P_Palette_Sel, start(&G_Fn_Op_Tess_E_Palette),
-            static_cast<C_Event_D_Tess_E_P_Palette_Sel*>(nullptr));
+    // Task region: the idle state starts the tasks.
+    M_Fn_Init_Guarded<C_Event_D_DB_C_M_Modify>(E_Id_Task_Idle, E_Id_Task_D_DB_C_M_Modify, start(&G_Fn_Op_C_M_Modify));
+    M_Fn_Init_Guarded<C_Event_D_DB_C_P_Modify>(E_Id_Task_Idle, E_Id_Task_D_DB_C_P_Modify, start(&G_Fn_Op_C_P_Modify));
+    M_Fn_Init_Guarded<C_Event_D_DB_C_P_Reconnect_C_S>(E_Id_Task_Idle, E_Id_Task_D_DB_C_P_Reconnect_C_S,
+                                                      start(&G_Fn_Op_C_P_Reconnect_C_S));
+    M_Fn_Init_Guarded<C_Event_D_DB_C_P_Reconnect_C_M>(E_Id_Task_Idle, E_Id_Task_D_DB_C_P_Reconnect_C_M,
+                                                      start(&G_Fn_Op_C_P_Reconnect_C_M));
+    M_Fn_Init_Guarded<C_Event_D_DB_C_P_Palette_Sel>(E_Id_Task_Idle, E_Id_Task_D_DB_C_P_Palette_Sel,
+                                                    start(&G_Fn_Op_C_P_Palette));
+    M_Fn_Init_Guarded<C_Event_D_Geom_Create_Point>(E_Id_Task_Idle, E_Id_Task_D_Geom_Create_Point, {});
+    M_Fn_Init_Guarded<C_Event_D_Geom_Create_Line>(E_Id_Task_Idle, E_Id_Task_D_Geom_Create_Line, {});
+    M_Fn_Init_Guarded<C_Event_D_Geom_Create_Arc>(E_Id_Task_Idle, E_Id_Task_D_Geom_Create_Arc, {});
+    M_Fn_Init_Guarded<C_Event_D_Geom_Create_Conics>(E_Id_Task_Idle, E_Id_Task_D_Geom_Create_Conics, {});
+    M_Fn_Init_Guarded<C_Event_D_Geom_Create_Spline>(E_Id_Task_Idle, E_Id_Task_D_Geom_Create_Spline, {});
+    M_Fn_Init_Guarded<C_Event_D_Geom_Create_Weld>(E_Id_Task_Idle, E_Id_Task_D_Geom_Create_Weld, {});
+    M_Fn_Init_Guarded<C_Event_D_Geom_Delete>(E_Id_Task_Idle, E_Id_Task_D_Geom_Delete, start(&G_Fn_Op_Delete));
+    M_Fn_Init_Guarded<C_Event_D_Geom_Modify>(E_Id_Task_Idle, E_Id_Task_D_Geom_Modify, start(&G_Fn_Op_Modify));
+    M_Fn_Init_Guarded<C_Event_D_Geom_Move>(E_Id_Task_Idle, E_Id_Task_D_Geom_Move_P_1,
+                                           [this] { return M_Fn_Guard_Geom_Selected(); });
+    M_Fn_Init_Guarded<C_Event_D_Geom_Move>(E_Id_Task_Idle, E_Id_Task_D_Geom_Move_P_0, {});
+    M_Fn_Init_Guarded<C_Event_D_Geom_E_Break>(E_Id_Task_Idle, E_Id_Task_D_Geom_E_Break_P_1, {});
+    M_Fn_Init_Guarded<C_Event_D_Geom_E_Break>(E_Id_Task_Idle, E_Id_Task_D_Geom_E_Break_P_0, {});
+    M_Fn_Init_Guarded<C_Event_D_Geom_E_Chamfer>(E_Id_Task_Idle, E_Id_Task_D_Geom_E_Chamfer,
+                                                [this] { return M_Fn_Guard_Clear_Refuse(); });
+    M_Fn_Init_Guarded<C_Event_D_Geom_E_Corner>(E_Id_Task_Idle, E_Id_Task_D_Geom_E_Corner,
+                                               [this] { return M_Fn_Guard_Clear_Refuse(); });
+    M_Fn_Init_Guarded<C_Event_D_Geom_E_Reconnect_C_P>(E_Id_Task_Idle, E_Id_Task_D_Geom_E_Reconnect_C_P,
+                                                      start(&G_Fn_Op_Reconnect_C_P));
+    M_Fn_Init_Guarded<C_Event_D_Geom_E_P_Palette_Sel>(E_Id_Task_Idle, E_Id_Task_D_Geom_E_P_Palette_Sel,
+                                                      start(&G_Fn_Op_E_Palette));
+    M_Fn_Init_Guarded<C_Event_D_Tess_E_P_Palette_Sel>(E_Id_Task_Idle, E_Id_Task_D_Tess_E_P_Palette_Sel,
+                                                      start(&G_Fn_Op_Tess_E_Palette));
 
     // Task region: the task states.
     task(E_Id_Task_D_DB_C_M_Modify, step(&G_Fn_Op_C_M_Modify, 1), E_Id_Task_Idle, 1);

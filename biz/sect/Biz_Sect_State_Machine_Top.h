@@ -1,6 +1,7 @@
-// A section's editing machine: three regions side by side, error (0), input (1) and task (2),
-// each starting in its idle state. Events are posted to it through
-// N_Common::N_State::C_Machine::M_Fn_Event_Process; see Biz_Sect_State_Event.h for the events.
+// A section's editing machine: the regions, states and transitions of every editing machine
+// (N_Biz::N_Input::N_State::C_Machine_Edit) with the section's own guards and task states. Events
+// are posted to it through N_Common::N_State::C_Machine::M_Fn_Event_Process; see
+// Biz_Sect_State_Event.h for the events.
 //
 // The input region turns the main view's input into navigation (scale, rotate, translate), the
 // pick under the cursor and rectangle selection; the view manager performs the steps. The task
@@ -10,11 +11,10 @@
 // operation until that reports 1. Cancel returns to idle with the select & edit mode's default
 // selection; Apply changes nothing.
 //
-// The state ids and region indices are read by the views and dialogs through M_Fn_Get_Id_Sub and
-// keep their values.
 #pragma once
 
-#include "common/Common_State_Machine.h"
+#include "biz/input/Biz_Input_State_Machine_Edit.h"
+#include "biz/sect/Biz_Sect_State_Event.h"
 
 #include <cstdint>
 #include <functional>
@@ -26,30 +26,10 @@ class C_Mgr_Frame;
 
 namespace N_Biz::N_Sect::N_State {
 
-class C_Event_View_Main_On_Input;
-
-class C_Machine_Top : public N_Common::N_State::C_Machine {
+class C_Machine_Top : public N_Biz::N_Input::N_State::C_Machine_Edit {
 public:
-    enum E_Region : std::uint32_t {
-        E_Region_Error = 0,
-        E_Region_Input = 1,
-        E_Region_Task = 2,
-    };
-    enum E_Id : std::uint32_t {
-        E_Id_Error_No = 1,
-        E_Id_Error_Yes = 2,
-        E_Id_Input_Idle = 3,
-        E_Id_Input_Scale = 4,
-        E_Id_Input_Rotate = 5,
-        E_Id_Input_Translate = 6,
-        E_Id_Input_Drag_Select = 7,
-        E_Id_Input_Drag_Move = 8,
-        E_Id_Task_Idle = 9,
-        E_Id_Task_D_DB_C_M_Modify = 10,
-        E_Id_Task_D_DB_C_P_Modify = 11,
-        E_Id_Task_D_DB_C_P_Reconnect_C_S = 12,
-        E_Id_Task_D_DB_C_P_Reconnect_C_M = 13,
-        E_Id_Task_D_DB_C_P_Palette_Sel = 14,
+    // The machine's own task states (the ids below 15 are every editing machine's).
+    enum : E_Id {
         E_Id_Task_D_Geom_Create_Point = 15,
         E_Id_Task_D_Geom_Create_Line = 16,
         E_Id_Task_D_Geom_Create_Arc = 17,
