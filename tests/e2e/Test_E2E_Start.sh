@@ -53,27 +53,35 @@ start_program() {
 }
 # Open menus: each is a window of its own named after the program.
 menu_open() { xdotool search --onlyvisible --name '^veltrane$' >/dev/null 2>&1; }
-# Opens the menu of the key $1 and gives it the keys $2... The frame takes menu keys only a
-# moment after a new child window has come, so the key is given again until a menu shows.
-menu() {
+# Gives the key $1 until the command $2... holds (each time waiting up to 3 s for it): a window that
+# has just come or gone (the frame, a progress dialog on its way out) may take the key instead.
+key_until() {
   local key=$1 i
   shift
-  for i in $(seq 1 20); do
+  for i in 1 2 3 4 5; do
     xdotool key "$key"
-    poll 1 menu_open && break
-    xdotool key Escape
+    poll 3 "$@" && return 0
   done
-  menu_open || fail "the menu of $key did not open"
+  return 1
+}
+# Opens the menu of the key $1 and gives it the keys $2...
+menu() {
+  local key=$1
+  shift
+  key_until "$key" menu_open || fail "the menu of $key did not open"
   xdotool key --delay 100 "$@"
 }
-# Waits for a visible window named $1 (a regular expression).
+window_up() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+# Waits for a visible window named $1 (a regular expression) and puts the pointer on it: without a
+# window manager the keyboard goes to the window under the pointer.
 wait_window() {
-  timeout 10 xdotool search --sync --onlyvisible --name "$1" >/dev/null || fail "no window \"$1\""
+  local win
+  win=$(timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1) || fail "no window \"$1\""
+  xdotool mousemove --window "$win" 40 40
 }
-# Types a path into the file chooser $1 that is up, and waits until it has gone.
+# Types a path into the file chooser $1 once it is up, and waits until it has gone.
 file_choose() {
   wait_window "$1"
-  sleep 0.3 # the chooser takes keys once its location line has the focus
   xdotool type --delay 25 "$2"
   # The chooser's completion of the typed name may take the first Return.
   chooser="$1"
@@ -115,13 +123,12 @@ view_changed() {
 step="1 project file"
 start_program
 xdotool mousemove 600 500
-xdotool key ctrl+n
-poll 10 title_is "Veltrane - Project 1" || fail "the title is \"$(title)\""
+key_until ctrl+n title_is "Veltrane - Project 1" || fail "the title is \"$(title)\""
 # Edit > Model (the menu's last entry but one) > IMport Nastran (its second entry).
 menu alt+e Up Up Right Down Return
 file_choose '^Open$' "$deck"
 wait_log "Msg: Done: Input Nastran" 60
-xdotool key ctrl+s
+key_until ctrl+s window_up '^Save File As$' || fail "Ctrl+S showed no file chooser"
 file_choose '^Save File As$' "$project"
 wait_log "Msg: Project saved: $project"
 stop_program
