@@ -89,7 +89,10 @@ void C_Wnd_View_Main::S_Fn_Clear_Background()
 
 N_Biz::N_Proj::C_Proj* C_Wnd_View_Main::M_Fn_Proj_Ready()
 {
-    return m_p_Proj && m_Attached && M_Fn_GL_Ready() ? m_p_Proj : nullptr;
+    // The context first: a view made while its window was not on screen yet (a project opened
+    // from the command line, before the main frame is shown) registers here, at its first size,
+    // paint or input once the window is.
+    return m_p_Proj && M_Fn_GL_Ready() && m_Attached ? m_p_Proj : nullptr;
 }
 
 void C_Wnd_View_Main::MV_Fn_On_GL_Create()

@@ -54,7 +54,8 @@ private:
     void M_Fn_On_Key(wxKeyEvent& ro_Event);
     // Hands a record to the view manager with the context current.
     void M_Fn_Input(const std::shared_ptr<N_Biz::N_Input::C_Input>& ro_sp_Input);
-    // The project when the view is registered and its context current; else null.
+    // The project when the view is registered and its context current; else null. A view not yet
+    // registered registers here once its context can be made current.
     N_Biz::N_Proj::C_Proj* M_Fn_Proj_Ready();
 
     N_Biz::N_Proj::C_Proj* m_p_Proj;

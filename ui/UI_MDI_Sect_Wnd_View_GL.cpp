@@ -23,7 +23,9 @@ C_Wnd_View_Sect_GL::C_Wnd_View_Sect_GL(wxWindow* i_p_Parent, N_Biz::N_Sect::C_Se
 
 N_Biz::N_Sect::C_Sect* C_Wnd_View_Sect_GL::M_Fn_Sect_Ready()
 {
-    return m_p_Sect && m_Attached && M_Fn_GL_Ready() ? m_p_Sect : nullptr;
+    // The context first: a view made while its window was not on screen yet registers here, at
+    // its first size or paint once the window is.
+    return m_p_Sect && M_Fn_GL_Ready() && m_Attached ? m_p_Sect : nullptr;
 }
 
 void C_Wnd_View_Sect_GL::MV_Fn_On_GL_Create()

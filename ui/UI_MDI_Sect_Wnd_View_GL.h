@@ -49,7 +49,8 @@ protected:
         const std::string name = std::string(m_Name) + "::" + i_Handler;
         G_Fn_Catch_All(name.c_str(), m_File, i_Line, std::forward<F>(i_Fn));
     }
-    // The section when the view is registered and its context current; else null.
+    // The section when the view is registered and its context current; else null. A view not yet
+    // registered registers here once its context can be made current.
     N_Biz::N_Sect::C_Sect* M_Fn_Sect_Ready();
 
     // Client size in pixels from the last size event.

@@ -102,8 +102,10 @@ public:
     // the geometry serial below moved or the node or element vectors were replaced; colours and the
     // lists of elements drawn are brought up to date from the elements' display state on every
     // frame, element by element, so only what changed is written. Highlighted elements are drawn
-    // one by one after the others, as before. Interface thread only (the import fills a model
-    // before it enters the project and is drawn).
+    // one by one after the others, as before. In the mesh style an element seen edge-on (or so
+    // nearly that the offset's slope term carries it to the far end of the depth range, where it
+    // fails the depth test) is outlined once more as plain lines, which take no offset. Interface
+    // thread only (the import fills a model before it enters the project and is drawn).
     // Every change of node coordinates or element node references moves this serial (all models
     // then renew their positions at their next paint).
     static void S_Fn_Geometry_Changed() { ++S_Geometry_Serial; }
@@ -123,6 +125,11 @@ public:
         std::vector<std::uint32_t> m_Quads;       // corner indices of the state-1 elements
         std::vector<std::uint32_t> m_Edges;       // corner pairs of the edges of every drawn element
         std::vector<std::uint32_t> m_Highlighted; // element indices of the state-2 elements
+        float m_Box_Min[3] = {0, 0, 0};           // the corners' bounding box
+        float m_Box_Max[3] = {0, 0, 0};
+        // The mesh style's corner pairs of the state-1 elements that the polygon offset's slope
+        // term would carry to the far end of the depth range in this frame (made every frame).
+        std::vector<std::uint32_t> m_Edges_Edge_On;
     };
     const C_Draw_Arrays& M_Fn_Draw_Arrays() const { return m_Draw_Arrays; }
     // Picking: the caller has loaded a projection whose pick window is [-1, 1] x [-1, 1] in

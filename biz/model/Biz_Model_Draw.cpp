@@ -138,6 +138,72 @@ void G_Fn_Corners_Store(const N_DB::C_Row_Element_2D& ro_Element, const N_DB::T_
     }
 }
 
+// The corner pairs (as in m_Edges) of the state-1 elements whose lines the mesh style's
+// glPolygonOffset (1, 1) would push to the far end of the depth range, into o_Edges.
+//
+// The offset adds the polygon's depth slope in window space, m = |grad z|, to each of its
+// fragments. An element seen edge-on has an unbounded slope, and one nearly so a slope beyond the
+// whole depth range: its fragments are clamped to the far value and fail the depth test against
+// the cleared buffer, so the element vanishes. With the window-space normal n of the element,
+// m = |(n.x, n.y)| / |n.z|; it reaches the far end when m >= far - z for its farthest corner z.
+// The model's corner box gives one bound of z for every element: an element is taken when
+// |(n.x, n.y)| >= (far - z_box - margin) |n.z| (a superset of those that lose fragments; an
+// element outlined twice looks the same). The margin covers the units term and rounding.
+//
+// The window-space normal of a model normal is cof(J) n, J the linear part of model -> window
+// (viewport and depth range x projection x modelview, which includes the model's transform); the
+// cofactor rows are the cross products of J's rows. Only affine projections are judged (the
+// project view is orthographic); any other leaves the list empty.
+void G_Fn_Edges_Edge_On(const C_Model::C_Draw_Arrays& ro_Arrays, std::vector<std::uint32_t>& o_Edges)
+{
+    o_Edges.clear();
+    float modelview[16], projection[16], range[2];
+    GLint viewport[4];
+    glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    glGetFloatv(GL_DEPTH_RANGE, range);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    C_Matrix4<float> c(projection);
+    c.M_Fn_Mul(C_Matrix4<float>(modelview));
+    const float* m = c.m_Data; // column-major: row r, column k at m[4 * k + r]
+    if (m[3] != 0.0f || m[7] != 0.0f || m[11] != 0.0f || m[15] == 0.0f)
+        return;
+    const float scale[3] = {0.5f * float(viewport[2]) / m[15], 0.5f * float(viewport[3]) / m[15],
+                            0.5f * (range[1] - range[0]) / m[15]};
+    C_Vector3<float> rows[3];
+    for (int r = 0; r < 3; ++r)
+        rows[r] = C_Vector3<float>(m[r] * scale[r], m[4 + r] * scale[r], m[8 + r] * scale[r]);
+    const C_Vector3<float> cof[3] = {rows[1].M_Fn_Cross(rows[2]), rows[2].M_Fn_Cross(rows[0]),
+                                     rows[0].M_Fn_Cross(rows[1])};
+    // The farthest window depth of the corner box.
+    const float* lo = ro_Arrays.m_Box_Min;
+    const float* hi = ro_Arrays.m_Box_Max;
+    float z_far = range[0];
+    for (int corner = 0; corner < 8; ++corner) {
+        const float x = corner & 1 ? hi[0] : lo[0], y = corner & 2 ? hi[1] : lo[1], z = corner & 4 ? hi[2] : lo[2];
+        const float z_ndc = (m[2] * x + m[6] * y + m[10] * z + m[14]) / m[15];
+        z_far = std::max(z_far, range[0] + (z_ndc + 1.0f) * 0.5f * (range[1] - range[0]));
+    }
+    constexpr float K_Margin = 1.0f / 1024;
+    const float gap = std::max(range[1] - z_far - K_Margin, 0.0f);
+    const float gap_2 = gap * gap;
+    const std::size_t count = ro_Arrays.m_State.size();
+    for (std::size_t e = 0; e < count; ++e) {
+        if (ro_Arrays.m_State[e] != 1)
+            continue;
+        const C_Vector3<float> n(ro_Arrays.m_Normals[12 * e], ro_Arrays.m_Normals[12 * e + 1],
+                                 ro_Arrays.m_Normals[12 * e + 2]);
+        const float nx = cof[0].M_Fn_Dot(n), ny = cof[1].M_Fn_Dot(n), nz = cof[2].M_Fn_Dot(n);
+        if (nx * nx + ny * ny < gap_2 * nz * nz)
+            continue;
+        const auto first = static_cast<std::uint32_t>(4 * e);
+        for (std::uint32_t k = 0; k < 4; ++k) {
+            o_Edges.push_back(first + k);
+            o_Edges.push_back(first + (k + 1) % 4);
+        }
+    }
+}
+
 } // namespace
 
 std::atomic<std::uint64_t> C_Model::S_Geometry_Serial{0};
@@ -161,12 +227,22 @@ void C_Model::M_Fn_Draw_Arrays_Update(bool i_Color_By_Material, std::uint32_t i_
         a.m_Colors.assign(16 * count, -1.0f);
         a.m_State.assign(count, 0xFF);
         a.m_Valid.assign(count, 0);
+        std::array<float, 3> lo{}, hi{};
+        bool any = false;
         for (std::size_t e = 0; e < count; ++e) {
             if (!G_Fn_Nodes_Valid(elements[e], nodes.size()))
                 continue;
             a.m_Valid[e] = 1;
             G_Fn_Corners_Store(elements[e], nodes, e, a);
+            for (std::size_t k = 0; k < 4; ++k, any = true)
+                for (std::size_t axis = 0; axis < 3; ++axis) {
+                    const float v = a.m_Positions[12 * e + 3 * k + axis];
+                    lo[axis] = any ? std::min(lo[axis], v) : v;
+                    hi[axis] = any ? std::max(hi[axis], v) : v;
+                }
         }
+        std::copy(lo.begin(), lo.end(), a.m_Box_Min);
+        std::copy(hi.begin(), hi.end(), a.m_Box_Max);
     }
     bool lists = false;
     for (std::size_t e = 0; e < count; ++e) {
@@ -269,6 +345,11 @@ void C_Model::M_Fn_Draw(std::uint32_t i_Style, bool i_Color_By_Material, bool i_
             glLineWidth(1);
             glEnableClientState(GL_COLOR_ARRAY);
             glDrawElements(GL_QUADS, static_cast<GLsizei>(a.m_Quads.size()), GL_UNSIGNED_INT, a.m_Quads.data());
+            // What the offset pushed out of the depth range, again as lines, which it leaves alone.
+            G_Fn_Edges_Edge_On(a, m_Draw_Arrays.m_Edges_Edge_On);
+            if (!a.m_Edges_Edge_On.empty())
+                glDrawElements(GL_LINES, static_cast<GLsizei>(a.m_Edges_Edge_On.size()), GL_UNSIGNED_INT,
+                               a.m_Edges_Edge_On.data());
             glDisableClientState(GL_COLOR_ARRAY);
             if (!a.m_Highlighted.empty()) {
                 glLineWidth(1.5f);
