@@ -9,7 +9,13 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh clang libclang-rt-14-dev
 seconds="${1:-45}"
 dir=build-fuzz
-CC=clang CXX=clang++ cmake -S fuzz -B "$dir" -G Ninja > "$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; exit 1; }
+# Through ccache as scripts/build.sh compiles.
+launcher=()
+if command -v ccache > /dev/null; then
+  export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$PWD}" CCACHE_NOHASHDIR=true
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+CC=clang CXX=clang++ cmake -S fuzz -B "$dir" -G Ninja "${launcher[@]}" > "$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; exit 1; }
 cmake --build "$dir" -j "$(nproc)"
 data=../shared/testdata
 # Inputs of at most 32 KB keep a run at thousands of inputs a second (larger seeds are cut).

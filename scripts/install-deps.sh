@@ -5,7 +5,7 @@
 set -euo pipefail
 
 PKGS=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config ccache
   libboost-dev
   libwxgtk3.2-dev
   libgl-dev libglu1-mesa-dev libosmesa6-dev mesa-common-dev

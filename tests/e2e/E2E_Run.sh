@@ -1,8 +1,61 @@
-# Shared by the end-to-end scripts (sourced, not run): the program's own run folder and its stop.
+# Shared by the end-to-end scripts (sourced, not run): the program's own run folder, its start and
+# stop, and the waits that drive it. Every wait is for a state the user could see (a window mapped
+# or gone, a log line, a title, a picture that changed or holds still, a text read back from the
+# widget that took it), polled with a timeout; none sleeps a fixed time to let the program catch
+# up. The timeouts are generous on purpose: a passing run never waits them out, and a sanitizer
+# build on two busy cores is many times slower than a developer's. The sourcing script may define
+# fail MESSAGE before or after sourcing (it must end the run); the one here is the fallback.
 #
-# e2e_prepare PROGRAM WORK: the program runs from the folder WORK (made empty) with its log and
-# schema files beside it and a settings folder of its own; boxes are answered by the test switch.
-# Sets work. stop_program ends the program whose id is in pid, and runs at exit.
+# Run folder and program
+#   e2e_prepare PROGRAM WORK  the program runs from the folder WORK (made empty) with its log and
+#                             schema files beside it and a settings folder of its own; boxes are
+#                             answered by the test switch. Sets work; stop_program runs at exit.
+#   e2e_start [ARGS...]       starts the program, waits for its main frame to be mapped and drawn
+#                             (its picture holds still); sets pid and wid.
+#   wait_exit [SECONDS]       waits for the program to end by itself; sets status.
+#   stop_program              ends the program whose id is in pid.
+# Waiting
+#   poll SECONDS COMMAND...           runs COMMAND until it succeeds (true) or SECONDS passed (false).
+#   wait_for SECONDS WHAT COMMAND...  runs COMMAND until it succeeds; after SECONDS fails with WHAT.
+#   wait_log LINE [SECONDS] [COUNT]   the log line LINE (whole line) there COUNT times (1).
+#   count_log LINE                    how often the log has the line LINE.
+#   wait_window REGEX [SECONDS]       a mapped window named REGEX; sets dlg.
+#   wait_window_gone REGEX [SECONDS]  no mapped window named REGEX any more.
+#   wait_title TITLE [SECONDS]        the main frame's title is TITLE.
+#   toplevels                         the mapped top-level windows of the program (the frame,
+#                                     dialogs, open menus and popups), their ids.
+# Input
+#   click X Y [BUTTON]          moves the pointer there (waits until it is) and clicks. The caller
+#                               waits for what the click does. Two clicks on one spot count as a
+#                               double click: click a second time a few pixels aside.
+#   click_change X Y [GEOM] [MIN]  clicks and waits until the screen's rectangle GEOM (160x40
+#                               around the point) changed in more than MIN pixels (0) and then
+#                               holds still.
+#   key_popup KEY...            presses the keys, the last of which opens a menu, a submenu or a
+#                               popup, and waits for it to be mapped (a top-level window more).
+#   click_popup X Y [BUTTON]    the same for a click (button 3 by default: a context menu).
+#   type_read_back TEXT         types TEXT into the focused text field over what it holds, then
+#                               selects it all and reads the selection (PRIMARY) back until it is
+#                               TEXT (types it again if characters were lost); the cursor is left
+#                               at the end, nothing selected.
+#   paste_read_back TEXT        the same with TEXT pasted in one piece from the clipboard: for
+#                               paths, which a file chooser's completion rewrites while they are
+#                               typed.
+#   file_choose REGEX PATH      in the file chooser named REGEX: the path entered and read back
+#                               ("/" opens an Open dialog's location line), Enter, the chooser gone.
+# Pictures (GEOM is WxH+X+Y of the screen)
+#   crop GEOM FILE                        the rectangle as an image file.
+#   differ A B                            pixels that differ between two images of one size.
+#   count_near IMAGE #RRGGBB [FUZZ]       pixels near the colour within FUZZ percent (20).
+#   wait_still GEOM FILE [SECONDS]        the rectangle drawn the same twice in a row; in FILE.
+#   wait_change GEOM BEFORE AFTER [MIN] [SECONDS]  the rectangle differs from the image BEFORE in
+#                                         more than MIN pixels (0) and then holds still; in AFTER.
+
+declare -F fail > /dev/null || fail() {
+  echo "FAILED: $*" >&2
+  exit 1
+}
+
 e2e_prepare() {
   work="$2"
   rm -rf "$work"
@@ -15,10 +68,166 @@ e2e_prepare() {
   trap stop_program EXIT
 }
 
+e2e_start() {
+  "$work/veltrane" "$@" > "$work/stdout.txt" 2> "$work/stderr.txt" &
+  pid=$!
+  wid=$(timeout 60 xdotool search --sync --onlyvisible --pid "$pid" --name '^Veltrane' | head -n 1) ||
+    fail "no main frame appeared"
+  eval "$(xdotool getwindowgeometry --shell "$wid")"
+  wait_still "${WIDTH}x${HEIGHT}+${X}+${Y}" "$work/.start.png" 30
+}
+
+wait_exit() {
+  wait_for "${1:-60}" "the program did not end" eval '! kill -0 "$pid" 2>/dev/null'
+  status=0
+  wait "$pid" || status=$?
+  pid=
+}
+
 stop_program() {
   if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
   fi
   pid=
+}
+
+poll() {
+  local end=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$end" ] || return 1
+    sleep 0.1
+  done
+}
+wait_for() {
+  local seconds=$1 what=$2
+  shift 2
+  poll "$seconds" "$@" || fail "$what"
+}
+
+count_log() { grep -cxF "$1" "$work/log.txt" 2>/dev/null || true; }
+e2e_log_has() { [ "$(count_log "$1")" -ge "$2" ]; }
+wait_log() { wait_for "${2:-30}" "no log line \"$1\"" e2e_log_has "$1" "${3:-1}"; }
+
+wait_window() {
+  dlg=$(timeout "${2:-30}" xdotool search --sync --onlyvisible --name "$1" | head -n 1) || fail "no window \"$1\""
+}
+e2e_no_window() { ! xdotool search --onlyvisible --name "$1" > /dev/null 2>&1; }
+wait_window_gone() { wait_for "${2:-30}" "the window \"$1\" stayed" e2e_no_window "$1"; }
+
+title() { xdotool getwindowname "$wid"; }
+e2e_title_is() { [ "$(title)" = "$1" ]; }
+wait_title() { wait_for "${2:-30}" "the title is \"$(title)\", not \"$1\"" e2e_title_is "$1"; }
+
+toplevels() { xdotool search --maxdepth 1 --onlyvisible --classname veltrane 2>/dev/null | tr '\n' ' '; }
+# True when a top-level window not among the ids $1 is mapped (a tooltip that goes meanwhile does
+# not count against it).
+e2e_new_toplevel() {
+  local w
+  for w in $(toplevels); do
+    [[ " $1 " == *" $w "* ]] || return 0
+  done
+  return 1
+}
+
+click() { xdotool mousemove --sync "$1" "$2" click "${3:-1}"; }
+
+click_change() {
+  local geom=${3:-160x40+$(($1 - 80))+$(($2 - 20))}
+  crop "$geom" "$work/.before.png"
+  click "$1" "$2"
+  wait_change "$geom" "$work/.before.png" "$work/.after.png" "${4:-0}"
+}
+
+key_popup() {
+  local before
+  before=$(toplevels)
+  xdotool key "$@"
+  wait_for 30 "no menu or popup after the keys $*" e2e_new_toplevel "$before"
+}
+
+click_popup() {
+  local before
+  before=$(toplevels)
+  click "$1" "$2" "${3:-3}"
+  wait_for 30 "no popup after the click at $1 $2" e2e_new_toplevel "$before"
+}
+
+e2e_selection_is() { [ "$(timeout 5 xclip -o -selection primary 2>/dev/null)" = "$1" ]; }
+# Selects all of the focused field, enters $1 with the command $2 (type or paste), selects all
+# again and reads it back; the selection is dropped (End) once it holds $1: a file chooser's name
+# field takes Enter for "accept the completion" while it has one.
+e2e_enter_read_back() {
+  local try
+  for try in 1 2 3; do
+    xdotool key ctrl+a
+    if [ "$2" = paste ]; then
+      printf '%s' "$1" | xclip -i -selection clipboard > /dev/null 2>&1
+      xdotool key ctrl+v
+    else
+      xdotool type --delay 20 "$1"
+    fi
+    xdotool key ctrl+a
+    local end=$((SECONDS + 15))
+    while [ "$SECONDS" -lt "$end" ]; do
+      if e2e_selection_is "$1"; then
+        xdotool key End
+        return 0
+      fi
+      sleep 0.1
+    done
+  done
+  fail "the text field does not hold \"$1\" but \"$(timeout 5 xclip -o -selection primary 2>/dev/null)\""
+}
+type_read_back() { e2e_enter_read_back "$1" type; }
+paste_read_back() { e2e_enter_read_back "$1" paste; }
+
+file_choose() {
+  wait_window "$1"
+  # An Open dialog shows its location line at the first "/" typed, and its completion rewrites a
+  # path while it is typed: the path is pasted. A Save dialog's name field has the focus and takes
+  # the path typed (pasted, Enter there is not taken for an answer).
+  if [[ "$1" == *Open* ]]; then
+    xdotool type "/"
+    paste_read_back "$2"
+  else
+    type_read_back "$2"
+  fi
+  # GTK drops an Enter that comes while the chooser still looks up the folder just typed (the
+  # dialog stays, nothing else happens): Enter is pressed again while the chooser is up.
+  local try
+  for try in 1 2 3 4 5; do
+    xdotool key Return
+    poll 6 e2e_no_window "$1" && return 0
+  done
+  fail "the file chooser \"$1\" stayed"
+}
+
+crop() { import -window root -crop "$1" +repage "$2"; }
+differ() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
+count_near() {
+  convert "$1" -fuzz "${3:-20}%" -fill black +opaque "$2" -fill white -opaque "$2" -format "%[fx:round(mean*w*h)]" info:
+}
+
+# The rectangle $1 cropped into $2, true when it equals the last crop in $3 (which it replaces).
+e2e_same_again() {
+  crop "$1" "$2"
+  local same=1
+  [ -f "$3" ] && [ "$(differ "$2" "$3")" = 0 ] && same=0
+  cp "$2" "$3"
+  return $same
+}
+wait_still() {
+  rm -f "$2.last.png"
+  wait_for "${3:-30}" "the picture at $1 did not hold still" e2e_same_again "$1" "$2" "$2.last.png"
+  rm -f "$2.last.png"
+}
+e2e_differs() {
+  crop "$1" "$3"
+  [ "$(differ "$2" "$3")" -gt "$4" ]
+}
+wait_change() {
+  wait_for "${5:-30}" "the picture at $1 did not change (more than ${4:-0} pixels)" e2e_differs "$1" "$2" "$3" "${4:-0}"
+  wait_still "$1" "$3" "${5:-30}"
 }

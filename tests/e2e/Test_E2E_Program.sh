@@ -28,35 +28,13 @@ fail() {
 . "$(dirname "$0")/E2E_Run.sh"
 e2e_prepare "$program" "$out/run"
 
-# Starts the program with the given arguments and waits for its main frame; sets pid and wid.
-start_program() {
-  "$work/veltrane" "$@" > "$work/stdout.txt" 2> "$work/stderr.txt" &
-  pid=$!
-  wid=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" --name '^Veltrane' | head -n 1) ||
-    fail "no main frame appeared"
-  sleep 1 # let the first paint finish
-}
-
-# Waits for the program to end by itself; sets status.
-wait_program() {
-  local i
-  for i in $(seq 1 200); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$pid" 2>/dev/null && fail "the program did not end"
-  status=0
-  wait "$pid" || status=$?
-  pid=
-}
-
 # Number of pixels of the colour $2 (#RRGGBB) in the image $1.
 count_colour() {
   convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" -format "%[fx:round(mean*w*h)]" info:
 }
 
 # 1. Start without arguments.
-start_program
+e2e_start
 head -n 1 "$work/log.txt" | grep -qx "Log: App init." || fail "the log does not begin with Log: App init."
 eval "$(xdotool getwindowgeometry --shell "$wid")"
 screen=$(xdpyinfo | awk '/dimensions:/ { print $2 }')
@@ -69,24 +47,17 @@ colours=$(identify -format "%k" "$out/main_frame.png")
 
 # 2. View > Application Look > Office 200&3, then File > E&xit.
 xdotool windowfocus --sync "$wid"
-xdotool key --clearmodifiers alt+v
-sleep 0.5
-xdotool key a
-sleep 0.5
+key_popup --clearmodifiers alt+v
+key_popup a
 xdotool key 3
-for i in $(seq 1 50); do
-  grep -q "ApplicationLook=134" "$XDG_CONFIG_HOME/Veltrane.conf" 2>/dev/null && break
-  sleep 0.1
-done
-grep -q "ApplicationLook=134" "$XDG_CONFIG_HOME/Veltrane.conf" || fail "the chosen look was not stored"
-xdotool key --clearmodifiers alt+f
-sleep 0.5
+wait_for 30 "the chosen look was not stored" grep -qs "ApplicationLook=134" "$XDG_CONFIG_HOME/Veltrane.conf"
+key_popup --clearmodifiers alt+f
 xdotool key x
-wait_program
+wait_exit
 [ "$status" -eq 0 ] || fail "File > Exit ended with status $status"
 
 # 3. The next run has the look of the last one.
-start_program
+e2e_start
 import -window "$wid" "$out/main_frame_look_134.png"
 [ "$(count_colour "$out/main_frame_look_134.png" "#5987D6")" -gt 0 ] || fail "the stored look was not applied"
 stop_program

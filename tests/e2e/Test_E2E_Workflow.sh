@@ -25,7 +25,7 @@ set -euo pipefail
 program=$(readlink -f "$1")
 out=$(mkdir -p "$2" && cd "$2" && pwd)
 src=$(cd "$(dirname "$0")/../.." && pwd)
-data="$src/../shared/testdata"
+data=$(cd "$src/../shared/testdata" && pwd)
 
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$program" "$out"
@@ -47,69 +47,59 @@ shot() { # the screen after a step
   shots=$((shots + 1))
   import -window root "$out/$(printf 'workflow_%02d_%s.png' "$shots" "$1")"
 }
-# Waits (up to $2 seconds, 10 by default) for the log line $1.
-wait_log() {
-  local i
-  for i in $(seq 1 $((${2:-10} * 10))); do
-    grep -qxF "$1" "$work/log.txt" 2>/dev/null && return 0
-    sleep 0.1
-  done
-  fail "no log line \"$1\""
-}
-# Number of log lines equal to $1.
-count_log() { grep -cxF "$1" "$work/log.txt" || true; }
-# Waits for a visible window named $1 (a regular expression); sets dlg.
-wait_window() {
-  dlg=$(timeout "${2:-10}" xdotool search --sync --onlyvisible --name "$1" | head -n 1) || fail "no window \"$1\""
-}
-# Waits until no visible window is named $1.
-wait_window_gone() {
-  local i
-  for i in $(seq 1 100); do
-    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  fail "the window \"$1\" stayed"
-}
-title() { xdotool getwindowname "$wid"; }
-click() { xdotool mousemove "$1" "$2" click "${3:-1}"; sleep 0.4; }
-# The rectangle WxH+X+Y of the screen as an image file $2.
-crop() { import -window root -crop "$1" +repage "$2"; }
-# Pixels that differ between two images of one size.
-differ() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
-# Pixels of image $1 near the colour $2 (#RRGGBB) within the fuzz $3 (percent).
-count_near() {
-  convert "$1" -fuzz "${3:-20}%" -fill black +opaque "$2" -fill white -opaque "$2" -format "%[fx:round(mean*w*h)]" info:
-}
-# Types a path into the file chooser that is up: "/" opens its location line.
-file_choose() {
-  wait_window "$1"
-  sleep 0.3
-  xdotool type --delay 25 "$2"
-  sleep 0.2
-  xdotool key Return
-  wait_window_gone "^$1\$"
-}
 # The explorer popup of the item at ($1, $2): entry number $3 (from 1).
 tree_popup() {
-  click "$1" "$2" 3
-  sleep 0.3
+  click_popup "$1" "$2"
   local keys=()
   for _ in $(seq 1 "$3"); do keys+=(Down); done
   xdotool key "${keys[@]}" Return
-  sleep 0.5
 }
 # Analysis > Copy Result to Clipboard of the active section window; the table in $1.
 copy_result() {
-  xdotool mousemove 760 650
-  xdotool key alt+a
-  sleep 0.4
-  xdotool key Down Down Down Return
-  sleep 0.7
+  local copies
+  copies=$(count_log "Msg: Copy complete, you can paste the result to excel or text.")
+  # The menu bar is the section window's (with its Analysis menu) once that window is active.
+  wait_for 30 "the menu bar is not the section window's" menu_bar_is "$work/menu_sect.png"
+  # The menu opened with the mouse has no item chosen yet: the fourth Down reaches the command.
+  click_popup $menu_analysis 1
+  xdotool key Down Down Down Down Return
+  wait_log "Msg: Copy complete, you can paste the result to excel or text." 30 $((copies + 1))
   xclip -o -selection clipboard > "$1" || fail "nothing on the clipboard"
+}
+# True when the menu bar looks as in the image $1.
+menu_bar_is() {
+  crop "$menu_bar" "$work/menu_now.png"
+  [ "$(differ "$work/menu_now.png" "$1")" = 0 ]
 }
 # The value of row $1, column $2 (1: the first section) of a copied table $3.
 cell() { awk -F'\t' -v row="$1" -v col="$2" '$1 == row { print $(col + 1) }' "$3"; }
+# True when the 3-D view shows its black background with the axis triad's red arrow.
+view_3d_drawn() {
+  crop "$view_3d" "$work/view_0.png"
+  [ "$(count_near "$work/view_0.png" "#000000" 5)" -gt 400000 ] &&
+    [ "$(count_near "$work/view_0.png" "#FF0000" 25)" -gt 20 ]
+}
+# True when the section window shows the cells' walls in green and the result graph's curve in
+# pure green.
+section_drawn() {
+  crop "$main_view" "$work/main_0.png"
+  crop "$graph" "$work/graph_0.png"
+  [ "$(count_near "$work/main_0.png" "#00FF00" 30)" -gt 300 ] &&
+    [ "$(count_near "$work/graph_0.png" "#00FF00" 10)" -gt 100 ]
+}
+# True when the progress dialog came and went: the root window's substructure events in $1 show a
+# new top-level window created, mapped and destroyed.
+progress_shown() {
+  [ "$(awk '/^(Create|Map|Destroy)Notify/ { kind = $1; getline; w = $4; sub(",", "", w)
+              if (kind == "CreateNotify") c[w] = 1; else if (kind == "MapNotify" && (w in c)) m[w] = 1
+              else if (kind == "DestroyNotify" && (w in m)) n++ }
+           END { print n + 0 }' "$1")" -ge 1 ]
+}
+# True when the event watcher has reported the root window's property $2 (it is listening).
+watcher_listens() {
+  xprop -root -f VT_E2E_MARK 8s -set VT_E2E_MARK "$2"
+  grep -q "PropertyNotify" "$1"
+}
 
 # Where a first start on this screen puts things (the frame maximized).
 view_3d="780x740+210+85"      # the project window's 3-D view
@@ -122,113 +112,85 @@ tool_import_dyna="1156 565"
 tool_mode_section="1052 514"   # the "Section" radio of the select & edit mode
 tool_import_section="1190 565" # tools pane, project page, section mode
 tool_create_line="1175 577"    # tools pane, section page, geometry mode
+menu_bar="400x22+0+0"          # the frame's menu bar
+menu_analysis="180 11"         # its "Analysis" title
 
 # --- 1. New project ----------------------------------------------------------------------------------
 step="1 new project"
-"$work/veltrane" > "$work/stdout.txt" 2> "$work/stderr.txt" &
-pid=$!
-wid=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" --name '^Veltrane' | head -n 1) ||
-  fail "no main frame appeared"
-sleep 1
-crop "$tree_pane" "$work/tree_0.png"
-xdotool mousemove 600 500
+e2e_start
+wait_still "$tree_pane" "$work/tree_0.png"
+xdotool mousemove --sync 600 500
 xdotool key ctrl+n
-for _ in $(seq 1 50); do [ "$(title)" = "Veltrane - Project 1" ] && break; sleep 0.1; done
-[ "$(title)" = "Veltrane - Project 1" ] || fail "the title is \"$(title)\""
-sleep 1
+wait_title "Veltrane - Project 1"
+wait_for 30 "no 3-D view with its axis triad" view_3d_drawn
+wait_change "$tree_pane" "$work/tree_0.png" "$work/tree_1.png" 200
 shot new_project
-crop "$view_3d" "$work/view_0.png"
-# The 3-D view: a black background with the axis triad's red, green and blue arrows.
-[ "$(count_near "$work/view_0.png" "#000000" 5)" -gt 400000 ] || fail "no 3-D view"
-[ "$(count_near "$work/view_0.png" "#FF0000" 25)" -gt 20 ] || fail "no axis triad in the 3-D view"
-crop "$tree_pane" "$work/tree_1.png"
-[ "$(differ "$work/tree_0.png" "$work/tree_1.png")" -gt 200 ] || fail "the explorer shows no project"
 
 # --- 2. Nastran import -----------------------------------------------------------------------------
 step="2 import Nastran"
 click $tool_import_nastran
 wait_window '^Open$'
-sleep 0.3
-xdotool type --delay 25 "$data/nastran/wingbox_stitched_together-000.bdf"
-sleep 0.2
+xdotool type "/"
+paste_read_back "$data/nastran/wingbox_stitched_together-000.bdf"
 # The progress dialog comes up while the worker reads the deck and goes when it is done: the
 # root window's substructure events show a new top-level window created, mapped and destroyed.
-timeout 60 xev -root -event substructure > "$work/xev.txt" 2>&1 &
+timeout 300 xev -root -event substructure -event property > "$work/xev.txt" 2>&1 &
 watcher=$!
-sleep 0.3
+wait_for 30 "the event watcher does not listen" watcher_listens "$work/xev.txt" 1
 xdotool key Return
-wait_log "Msg: Done: Input Nastran" 60
-sleep 0.5
+wait_log "Msg: Done: Input Nastran" 120
+wait_for 30 "no progress dialog came and went" progress_shown "$work/xev.txt"
 kill "$watcher" 2>/dev/null || true
 wait "$watcher" 2>/dev/null || true
-shown=$(awk '/^(Create|Map|Destroy)Notify/ { kind = $1; getline; w = $4; sub(",", "", w)
-                if (kind == "CreateNotify") c[w] = 1; else if (kind == "MapNotify" && (w in c)) m[w] = 1
-                else if (kind == "DestroyNotify" && (w in m)) n++ }
-             END { print n + 0 }' "$work/xev.txt")
-[ "$shown" -ge 1 ] || fail "no progress dialog came and went"
 grep -qxF "Msg:   Total number of node: 2675" "$work/log.txt" || fail "not every node of the deck was read"
-sleep 1
+wait_change "$view_3d" "$work/view_0.png" "$work/view_1.png" 50000
 shot nastran_imported
-crop "$view_3d" "$work/view_1.png"
-[ "$(differ "$work/view_0.png" "$work/view_1.png")" -gt 50000 ] || fail "the model is not drawn"
 # The wheel with Ctrl held zooms, a drag with Ctrl held rotates.
-xdotool mousemove 600 450; sleep 0.3
-xdotool keydown ctrl
-for _ in 1 2 3 4 5; do xdotool click 4; sleep 0.1; done
-xdotool keyup ctrl
-sleep 0.7
-crop "$view_3d" "$work/view_2.png"
-[ "$(differ "$work/view_1.png" "$work/view_2.png")" -gt 5000 ] || fail "the wheel did not change the view ($(differ "$work/view_1.png" "$work/view_2.png"))"
-xdotool mousemove 600 450 keydown ctrl mousedown 1
-for x in 620 640 660 680 700; do xdotool mousemove "$x" 470; sleep 0.05; done
+xdotool mousemove --sync 600 450
+xdotool keydown ctrl click --repeat 5 4 keyup ctrl
+wait_change "$view_3d" "$work/view_1.png" "$work/view_2.png" 5000
+xdotool mousemove --sync 600 450 keydown ctrl mousedown 1
+for x in 620 640 660 680 700; do xdotool mousemove --sync "$x" 470; done
 xdotool mouseup 1 keyup ctrl
-sleep 0.7
-crop "$view_3d" "$work/view_3.png"
-[ "$(differ "$work/view_2.png" "$work/view_3.png")" -gt 5000 ] || fail "the drag did not change the view"
-# Back to the first view ("Reset View" of the toolbar) for the picks of the next step.
+wait_change "$view_3d" "$work/view_2.png" "$work/view_3.png" 5000
+# Back to the first view ("Reset View" of the toolbar) for the picks of the next step; the pointer
+# leaves the toolbar so that no tooltip comes up.
 click 137 39
-sleep 0.5
+xdotool mousemove --sync 600 500
+wait_change "$view_3d" "$work/view_3.png" "$work/view_4.png" 5000
 shot view_moved_and_reset
 
 # --- 3. Section group along the span -----------------------------------------------------------------
 step="3 create section group"
-click $tool_mode_section
-xdotool mousemove 600 500
+click_change $tool_mode_section
+xdotool mousemove --sync 600 500
 xdotool key c
-sleep 0.7
 click 400 400
 click 830 570
 xdotool key Return
 wait_log "Msg: Done: Create section group"
-sleep 0.7
+wait_change "$tree_pane" "$work/tree_1.png" "$work/tree_2.png" 500
 shot section_group
-crop "$tree_pane" "$work/tree_2.png"
-[ "$(differ "$work/tree_1.png" "$work/tree_2.png")" -gt 500 ] || fail "the explorer shows no new items"
 
 # --- 4. Material limits, then a section's window --------------------------------------------------------
 step="4 section window"
 for y in 196 219; do # MID:1 and MID:2 under "Materials:": Detail
   tree_popup 99 "$y" 3
   wait_window '^Properties$'
-  for row in 510 532 554; do # ST, SC, SS
-    click 700 "$row"
-    click 700 "$row"
-    xdotool type "60000"
+  for row in 510 532 554; do # ST, SC, SS: a click opens the row's editor
+    click_change 700 "$row"
+    type_read_back "60000"
     xdotool key Return
-    sleep 0.2
   done
   click 798 746 # Modify
   wait_window_gone '^Properties$'
 done
-[ "$(count_log "Msg: Done: Modify material card")" -eq 2 ] || fail "the materials were not modified"
+wait_log "Msg: Done: Modify material card" 30 2
 tree_popup 121 402 1 # Section 1-1: View Open
-sleep 2
+wait_for 60 "the section window draws no walls or no result curve" section_drawn
+wait_still "$main_view" "$work/main_0.png"
+wait_still "$menu_bar" "$work/menu_sect.png"
 shot section_window
-crop "$main_view" "$work/main_0.png"
-crop "$graph" "$work/graph_0.png"
-# The cells' walls in green, the result graph's curve in pure green.
-[ "$(count_near "$work/main_0.png" "#00FF00" 30)" -gt 300 ] || fail "the main view draws no walls"
-[ "$(count_near "$work/graph_0.png" "#00FF00" 10)" -gt 100 ] || fail "the result graph draws no curve"
 
 # --- 5. Edit in the section window ---------------------------------------------------------------------
 step="5 draw, undo, redo, select"
@@ -236,38 +198,30 @@ click $tool_create_line
 click 700 800
 click 900 800
 wait_log "Msg: Done: Create section line"
-crop "$main_view" "$work/main_1.png"
-xdotool mousemove 760 650
+xdotool mousemove --sync 760 650
 xdotool key ctrl+z
 wait_log "Msg: Undo: Create section line"
 xdotool key ctrl+y
 wait_log "Msg: Redo: Create section line"
-sleep 0.5
-crop "$main_view" "$work/main_2.png"
-[ "$(differ "$work/main_0.png" "$work/main_2.png")" -gt 100 ] || fail "the new line is not drawn"
-crop "$property_pane" "$work/props_0.png"
+wait_change "$main_view" "$work/main_0.png" "$work/main_2.png" 100
+wait_still "$property_pane" "$work/props_0.png"
 click 747 423 # the upper skin
-sleep 0.7
-crop "$property_pane" "$work/props_1.png"
-[ "$(differ "$work/props_0.png" "$work/props_1.png")" -gt 500 ] || fail "the properties pane shows no rows"
+wait_change "$property_pane" "$work/props_0.png" "$work/props_1.png" 500
 shot line_and_selection
 # The tools pane's display options (the Edit and Analysis groups folded away): a grid scale below
 # 1 is refused with its message; "Show Nodes" switched off takes the nodes from the main view.
-click 1040 127
-click 1040 148
-xdotool mousemove 1265 412 click --repeat 3 1
-sleep 0.3
-xdotool key ctrl+a
-xdotool type "0.5"
+click_change 1040 127
+click_change 1040 148
+xdotool mousemove --sync 1265 412 click --repeat 3 1
+type_read_back "0.5"
 xdotool key Return
 wait_log "Msg: Invalid value, the value must not be less than 1.0 ."
-crop "$main_view" "$work/main_3.png"
+wait_still "$main_view" "$work/main_3.png"
 click 1051 438
-sleep 0.7
-crop "$main_view" "$work/main_4.png"
-[ "$(differ "$work/main_3.png" "$work/main_4.png")" -gt 20 ] || fail "Show Nodes did not change the main view"
+wait_change "$main_view" "$work/main_3.png" "$work/main_4.png" 20
 shot display_options
 click 1051 438
+wait_change "$main_view" "$work/main_4.png" "$work/main_5.png" 20
 
 # --- 6. A new material ---------------------------------------------------------------------------------
 step="6 create material"
@@ -280,10 +234,9 @@ shot material_dialog
 click 798 746 # Create
 wait_log "Msg: Done: Create material card"
 wait_window_gone '^Properties$'
-xdotool windowfocus "$list" key Escape
+xdotool windowfocus --sync "$list" key Escape
 wait_window_gone '^List$'
-crop "$tree_pane" "$work/tree_3.png"
-[ "$(differ "$work/tree_2.png" "$work/tree_3.png")" -gt 100 ] || fail "the explorer does not show the new material"
+wait_change "$tree_pane" "$work/tree_2.png" "$work/tree_3.png" 100
 
 # --- 7. Results to the clipboard -------------------------------------------------------------------------
 step="7 copy result"
@@ -295,17 +248,17 @@ awk -v a="$area" 'BEGIN { exit !(a + 0 > 0) }' || fail "the section's area is \"
 
 # --- 8. IGES out and in ------------------------------------------------------------------------------------
 step="8 IGES export and import"
-xdotool key alt+e
-sleep 0.4
-xdotool key End Right Return # Edit > Section > Export IGES Section
+key_popup alt+e
+key_popup End Right # Edit > Section >
+xdotool key Return  # Export IGES Section
 file_choose '^Export File As$' "$work/section_1_1.igs"
-[ -s "$work/section_1_1.igs" ] || fail "no IGES file written"
+wait_for 30 "no IGES file written" test -s "$work/section_1_1.igs"
 head -c 80 "$work/section_1_1.igs" | cut -c73 | grep -qx S || fail "the IGES file does not begin with its start section"
-click 249 68 # the project window's tab
+click_change 249 68 "$view_3d" # the project window's tab
 click $tool_import_section
 file_choose '^Open$' "$work/section_1_1.igs"
 wait_log "Msg: Done: Import section"
-click 347 68 # back to the section window
+click_change 347 68 "$main_view" # back to the section window
 copy_result "$work/clip_2.txt"
 head -n 1 "$work/clip_2.txt" | grep -q $'\tSection 2-1' || fail "no imported section in the table"
 area_2=$(cell "Geom A" 3 "$work/clip_2.txt")
@@ -317,22 +270,21 @@ step="9 save, close, reopen"
 xdotool key ctrl+s
 file_choose '^Save File As$' "$work/wing.qmxb"
 wait_log "Msg: Project saved: $work/wing.qmxb"
-[ "$(title)" = "Veltrane - wing.qmxb" ] || fail "the title is \"$(title)\" after saving"
-xdotool key alt+f
-sleep 0.4
+wait_title "Veltrane - wing.qmxb"
+key_popup alt+f
 xdotool key c # Close Project
-for _ in $(seq 1 50); do [ "$(title)" = "Veltrane" ] && break; sleep 0.1; done
-[ "$(title)" = "Veltrane" ] || fail "the project did not close"
-xdotool key alt+f
-sleep 0.4
-xdotool key f Return # Recent Files, the first
+wait_title "Veltrane"
+wait_change "$tree_pane" "$work/tree_3.png" "$work/tree_4.png" 100
+key_popup alt+f
+key_popup f # Recent Files
+xdotool key Return # the first
 wait_log "Msg: Opened project: $work/wing.qmxb"
-[ "$(title)" = "Veltrane - wing.qmxb" ] || fail "the title is \"$(title)\" after opening"
-sleep 1
-click 32 150 # fold "Materials:" and "Properties:" so that the sections show
-click 32 173
+wait_title "Veltrane - wing.qmxb"
+wait_change "$tree_pane" "$work/tree_4.png" "$work/tree_5.png" 200
+click_change 32 150 "$tree_pane" # fold "Materials:" and "Properties:" so that the sections show
+click_change 32 173 "$tree_pane"
 tree_popup 110 265 1 # Section 1-1: View Open
-sleep 1.5
+wait_for 60 "the reopened section window draws no walls or no result curve" section_drawn
 copy_result "$work/clip_3.txt"
 # The same sections with the same numbers (an imported section's title keeps the blank before
 # the file's empty product name only until the project is read again).
@@ -342,13 +294,14 @@ shot reopened
 
 # --- 10. Dyna import ---------------------------------------------------------------------------------------------
 step="10 import Dyna"
-click 249 68 # the project window's tab
-click 1052 490 # "Model" mode
+click_change 249 68 "$view_3d" # the project window's tab
+click_change 1052 490 # "Model" mode
+wait_still "$view_3d" "$work/view_5.png"
 click $tool_import_dyna
 file_choose '^Open$' "$data/dyna/bracket.k"
-wait_log "Msg: Done: Input Dyna" 60
+wait_log "Msg: Done: Input Dyna" 120
 [ "$(grep -c '^Msg: Done: Input ' "$work/log.txt")" -ge 2 ] || fail "not two model imports"
-sleep 1
+wait_change "$view_3d" "$work/view_5.png" "$work/view_6.png" 5000
 shot dyna_imported
 
 step="end"

@@ -54,9 +54,8 @@ void G_Fn_Click(wxDialog& ro_Dialog, int i_Id)
     wxWindow* p_button = ro_Dialog.FindWindow(i_Id);
     ASSERT_NE(p_button, nullptr);
     wxUIActionSimulator sim;
-    sim.MouseMove(p_button->GetScreenRect().GetPosition() +
-                  wxPoint(p_button->GetSize().x / 2, p_button->GetSize().y / 2));
-    G_Fn_Run_For(std::chrono::milliseconds(30));
+    ASSERT_TRUE(G_Fn_Mouse_Move(sim, p_button->GetScreenRect().GetPosition() +
+                                         wxPoint(p_button->GetSize().x / 2, p_button->GetSize().y / 2)));
     sim.MouseClick();
 }
 
@@ -113,8 +112,7 @@ TEST(C_Dlg_Progress, TextsAndHiddenPartsFollowTheRecordAndEscapeDoesNotEndIt)
             // Escape, as the user presses it, and the window manager's close: the dialog stays.
             ro_Dlg.Raise();
             wxUIActionSimulator sim;
-            sim.MouseMove(ro_Dlg.GetScreenRect().GetPosition() + wxPoint(20, 20));
-            G_Fn_Run_For(std::chrono::milliseconds(30));
+            EXPECT_TRUE(G_Fn_Mouse_Move(sim, ro_Dlg.GetScreenRect().GetPosition() + wxPoint(20, 20)));
             sim.Char(WXK_ESCAPE);
             wxKeyEvent key(wxEVT_CHAR_HOOK);
             key.m_keyCode = WXK_ESCAPE;
@@ -224,9 +222,8 @@ TEST(C_Dlg_Enter_Text, ConfirmedEditCancelAndEmptyText)
                                                    return;
                                                }
                                                wxUIActionSimulator sim;
-                                               sim.MouseMove(edit->GetScreenRect().GetPosition() + wxPoint(5, 5));
-                                               edit->SetFocus();
-                                               G_Fn_Run_For(std::chrono::milliseconds(30));
+                                               EXPECT_TRUE(G_Fn_Mouse_Move(sim, edit->GetScreenRect().GetPosition() + wxPoint(5, 5)));
+                                               EXPECT_TRUE(G_Fn_Focus(edit));
                                                sim.Char(c.m_Action == E_Key_Enter ? WXK_RETURN : WXK_ESCAPE);
                                            });
         EXPECT_EQ(result, c.m_Result) << c.m_Action;

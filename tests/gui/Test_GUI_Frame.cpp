@@ -254,16 +254,15 @@ TEST(C_Wnd_Frame_Main, AcceleratorsActUnlessALineIsBeingEdited)
         N_Cmd::E_Id_Edit_Create);
     wxUIActionSimulator sim;
     const auto focus = [&](wxWindow* i_p_Window) {
-        sim.MouseMove(i_p_Window->GetScreenRect().GetPosition() + wxPoint(5, 5));
-        i_p_Window->SetFocus();
-        G_Fn_Run_For(std::chrono::milliseconds(50));
+        EXPECT_TRUE(G_Fn_Mouse_Move(sim, i_p_Window->GetScreenRect().GetPosition() + wxPoint(5, 5)));
+        EXPECT_TRUE(G_Fn_Focus(i_p_Window));
     };
 
     // A line in a pane, as the tool dialogs have: the letters are text there.
     auto* line = new wxTextCtrl(frame->M_Fn_Get_Tool(), wxID_ANY, wxEmptyString, wxPoint(4, 4), wxSize(150, -1));
     focus(line);
     sim.Text("cv");
-    G_Fn_Run_For(std::chrono::milliseconds(50));
+    EXPECT_TRUE(G_Fn_Wait_For([&] { return line->GetValue() == "cv"; }));
     EXPECT_EQ(line->GetValue(), "cv");
     EXPECT_EQ(creates, 0);
 

@@ -84,7 +84,7 @@ protected:
         ASSERT_NE(m_Shell.core().m_sp_Proj, nullptr);
         // The section windows alone: the project's own window is closed (the project stays open).
         m_Shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_View_Close);
-        G_Fn_Run_For(std::chrono::milliseconds(20));
+        G_Fn_Settle();
     }
 
     N_Biz::N_Proj::C_Proj& proj() { return *m_Shell.core().m_sp_Proj; }
@@ -344,7 +344,7 @@ TEST_F(C_Sect_Window, ProjectViewDirectionsAreDisabledInASectionWindowAndItsOwnC
 
     // Without a section window nothing of it is enabled.
     p_frame->Close();
-    G_Fn_Run_For(std::chrono::milliseconds(20));
+    G_Fn_Settle();
     EXPECT_FALSE(G_Fn_Enabled(m_Shell, N_Cmd::E_Id_View_XY));
     EXPECT_FALSE(G_Fn_Enabled(m_Shell, N_Cmd::E_Id_Sect_Edit_D_Geom_C_Line));
 }
@@ -381,7 +381,7 @@ TEST_F(C_Sect_Window, SwitchingWindowsEndsTheTaskBeforeTheDeactivationAndThenAct
     auto c1 = watch(first, 1);
     auto c2 = watch(second, 2);
     p_first->Activate();
-    G_Fn_Run_For(std::chrono::milliseconds(20));
+    G_Fn_Settle();
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[0].m_Sect, 2);
     EXPECT_EQ(seen[0].m_Code, 8);
@@ -423,7 +423,7 @@ TEST_F(C_Sect_Window, ClosingTheFrameAsksNothingAndOpeningAgainReusesTheDocument
     const std::uint32_t entities = sect.M_Fn_Get_Mgr_D_Geom_E().M_Fn_Count();
     const std::size_t history = proj().M_Fn_Get_Mgr_Cmd().M_Fn_Get_History().size();
     G_Fn_No_Dialog([&] { EXPECT_TRUE(p_frame->Close()); });
-    G_Fn_Run_For(std::chrono::milliseconds(20));
+    G_Fn_Settle();
     const N_Biz::N_Sect::C_Mgr_Frame& mgr = sect.M_Fn_Get_Mgr_Frame();
     EXPECT_EQ(mgr.m_p_View_Main, nullptr);
     EXPECT_EQ(mgr.m_p_View_Graph, nullptr);
@@ -449,7 +449,7 @@ TEST_F(C_Sect_Window, UndoOfTheSectionsOwnImportFromItsWindowClosesTheWindow)
     // Ctrl+Z in the section's own window takes the section out of the project: its window closes
     // while the command runs in it.
     m_Shell.M_Fn_Command(N_Cmd::E_Id_Edit_Undo);
-    G_Fn_Run_For(std::chrono::milliseconds(50));
+    G_Fn_Settle();
     EXPECT_EQ(m_Shell.frame()->GetActiveChild(), nullptr);
     EXPECT_EQ(m_Shell.frame()->GetClientWindow()->GetPageCount(), 0u);
     const auto& groups = proj().M_Fn_Get_Mgr_D_Sect().M_Fn_Get_Groups();
@@ -475,13 +475,12 @@ TEST_F(C_Sect_Window, EngineerDrawsALineUndoesItReadsTheAreaAndStepsTheLoadCase)
     auto* p_main = p_frame->M_Fn_Get_View_Main();
     const wxRect main = p_main->GetScreenRect();
     const auto move = [&](wxPoint i_At) {
-        sim.MouseMove(i_At);
-        G_Fn_Run_For(std::chrono::milliseconds(60));
+        EXPECT_TRUE(G_Fn_Mouse_Move(sim, i_At));
     };
     const auto click = [&](wxPoint i_At) {
         move(i_At);
         sim.MouseClick();
-        G_Fn_Run_For(std::chrono::milliseconds(60));
+        G_Fn_Settle();
     };
     using N_Biz::N_Sect::N_State::C_Machine_Top;
     const auto task = [&] {
@@ -766,7 +765,7 @@ TEST_F(C_Sect_Window, ClosingTheProjectClosesEverySectionWindowWithItsDocument)
     ASSERT_NE(M_Fn_Open(second), nullptr);
     ASSERT_EQ(m_Shell.frame()->GetClientWindow()->GetPageCount(), 2u);
     m_Shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_Close); // the save question is answered No
-    G_Fn_Run_For(std::chrono::milliseconds(50));
+    G_Fn_Settle();
     EXPECT_EQ(m_Shell.core().m_sp_Proj, nullptr);
     EXPECT_EQ(m_Shell.frame()->GetClientWindow()->GetPageCount(), 0u);
     EXPECT_EQ(m_Shell.frame()->GetActiveChild(), nullptr);

@@ -19,11 +19,16 @@
 
 #include <wx/app.h>
 #include <wx/dialog.h>
+#include <wx/evtloop.h>
 #include <wx/image.h>
 #include <wx/imagpng.h>
 #include <wx/modalhook.h>
 #include <wx/timer.h>
 #include <wx/toplevel.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
+
+#include <X11/Xlib.h>
 
 #include <atomic>
 #include <cstdlib>
@@ -50,6 +55,52 @@ bool G_Fn_Wait_For(const std::function<bool()>& i_Done, std::chrono::millisecond
 void G_Fn_Run_For(std::chrono::milliseconds i_Time)
 {
     G_Fn_Wait_For([] { return false; }, i_Time);
+}
+
+void G_Fn_Settle(std::chrono::milliseconds i_Timeout)
+{
+    const auto end = std::chrono::steady_clock::now() + i_Timeout;
+    wxEventLoopBase* p_loop = wxEventLoopBase::GetActive();
+    for (;;) {
+        // The round trip: what the windows asked of the server is done, and its answers and events
+        // are queued.
+        if (const wxDisplayInfo info = wxGetDisplayInfo(); info.type == wxDisplayX11 && info.dpy)
+            XSync(static_cast<Display*>(info.dpy), False);
+        bool busy = false;
+        while (p_loop && p_loop->Pending()) {
+            p_loop->Dispatch();
+            busy = true;
+        }
+        if (wxTheApp->HasPendingEvents()) {
+            wxTheApp->ProcessPendingEvents();
+            busy = true;
+        }
+        // Idle work once a round; its "more, please" alone does not count as busy.
+        wxTheApp->ProcessIdle();
+        if (!busy || std::chrono::steady_clock::now() > end)
+            return;
+    }
+}
+
+bool G_Fn_Mouse_Move(wxUIActionSimulator& ro_Sim, const wxPoint& i_At)
+{
+    ro_Sim.MouseMove(i_At);
+    const bool there = G_Fn_Wait_For([&] { return wxGetMouseState().GetPosition() == i_At; });
+    G_Fn_Settle();
+    return there;
+}
+
+bool G_Fn_Focus(wxWindow* i_p_Window)
+{
+    i_p_Window->SetFocus();
+    const bool focused = G_Fn_Wait_For([&] {
+        for (const wxWindow* p_window = wxWindow::FindFocus(); p_window; p_window = p_window->GetParent())
+            if (p_window == i_p_Window)
+                return true;
+        return false;
+    });
+    G_Fn_Settle();
+    return focused;
 }
 
 namespace {

@@ -22,6 +22,8 @@ namespace N_Biz::N_Sect {
 class C_Sect;
 }
 class wxImage;
+class wxPoint;
+class wxUIActionSimulator;
 class wxWindow;
 
 namespace N_Test_GUI {
@@ -29,8 +31,20 @@ namespace N_Test_GUI {
 // Lets the event loop run until i_Done() holds or i_Timeout passed; the last i_Done().
 bool G_Fn_Wait_For(const std::function<bool()>& i_Done,
                    std::chrono::milliseconds i_Timeout = std::chrono::milliseconds(5000));
-// Lets the event loop run for i_Time.
+// Lets the event loop run for i_Time: only for what must let time pass (a timer's period); a test
+// waits for a state with G_Fn_Wait_For or G_Fn_Settle.
 void G_Fn_Run_For(std::chrono::milliseconds i_Time);
+// Runs the event loop until nothing is left to do: every request sent to the X server answered,
+// every event that came of it handled and the idle work done (paints, layouts, queued calls), or
+// until i_Timeout. A window that keeps asking for idle time does not keep it waiting. GTK's paints
+// wait for its frame clock's next tick: a picture is waited for by its pixels, not with this.
+void G_Fn_Settle(std::chrono::milliseconds i_Timeout = std::chrono::milliseconds(5000));
+// Moves the pointer with ro_Sim to the screen point i_At and waits until the X server has it there
+// and the windows have handled the move (enter, leave, motion); false when it never got there.
+bool G_Fn_Mouse_Move(wxUIActionSimulator& ro_Sim, const wxPoint& i_At);
+// Gives i_p_Window the keyboard focus and waits until it or a child of it has it; false when it
+// never got it.
+bool G_Fn_Focus(wxWindow* i_p_Window);
 
 // Runs i_Code; a modal dialog that it shows fails the test and is answered Cancel unseen.
 void G_Fn_No_Dialog(const std::function<void()>& i_Code);

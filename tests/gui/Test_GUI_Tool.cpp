@@ -211,13 +211,10 @@ TEST_F(C_Tool_Pane, WithoutDocumentOnlyTheGeneralPageShows)
     // The mouse coming into the pane gives it the keyboard focus.
     wxUIActionSimulator sim;
     const wxRect page = pane().M_Fn_Page_Window(C_Wnd::E_Page_General)->GetScreenRect();
-    sim.MouseMove(page.GetTopLeft() - wxPoint(100, 0));
-    G_Fn_Run_For(std::chrono::milliseconds(50));
-    file.M_Fn_Ctrl(N_Cmd::E_Id_File_Proj_Open)->SetFocus();
-    G_Fn_Run_For(std::chrono::milliseconds(50));
+    ASSERT_TRUE(G_Fn_Mouse_Move(sim, page.GetTopLeft() - wxPoint(100, 0)));
+    ASSERT_TRUE(G_Fn_Focus(file.M_Fn_Ctrl(N_Cmd::E_Id_File_Proj_Open)));
     ASSERT_FALSE(pane().M_Fn_Has_Focus());
-    sim.MouseMove(page.GetBottomLeft() + wxPoint(20, -20));
-    G_Fn_Run_For(std::chrono::milliseconds(50));
+    ASSERT_TRUE(G_Fn_Mouse_Move(sim, page.GetBottomLeft() + wxPoint(20, -20)));
     sim.MouseMove(page.GetBottomLeft() + wxPoint(30, -30));
     EXPECT_TRUE(G_Fn_Wait_For([&] { return pane().M_Fn_Has_Focus(); }, std::chrono::milliseconds(2000)));
     G_Fn_Click(file.M_Fn_Ctrl(N_Cmd::E_Id_File_Proj_New));
@@ -482,10 +479,9 @@ TEST_F(C_Tool_Pane, ToolButtonsActAsTheirMenuCommands)
     const auto press = [&](int i_Id) {
         wxWindow* p_button = edit.M_Fn_Ctrl(i_Id);
         ASSERT_TRUE(p_button->IsShownOnScreen());
-        sim.MouseMove(p_button->GetScreenRect().GetPosition() + p_button->GetSize() / 2);
-        G_Fn_Run_For(std::chrono::milliseconds(50));
+        ASSERT_TRUE(G_Fn_Mouse_Move(sim, p_button->GetScreenRect().GetPosition() + p_button->GetSize() / 2));
         sim.MouseClick();
-        G_Fn_Run_For(std::chrono::milliseconds(100));
+        G_Fn_Settle();
     };
     const auto undo_tool = M_Fn_Log_Of([&] { press(N_Cmd::E_Id_Edit_Undo); });
     EXPECT_EQ(undo_tool, (std::vector<std::string>{"Msg: Undo: Create section point"}));
