@@ -112,16 +112,16 @@ copy_result() {
 cell() { awk -F'\t' -v row="$1" -v col="$2" '$1 == row { print $(col + 1) }' "$3"; }
 
 # Where a first start on this screen puts things (the frame maximized).
-view_3d="780x740+210+85"      # the project window's 3-D view
-main_view="540x740+470+85"     # a section window's main view
+view_3d="728x740+210+85"      # the project window's 3-D view
+main_view="488x740+470+85"     # a section window's main view
 graph="250x250+210+88"         # its result graph
 tree_pane="195x330+0+110"      # the explorer
 property_pane="195x270+0+460"  # the properties pane
-tool_import_nastran="1156 601" # tools pane, project page, model mode
-tool_import_dyna="1156 565"
-tool_mode_section="1052 514"   # the "Section" radio of the select & edit mode
-tool_import_section="1190 565" # tools pane, project page, section mode
-tool_create_line="1175 577"    # tools pane, section page, geometry mode
+tool_import_nastran="1220 601" # tools pane, project page, model mode
+tool_import_dyna="1220 565"
+tool_mode_section="1000 514"   # the "Section" radio of the select & edit mode
+tool_import_section="1220 565" # tools pane, project page, section mode
+tool_create_line="1123 577"    # tools pane, section page, geometry mode
 
 # --- 1. New project ----------------------------------------------------------------------------------
 step="1 new project"
@@ -253,21 +253,21 @@ crop "$property_pane" "$work/props_1.png"
 shot line_and_selection
 # The tools pane's display options (the Edit and Analysis groups folded away): a grid scale below
 # 1 is refused with its message; "Show Nodes" switched off takes the nodes from the main view.
-click 1040 127
-click 1040 148
-xdotool mousemove 1265 412 click --repeat 3 1
+click 988 127
+click 988 148
+xdotool mousemove 1213 412 click --repeat 3 1
 sleep 0.3
 xdotool key ctrl+a
 xdotool type "0.5"
 xdotool key Return
 wait_log "Msg: Invalid value, the value must not be less than 1.0 ."
 crop "$main_view" "$work/main_3.png"
-click 1051 438
+click 999 438
 sleep 0.7
 crop "$main_view" "$work/main_4.png"
 [ "$(differ "$work/main_3.png" "$work/main_4.png")" -gt 20 ] || fail "Show Nodes did not change the main view"
 shot display_options
-click 1051 438
+click 999 438
 
 # --- 6. A new material ---------------------------------------------------------------------------------
 step="6 create material"
@@ -343,7 +343,7 @@ shot reopened
 # --- 10. Dyna import ---------------------------------------------------------------------------------------------
 step="10 import Dyna"
 click 249 68 # the project window's tab
-click 1052 490 # "Model" mode
+click 1000 490 # "Model" mode
 click $tool_import_dyna
 file_choose '^Open$' "$data/dyna/bracket.k"
 wait_log "Msg: Done: Input Dyna" 60
