@@ -16,7 +16,8 @@
 #include <wx/dataobj.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
-#include <wx/msgdlg.h>
+#include <wx/msgdlg.h> // before the generic box, which builds on its base
+#include <wx/generic/msgdlgg.h>
 
 #include <cstdlib>
 #include <iostream>
@@ -112,7 +113,10 @@ int C_App_Port_Wx::S_Fn_Box(wxWindow* i_p_Owner, const std::wstring& i_Text, con
     default:
         break;
     }
-    wxMessageDialog dlg(i_p_Owner, i_Text, i_Caption, style);
+    // GTK's native box shows no title for the caption "Message" (the toolkit takes that text for its
+    // own default and leaves the box untitled); the toolkit's generic box is a dialog of its own,
+    // titled with its caption whatever it is, and centred on its owner.
+    wxGenericMessageDialog dlg(i_p_Owner, i_Text, i_Caption, style | wxCENTRE);
     switch (dlg.ShowModal()) {
     case wxID_YES:
         return E_Box_Answer_Yes;

@@ -35,6 +35,11 @@ public:
     void M_Fn_Doc_Detach();
     // The view leaves the project, then the tab goes with its windows.
     bool Destroy() override;
+#ifdef __WXGTK__
+    // A tab is no GTK top-level window: its realization bypasses the top-level one's, which would
+    // cast it to one (a GLib warning and a Gtk-CRITICAL each time a tab opens).
+    void GTKHandleRealized() override { wxWindow::GTKHandleRealized(); }
+#endif
 
     C_Doc* M_Fn_Get_Doc() const { return m_p_Doc; }
     C_Wnd_View_Main* M_Fn_Get_View_Main() const { return m_p_View_Main; }

@@ -49,6 +49,11 @@ public:
     void M_Fn_Doc_Detach();
     // Views leave the section, then the tab goes with its windows.
     bool Destroy() override;
+#ifdef __WXGTK__
+    // A tab is no GTK top-level window: its realization bypasses the top-level one's, which would
+    // cast it to one (a GLib warning and a Gtk-CRITICAL each time a tab opens).
+    void GTKHandleRealized() override { wxWindow::GTKHandleRealized(); }
+#endif
 
     // Whether i_p_View is one of this frame's views.
     bool M_Fn_Holds_View(const N_Biz::N_Sect::C_Mgr_Frame::C_View* i_p_View) const;

@@ -37,13 +37,31 @@ private:
     C_Ctrl_Wx* m_p_Grid;
 };
 
+// The grid itself. What it refuses (a vetoed change) is the program's business: the row shows its
+// accepted value again, silently. The toolkit's own reaction (a bell, the cell marked red and the
+// box "Property Error") never shows; the rows' own messages come from the rows.
+class C_Grid : public wxPropertyGrid {
+protected:
+    bool DoOnValidationFailure(wxPGProperty* i_p_Property, wxVariant&) override
+    {
+        // A text editor keeps the refused text unless it is given the value again.
+        if (i_p_Property && i_p_Property == GetSelection() && GetEditorControl())
+            i_p_Property->GetEditorClass()->UpdateControl(i_p_Property, GetEditorControl());
+        return true; // leave the row; nothing to correct in it
+    }
+};
+
 } // namespace
 
-C_Ctrl_Wx::C_Ctrl_Wx(wxWindow* i_p_Parent, C_Ctrl& ro_Ctrl)
-    : wxPropertyGridManager(i_p_Parent, S_Id, wxDefaultPosition, wxDefaultSize,
-                            wxPG_DESCRIPTION | wxPG_BOLD_MODIFIED | wxPG_SPLITTER_AUTO_CENTER | wxTAB_TRAVERSAL),
-      m_Ctrl(ro_Ctrl)
+C_Ctrl_Wx::C_Ctrl_Wx(wxWindow* i_p_Parent, C_Ctrl& ro_Ctrl) : m_Ctrl(ro_Ctrl)
 {
+    // Bound before the window exists: creating it sizes it already.
+    Bind(wxEVT_SIZE, &C_Ctrl_Wx::M_Fn_On_Size, this);
+    // Made in two steps so that the grid is ours (the toolkit asks for it while creating).
+    Create(i_p_Parent, S_Id, wxDefaultPosition, wxDefaultSize,
+           wxPG_DESCRIPTION | wxPG_BOLD_MODIFIED | wxPG_SPLITTER_AUTO_CENTER | wxTAB_TRAVERSAL);
+    // The failure flags also steer what the toolkit undoes after a failure: nothing it did not do.
+    SetValidationFailureBehavior(0);
     AddPage();
     ShowHeader(false);
     Bind(wxEVT_PG_CHANGING, &C_Ctrl_Wx::M_Fn_On_Changing, this);
@@ -53,6 +71,25 @@ C_Ctrl_Wx::C_Ctrl_Wx(wxWindow* i_p_Parent, C_Ctrl& ro_Ctrl)
 }
 
 C_Ctrl_Wx::~C_Ctrl_Wx() { m_Ctrl.m_Fn_Rebuilt = nullptr; }
+
+wxPropertyGrid* C_Ctrl_Wx::CreatePropertyGrid() const { return new C_Grid; }
+
+void C_Ctrl_Wx::M_Fn_On_Size(wxSizeEvent& ro_Event)
+{
+    // The toolkit lays the description area out at the grid's width less 6 pixels, and on its
+    // first size at a placeholder width of its own: both ask GTK for a negative width. A width too
+    // narrow is not laid out (the last layout stays until the grid is wider again); the first
+    // usable one is taken before the toolkit builds the area.
+    const wxSize size = GetClientSize();
+    if (size.GetWidth() < S_Width_Min)
+        return;
+    if (m_width == S_Width_Unset && m_pPropGrid) {
+        m_width = size.GetWidth();
+        m_height = size.GetHeight();
+        RecreateControls();
+    }
+    ro_Event.Skip();
+}
 
 void C_Ctrl_Wx::M_Fn_Render_Later()
 {
@@ -109,6 +146,9 @@ void C_Ctrl_Wx::M_Fn_Render()
             } else if (p_row->m_Read_Only) {
                 p_prop->ChangeFlag(wxPG_PROP_READONLY, true);
             }
+            // A key row has no text editor at all, only its button (disabled when read-only).
+            if (p_row->m_Kind == E_Row_Key)
+                p_prop->ChangeFlag(wxPG_PROP_NOEDITOR, true);
         }
         if (p_top->m_Kind != E_Row_Group && p_top->m_Read_Only)
             p_parent->ChangeFlag(wxPG_PROP_READONLY, true);

@@ -1,6 +1,9 @@
 // The property grid's window: a wxPropertyGridManager (with its description area) that draws the
 // rows of one N_UI::N_Property::C_Ctrl and hands the user's edits and button clicks back to it.
 //
+// A key row has no text editor, only its "..." button; a change the grid refuses restores the row
+// silently (the toolkit's own failure box never shows).
+//
 // The rows are redrawn after the event that rebuilt them (CallAfter): a grid must not be cleared
 // from inside its own change event, where the property that raised it is still in use. Until then
 // the drawn properties belong to an earlier build and their events are ignored.
@@ -18,6 +21,10 @@ class C_Ctrl_Wx : public wxPropertyGridManager {
 public:
     // The control id of the grid in the pane and the dialog.
     static constexpr int S_Id = 1116;
+    // The narrowest width the grid lays itself out for (the description area's text takes the
+    // width less 6 pixels), and the toolkit's own mark of a grid never laid out.
+    static constexpr int S_Width_Min = 8;
+    static constexpr int S_Width_Unset = -12345;
 
     // Draws the rows of ro_Ctrl (which must outlive the window) as a child of i_p_Parent.
     C_Ctrl_Wx(wxWindow* i_p_Parent, C_Ctrl& ro_Ctrl);
@@ -38,7 +45,11 @@ public:
     // The key row's button (also called by the tests): i_p_Property must be drawn now.
     void M_Fn_On_Button(wxPGProperty* i_p_Property);
 
+protected:
+    wxPropertyGrid* CreatePropertyGrid() const override;
+
 private:
+    void M_Fn_On_Size(wxSizeEvent& ro_Event);
     void M_Fn_On_Changing(wxPropertyGridEvent& ro_Event);
     void M_Fn_On_Changed(wxPropertyGridEvent& ro_Event);
     void M_Fn_Render_Later();

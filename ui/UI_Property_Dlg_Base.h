@@ -1,6 +1,7 @@
-// What the property and list dialogs share: a modal run whose failures reach the code that opened
-// the dialog. A handler's exception ends the dialog and is thrown again once the modal loop has
-// returned (an exception must not cross the toolkit's event loop); Esc cancels.
+// What the property and list dialogs share: a modal run, centred on the window that owns the
+// dialog, whose failures reach the code that opened the dialog. A handler's exception ends the
+// dialog and is thrown again once the modal loop has returned (an exception must not cross the
+// toolkit's event loop); Esc cancels.
 #pragma once
 
 #include <wx/dialog.h>
@@ -26,6 +27,9 @@ protected:
     // Runs the dialog modally; its result, or the failure of a handler thrown again.
     int M_Fn_Show_Modal()
     {
+        // On its owner's centre, placed here rather than left to GTK or a window manager (either
+        // may leave it at the screen's corner).
+        CentreOnParent();
         const int result = ShowModal();
         if (m_Failure)
             std::rethrow_exception(m_Failure);

@@ -113,8 +113,10 @@ void C_Dlg::M_Fn_Build()
                 p_row->Add(p_ctrl, 1, wxLEFT | wxALIGN_CENTER_VERTICAL, 4);
                 break;
             }
+            // The edit takes what the label leaves: a label sharing the row in proportion would
+            // make the row twice as wide as its longer part.
             p_row = new wxBoxSizer(wxHORIZONTAL);
-            p_row->Add(new wxStaticText(p_parent, wxID_ANY, text), 1, wxALIGN_CENTER_VERTICAL);
+            p_row->Add(new wxStaticText(p_parent, wxID_ANY, text), 0, wxALIGN_CENTER_VERTICAL);
             p_row->Add(p_ctrl, 1, wxLEFT | wxALIGN_CENTER_VERTICAL, 4);
             p_sizer->Add(p_row, 0, wxEXPAND | wxALL, 1);
             break;
@@ -217,8 +219,11 @@ C_Dlg::E_UI C_Dlg::MV_Fn_Update_UI(int i_Id)
     case G_Id_Redo: return only_if(m_Can_Redo != 0);
     case G_Id_Point_Sect: return M_Fn_Sect() ? E_UI_Enable : E_UI_Disable;
     case G_Id_Point_Proj: return M_Fn_Proj() ? E_UI_Enable : E_UI_Disable;
-    case 2213: // the palette label and swatch are no commands
-    case 2214: return E_UI_Enable;
+    case 2213: // the palette label and swatch are no commands, nor are the point entry's edits
+    case 2214:
+    case G_Id_Point_Edit_X:
+    case G_Id_Point_Edit_Y:
+    case G_Id_Point_Edit_Z: return E_UI_Enable;
     default: return E_UI_Pass;
     }
 }
@@ -295,9 +300,9 @@ void C_Dlg::M_Fn_On_Point(const char* i_Function, int i_Count)
 {
     std::vector<std::wstring> texts;
     for (int i = 0; i < i_Count; ++i) {
-        if (!M_Fn_Ctrl(2240 + i))
+        if (!M_Fn_Ctrl(G_Id_Point_Edit_X + i))
             return;
-        texts.push_back(M_Fn_Text_Get(2240 + i));
+        texts.push_back(M_Fn_Text_Get(G_Id_Point_Edit_X + i));
     }
     const C_Point_Check point = G_Fn_Check_Point(texts);
     if (point.m_Message) {
@@ -320,7 +325,7 @@ void C_Dlg::M_Fn_On_Point(const char* i_Function, int i_Count)
     if (!taken)
         return;
     for (int i = 0; i < i_Count; ++i)
-        M_Fn_Text_Set(2240 + i, L"");
+        M_Fn_Text_Set(G_Id_Point_Edit_X + i, L"");
 }
 
 void C_Dlg::M_Fn_On_Cmd_Specify_Point_Sect()

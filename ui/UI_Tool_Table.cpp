@@ -244,9 +244,10 @@ constexpr auto E = K::E_Edit;
 
 #define VT_TOOL_CONFIRM {G, 0, L"Confirm"}, {B, 2202, L"Cancel (Esc)"}
 #define VT_TOOL_CONFIRM_APPLY VT_TOOL_CONFIRM, {B, 2201, L"Apply (Enter)"}
-#define VT_TOOL_POINT_XY {G, 0, L"Point Specify"}, {E, 2240, L"Coordinate X:"}, {E, 2241, L"Coordinate Y:"}
+#define VT_TOOL_POINT_XY                                                                                               \
+    {G, 0, L"Point Specify"}, {E, G_Id_Point_Edit_X, L"Coordinate X:"}, {E, G_Id_Point_Edit_Y, L"Coordinate Y:"}
 #define VT_TOOL_POINT_SECT VT_TOOL_POINT_XY, {B, G_Id_Point_Sect, L"Specify Point"}
-#define VT_TOOL_POINT_PROJ VT_TOOL_POINT_XY, {E, 2242, L"Coordinate Z:"}, {B, G_Id_Point_Proj, L"Specify Point"}
+#define VT_TOOL_POINT_PROJ VT_TOOL_POINT_XY, {E, G_Id_Point_Edit_Z, L"Coordinate Z:"}, {B, G_Id_Point_Proj, L"Specify Point"}
 // The head of both edit dialogs; the arguments are the mode radio buttons.
 #define VT_TOOL_EDIT_COMMON(...)                                                                                       \
     {G, 0, L"Common:"}, {B, G_Id_Undo, L"Undo (Ctrl+Z)"}, {B, G_Id_Redo, L"Redo (Ctrl+Y)"},                          \

@@ -41,6 +41,12 @@ constexpr int G_Id_Redo = 5008;
 // The point entries that the dialogs handle themselves.
 constexpr int G_Id_Point_Sect = 3111;
 constexpr int G_Id_Point_Proj = 4107;
+// Their edits X, Y and Z. They lie in the block of the document commands but are none: nothing
+// routes them, so the dialog itself keeps them usable (the main frame disables an id of that block
+// that no document takes, and a disabled edit takes neither a click nor a key).
+constexpr int G_Id_Point_Edit_X = 2240;
+constexpr int G_Id_Point_Edit_Y = 2241;
+constexpr int G_Id_Point_Edit_Z = 2242;
 
 // Whether a tool dialog hands command i_Id to the main window: Undo and Redo, and every id below
 // 10000 except the two point entries. Every other id stays with the dialog.

@@ -8,6 +8,7 @@
 #include "common/Common_Exception.h"
 #include "ui/UI_Catch_All.h"
 #include "ui/UI_Cmd_Id.h"
+#include "ui/UI_Tool_Dlg_Edit.h"
 #include "ui/UI_Tool_Dlg_Proj.h"
 #include "ui/UI_Tool_Dlg_Sect.h"
 
@@ -76,6 +77,15 @@ bool C_Wnd::M_Fn_Create(wxWindow* i_p_Parent)
                                                 wxVSCROLL | wxHSCROLL | wxTAB_TRAVERSAL);
             p_page->SetScrollRate(10, 10);
             p_page->SetSizer(new wxBoxSizer(wxVERTICAL));
+            // A control taking the focus does not scroll the page: the toolkit would bring the
+            // control's whole group into view, and a button pressed near the page's edge would
+            // move away under the mouse before its release (the click lost). The event goes on
+            // to the windows above as before.
+            p_page->Bind(wxEVT_CHILD_FOCUS, [p_page](wxChildFocusEvent& ro_Event) {
+                if (wxWindow* p_up = p_page->GetParent())
+                    p_up->GetEventHandler()->ProcessEvent(ro_Event);
+                ro_Event.Skip(false); // taken here, whatever the windows above said
+            });
             p_page->Bind(wxEVT_MOTION, &C_Wnd::M_Fn_On_Mouse_Move, this);
             p_page->Bind(wxEVT_LEAVE_WINDOW, [this](wxMouseEvent& ro_Event) {
                 m_Tracking = 0;
@@ -89,6 +99,7 @@ bool C_Wnd::M_Fn_Create(wxWindow* i_p_Parent)
         for (int page = 0; page < 3; ++page)
             for (C_Dlg* p_dlg : m_Dlgs[static_cast<std::size_t>(page)])
                 M_Fn_add_group_of_dlg(page, p_dlg);
+        M_Fn_Width_Unify();
         m_p_Book->SetSelection(E_Page_General);
         for (int page = 0; page < 3; ++page)
             M_Fn_Page_Relayout(page);
@@ -102,7 +113,9 @@ void C_Wnd::M_Fn_add_group_of_dlg(int i_Page, C_Dlg* i_p_Dlg)
     wxScrolledWindow* p_page = m_Pages[static_cast<std::size_t>(i_Page)];
     auto* p_group = new wxCollapsiblePane(p_page, wxID_ANY, i_p_Dlg->m_Caption, wxDefaultPosition, wxDefaultSize,
                                           wxCP_DEFAULT_STYLE | wxCP_NO_TLW_RESIZE);
-    p_page->GetSizer()->Add(p_group, 0, wxEXPAND | wxALL, 2);
+    // No margin at the sides: the pane's width is the dialogs' plus the room of a vertical
+    // scroll bar, no more.
+    p_page->GetSizer()->Add(p_group, 0, wxEXPAND | wxTOP | wxBOTTOM, 2);
     wxWindow* p_holder = p_group->GetPane();
     if (!i_p_Dlg->M_Fn_Create(p_holder))
         VT_THROW("N_UI::N_Tool::C_Wnd::M_Fn_add_group_of_dlg");
@@ -110,12 +123,32 @@ void C_Wnd::M_Fn_add_group_of_dlg(int i_Page, C_Dlg* i_p_Dlg)
     p_sizer->Add(i_p_Dlg, 1, wxEXPAND);
     p_holder->SetSizer(p_sizer);
     i_p_Dlg->m_Group_Index = static_cast<int>(p_page->GetSizer()->GetItemCount()) - 1;
-    if (m_Width_Preferred == 0)
-        m_Width_Preferred = i_p_Dlg->GetClientSize().x + 15;
     p_group->Collapse(i_p_Dlg->m_Collapsed == 1);
     p_group->Bind(wxEVT_COLLAPSIBLEPANE_CHANGED, [this, i_Page](wxCollapsiblePaneEvent&) { M_Fn_Page_Relayout(i_Page); });
     m_Groups.push_back(p_group);
     m_Groups_Dlg.push_back(i_p_Dlg);
+}
+
+void C_Wnd::M_Fn_Width_Unify()
+{
+    // Every tool dialog takes the width of the widest one, the sub-pages of the edit dialogs
+    // included (they show one at a time inside their dialog): so the first dialog's width, which
+    // the pane asks for, leaves room for every group, and no page scrolls sideways.
+    std::vector<C_Dlg*> all;
+    for (const auto& dlgs : m_Dlgs)
+        for (C_Dlg* p_dlg : dlgs) {
+            all.push_back(p_dlg);
+            if (const auto* p_edit = dynamic_cast<const C_Dlg_Edit*>(p_dlg))
+                all.insert(all.end(), p_edit->M_Fn_Subs().begin(), p_edit->M_Fn_Subs().end());
+        }
+    int width = 0;
+    for (const C_Dlg* p_dlg : all)
+        width = std::max(width, p_dlg->GetBestSize().GetWidth());
+    for (C_Dlg* p_dlg : all) {
+        p_dlg->SetMinSize(wxSize(width, p_dlg->GetMinSize().GetHeight()));
+        p_dlg->InvalidateBestSize();
+    }
+    m_Width_Preferred = width + 15;
 }
 
 wxCollapsiblePane* C_Wnd::M_Fn_Group_Get(const C_Dlg& ro_Dlg) const
@@ -128,7 +161,7 @@ wxCollapsiblePane* C_Wnd::M_Fn_Group_Get(const C_Dlg& ro_Dlg) const
 
 void C_Wnd::M_Fn_Group_Height_Set(C_Dlg& ro_Dlg, int i_Height)
 {
-    ro_Dlg.SetMinSize(wxSize(-1, i_Height));
+    ro_Dlg.SetMinSize(wxSize(ro_Dlg.GetMinSize().GetWidth(), i_Height));
     for (int page = 0; page < 3; ++page) {
         const auto& dlgs = m_Dlgs[static_cast<std::size_t>(page)];
         if (std::find(dlgs.begin(), dlgs.end(), &ro_Dlg) != dlgs.end())

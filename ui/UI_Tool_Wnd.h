@@ -72,7 +72,8 @@ public:
 
     N_Biz::N_Proj::C_Proj* M_Fn_Proj_Get() const { return m_p_Proj; }
     N_Biz::N_Sect::C_Sect* M_Fn_Sect_Get() const { return m_p_Sect; }
-    // The width the main frame gives the pane: the first dialog's width plus 15.
+    // The width the main frame gives the pane: the first dialog's width plus 15 (every dialog has
+    // the width of the widest).
     int M_Fn_Width_Preferred() const { return m_Width_Preferred; }
     const std::vector<C_Dlg*>& M_Fn_Dlgs(int i_Page) const { return m_Dlgs[static_cast<std::size_t>(i_Page)]; }
     wxScrolledWindow* M_Fn_Page_Window(int i_Page) const { return m_Pages[static_cast<std::size_t>(i_Page)]; }
@@ -91,6 +92,8 @@ public:
 
 private:
     void M_Fn_add_group_of_dlg(int i_Page, C_Dlg* i_p_Dlg);
+    // Gives every dialog and sub-page the width of the widest, and the pane its preferred width.
+    void M_Fn_Width_Unify();
     void M_Fn_Page_Show(int i_Page);
     void M_Fn_Page_Relayout(int i_Page);
     void M_Fn_On_Mouse_Move(wxMouseEvent& ro_Event);

@@ -69,7 +69,8 @@ e2e_prepare() {
 }
 
 e2e_start() {
-  "$work/veltrane" "$@" > "$work/stdout.txt" 2> "$work/stderr.txt" &
+  # Every start of the run adds to the same two files.
+  "$work/veltrane" "$@" >> "$work/stdout.txt" 2>> "$work/stderr.txt" &
   pid=$!
   wid=$(timeout 60 xdotool search --sync --onlyvisible --pid "$pid" --name '^Veltrane' | head -n 1) ||
     fail "no main frame appeared"

@@ -11,6 +11,7 @@
 
 #include <wx/clipbrd.h>
 #include <wx/msgdlg.h>
+#include <wx/generic/msgdlgg.h>
 #include <wx/testing.h>
 
 #include <thread>
@@ -33,20 +34,21 @@ void G_Fn_Popup_Command(N_UI::N_Output::C_Ctrl& ro_List, int i_Id)
     ro_List.GetEventHandler()->ProcessEvent(event);
 }
 
-// A message box expected with exactly this text and caption.
-class C_Expect_Box : public wxExpectModal<wxMessageDialog> {
+// A message box expected with exactly this text and caption (the toolkit's generic box: GTK's own
+// leaves the caption "Message" off its window).
+class C_Expect_Box : public wxExpectDismissableModal<wxGenericMessageDialog> {
 public:
     C_Expect_Box(const wxString& i_Text, const wxString& i_Caption, int i_Answer)
-        : wxExpectModal<wxMessageDialog>(i_Answer), m_Text(i_Text), m_Caption(i_Caption)
+        : wxExpectDismissableModal<wxGenericMessageDialog>(i_Answer), m_Text(i_Text), m_Caption(i_Caption)
     {
     }
 
 protected:
-    int OnInvoked(wxMessageDialog* i_p_Dlg) const override
+    int OnInvoked(wxGenericMessageDialog* i_p_Dlg) const override
     {
         EXPECT_EQ(i_p_Dlg->GetMessage(), m_Text);
         EXPECT_EQ(i_p_Dlg->GetTitle(), m_Caption);
-        return wxExpectModal<wxMessageDialog>::OnInvoked(i_p_Dlg);
+        return wxExpectDismissableModal<wxGenericMessageDialog>::OnInvoked(i_p_Dlg);
     }
 
 private:
