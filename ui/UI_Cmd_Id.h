@@ -2,9 +2,15 @@
 //
 // Ids below 10000 are the program's one vocabulary: menus, accelerators and the tool dialogs send
 // the same ids, and the project and section windows take the document commands among them. The
-// framework's own commands (recent files, About, Exit, Cut, Copy, Paste, Undo, Redo, Clear) use
-// wx's stock ids, since a wx menu id must stay below 0x7fff; the bars and panes of the View menu
-// use ids above wx's reserved range.
+// framework's own commands (About, Exit, Cut, Copy, Paste, Undo, Redo, Clear) use wx's stock ids,
+// since a wx menu id must stay below 0x7fff; the recent files and the bars and panes of the View
+// menu use ids above wx's reserved range.
+//
+// No id of wx's stock range (wxID_LOWEST to wxID_HIGHEST) reaches a wx menu, menu bar or toolbar
+// as it is: GTK gives a stock id its own accelerator and image (wxID_EXIT comes with Ctrl+Q, and
+// the explorer's 5006 "Detail" is wxID_EXIT's number). Such a command enters a menu or toolbar as
+// G_Fn_Id_Wx (shifted out of the range), and the main frame turns the command and update events
+// of such an entry back into the command (G_Fn_Id_Cmd) before any handler sees them.
 #pragma once
 
 #include <wx/defs.h>
@@ -13,7 +19,7 @@ namespace N_UI::N_Cmd {
 
 enum E_Id : int {
     // Window management and customisation of the main frame.
-    E_Id_Window_Manager = 107, // the tab area's window list stands for it
+    E_Id_Window_Manager = 107, // "&Windows...": the list of the document windows
     E_Id_Customize = 121,      // "Customize..." of the toolbar
     E_Id_Output_Hide = 122,    // "&Hide" of the output pane's popup
     E_Id_Look_First = 131,     // "&Application Look": 131 to 139
@@ -221,8 +227,6 @@ enum E_Id : int {
     E_Id_Proj_Edit_D_S_C_Extra_V = 4198,
 
     // The framework's commands.
-    E_Id_File_MRU_First = wxID_FILE1, // four recent files
-    E_Id_File_MRU_Last = wxID_FILE1 + 3,
     E_Id_App_About = wxID_ABOUT,
     E_Id_App_Exit = wxID_EXIT,
     E_Id_Edit_Cut = wxID_CUT,
@@ -239,7 +243,29 @@ enum E_Id : int {
     E_Id_View_Pane_Tree = wxID_HIGHEST + 4,
     E_Id_View_Pane_Property = wxID_HIGHEST + 5,
     E_Id_View_Pane_Output = wxID_HIGHEST + 6,
+
+    // The four recent files (the file history's entries; wx's own wxID_FILE1 lies in its stock
+    // range).
+    E_Id_File_MRU_First = wxID_HIGHEST + 11,
+    E_Id_File_MRU_Last = wxID_HIGHEST + 14,
 };
+
+// How far a stock-range command is shifted on its way into a wx menu or toolbar: its entry's id
+// lies above every id of the program and below wx's limit of 0x7fff.
+inline constexpr int G_Id_Wx_Shift = 20000;
+
+// The id under which command i_Id enters a wx menu, menu bar or toolbar.
+constexpr int G_Fn_Id_Wx(int i_Id)
+{
+    return i_Id >= wxID_LOWEST && i_Id <= wxID_HIGHEST ? i_Id + G_Id_Wx_Shift : i_Id;
+}
+
+// The command of a wx menu or toolbar entry's id i_Id_Wx (the inverse of G_Fn_Id_Wx).
+constexpr int G_Fn_Id_Cmd(int i_Id_Wx)
+{
+    return i_Id_Wx >= wxID_LOWEST + G_Id_Wx_Shift && i_Id_Wx <= wxID_HIGHEST + G_Id_Wx_Shift ? i_Id_Wx - G_Id_Wx_Shift
+                                                                                             : i_Id_Wx;
+}
 
 // Control ids of the four panes.
 enum E_Id_Pane : int {

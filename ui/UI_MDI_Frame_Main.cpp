@@ -8,6 +8,7 @@
 #include "ui/UI_Catch_All.h"
 #include "ui/UI_Cmd_Id.h"
 #include "ui/UI_MDI_Look.h"
+#include "ui/UI_MDI_Menu.h"
 #include "ui/UI_MDI_Proj_Doc.h"
 #include "biz/proj/Biz_Proj.h"
 #include "ui/UI_Output_Wnd.h"
@@ -15,8 +16,11 @@
 #include "ui/UI_Property_Wnd.h"
 #include "ui/UI_Tool_Wnd.h"
 #include "ui/UI_Tree_Wnd.h"
+#include "ui/UI_Windows_Dlg.h"
 
+#include <wx/accel.h>
 #include <wx/aui/auibar.h>
+#include <wx/eventfilter.h>
 #include <wx/menu.h>
 #include <wx/statusbr.h>
 #include <wx/textentry.h>
@@ -116,7 +120,38 @@ const C_Key G_Keys[] = {
     {wxMOD_CONTROL, 'S', N_Cmd::E_Id_File_Proj_Save},  {wxMOD_CONTROL, 'P', N_Cmd::E_Id_File_Proj_Print},
 };
 
+// The keys of the table that a line being edited has no use for: GTK would pass them on from the
+// line to the menus' accelerators. Letters and Delete the line types, Ctrl+X, Ctrl+C and Ctrl+V
+// are its clipboard; Enter and Esc finish its editing and have no menu entry.
+bool G_Fn_Key_Unused_By_Line(int i_Modifiers, int i_Key)
+{
+    return (i_Modifiers & wxMOD_CONTROL) && i_Key != 'X' && i_Key != 'C' && i_Key != 'V';
+}
+
+// Turns the command and update events of a menu or toolbar entry back into its command, before
+// any handler sees them: the handlers, the key table and the tool dialogs know only the program's
+// ids (UI_Cmd_Id.h). The highlight of an entry keeps the entry's id, by which the status bar finds
+// its prompt.
+class C_Filter_Id_Cmd : public wxEventFilter {
+public:
+    int FilterEvent(wxEvent& ro_Event) override
+    {
+        const wxEventType type = ro_Event.GetEventType();
+        if (type == wxEVT_MENU || type == wxEVT_UPDATE_UI)
+            ro_Event.SetId(N_Cmd::G_Fn_Id_Cmd(ro_Event.GetId()));
+        return Event_Skip;
+    }
+};
+
 } // namespace
+
+wxString G_Fn_Key_Label(int i_Id)
+{
+    for (const C_Key& key : G_Keys)
+        if (key.m_Id == i_Id)
+            return wxAcceleratorEntry(key.m_Modifiers, key.m_Key).ToString();
+    return wxString();
+}
 
 C_Wnd_Frame_Main::C_Wnd_Frame_Main()
 {
@@ -143,6 +178,8 @@ C_Wnd_Frame_Main::~C_Wnd_Frame_Main()
         for (wxMenu* p_menu : m_Menus_Recent)
             p_app->M_Fn_Recent_Menu_Remove(p_menu);
     m_Aui.UnInit();
+    if (m_up_Filter_Id)
+        wxEvtHandler::RemoveFilter(m_up_Filter_Id.get());
 }
 
 bool C_Wnd_Frame_Main::M_Fn_Load_Frame()
@@ -150,6 +187,8 @@ bool C_Wnd_Frame_Main::M_Fn_Load_Frame()
     if (!Create(nullptr, wxID_ANY, C_App::S_Product_Name, wxDefaultPosition, wxSize(1024, 768),
                 wxDEFAULT_FRAME_STYLE | wxFRAME_NO_WINDOW_MENU))
         return false;
+    m_up_Filter_Id = std::make_unique<C_Filter_Id_Cmd>();
+    wxEvtHandler::AddFilter(m_up_Filter_Id.get());
     m_Aui.SetManagedWindow(this);
     m_Aui.SetFlags(wxAUI_MGR_ALLOW_FLOATING | wxAUI_MGR_ALLOW_ACTIVE_PANE | wxAUI_MGR_TRANSPARENT_DRAG |
                    wxAUI_MGR_TRANSPARENT_HINT | wxAUI_MGR_HINT_FADE | wxAUI_MGR_LIVE_RESIZE);
@@ -189,8 +228,9 @@ bool C_Wnd_Frame_Main::M_Fn_Toolbar_Create()
             p_bar->AddSeparator();
             continue;
         }
-        p_bar->AddTool(t.m_Id, t.m_Tip, N_Art::G_Fn_Bitmap(t.m_Id), t.m_Tip);
-        p_bar->SetToolLongHelp(t.m_Id, t.m_Prompt);
+        const int id = N_Cmd::G_Fn_Id_Wx(t.m_Id);
+        p_bar->AddTool(id, t.m_Tip, N_Art::G_Fn_Bitmap(t.m_Id), t.m_Tip);
+        p_bar->SetToolLongHelp(id, t.m_Prompt);
     }
     // The customize entry at the end of the overflow menu.
     wxAuiToolBarItem customize;
@@ -304,7 +344,7 @@ wxMenuBar* C_Wnd_Frame_Main::M_Fn_Menu_Bar_Create()
         if (t.m_Id == 0)
             p_file->AppendSeparator();
         else
-            p_file->Append(t.m_Id, t.m_Text, t.m_Prompt);
+            G_Fn_Menu_Append(*p_file, t.m_Id, t.m_Text, t.m_Prompt);
     }
     p_file->AppendSeparator();
     auto* p_recent = new wxMenu;
@@ -314,10 +354,10 @@ wxMenuBar* C_Wnd_Frame_Main::M_Fn_Menu_Bar_Create()
         m_Menus_Recent.push_back(p_recent);
     }
     p_file->AppendSeparator();
-    p_file->Append(N_Cmd::E_Id_App_Exit, "E&xit", "Quit the application; prompts to save documents");
+    G_Fn_Menu_Append(*p_file, N_Cmd::E_Id_App_Exit, "E&xit", "Quit the application; prompts to save documents");
 
     auto* p_view = new wxMenu;
-    p_view->AppendCheckItem(N_Cmd::E_Id_View_Status_Bar, "&Status Bar", "Show or hide the status bar");
+    G_Fn_Menu_Append(*p_view, N_Cmd::E_Id_View_Status_Bar, "&Status Bar", "Show or hide the status bar", wxITEM_CHECK);
     p_view->AppendSubMenu(M_Fn_Menu_Panes_Create(), "&Toolbars and Docking Windows");
     auto* p_look = new wxMenu;
     auto* p_look_2007 = new wxMenu;
@@ -325,9 +365,12 @@ wxMenuBar* C_Wnd_Frame_Main::M_Fn_Menu_Bar_Create()
         (id < 136 ? p_look : p_look_2007)->AppendCheckItem(static_cast<int>(id), C_Look::S_Fn_Find(id)->m_Menu_Text);
     p_look->AppendSubMenu(p_look_2007, "Office 200&7");
     p_view->AppendSubMenu(p_look, "&Application Look");
+    // Always offered, with or without document windows.
+    p_view->AppendSeparator();
+    G_Fn_Menu_Append(*p_view, N_Cmd::E_Id_Window_Manager, "&Windows...", "Manage the open document windows");
 
     auto* p_help = new wxMenu;
-    p_help->Append(N_Cmd::E_Id_App_About, "&About", "Display program information, version number and copyright");
+    G_Fn_Menu_Append(*p_help, N_Cmd::E_Id_App_About, "&About", "Display program information, version number and copyright");
 
     auto* p_bar = new wxMenuBar;
     p_bar->Append(p_file, "&File");
@@ -435,6 +478,13 @@ void C_Wnd_Frame_Main::M_Fn_Events_Bind()
     Bind(
         wxEVT_MENU,
         [this](wxCommandEvent&) {
+            G_Fn_Catch_All("N_UI::N_MDI::C_Wnd_Frame_Main::M_Fn_Windows_Dlg", __FILE__, __LINE__,
+                           [&] { M_Fn_Windows_Dlg(); });
+        },
+        N_Cmd::E_Id_Window_Manager);
+    Bind(
+        wxEVT_MENU,
+        [this](wxCommandEvent&) {
             G_Fn_Catch_All("N_UI::N_MDI::C_Wnd_Frame_Main::M_Fn_On_Cmd_App_Exit", __FILE__, __LINE__, [&] { Close(); });
         },
         N_Cmd::E_Id_App_Exit);
@@ -494,6 +544,12 @@ void C_Wnd_Frame_Main::M_Fn_Pane_Output_Hide()
     m_Aui.Update();
 }
 
+void C_Wnd_Frame_Main::M_Fn_Windows_Dlg()
+{
+    N_Windows::C_Dlg dlg(this);
+    dlg.ShowModal();
+}
+
 void C_Wnd_Frame_Main::M_Fn_Title_Doc_Set(const std::wstring& i_Title)
 {
     SetTitle(i_Title.empty() ? wxString(C_App::S_Product_Name)
@@ -534,9 +590,12 @@ void C_Wnd_Frame_Main::M_Fn_On_Char_Hook(wxKeyEvent& ro_Event)
     // Every key the frame sees first. A line being edited (in a pane, a property, a tree label)
     // takes all keys, as a dialog's edit field does: "C" is a letter there, Ctrl+C copies text.
     ro_Event.Skip();
-    if (dynamic_cast<wxTextEntry*>(wxWindow::FindFocus()))
-        return;
     const int id = S_Fn_Key_Command(ro_Event.GetModifiers(), ro_Event.GetKeyCode());
+    if (dynamic_cast<wxTextEntry*>(wxWindow::FindFocus())) {
+        if (id != 0 && G_Fn_Key_Unused_By_Line(ro_Event.GetModifiers(), ro_Event.GetKeyCode()))
+            ro_Event.Skip(false);
+        return;
+    }
     if (id == 0)
         return;
     ro_Event.Skip(false);
@@ -545,9 +604,32 @@ void C_Wnd_Frame_Main::M_Fn_On_Char_Hook(wxKeyEvent& ro_Event)
     GetEventHandler()->ProcessEvent(command);
 }
 
+void C_Wnd_Frame_Main::M_Fn_Focus_Keep()
+{
+    // GTK leaves the focus nowhere when the window that had it goes, and then no key of the frame
+    // acts until a click. Once this frame is in front again (not behind a modal dialog), the
+    // document window that is active now takes the focus, or with none the explorer.
+    const std::size_t docs = GetClientWindow() ? GetClientWindow()->GetPageCount() : 0;
+    if (docs < m_Docs)
+        m_Focus_Check = true;
+    m_Docs = docs;
+    if (!m_Focus_Check || !IsEnabled() || !IsActive())
+        return;
+    m_Focus_Check = false;
+    if (wxWindow::FindFocus())
+        return;
+    if (wxAuiMDIChildFrame* p_child = GetActiveChild())
+        p_child->SetFocus();
+    else if (m_p_Tree && m_p_Tree->IsShownOnScreen())
+        m_p_Tree->SetFocus();
+    else
+        SetFocus();
+}
+
 void C_Wnd_Frame_Main::M_Fn_On_Idle(wxIdleEvent& ro_Event)
 {
     ro_Event.Skip();
+    M_Fn_Focus_Keep();
     wxStatusBar* p_status = GetStatusBar();
     if (!p_status)
         return;

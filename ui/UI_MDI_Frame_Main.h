@@ -8,6 +8,10 @@
 // and Cut, Copy, Paste, Undo, Redo) in its update handler: a document window that takes a command
 // enables it in its own update handler, which runs first. The application's commands (File
 // menu, About) reach the application after the active document window.
+//
+// The keys of the accelerator table act wherever the focus is inside the frame; a document window
+// that goes takes the focus with it, so the frame then gives it to the window that is active now
+// (with none, to the explorer).
 #pragma once
 
 #include <wx/aui/framemanager.h>
@@ -20,6 +24,7 @@
 #include <vector>
 
 class wxAuiToolBar;
+class wxEventFilter;
 
 namespace N_Biz::N_Config {
 class C_Config;
@@ -72,6 +77,8 @@ public:
     void M_Fn_Look_Set(unsigned i_Look);
     // Hides the output pane, takes the focus and lays the frame out again.
     void M_Fn_Pane_Output_Hide();
+    // "&Windows...": the modal list of the document windows.
+    void M_Fn_Windows_Dlg();
     // The caption: the product name, and the document's title after it when there is one.
     void M_Fn_Title_Doc_Set(const std::wstring& i_Title);
 
@@ -109,6 +116,7 @@ private:
     void M_Fn_On_Close(wxCloseEvent& ro_Event);
     void M_Fn_On_Idle(wxIdleEvent& ro_Event);
     void M_Fn_On_Char_Hook(wxKeyEvent& ro_Event);
+    void M_Fn_Focus_Keep();
 
     wxAuiManager m_Aui;
     wxAuiToolBar* m_p_Toolbar = nullptr;
@@ -119,6 +127,9 @@ private:
     unsigned m_Key_States = ~0u;         // the status bar's CAP, NUM, SCRL as last shown
     std::vector<wxMenu*> m_Menus_Recent; // the recent-file sub-menus of the menu bars made here
     std::unique_ptr<N_Proj::C_Doc> m_up_Doc_Proj;
+    std::unique_ptr<wxEventFilter> m_up_Filter_Id; // menu and toolbar ids back to commands
+    std::size_t m_Docs = 0;                        // document windows at the last idle time
+    bool m_Focus_Check = false;                    // one went since: is the focus still inside?
     boost::signals2::scoped_connection m_Connection_Proj;
 };
 

@@ -1,6 +1,10 @@
-// The menus of the document windows written as nested lists: a menu entry is a command and its
-// text, or a sub-menu with its text and entries; an entry without id, text or entries is a
-// separator.
+// The menus of the windows: a menu entry is a command and its text, or a sub-menu with its text and
+// entries; an entry without id, text or entries is a separator.
+//
+// An entry of the menu bars shows the key that the main frame's accelerator table gives its
+// command ("Ctrl+Z", "Delete", "C"), so every entry of a command shows the same key, and an entry
+// enters wx under its wx id (N_Cmd::G_Fn_Id_Wx), never under a stock id that would bring GTK's own
+// accelerator. Popup menus show no keys.
 #pragma once
 
 #include <wx/menu.h>
@@ -15,18 +19,15 @@ struct C_Menu_Item {
     std::initializer_list<C_Menu_Item> m_Sub;
 };
 
-inline wxMenu* G_Fn_Menu(std::initializer_list<C_Menu_Item> i_Items)
-{
-    auto* p_menu = new wxMenu;
-    for (const C_Menu_Item& item : i_Items) {
-        if (item.m_Sub.size() != 0)
-            p_menu->AppendSubMenu(G_Fn_Menu(item.m_Sub), item.m_Text);
-        else if (item.m_Id == 0)
-            p_menu->AppendSeparator();
-        else
-            p_menu->Append(item.m_Id, item.m_Text);
-    }
-    return p_menu;
-}
+// The label of command i_Id's key in the main frame's accelerator table, the first where it has
+// two ("Delete" for Delete and D); empty when it has none.
+wxString G_Fn_Key_Label(int i_Id);
+
+// Appends the menu bar entry of command i_Id: under its wx id, its label followed by its key.
+wxMenuItem* G_Fn_Menu_Append(wxMenu& ro_Menu, int i_Id, const wxString& i_Text, const wxString& i_Help = wxString(),
+                             wxItemKind i_Kind = wxITEM_NORMAL);
+
+// A menu of the menu bar made of i_Items.
+wxMenu* G_Fn_Menu(std::initializer_list<C_Menu_Item> i_Items);
 
 } // namespace N_UI::N_MDI

@@ -8,6 +8,8 @@
 #include <wx/clipbrd.h>
 #include <wx/menu.h>
 
+#include <memory>
+
 namespace N_UI::N_Output {
 
 bool C_Ctrl::M_Fn_Create(wxWindow* i_p_Parent)
@@ -27,6 +29,10 @@ bool C_Ctrl::M_Fn_Create(wxWindow* i_p_Parent)
             G_Fn_Catch_All("N_UI::N_Output::C_Ctrl::M_Fn_Clear", __FILE__, __LINE__, [this] { M_Fn_Clear(); });
         },
         N_Cmd::E_Id_Output_Clear);
+    // The list takes its popup's commands itself, with or without a document window: they must not
+    // reach the frame, which greys the documents' Copy while no document window takes it.
+    for (int id : {N_Cmd::E_Id_Edit_Copy, N_Cmd::E_Id_Output_Clear, N_Cmd::E_Id_Output_Hide})
+        Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& ro_Event) { ro_Event.Enable(true); }, id);
     return true;
 }
 
@@ -69,13 +75,21 @@ void C_Ctrl::M_Fn_Clear()
     C_App_Port_Wx::S_Fn_Box(this, L"Output cleard", C_App::S_Product_Name, E_Box_OK);
 }
 
+wxMenu* C_Ctrl::S_Fn_Menu_Create()
+{
+    // The entries' ids are wx's (UI_Cmd_Id.h); the popup shows no keys (Ctrl+C is the documents'
+    // Copy, not the list's).
+    auto* p_menu = new wxMenu;
+    p_menu->Append(N_Cmd::G_Fn_Id_Wx(N_Cmd::E_Id_Edit_Copy), "&Copy");
+    p_menu->Append(N_Cmd::G_Fn_Id_Wx(N_Cmd::E_Id_Output_Clear), "&Clear");
+    p_menu->Append(N_Cmd::G_Fn_Id_Wx(N_Cmd::E_Id_Output_Hide), "&Hide");
+    return p_menu;
+}
+
 void C_Ctrl::M_Fn_On_Context_Menu(wxContextMenuEvent&)
 {
-    wxMenu menu;
-    menu.Append(N_Cmd::E_Id_Edit_Copy, "&Copy");
-    menu.Append(N_Cmd::E_Id_Output_Clear, "&Clear");
-    menu.Append(N_Cmd::E_Id_Output_Hide, "&Hide");
-    PopupMenu(&menu);
+    std::unique_ptr<wxMenu> up_menu(S_Fn_Menu_Create());
+    PopupMenu(up_menu.get());
     SetFocus();
 }
 

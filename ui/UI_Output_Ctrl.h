@@ -5,6 +5,8 @@
 
 #include <wx/listbox.h>
 
+class wxMenu;
+
 #include <string>
 
 namespace N_UI::N_Output {
@@ -26,6 +28,8 @@ public:
     void M_Fn_Copy();
     // Removes every line, then says so in a box owned by the list.
     void M_Fn_Clear();
+    // The popup menu: "&Copy", "&Clear", "&Hide".
+    static wxMenu* S_Fn_Menu_Create();
 
 private:
     void M_Fn_On_Context_Menu(wxContextMenuEvent& ro_Event);

@@ -28,6 +28,10 @@ public:
     C_Tree_Port::T_sp_Elem m_sp_Elem;
 };
 
+// The popups' commands.
+const int G_Cmds[] = {E_Cmd_Proj_New, E_Cmd_Proj_Open, E_Cmd_View_Open, E_Cmd_View_Close,
+                      E_Cmd_List,     E_Cmd_Detail,    E_Cmd_Create,    E_Cmd_Delete};
+
 // The popup menus: id, then the entries.
 struct C_Menu {
     std::uint32_t m_Id;
@@ -149,21 +153,16 @@ bool C_Wnd::M_Fn_Create(wxWindow* i_p_Parent)
     if (!Create(i_p_Parent, N_Cmd::E_Id_Pane_Tree))
         return false;
 
-    // The toolbar: one menu button with the sorting entries, which the pane does not take.
+    // The toolbar: one menu button with the sorting entries, which the pane does not take, so they
+    // show disabled. The button shows the image of the current sort command; a click on it, or on
+    // its arrow, opens the menu.
     m_p_Toolbar = new wxToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                 wxTB_HORIZONTAL | wxTB_FLAT | wxTB_NODIVIDER);
-    m_p_Toolbar->AddTool(E_Cmd_Sort_Group_Type, "Sorting", N_Art::G_Fn_Bitmap(N_Cmd::E_Id_Pane_Tree), "Sorting",
+    m_p_Toolbar->AddTool(E_Tool_Sorting, "Sorting", N_Art::G_Fn_Bitmap(N_Cmd::E_Id_Pane_Tree), "Sorting",
                          wxITEM_DROPDOWN);
-    auto* p_sort = new wxMenu;
-    p_sort->Append(E_Cmd_Sort_Alphabetic, "&Sort Alphabeticaly");
-    p_sort->Append(E_Cmd_Sort_Type, "Sort by &Type");
-    p_sort->Append(E_Cmd_Sort_Access, "Sort by Acc&ess");
-    p_sort->Append(E_Cmd_Sort_Group_Type, "Group by t&ype");
-    for (int id : {E_Cmd_Sort_Alphabetic, E_Cmd_Sort_Type, E_Cmd_Sort_Access, E_Cmd_Sort_Group_Type})
-        p_sort->Enable(id, false);
-    m_p_Toolbar->SetDropdownMenu(E_Cmd_Sort_Group_Type, p_sort);
+    m_p_Toolbar->SetDropdownMenu(E_Tool_Sorting, S_Fn_Menu_Sorting_Create());
     m_p_Toolbar->Realize();
-    m_p_Toolbar->EnableTool(E_Cmd_Sort_Group_Type, false);
+    m_p_Toolbar->Bind(wxEVT_TOOL, [this](wxCommandEvent&) { M_Fn_Sorting_Popup(); }, E_Tool_Sorting);
 
     m_p_Ctrl = new C_Ctrl(this);
 
@@ -177,9 +176,12 @@ bool C_Wnd::M_Fn_Create(wxWindow* i_p_Parent)
         G_Fn_Catch_All("N_UI::N_Tree::C_Wnd::OnContextMenu", __FILE__, __LINE__,
                        [&] { M_Fn_Popup(ro_Event.GetPosition(), true); });
     });
-    Bind(
-        wxEVT_MENU, [this](wxCommandEvent& ro_Event) { M_Fn_On_Cmd(ro_Event.GetId()); }, E_Cmd_Proj_New,
-        E_Cmd_Delete);
+    // The popups' commands, which the pane takes (so they are enabled) before they could reach the
+    // frame; their ids on the way are the commands' (the frame turns the entries' ids back).
+    for (int id : G_Cmds) {
+        Bind(wxEVT_MENU, [this](wxCommandEvent& ro_Event) { M_Fn_On_Cmd(ro_Event.GetId()); }, id);
+        Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& ro_Event) { ro_Event.Enable(true); }, id);
+    }
     M_Fn_Layout();
     return true;
 }
@@ -212,10 +214,30 @@ wxMenu* C_Wnd::S_Fn_Menu_Create(std::uint32_t i_Id)
         if (menu.m_Id == i_Id) {
             auto* p_menu = new wxMenu;
             for (const auto& entry : menu.m_Entries)
-                p_menu->Append(entry.first, entry.second);
+                p_menu->Append(N_Cmd::G_Fn_Id_Wx(entry.first), entry.second);
             return p_menu;
         }
     return nullptr;
+}
+
+wxMenu* C_Wnd::S_Fn_Menu_Sorting_Create()
+{
+    auto* p_menu = new wxMenu;
+    p_menu->Append(E_Cmd_Sort_Alphabetic, "&Sort Alphabeticaly");
+    p_menu->Append(E_Cmd_Sort_Type, "Sort by &Type");
+    p_menu->Append(E_Cmd_Sort_Access, "Sort by Acc&ess");
+    p_menu->Append(E_Cmd_Sort_Group_Type, "Group by t&ype");
+    for (int id : {E_Cmd_Sort_Alphabetic, E_Cmd_Sort_Type, E_Cmd_Sort_Access, E_Cmd_Sort_Group_Type})
+        p_menu->Enable(id, false);
+    return p_menu;
+}
+
+void C_Wnd::M_Fn_Sorting_Popup()
+{
+    // Below the button, as its arrow opens it.
+    const wxToolBarToolBase* p_tool = m_p_Toolbar->FindById(E_Tool_Sorting);
+    if (wxMenu* p_menu = p_tool ? p_tool->GetDropdownMenu() : nullptr)
+        m_p_Toolbar->PopupMenu(p_menu, 0, m_p_Toolbar->GetClientSize().y);
 }
 
 std::uint32_t C_Wnd::M_Fn_Popup(const wxPoint& ro_Screen, bool i_Show)

@@ -38,6 +38,9 @@ enum E_Cmd : int {
     E_Cmd_Sort_Group_Type = 114,
 };
 
+// The toolbar's one button, "Sorting", the menu button of the sorting commands.
+enum : int { E_Tool_Sorting = 110 };
+
 // The tree: buttons, lines and lines at the root; control id 2. Items are added below a hidden root,
 // so the project's item stands at the top level.
 class C_Ctrl : public wxTreeCtrl, public C_Elem_Maker {
@@ -75,6 +78,8 @@ public:
     std::uint32_t M_Fn_Popup(const wxPoint& ro_Screen, bool i_Show);
     // The popup menu i_Id as shown (its first sub-menu); null for an unknown id.
     static wxMenu* S_Fn_Menu_Create(std::uint32_t i_Id);
+    // The "Sorting" menu: its four entries, disabled (the pane takes none of them).
+    static wxMenu* S_Fn_Menu_Sorting_Create();
 
     // The pane's commands (5001 to 5012).
     void M_Fn_On_Cmd(int i_Id);
@@ -84,6 +89,8 @@ public:
 
 private:
     void M_Fn_Layout();
+    // Opens the "Sorting" menu below its button.
+    void M_Fn_Sorting_Popup();
     void M_Fn_On_Paint(wxPaintEvent& ro_Event);
 
     wxToolBar* m_p_Toolbar = nullptr;

@@ -91,7 +91,7 @@ void G_Fn_Menu_Ids(const wxMenu& ro_Menu, std::map<int, std::string>& ro_Ids)
         if (const wxMenu* p_sub = p_item->GetSubMenu())
             G_Fn_Menu_Ids(*p_sub, ro_Ids);
         else if (!p_item->IsSeparator())
-            ro_Ids.emplace(p_item->GetId(), p_item->GetItemLabelText().utf8_string());
+            ro_Ids.emplace(N_Cmd::G_Fn_Id_Cmd(p_item->GetId()), p_item->GetItemLabelText().utf8_string());
     }
 }
 

@@ -63,15 +63,19 @@ TEST(C_Wnd_Frame_Main, MainMenuHoldsFileViewAndHelp)
     EXPECT_EQ(bar->GetMenuLabel(0), "&File");
     EXPECT_EQ(bar->GetMenuLabel(1), "&View");
     EXPECT_EQ(bar->GetMenuLabel(2), "&Help");
-    const std::string exit = std::to_string(wxID_EXIT);
+    // Exit and About enter the menus under their wx ids, out of wx's stock range; an entry shows its
+    // command's key.
+    const std::string exit = std::to_string(N_Cmd::G_Fn_Id_Wx(wxID_EXIT));
     EXPECT_EQ(G_Fn_Entries(*bar->GetMenu(0)),
-              (std::vector<std::string>{"2001 &New Project", "2002 &Open Project", "-", "2003 &Close Project", "-",
-                                        "2004 &Save Project", "2005 Save Project &As ...", "-", "2006 &Print Project",
-                                        "-", "2007 Open Current Project's View", "2008 Close Current Project's View",
-                                        "-", "> Recent &Files", "-", exit + " E&xit"}));
+              (std::vector<std::string>{"2001 &New Project\tCtrl+N", "2002 &Open Project\tCtrl+O", "-",
+                                        "2003 &Close Project", "-", "2004 &Save Project\tCtrl+S",
+                                        "2005 Save Project &As ...", "-", "2006 &Print Project\tCtrl+P", "-",
+                                        "2007 Open Current Project's View", "2008 Close Current Project's View", "-",
+                                        "> Recent &Files", "-", exit + " E&xit"}));
     EXPECT_EQ(G_Fn_Entries(*bar->GetMenu(1)),
               (std::vector<std::string>{std::to_string(N_Cmd::E_Id_View_Status_Bar) + " &Status Bar",
-                                        "> &Toolbars and Docking Windows", "> &Application Look"}));
+                                        "> &Toolbars and Docking Windows", "> &Application Look", "-",
+                                        "107 &Windows..."}));
     const wxMenu* look = bar->GetMenu(1)->FindItemByPosition(2)->GetSubMenu();
     EXPECT_EQ(G_Fn_Entries(*look),
               (std::vector<std::string>{"131 Windows &2000", "132 Office &XP", "133 &Windows XP", "134 Office 200&3",
@@ -79,7 +83,8 @@ TEST(C_Wnd_Frame_Main, MainMenuHoldsFileViewAndHelp)
     EXPECT_EQ(
         G_Fn_Entries(*look->FindItemByPosition(5)->GetSubMenu()),
         (std::vector<std::string>{"136 &Blue Style", "137 B&lack Style", "138 &Silver Style", "139 &Aqua Style"}));
-    EXPECT_EQ(G_Fn_Entries(*bar->GetMenu(2)), (std::vector<std::string>{std::to_string(wxID_ABOUT) + " &About"}));
+    EXPECT_EQ(G_Fn_Entries(*bar->GetMenu(2)),
+              (std::vector<std::string>{std::to_string(N_Cmd::G_Fn_Id_Wx(wxID_ABOUT)) + " &About"}));
     // The prompt of an entry is its status-bar help.
     EXPECT_EQ(bar->GetHelpString(N_Cmd::E_Id_File_Proj_Save_As), "Save the active project document with a new name");
 }
@@ -98,7 +103,7 @@ TEST(C_Wnd_Frame_Main, ToolbarStandardAndStatusBar)
         if (item->GetKind() != wxITEM_SEPARATOR)
             tips.push_back(std::to_string(item->GetId()) + " " + item->GetShortHelp().utf8_string());
     }
-    const std::string about = std::to_string(wxID_ABOUT);
+    const std::string about = std::to_string(N_Cmd::G_Fn_Id_Wx(wxID_ABOUT));
     EXPECT_EQ(tips, (std::vector<std::string>{"2001 New Project", "2002 Open Project", "2004 Save Project",
                                               "2006 Print Project", "2101 Reset", "2102 Adjust", "2103 Center",
                                               "2111 Top View", "2112 Bottom View", "2113 Right View", "2114 Left View",
