@@ -1,6 +1,7 @@
 // Entry of the window tests: a wx application that runs every test from its event loop, turns wx
 // assertions and exceptions escaping event handlers into test failures, and prints the build's
-// compiler and options first. Listing the tests needs no display.
+// compiler and options first. Listing the tests needs no display. It runs in the program's own
+// folder, against which the test data's folders are given.
 #include <gtest/gtest.h>
 
 #include <wx/app.h>
@@ -11,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <filesystem>
 
 namespace {
 
@@ -59,6 +61,7 @@ private:
 int main(int argc, char** argv)
 {
     std::setlocale(LC_ALL, "C");
+    std::filesystem::current_path(std::filesystem::canonical("/proc/self/exe").parent_path());
     std::printf("Veltrane window tests: g++ %d.%d, C++ %ld, wxWidgets %d.%d.%d%s\n", __GNUC__, __GNUC_MINOR__,
                 static_cast<long>(__cplusplus), wxMAJOR_VERSION, wxMINOR_VERSION, wxRELEASE_NUMBER,
 #if defined(__SANITIZE_ADDRESS__)

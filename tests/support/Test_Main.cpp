@@ -1,13 +1,16 @@
 // Test entry point: prints the build's compiler and options first so that CI logs explain themselves,
-// and pins the "C" locale for numbers whatever the environment sets.
+// pins the "C" locale for numbers whatever the environment sets, and runs in the program's own
+// folder, against which the test data's folders are given (ctest starts it there anyway).
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cstdio>
+#include <filesystem>
 
 int main(int argc, char** argv)
 {
     std::setlocale(LC_ALL, "C");
+    std::filesystem::current_path(std::filesystem::canonical("/proc/self/exe").parent_path());
     std::printf("Veltrane tests: g++ %d.%d, C++ %ld%s\n", __GNUC__, __GNUC_MINOR__, static_cast<long>(__cplusplus),
 #if defined(__SANITIZE_ADDRESS__)
                 ", AddressSanitizer"
