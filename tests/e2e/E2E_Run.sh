@@ -1,19 +1,44 @@
-# Shared by the end-to-end scripts (sourced, not run): the program's own run folder, its start and
-# stop, and the waits that drive it. Every wait is for a state the user could see (a window mapped
-# or gone, a log line, a title, a picture that changed or holds still, a text read back from the
-# widget that took it), polled with a timeout; none sleeps a fixed time to let the program catch
-# up. The timeouts are generous on purpose: a passing run never waits them out, and a sanitizer
-# build on two busy cores is many times slower than a developer's. The sourcing script may define
-# fail MESSAGE before or after sourcing (it must end the run); the one here is the fallback.
+# Shared by the end-to-end scripts (sourced, not run): their preamble, the program's own run
+# folder, its start and stop, and the waits that drive it. Every wait is for a state the user could
+# see (a window mapped or gone, a log line, a title, a picture that changed or holds still, a text
+# read back from the widget that took it), polled with a timeout; none sleeps a fixed time to let
+# the program catch up. The timeouts are generous on purpose: a passing run never waits them out,
+# and a sanitizer build on two busy cores is many times slower than a developer's.
 #
+# A script begins with
+#   set -euo pipefail
+#   . "$(dirname "$0")/E2E_Run.sh"
+#   e2e_begin NAME "$@"
+# and then reports each part of the run in step (its name goes into the failure message).
+#
+# Preamble
+#   e2e_begin NAME PROGRAM OUTPUT_DIR  takes the script's two arguments (sets program, out); without
+#                             a display it runs the script again under xvfb-run on a 1280x1024
+#                             screen; otherwise it prepares the run folder OUTPUT_DIR/NAME_run
+#                             (e2e_prepare) and sets step to "start".
+#   fail MESSAGE              ends the run: the message with the step, the tails of the log and of
+#                             the program's standard error, the screen in OUTPUT_DIR/NAME_failed.png.
+#   shot LABEL [WINDOW]       the screen (or the window) in OUTPUT_DIR/NAME_NN_LABEL.png, NN counting
+#                             the shots of the run; sets png.
+#   check_no_exception        fails when the log reports an exception caught.
+#   check_stderr              fails when the program's standard error holds a critical GTK or GLib
+#                             line or a pixman complaint (the toolkit's dconf warnings, which come
+#                             from the test machine's missing session bus, are not matched).
 # Run folder and program
 #   e2e_prepare PROGRAM WORK  the program runs from the folder WORK (made empty) with its log and
 #                             schema files beside it and a settings folder of its own; boxes are
 #                             answered by the test switch. Sets work; stop_program runs at exit.
-#   e2e_start [ARGS...]       starts the program, waits for its main frame to be mapped and drawn
-#                             (its picture holds still); sets pid and wid.
+#   e2e_launch [ARGS...]      starts the program; every start adds its output to the run folder's
+#                             stdout.txt and stderr.txt. Sets pid.
+#   e2e_start [ARGS...]       e2e_launch, then waits for the main frame to be mapped and drawn (its
+#                             picture holds still); sets pid and wid.
 #   wait_exit [SECONDS]       waits for the program to end by itself; sets status.
 #   stop_program              ends the program whose id is in pid.
+# Tests (true or false: for poll, wait_for and if)
+#   log_has LINE [COUNT]      the log has the line LINE (whole line) COUNT times (1) or more.
+#   has_window REGEX          a mapped window is named REGEX.
+#   no_window REGEX           no mapped window is named REGEX.
+#   title_is TITLE            the main frame's title is TITLE.
 # Waiting
 #   poll SECONDS COMMAND...           runs COMMAND until it succeeds (true) or SECONDS passed (false).
 #   wait_for SECONDS WHAT COMMAND...  runs COMMAND until it succeeds; after SECONDS fails with WHAT.
@@ -22,6 +47,7 @@
 #   wait_window REGEX [SECONDS]       a mapped window named REGEX; sets dlg.
 #   wait_window_gone REGEX [SECONDS]  no mapped window named REGEX any more.
 #   wait_title TITLE [SECONDS]        the main frame's title is TITLE.
+#   title                             the main frame's title.
 #   toplevels                         the mapped top-level windows of the program (the frame,
 #                                     dialogs, open menus and popups), their ids.
 # Input
@@ -34,6 +60,8 @@
 #   key_popup KEY...            presses the keys, the last of which opens a menu, a submenu or a
 #                               popup, and waits for it to be mapped (a top-level window more).
 #   click_popup X Y [BUTTON]    the same for a click (button 3 by default: a context menu).
+#   popup_entry X Y N           the context menu at X Y (click_popup), its entry N (from 1) chosen
+#                               with the keys.
 #   type_read_back TEXT         types TEXT into the focused text field over what it holds, then
 #                               selects it all and reads the selection (PRIMARY) back until it is
 #                               TEXT (types it again if characters were lost); the cursor is left
@@ -46,14 +74,49 @@
 # Pictures (GEOM is WxH+X+Y of the screen)
 #   crop GEOM FILE                        the rectangle as an image file.
 #   differ A B                            pixels that differ between two images of one size.
-#   count_near IMAGE #RRGGBB [FUZZ]       pixels near the colour within FUZZ percent (20).
+#   count_near IMAGE #RRGGBB [FUZZ]       pixels near the colour within FUZZ percent (20; 0: the
+#                                         colour exactly).
 #   wait_still GEOM FILE [SECONDS]        the rectangle drawn the same twice in a row; in FILE.
 #   wait_change GEOM BEFORE AFTER [MIN] [SECONDS]  the rectangle differs from the image BEFORE in
 #                                         more than MIN pixels (0) and then holds still; in AFTER.
 
-declare -F fail > /dev/null || fail() {
-  echo "FAILED: $*" >&2
+e2e_begin() {
+  if [ $# -ne 3 ]; then
+    echo "Usage: $0 PROGRAM OUTPUT_DIR" >&2
+    exit 2
+  fi
+  e2e_name=$1
+  program=$(readlink -f "$2")
+  out=$(mkdir -p "$3" && cd "$3" && pwd)
+  if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$program" "$out"
+  fi
+  step="start"
+  shots=0
+  e2e_prepare "$program" "$out/${e2e_name}_run"
+}
+
+fail() {
+  echo "FAILED${step:+ in step '$step'}: $*" >&2
+  if [ -n "${work:-}" ]; then
+    [ -f "$work/log.txt" ] && { echo "--- log.txt" >&2; tail -n 40 "$work/log.txt" >&2; }
+    [ -f "$work/stderr.txt" ] && { echo "--- stderr.txt" >&2; tail -n 20 "$work/stderr.txt" >&2; }
+  fi
+  if [ -n "${out:-}" ]; then import -window root "$out/${e2e_name}_failed.png" 2>/dev/null || true; fi
   exit 1
+}
+
+shot() {
+  shots=$((shots + 1))
+  png="$out/$(printf '%s_%02d_%s.png' "$e2e_name" "$shots" "$1")"
+  import -window "${2:-root}" "$png"
+}
+
+check_no_exception() {
+  ! grep "Exception caught at:" "$work/log.txt" || fail "the log reports the exceptions above"
+}
+check_stderr() {
+  ! grep -E "CRITICAL|pixman" "$work/stderr.txt" || fail "the program's standard error has the lines above"
 }
 
 e2e_prepare() {
@@ -68,10 +131,14 @@ e2e_prepare() {
   trap stop_program EXIT
 }
 
-e2e_start() {
+e2e_launch() {
   # Every start of the run adds to the same two files.
   "$work/veltrane" "$@" >> "$work/stdout.txt" 2>> "$work/stderr.txt" &
   pid=$!
+}
+
+e2e_start() {
+  e2e_launch "$@"
   wid=$(timeout 60 xdotool search --sync --onlyvisible --pid "$pid" --name '^Veltrane' | head -n 1) ||
     fail "no main frame appeared"
   eval "$(xdotool getwindowgeometry --shell "$wid")"
@@ -93,11 +160,13 @@ stop_program() {
   pid=
 }
 
+# The clock in microseconds: bash's SECONDS counts whole seconds, too coarse for a short poll.
+e2e_now() { echo "${EPOCHREALTIME/[.,]/}"; }
 poll() {
-  local end=$((SECONDS + $1))
+  local end=$(($(e2e_now) + $1 * 1000000))
   shift
   until "$@"; do
-    [ "$SECONDS" -lt "$end" ] || return 1
+    [ "$(e2e_now)" -lt "$end" ] || return 1
     sleep 0.1
   done
 }
@@ -108,18 +177,20 @@ wait_for() {
 }
 
 count_log() { grep -cxF "$1" "$work/log.txt" 2>/dev/null || true; }
-e2e_log_has() { [ "$(count_log "$1")" -ge "$2" ]; }
-wait_log() { wait_for "${2:-30}" "no log line \"$1\"" e2e_log_has "$1" "${3:-1}"; }
+log_has() { [ "$(count_log "$1")" -ge "${2:-1}" ]; }
+wait_log() { wait_for "${2:-30}" "no log line \"$1\"" log_has "$1" "${3:-1}"; }
 
 wait_window() {
   dlg=$(timeout "${2:-30}" xdotool search --sync --onlyvisible --name "$1" | head -n 1) || fail "no window \"$1\""
 }
-e2e_no_window() { ! xdotool search --onlyvisible --name "$1" > /dev/null 2>&1; }
-wait_window_gone() { wait_for "${2:-30}" "the window \"$1\" stayed" e2e_no_window "$1"; }
+has_window() { xdotool search --onlyvisible --name "$1" > /dev/null 2>&1; }
+no_window() { ! has_window "$1"; }
+wait_window_gone() { wait_for "${2:-30}" "the window \"$1\" stayed" no_window "$1"; }
 
 title() { xdotool getwindowname "$wid"; }
-e2e_title_is() { [ "$(title)" = "$1" ]; }
-wait_title() { wait_for "${2:-30}" "the title is \"$(title)\", not \"$1\"" e2e_title_is "$1"; }
+title_is() { [ "$(title)" = "$1" ]; }
+# The message names the title the wait ended with.
+wait_title() { poll "${2:-30}" title_is "$1" || fail "the title is \"$(title)\", not \"$1\""; }
 
 toplevels() { xdotool search --maxdepth 1 --onlyvisible --classname veltrane 2>/dev/null | tr '\n' ' '; }
 # True when a top-level window not among the ids $1 is mapped (a tooltip that goes meanwhile does
@@ -132,7 +203,16 @@ e2e_new_toplevel() {
   return 1
 }
 
-click() { xdotool mousemove --sync "$1" "$2" click "${3:-1}"; }
+# xdotool's mousemove --sync waits for a motion event, and a move to where the pointer already is
+# makes none (the wait would time out): the pointer is moved only when it is elsewhere.
+click() {
+  local X Y SCREEN WINDOW
+  eval "$(xdotool getmouselocation --shell)"
+  if [ "$X $Y" != "$1 $2" ]; then
+    xdotool mousemove --sync "$1" "$2"
+  fi
+  xdotool click "${3:-1}"
+}
 
 click_change() {
   local geom=${3:-160x40+$(($1 - 80))+$(($2 - 20))}
@@ -153,6 +233,13 @@ click_popup() {
   before=$(toplevels)
   click "$1" "$2" "${3:-3}"
   wait_for 30 "no popup after the click at $1 $2" e2e_new_toplevel "$before"
+}
+
+popup_entry() {
+  click_popup "$1" "$2"
+  local keys=() i
+  for ((i = 0; i < $3; ++i)); do keys+=(Down); done
+  xdotool key "${keys[@]}" Return
 }
 
 e2e_selection_is() { [ "$(timeout 5 xclip -o -selection primary 2>/dev/null)" = "$1" ]; }
@@ -200,7 +287,7 @@ file_choose() {
   local try
   for try in 1 2 3 4 5; do
     xdotool key Return
-    poll 6 e2e_no_window "$1" && return 0
+    poll 6 no_window "$1" && return 0
   done
   fail "the file chooser \"$1\" stayed"
 }

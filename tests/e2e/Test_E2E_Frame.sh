@@ -13,47 +13,9 @@
 # screenshots go to OUTPUT_DIR/frame_NN_*.png; the first failing step stops the run with its name.
 # Usage: Test_E2E_Frame.sh PROGRAM OUTPUT_DIR. Without a display it runs itself under xvfb-run.
 set -euo pipefail
-
-program=$(readlink -f "$1")
-out=$(mkdir -p "$2" && cd "$2" && pwd)
-
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$program" "$out"
-fi
-
-step="start"
-fail() {
-  echo "FAILED in step '$step': $*" >&2
-  [ -f "$work/log.txt" ] && { echo "--- log.txt" >&2; tail -n 40 "$work/log.txt" >&2; }
-  import -window root "$out/frame_failed.png" 2>/dev/null || true
-  exit 1
-}
-
 . "$(dirname "$0")/E2E_Run.sh"
-e2e_prepare "$program" "$out/frame_run"
+e2e_begin frame "$@"
 
-shots=0
-shot() { # the screen after a step
-  shots=$((shots + 1))
-  import -window root "$out/$(printf 'frame_%02d_%s.png' "$shots" "$1")"
-}
-# Polls the test "$@" every 0.1 s for up to 10 s; false when it never held.
-poll() {
-  local i
-  for i in $(seq 1 100); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
-title() { xdotool getwindowname "$wid"; }
-title_is() { [ "$(title)" = "$1" ]; }
-log_has() { grep -qxF "$1" "$work/log.txt" 2>/dev/null; }
-# A visible window named $1 (a regular expression); sets dlg.
-wait_window() {
-  dlg=$(timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1) || fail "no window \"$1\""
-}
-no_window() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 # The popup menu that is up: a mapped override-redirect window of the program (GTK keeps a 10x10
 # helper of its own off screen); sets px, py, pw, ph.
 popup_up() {
@@ -77,71 +39,61 @@ document_area="600 500"
 
 # --- 1. New project, the explorer's Detail ------------------------------------------------------------
 step="1 explorer popup"
-"$work/veltrane" > "$work/stdout.txt" 2> "$work/stderr.txt" &
-pid=$!
-wid=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" --name '^Veltrane' | head -n 1) ||
-  fail "no main frame appeared"
-xdotool mousemove $document_area
-poll title_is "Veltrane" || fail "the title is \"$(title)\""
+e2e_start
+xdotool mousemove --sync $document_area
+wait_title "Veltrane"
 xdotool key ctrl+n
-poll title_is "Veltrane - Project 1" || fail "Ctrl+N: the title is \"$(title)\""
-xdotool mousemove $item_default_material click 3
-poll popup_up || fail "no popup over the material"
+wait_title "Veltrane - Project 1"
+click $item_default_material 3
+wait_for 30 "no popup over the material" popup_up
 shot material_popup
 # One entry, "Detail": the middle of the popup.
-xdotool mousemove $((px + pw / 2)) $((py + ph / 2)) click 1
+click $((px + pw / 2)) $((py + ph / 2))
 wait_window '^Properties$'
 shot property_dialog
 xdotool windowfocus --sync "$dlg" key Escape
-poll no_window '^Properties$' || fail "the property dialog stayed"
+wait_window_gone '^Properties$'
 
 # --- 2. Save, close from the File menu, Ctrl+N without a click ---------------------------------------------
 step="2 keys after Close Project"
-xdotool mousemove $document_area
+xdotool mousemove --sync $document_area
 xdotool key ctrl+s
-wait_window '^Save File As$'
-xdotool type --delay 25 "$work/frame.qmxb"
-# Return, again while the chooser stays (its completion may take the first one).
-for _ in $(seq 1 20); do
-  no_window '^Save File As$' && break
-  xdotool windowfocus --sync "$dlg" key Return
-  sleep 0.3
-done
-poll log_has "Msg: Project saved: $work/frame.qmxb" || fail "the project was not saved"
-xdotool key alt+f
+file_choose '^Save File As$' "$work/frame.qmxb"
+wait_log "Msg: Project saved: $work/frame.qmxb"
+key_popup alt+f
 xdotool key c # Close Project
-poll title_is "Veltrane" || fail "the project did not close"
+wait_title "Veltrane"
 xdotool key ctrl+n
-poll title_is "Veltrane - Project 2" || fail "Ctrl+N after Close Project: the title is \"$(title)\""
+wait_title "Veltrane - Project 2"
 shot project_2
 
 # --- 3. The output pane's Copy without a project -----------------------------------------------------------
 step="3 output copy"
-xdotool key alt+f
+key_popup alt+f
 xdotool key c
-poll title_is "Veltrane" || fail "the project did not close"
+wait_title "Veltrane"
 line=$(grep -m 1 '^Msg: ' "$work/log.txt" | cut -c6-)
 [ "$line" = "Project saved: $work/frame.qmxb" ] || fail "the output pane's first line is \"$line\""
 printf 'before' | xclip -selection clipboard
-xdotool mousemove $output_line_1 click 1
-xdotool click 3
-poll popup_up || fail "no popup over the output pane"
+click $output_line_1
+click $output_line_1 3
+wait_for 30 "no popup over the output pane" popup_up
 shot output_popup
 # Copy, the first of three entries.
-xdotool mousemove $((px + pw / 2)) $((py + ph / 6)) click 1
-poll popup_gone || fail "the popup stayed"
-poll clipboard_is "$line" || fail "the clipboard holds \"$(xclip -o -selection clipboard)\""
+click $((px + pw / 2)) $((py + ph / 6))
+wait_for 30 "the popup stayed" popup_gone
+poll 30 clipboard_is "$line" || fail "the clipboard holds \"$(xclip -o -selection clipboard)\""
 
 # --- 4. The explorer's Sorting menu -------------------------------------------------------------------------
 step="4 sorting menu"
-xdotool mousemove $sorting click 1
-poll popup_up || fail "the Sorting button opened no menu"
+click $sorting
+wait_for 30 "the Sorting button opened no menu" popup_up
 shot sorting_menu
 xdotool key Escape
-poll popup_gone || fail "the Sorting menu stayed"
+wait_for 30 "the Sorting menu stayed" popup_gone
 
 step="end"
-grep -q "Exception caught at:" "$work/log.txt" && fail "an exception was reported"
+check_no_exception
 kill -0 "$pid" 2>/dev/null || fail "the program ended"
 stop_program
 echo "The frame's menus, keys and popups worked as expected; screenshots in $out"

@@ -21,39 +21,12 @@
 # stops the run with its name.
 # Usage: Test_E2E_Workflow.sh PROGRAM OUTPUT_DIR. Without a display it runs itself under xvfb-run.
 set -euo pipefail
+. "$(dirname "$0")/E2E_Run.sh"
+e2e_begin workflow "$@"
 
-program=$(readlink -f "$1")
-out=$(mkdir -p "$2" && cd "$2" && pwd)
 src=$(cd "$(dirname "$0")/../.." && pwd)
 data=$(cd "$src/../shared/testdata" && pwd)
 
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$program" "$out"
-fi
-
-step="start"
-fail() {
-  echo "FAILED in step '$step': $*" >&2
-  [ -f "$work/log.txt" ] && { echo "--- log.txt" >&2; tail -n 40 "$work/log.txt" >&2; }
-  import -window root "$out/workflow_failed.png" 2>/dev/null || true
-  exit 1
-}
-
-. "$(dirname "$0")/E2E_Run.sh"
-e2e_prepare "$program" "$out/workflow_run"
-
-shots=0
-shot() { # the screen after a step
-  shots=$((shots + 1))
-  import -window root "$out/$(printf 'workflow_%02d_%s.png' "$shots" "$1")"
-}
-# The explorer popup of the item at ($1, $2): entry number $3 (from 1).
-tree_popup() {
-  click_popup "$1" "$2"
-  local keys=()
-  for _ in $(seq 1 "$3"); do keys+=(Down); done
-  xdotool key "${keys[@]}" Return
-}
 # Analysis > Copy Result to Clipboard of the active section window; the table in $1.
 copy_result() {
   local copies
@@ -175,7 +148,7 @@ shot section_group
 # --- 4. Material limits, then a section's window --------------------------------------------------------
 step="4 section window"
 for y in 196 219; do # MID:1 and MID:2 under "Materials:": Detail
-  tree_popup 99 "$y" 3
+  popup_entry 99 "$y" 3
   wait_window '^Properties$'
   for row in 510 532 554; do # ST, SC, SS: a click opens the row's editor
     click_change 700 "$row"
@@ -186,7 +159,7 @@ for y in 196 219; do # MID:1 and MID:2 under "Materials:": Detail
   wait_window_gone '^Properties$'
 done
 wait_log "Msg: Done: Modify material card" 30 2
-tree_popup 121 402 1 # Section 1-1: View Open
+popup_entry 121 402 1 # Section 1-1: View Open
 wait_for 60 "the section window draws no walls or no result curve" section_drawn
 wait_still "$main_view" "$work/main_0.png"
 wait_still "$menu_bar" "$work/menu_sect.png"
@@ -225,7 +198,7 @@ wait_change "$main_view" "$work/main_4.png" "$work/main_5.png" 20
 
 # --- 6. A new material ---------------------------------------------------------------------------------
 step="6 create material"
-tree_popup 99 150 1 # "Materials:": List
+popup_entry 99 150 1 # "Materials:": List
 wait_window '^List$'
 list=$dlg
 click 964 324 # Create
@@ -283,7 +256,7 @@ wait_title "Veltrane - wing.qmxb"
 wait_change "$tree_pane" "$work/tree_4.png" "$work/tree_5.png" 200
 click_change 32 150 "$tree_pane" # fold "Materials:" and "Properties:" so that the sections show
 click_change 32 173 "$tree_pane"
-tree_popup 110 265 1 # Section 1-1: View Open
+popup_entry 110 265 1 # Section 1-1: View Open
 wait_for 60 "the reopened section window draws no walls or no result curve" section_drawn
 copy_result "$work/clip_3.txt"
 # The same sections with the same numbers (an imported section's title keeps the blank before
@@ -305,9 +278,8 @@ wait_change "$view_3d" "$work/view_5.png" "$work/view_6.png" 5000
 shot dyna_imported
 
 step="end"
-grep -q "Exception caught at:" "$work/log.txt" && fail "an exception was reported"
+check_no_exception
 stop_program
-# Neither start printed a critical GTK or GLib line or a pixman complaint (the toolkit's dconf
-# warnings, which come from the test machine's missing session bus, are not matched).
-grep -E "CRITICAL|pixman" "$work/stderr.txt" && fail "the program's standard error has the lines above"
+# Neither start printed a critical GTK or GLib line or a pixman complaint.
+check_stderr
 echo "The engineer's session ran as expected; screenshots in $out"
