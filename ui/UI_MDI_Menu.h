@@ -1,5 +1,6 @@
 // The menus of the windows: a menu entry is a command and its text, or a sub-menu with its text and
-// entries; an entry without id, text or entries is a separator.
+// entries; an entry without id, text or entries is a separator, and one with entries but no text
+// stands for its entries (a run that several menus share).
 //
 // An entry of the menu bars shows the key that the main frame's accelerator table gives its
 // command ("Ctrl+Z", "Delete", "C"), so every entry of a command shows the same key, and an entry
@@ -18,6 +19,9 @@ struct C_Menu_Item {
     const wchar_t* m_Text;
     std::initializer_list<C_Menu_Item> m_Sub;
 };
+
+// The separator of a menu table.
+inline constexpr C_Menu_Item G_Menu_Sep{0, nullptr, {}};
 
 // The label of command i_Id's key in the main frame's accelerator table, the first where it has
 // two ("Delete" for Delete and D); empty when it has none.

@@ -25,6 +25,9 @@
 #include "biz/sect/Biz_Sect_State_Machine_Top.h"
 #include "common/Common_String.h"
 #include "ui/UI_Cmd_Id.h"
+#include "ui/UI_MDI_Frame_Main.h"
+#include "ui/UI_MDI_Proj_Doc.h"
+#include "ui/UI_MDI_Proj_Wnd_Frame_Child.h"
 #include "ui/UI_MDI_Sect_Doc.h"
 #include "ui/UI_MDI_Sect_Wnd_Frame_Child.h"
 #include "ui/UI_MDI_Sect_Wnd_View_Main.h"
@@ -771,6 +774,55 @@ TEST_F(C_Sect_Window, ClosingTheProjectClosesEverySectionWindowWithItsDocument)
     EXPECT_EQ(m_Shell.frame()->GetActiveChild(), nullptr);
     // The main frame's own menu bar is back.
     EXPECT_EQ(m_Shell.frame()->GetMenuBar()->FindMenu("Analysis"), wxNOT_FOUND);
+}
+
+// The menu bar of each window: File, its own menus, View and Help. Both Edit menus open with the
+// same edit commands, then each window's select & edit modes and its own commands.
+TEST_F(C_Sect_Window, EachWindowsMenusStandBetweenFileAndViewAndEditOpensWithTheCommonCommands)
+{
+    C_Wnd_Frame_Child* p_sect = M_Fn_Open(M_Fn_Import());
+    ASSERT_NE(p_sect, nullptr);
+    m_Shell.M_Fn_Command(N_Cmd::E_Id_File_Proj_View_Open);
+    N_UI::N_MDI::N_Proj::C_Doc* p_doc = m_Shell.frame()->M_Fn_Get_Doc_Proj();
+    ASSERT_TRUE(G_Fn_Wait_For([&] { return p_doc->M_Fn_Get_Frame() != nullptr; }));
+    wxMenuBar* p_bar_proj = p_doc->M_Fn_Get_Frame()->GetMenuBar();
+    wxMenuBar* p_bar_sect = p_sect->GetMenuBar();
+
+    const auto titles = [](const wxMenuBar& ro_Bar) {
+        std::vector<std::string> out;
+        for (std::size_t i = 0; i < ro_Bar.GetMenuCount(); ++i)
+            out.push_back(ro_Bar.GetMenuLabelText(i).utf8_string());
+        return out;
+    };
+    EXPECT_EQ(titles(*p_bar_proj), (std::vector<std::string>{"File", "Edit", "Display", "View", "Help"}));
+    EXPECT_EQ(titles(*p_bar_sect), (std::vector<std::string>{"File", "Edit", "Display", "Analysis", "View", "Help"}));
+
+    // The entries' texts, "-" for a separator and "> " before a sub-menu.
+    const auto entries = [](const wxMenu& ro_Menu) {
+        std::vector<std::string> out;
+        for (const wxMenuItem* p_item : ro_Menu.GetMenuItems())
+            out.push_back(p_item->IsSeparator() ? "-"
+                                                : (p_item->IsSubMenu() ? "> " : "") + p_item->GetItemLabelText().utf8_string());
+        return out;
+    };
+    const std::vector<std::string> common = {
+        "Undo", "Redo", "-", "Cut", "Copy", "Paste", "-", "Create", "Delete", "Modify", "Move", "-",
+        "Pick Property By Selected", "Pick Property From List", "-", "Hide Selected", "Hide Unselected",
+        "Reverse Hide/Unhide", "Unhide All Objects", "Unhide All Type Of Objects", "-", "> Select & Edit Mode"};
+    std::vector<std::string> proj = common, sect = common;
+    proj.insert(proj.end(), {"> Material", "> Property", "> Node", "> Element", "> Model", "> Section"});
+    sect.insert(sect.end(), {"> Material", "> Property", "> Geometry", "> Element", "> Section"});
+    EXPECT_EQ(entries(*p_bar_proj->GetMenu(1)), proj);
+    EXPECT_EQ(entries(*p_bar_sect->GetMenu(1)), sect);
+    // The common entries are the commands themselves, under their wx ids.
+    for (wxMenuBar* p_bar : {p_bar_proj, p_bar_sect}) {
+        const wxMenuItemList& items = p_bar->GetMenu(1)->GetMenuItems();
+        EXPECT_EQ(N_Cmd::G_Fn_Id_Cmd(items[0]->GetId()), N_Cmd::E_Id_Edit_Undo);
+        EXPECT_EQ(N_Cmd::G_Fn_Id_Cmd(items[19]->GetId()), N_Cmd::E_Id_Edit_Hide_Cancel_Type);
+    }
+    const wxMenu* p_modes = p_bar_sect->GetMenu(1)->FindItemByPosition(21)->GetSubMenu();
+    EXPECT_EQ(entries(*p_modes), (std::vector<std::string>{"Select Material", "Select Property", "Select Geometry",
+                                                           "Select Node", "Select Element"}));
 }
 
 } // namespace
