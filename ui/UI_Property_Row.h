@@ -7,7 +7,9 @@
 // button) owned by the grid in creation order; a group row holds pointers to its rows. A schema
 // row keeps the index of its C_Data_Elem, whose two visitors point into the working and accepted
 // copies of the shown card row. Every rebuild counts up M_Fn_Generation, so that a window still
-// holding rows of an earlier build can tell they are gone.
+// holding rows of an earlier build can tell they are gone. Each kind of row has one builder (group,
+// text, True/False, schema value or key); the runs of rows that several kinds show alike (the
+// coordinates, a section object's "Type" and "Id", an entity's point ids) have one each too.
 //
 // Text forms: integers in decimal, floats in the stream's default form (six significant digits),
 // booleans "True"/"False", schema fields by their column type's wide-text writer ("" when blank).
@@ -19,6 +21,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -99,6 +102,19 @@ struct C_Row {
     std::vector<C_Row*> m_Children;
 };
 
+// The objects a grid or the property dialog shows, none owned: the card row of each card kind (a
+// section card is a generic card), the model, the section, and the project that owns them.
+struct C_Target_Objects {
+    N_Biz::N_DB::C_Row_Common* m_p_Row_C_S = nullptr;
+    N_Biz::N_DB::C_Row_C_Material* m_p_Row_C_M = nullptr;
+    N_Biz::N_DB::C_Row_C_Property* m_p_Row_C_P = nullptr;
+    N_Biz::N_DB::C_Row_Node* m_p_Row_N = nullptr;
+    N_Biz::N_DB::C_Row_Element_2D* m_p_Row_E = nullptr;
+    N_Biz::N_Model::C_Model* m_p_Model = nullptr;
+    N_Biz::N_Sect::C_Sect* m_p_Sect = nullptr;
+    N_Biz::N_Proj::C_Proj* m_p_Proj = nullptr;
+};
+
 // Text forms of the rows.
 std::wstring G_Fn_Text(float i_Value);
 std::wstring G_Fn_Text(std::int64_t i_Value);
@@ -108,7 +124,8 @@ inline std::wstring G_Fn_Text_Bool(bool i_Value) { return i_Value ? L"True" : L"
 // The wide text of a schema field, "" when the field is blank.
 std::wstring G_Fn_Text_Field(const N_Biz::N_DB::C_Visitor_Field_Const& ro_Field);
 
-class C_Ctrl {
+// The target objects are a private base: a reset clears them all at once.
+class C_Ctrl : private C_Target_Objects {
 public:
     using T_Color = std::array<float, 4>;
 
@@ -210,22 +227,62 @@ private:
     void M_Fn_Target_Begin(E_Target i_Kind, N_Biz::N_Proj::C_Proj* i_p_Proj, const char* i_Function);
     void M_Fn_Target_Begin_Sect(E_Target i_Kind, N_Biz::N_Sect::C_Sect* i_p_Sect, std::uint32_t i_Id,
                                 const char* i_Function);
+    // A card kind's: as M_Fn_Target_Begin, then the card row stored as given (also null) in the
+    // member i_pm_Row.
+    template <class T_Row>
+    void M_Fn_Target_Begin_Card(E_Target i_Kind, N_Biz::N_Proj::C_Proj* i_p_Proj, T_Row* C_Target_Objects::*i_pm_Row,
+                                T_Row* i_p_Row, const char* i_Function);
     void M_Fn_Rows_Clear();
-    C_Row* M_Fn_Group_Add(const std::wstring& i_Name);
-    C_Row* M_Fn_Row_Add(C_Row* i_p_Group, const std::wstring& i_Name, const std::wstring& i_Desc,
-                        const std::wstring& i_Text, bool i_Read_Only, E_Row_Kind i_Kind = E_Row_Text);
     void M_Fn_Data_Begin(E_Target i_Kind, const char* i_Function);
     void M_Fn_Data_End();
-    // A schema column as a row of i_p_Group: working and accepted fields of the two copies.
+
+    // --- row builders, one per kind of row; a null group makes a top-level row ---
+    // A group: a read-only title over its rows.
+    C_Row* M_Fn_Group_Add(const std::wstring& i_Name);
+    // A plain value shown and edited as text (names, type names, ids, coordinates, thicknesses).
+    C_Row* M_Fn_Row_Add_Text(C_Row* i_p_Group, const std::wstring& i_Name, const std::wstring& i_Desc,
+                             const std::wstring& i_Text, bool i_Read_Only);
+    // A True/False choice of a geometry entity; its record (kind 1) has empty fields.
+    C_Row* M_Fn_Row_Add_Bool(C_Row* i_p_Group, const std::wstring& i_Name, const std::wstring& i_Desc, bool i_Value,
+                             bool i_Read_Only);
+    // A schema column, with the working and accepted fields of the two copies in its record: a key
+    // column becomes a key row with its button (never edited in place), any other a value row.
     void M_Fn_Data_Set_DB_Row_Layer_Field(C_Row* i_p_Group, N_Biz::N_DB::C_Row& ro_Working,
                                           N_Biz::N_DB::C_Row& ro_Accepted, const N_Biz::N_DB::C_Info_Column& ro_Column,
                                           bool i_Read_Only);
+    // The common part of the builders: the row record, and a data-bearing row's C_Data_Elem.
+    C_Row* M_Fn_Row_Add(C_Row* i_p_Group, E_Row_Kind i_Kind, const std::wstring& i_Name, const std::wstring& i_Desc,
+                        const std::wstring& i_Text, bool i_Read_Only);
+    void M_Fn_Row_Elem_Add(C_Row& ro_Row, std::unique_ptr<C_Data_Elem> i_up_Elem);
+    // The record of a data-bearing row (a row without one: C_Exception in the name of i_Function).
+    const C_Data_Elem& M_Fn_Row_Elem(const C_Row& ro_Row, const char* i_Function) const;
+
+    // --- row runs that several kinds share ---
+    // The coordinate rows "X", "Y" and, with a third value, "Z" ("Coordinate X" and so on, with
+    // i_Desc_Tail appended to the description).
+    void M_Fn_Rows_Add_Coordinates(C_Row* i_p_Group, std::initializer_list<float> i_Values, bool i_Read_Only,
+                                   const std::wstring& i_Desc_Tail = L"");
+    // The group of a section's point, entity, node or element, opened by its read-only "Type" row
+    // (the object's type name) and "Id" row (the target id).
+    C_Row* M_Fn_Group_Add_Sect_Object(const std::wstring& i_Title, const std::wstring& i_Type_Desc,
+                                      const std::wstring& i_Type_Name, const std::wstring& i_Id_Desc);
+    // The read-only rows of a geometry entity's first i_Count defining points (start, terminal,
+    // centre), showing their ids.
+    void M_Fn_Rows_Add_Point_Ids(C_Row* i_p_Group, std::size_t i_Count);
+
+    // A bare kind (a position, the number selected): no target object, so the kind is set here.
+    void M_Fn_Data_Begin_Bare(E_Target i_Kind, const char* i_Function);
+    // Kinds 2 and 3: a free position as its coordinate rows under i_Title.
+    void M_Fn_Data_Set_Point(E_Target i_Kind, const std::wstring& i_Title, std::initializer_list<float> i_Values,
+                             const char* i_Function);
     // The columns of one row layer (its practical columns, its repeat chain and its conditional
     // options) into i_p_Group.
     void M_Fn_Data_Set_DB_Row_Layer(C_Row* i_p_Group, N_Biz::N_DB::C_Row& ro_Working, N_Biz::N_DB::C_Row& ro_Accepted,
                                     bool i_Read_Only);
-    // The groups of a card row held in the working and accepted copies.
-    void M_Fn_Data_Set_DB_Row(const N_Biz::N_DB::C_Row& ro_Row, bool i_Read_Only);
+    // A card kind's rows: the groups of ro_Row held in the working and accepted copies; a material or
+    // property card (i_p_Color given) also gives its colour to the grid.
+    void M_Fn_Data_Set_DB_Row(E_Target i_Kind, const N_Biz::N_DB::C_Row& ro_Row, const T_Color* i_p_Color,
+                              bool i_Read_Only, const char* i_Function);
     // The property link row of an entity or mesh element, built from the standard "Element" table.
     void M_Fn_Data_Set_Link_C_P(C_Row* i_p_Group, const N_Biz::N_DB::C_Key_C_Property& ro_Key, bool i_Read_Only);
     void M_Fn_Field_Restore(C_Row& ro_Row, const C_Data_Elem& ro_Elem);
@@ -236,14 +293,6 @@ private:
     bool m_Filled = false;
     E_Target m_Target = E_Target_None;
     std::uint32_t m_Id = 0;
-    N_Biz::N_DB::C_Row_Common* m_p_Row_C = nullptr;
-    N_Biz::N_DB::C_Row_C_Material* m_p_Row_C_M = nullptr;
-    N_Biz::N_DB::C_Row_C_Property* m_p_Row_C_P = nullptr;
-    N_Biz::N_DB::C_Row_Node* m_p_Row_N = nullptr;
-    N_Biz::N_DB::C_Row_Element_2D* m_p_Row_E = nullptr;
-    N_Biz::N_Model::C_Model* m_p_Model = nullptr;
-    N_Biz::N_Sect::C_Sect* m_p_Sect = nullptr;
-    N_Biz::N_Proj::C_Proj* m_p_Proj = nullptr;
     std::vector<std::unique_ptr<C_Data_Elem>> m_Elems;
     T_Color m_Color{0, 0, 0, 1};
     N_Biz::N_DB::C_Row_Any m_Row_Working;

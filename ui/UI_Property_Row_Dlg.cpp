@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <locale>
 #include <new>
+#include <type_traits>
 
 namespace N_UI::N_Property {
 
@@ -111,6 +112,42 @@ std::array<float, 4> G_Fn_Color_Cyan()
     return color;
 }
 
+// A new card (a T_Row) of ro_Table; a failed allocation throws in the name of i_Function.
+template <class T_Card, class T_Row = T_Card>
+lesser_shared_ptr<T_Card> G_Fn_Card_New(const N_DB::C_Info_Table& ro_Table, const char* i_Function)
+{
+    lesser_shared_ptr<T_Card> sp_card;
+    try {
+        sp_card.reset(new T_Row(&ro_Table));
+    } catch (const std::bad_alloc&) {
+        VT_THROW(i_Function);
+    }
+    return sp_card;
+}
+
+// A created material or property card takes the next free colour of its manager's palette.
+template <class T_Mgr, class T_Card>
+void G_Fn_Card_Color_Pick(const T_Mgr& ro_Mgr, T_Card& ro_Card)
+{
+    std::array<float, 4> color{0, 0, 0, 1};
+    ro_Mgr.M_Fn_Get_Palette().M_Fn_Pick(color);
+    ro_Card.m_Display.M_Fn_Color_Set(color);
+}
+
+// The values of a material card made from nothing: "Untitled Material", id 0 and the
+// configuration's material values.
+void G_Fn_Card_Defaults_C_M(N_DB::C_Row& ro_Row, const N_Biz::N_Config::C_Config_Data& ro_Config,
+                            const char* i_Function)
+{
+    G_Fn_Set_Text(ro_Row, N_DB::E_Id_Column_Name, L"Untitled Material", i_Function);
+    G_Fn_Set_Number(ro_Row, N_DB::E_Id_Column_Key_primary_C_Material, 0.0, i_Function);
+    G_Fn_Set_Number(ro_Row, N_DB::E_Id_Column_Density_Mass, ro_Config.m_Density, i_Function);
+    G_Fn_Set_Number(ro_Row, N_DB::E_Id_Column_Ratio_Poisson, ro_Config.m_Poisson, i_Function);
+    G_Fn_Set_Number(ro_Row, N_DB::E_Id_Column_Modulus_E, ro_Config.m_Modulus, i_Function);
+    G_Fn_Set_Number(ro_Row, N_DB::E_Id_Column_Limit_Stress_Y, ro_Config.m_Yield, i_Function);
+    G_Fn_Set_Number(ro_Row, N_DB::E_Id_Column_Limit_Stress_U, ro_Config.m_Ultimate, i_Function);
+}
+
 } // namespace
 
 std::wstring C_Dlg_Model::M_Fn_Apply_Text() const
@@ -135,50 +172,43 @@ void C_Dlg_Model::M_Fn_Init()
     case E_Kind_C_P: M_Fn_Init_D_DB_C_P(); return;
     default: break;
     }
-    const auto fixed = [this](const wchar_t* i_Type) {
+    // Kinds 4-9: the object must be there (else C_Exception in the name of i_Function); the type box
+    // holds one fixed entry.
+    const auto fixed = [this](bool i_Present, const char* i_Function, const wchar_t* i_Type) {
+        if (!i_Present)
+            VT_THROW(i_Function);
         m_Types = {i_Type};
         m_Type_Index = 0;
     };
+    const auto sect_given = [this] { return m_p_Sect && m_p_Sect->M_Fn_Get_Proj(); };
     switch (m_Kind) {
     case E_Kind_N:
-        if (!m_p_Row_N || !m_p_Proj)
-            VT_THROW("N_UI::N_Property::C_Dlg::M_Fn_Init_D_DB_N_Data");
-        fixed(L"Node");
+        fixed(m_p_Row_N && m_p_Proj, "N_UI::N_Property::C_Dlg::M_Fn_Init_D_DB_N_Data", L"Node");
         m_Ctrl.M_Fn_Target_Set_D_DB_N(m_p_Proj, m_p_Row_N);
         m_Ctrl.M_Fn_Data_Set_D_DB_N(*m_p_Row_N, m_Read_Only);
         break;
     case E_Kind_E:
-        if (!m_p_Row_E || !m_p_Proj)
-            VT_THROW("N_UI::N_Property::C_Dlg::M_Fn_Init_D_DB_E");
-        fixed(L"Element");
+        fixed(m_p_Row_E && m_p_Proj, "N_UI::N_Property::C_Dlg::M_Fn_Init_D_DB_E", L"Element");
         m_Ctrl.M_Fn_Target_Set_D_DB_E(m_p_Proj, m_p_Row_E);
         m_Ctrl.M_Fn_Data_Set_D_DB_E(*m_p_Row_E, m_Read_Only);
         break;
     case E_Kind_M:
-        if (!m_p_Model || !m_p_Proj)
-            VT_THROW("N_UI::N_Property::C_Dlg::M_Fn_Init_D_M");
-        fixed(L"Model");
+        fixed(m_p_Model && m_p_Proj, "N_UI::N_Property::C_Dlg::M_Fn_Init_D_M", L"Model");
         m_Ctrl.M_Fn_Target_Set_D_M(m_p_Proj, m_p_Model);
         m_Ctrl.M_Fn_Data_Set_D_M();
         break;
     case E_Kind_S:
-        if (!m_p_Sect || !m_p_Sect->M_Fn_Get_Proj())
-            VT_THROW("N_UI::N_Property::C_Dlg::M_Fn_Init_D_S");
-        fixed(L"Section");
+        fixed(sect_given(), "N_UI::N_Property::C_Dlg::M_Fn_Init_D_S", L"Section");
         m_Ctrl.M_Fn_Target_Set_D_S(m_p_Sect);
         m_Ctrl.M_Fn_Data_Set_D_S();
         break;
     case E_Kind_Geom_P:
-        if (!m_p_Sect || !m_p_Sect->M_Fn_Get_Proj())
-            VT_THROW("N_UI::N_Property::C_Dlg::M_Fn_Init_D_S_D_Geom_P");
-        fixed(L"Section Geometric Point");
+        fixed(sect_given(), "N_UI::N_Property::C_Dlg::M_Fn_Init_D_S_D_Geom_P", L"Section Geometric Point");
         m_Ctrl.M_Fn_Target_Set_D_S_D_Geom_P(m_p_Sect, m_Id_Geom);
         m_Ctrl.M_Fn_Data_Set_D_S_D_Geom_P(m_Read_Only);
         break;
     case E_Kind_Geom_E:
-        if (!m_p_Sect || !m_p_Sect->M_Fn_Get_Proj())
-            VT_THROW("N_UI::N_Property::C_Dlg::M_Fn_Init_D_S_D_Geom_E");
-        fixed(L"Section Geometric Entity");
+        fixed(sect_given(), "N_UI::N_Property::C_Dlg::M_Fn_Init_D_S_D_Geom_E", L"Section Geometric Entity");
         m_Ctrl.M_Fn_Target_Set_D_S_D_Geom_E(m_p_Sect, m_Id_Geom);
         m_Ctrl.M_Fn_Data_Set_D_S_D_Geom_E(m_Read_Only);
         break;
@@ -198,104 +228,74 @@ void C_Dlg_Model::M_Fn_Types_Fill(N_DB::E_Type_Relation i_Type, const std::wstri
     m_Type_Index = static_cast<std::int32_t>(it - m_Types.begin());
 }
 
+template <class T_Card, class T_Shown, class F>
+void C_Dlg_Model::M_Fn_Init_Card(const lesser_shared_ptr<T_Card>& ro_sp_New, T_Card* i_p_Target,
+                                 void (C_Ctrl::*i_pfn_Target)(N_Biz::N_Proj::C_Proj*, T_Card*),
+                                 void (C_Ctrl::*i_pfn_Data)(const T_Shown&, bool), N_DB::E_Type_Relation i_Type,
+                                 const char* i_Function, F&& i_Fn_New)
+{
+    if (!m_p_Proj)
+        VT_THROW(i_Function);
+    if (m_Mode == E_Mode_Create)
+        i_Fn_New();
+    T_Card* p_shown = m_Mode == E_Mode_Create ? ro_sp_New.get() : i_p_Target;
+    if (!p_shown)
+        VT_THROW(i_Function);
+    (m_Ctrl.*i_pfn_Target)(m_p_Proj, i_p_Target);
+    (m_Ctrl.*i_pfn_Data)(*p_shown, m_Read_Only);
+    M_Fn_Types_Fill(i_Type, p_shown->M_Fn_Info_Table()->M_Fn_Title());
+}
+
 void C_Dlg_Model::M_Fn_Init_D_DB_C_S()
 {
     static constexpr const char* S_Name = "N_UI::N_Property::C_Dlg::M_Fn_Init_D_DB_C_S";
-    if (!m_p_Proj)
-        VT_THROW(S_Name);
-    N_DB::C_Row* p_row = m_p_Row_C_S;
-    if (m_Mode == E_Mode_Create) {
-        const N_DB::C_Info_Table& table = G_Fn_Table(2, "SECTION_SHELL", S_Name);
-        try {
-            m_sp_New_C_S.reset(new N_DB::C_Row_C_Section(&table));
-        } catch (const std::bad_alloc&) {
-            VT_THROW(S_Name);
-        }
-        const float thk = G_Fn_Config(S_Name).m_Thickness;
-        G_Fn_Set_Number(*m_sp_New_C_S, N_DB::E_Id_Column_Key_primary_C_Section, 0.0, S_Name);
-        for (N_DB::E_Id_Column id : {N_DB::E_Id_Column_Thk_1, N_DB::E_Id_Column_Thk_2, N_DB::E_Id_Column_Thk_3,
-                                     N_DB::E_Id_Column_Thk_4})
-            G_Fn_Set_Number(*m_sp_New_C_S, id, thk, S_Name);
-        p_row = m_sp_New_C_S.get();
-    }
-    if (!p_row)
-        VT_THROW(S_Name);
-    m_Ctrl.M_Fn_Target_Set_D_DB_C(m_p_Proj, m_p_Row_C_S);
-    m_Ctrl.M_Fn_Data_Set_D_DB_C(*p_row, m_Read_Only);
-    M_Fn_Types_Fill(N_DB::E_Type_Relation_C_Section, p_row->M_Fn_Info_Table()->M_Fn_Title());
+    M_Fn_Init_Card(m_sp_New_C_S, m_p_Row_C_S, &C_Ctrl::M_Fn_Target_Set_D_DB_C, &C_Ctrl::M_Fn_Data_Set_D_DB_C,
+                   N_DB::E_Type_Relation_C_Section, S_Name, [this] {
+                       const N_DB::C_Info_Table& table = G_Fn_Table(2, "SECTION_SHELL", S_Name);
+                       m_sp_New_C_S = G_Fn_Card_New<N_DB::C_Row_Common, N_DB::C_Row_C_Section>(table, S_Name);
+                       const float thk = G_Fn_Config(S_Name).m_Thickness;
+                       G_Fn_Set_Number(*m_sp_New_C_S, N_DB::E_Id_Column_Key_primary_C_Section, 0.0, S_Name);
+                       for (N_DB::E_Id_Column id : {N_DB::E_Id_Column_Thk_1, N_DB::E_Id_Column_Thk_2,
+                                                    N_DB::E_Id_Column_Thk_3, N_DB::E_Id_Column_Thk_4})
+                           G_Fn_Set_Number(*m_sp_New_C_S, id, thk, S_Name);
+                   });
 }
 
 void C_Dlg_Model::M_Fn_Init_D_DB_C_M()
 {
     static constexpr const char* S_Name = "N_UI::N_Property::C_Dlg::M_Fn_Init_D_DB_C_M";
-    if (!m_p_Proj)
-        VT_THROW(S_Name);
-    N_DB::C_Row_C_Material* p_row = m_p_Row_C_M;
-    if (m_Mode == E_Mode_Create) {
-        const N_DB::C_Info_Table& table = G_Fn_Table(1, "Material", S_Name);
-        try {
-            m_sp_New_C_M.reset(new N_DB::C_Row_C_Material(&table));
-        } catch (const std::bad_alloc&) {
-            VT_THROW(S_Name);
-        }
-        const N_Biz::N_Config::C_Config_Data& config = G_Fn_Config(S_Name);
-        G_Fn_Set_Text(*m_sp_New_C_M, N_DB::E_Id_Column_Name, L"Untitled Material", S_Name);
-        G_Fn_Set_Number(*m_sp_New_C_M, N_DB::E_Id_Column_Key_primary_C_Material, 0.0, S_Name);
-        G_Fn_Set_Number(*m_sp_New_C_M, N_DB::E_Id_Column_Density_Mass, config.m_Density, S_Name);
-        G_Fn_Set_Number(*m_sp_New_C_M, N_DB::E_Id_Column_Ratio_Poisson, config.m_Poisson, S_Name);
-        G_Fn_Set_Number(*m_sp_New_C_M, N_DB::E_Id_Column_Modulus_E, config.m_Modulus, S_Name);
-        G_Fn_Set_Number(*m_sp_New_C_M, N_DB::E_Id_Column_Limit_Stress_Y, config.m_Yield, S_Name);
-        G_Fn_Set_Number(*m_sp_New_C_M, N_DB::E_Id_Column_Limit_Stress_U, config.m_Ultimate, S_Name);
-        std::array<float, 4> color{0, 0, 0, 1};
-        m_p_Proj->M_Fn_Get_Mgr_D_DB_C_M().M_Fn_Get_Palette().M_Fn_Pick(color);
-        m_sp_New_C_M->m_Display.M_Fn_Color_Set(color);
-        p_row = m_sp_New_C_M.get();
-    }
-    if (!p_row)
-        VT_THROW(S_Name);
-    m_Ctrl.M_Fn_Target_Set_D_DB_C_M(m_p_Proj, m_p_Row_C_M);
-    m_Ctrl.M_Fn_Data_Set_D_DB_C_M(*p_row, m_Read_Only);
-    M_Fn_Types_Fill(N_DB::E_Type_Relation_C_Material, p_row->M_Fn_Info_Table()->M_Fn_Title());
+    M_Fn_Init_Card(m_sp_New_C_M, m_p_Row_C_M, &C_Ctrl::M_Fn_Target_Set_D_DB_C_M, &C_Ctrl::M_Fn_Data_Set_D_DB_C_M,
+                   N_DB::E_Type_Relation_C_Material, S_Name, [this] {
+                       m_sp_New_C_M = G_Fn_Card_New<N_DB::C_Row_C_Material>(G_Fn_Table(1, "Material", S_Name), S_Name);
+                       G_Fn_Card_Defaults_C_M(*m_sp_New_C_M, G_Fn_Config(S_Name), S_Name);
+                       G_Fn_Card_Color_Pick(m_p_Proj->M_Fn_Get_Mgr_D_DB_C_M(), *m_sp_New_C_M);
+                   });
 }
 
 void C_Dlg_Model::M_Fn_Init_D_DB_C_P()
 {
     static constexpr const char* S_Name = "N_UI::N_Property::C_Dlg::M_Fn_Init_D_DB_C_P";
-    if (!m_p_Proj)
-        VT_THROW(S_Name);
-    N_DB::C_Row_C_Property* p_row = m_p_Row_C_P;
-    if (m_Mode == E_Mode_Create) {
-        // The first material card in slot order; a property cannot be made without one.
-        const auto& materials = m_p_Proj->M_Fn_Get_Mgr_D_DB_C_M().M_Fn_Get_Store();
-        lesser_shared_ptr<N_DB::C_Row_C_Material> sp_material;
-        for (std::uint32_t i = 1; i < materials.size() && !sp_material; ++i)
-            if (materials.is_used_at(i))
-                sp_material = materials.at(i);
-        if (!sp_material)
-            VT_THROW(S_Name);
-        const N_DB::C_Info_Table& table = G_Fn_Table(1, "Property", S_Name);
-        try {
-            m_sp_New_C_P.reset(new N_DB::C_Row_C_Property(&table));
-        } catch (const std::bad_alloc&) {
-            VT_THROW(S_Name);
-        }
-        G_Fn_Set_Text(*m_sp_New_C_P, N_DB::E_Id_Column_Name, L"Untitled Property", S_Name);
-        G_Fn_Set_Number(*m_sp_New_C_P, N_DB::E_Id_Column_Key_primary_C_Property, 0.0, S_Name);
-        const N_DB::C_Visitor_Field key = G_Fn_Field(*m_sp_New_C_P, N_DB::E_Id_Column_Key_foreign_C_Material);
-        if (key.M_Fn_Is_Empty())
-            VT_THROW(S_Name);
-        key.M_Fn_Ref<N_DB::C_Key_C_Material>() = N_DB::C_Key_C_Material(sp_material);
-        G_Fn_Set_Number(*m_sp_New_C_P, N_DB::E_Id_Column_Thk, G_Fn_Config(S_Name).m_Thickness, S_Name);
-        std::array<float, 4> color{0, 0, 0, 1};
-        m_p_Proj->M_Fn_Get_Mgr_D_DB_C_P().M_Fn_Get_Palette().M_Fn_Pick(color);
-        m_sp_New_C_P->m_Display.M_Fn_Color_Set(color);
-        p_row = m_sp_New_C_P.get();
-    }
-    if (!p_row)
-        VT_THROW(S_Name);
-    m_Ctrl.M_Fn_Target_Set_D_DB_C_P(m_p_Proj, m_p_Row_C_P);
-    m_Ctrl.M_Fn_Data_Set_D_DB_C_P(*p_row, m_Read_Only);
-    M_Fn_Types_Fill(N_DB::E_Type_Relation_C_Property, p_row->M_Fn_Info_Table()->M_Fn_Title());
+    M_Fn_Init_Card(m_sp_New_C_P, m_p_Row_C_P, &C_Ctrl::M_Fn_Target_Set_D_DB_C_P, &C_Ctrl::M_Fn_Data_Set_D_DB_C_P,
+                   N_DB::E_Type_Relation_C_Property, S_Name, [this] {
+                       // The first material card in slot order; a property cannot be made without one.
+                       const auto& materials = m_p_Proj->M_Fn_Get_Mgr_D_DB_C_M().M_Fn_Get_Store();
+                       lesser_shared_ptr<N_DB::C_Row_C_Material> sp_material;
+                       for (std::uint32_t i = 1; i < materials.size() && !sp_material; ++i)
+                           if (materials.is_used_at(i))
+                               sp_material = materials.at(i);
+                       if (!sp_material)
+                           VT_THROW(S_Name);
+                       m_sp_New_C_P = G_Fn_Card_New<N_DB::C_Row_C_Property>(G_Fn_Table(1, "Property", S_Name), S_Name);
+                       G_Fn_Set_Text(*m_sp_New_C_P, N_DB::E_Id_Column_Name, L"Untitled Property", S_Name);
+                       G_Fn_Set_Number(*m_sp_New_C_P, N_DB::E_Id_Column_Key_primary_C_Property, 0.0, S_Name);
+                       const N_DB::C_Visitor_Field key =
+                           G_Fn_Field(*m_sp_New_C_P, N_DB::E_Id_Column_Key_foreign_C_Material);
+                       if (key.M_Fn_Is_Empty())
+                           VT_THROW(S_Name);
+                       key.M_Fn_Ref<N_DB::C_Key_C_Material>() = N_DB::C_Key_C_Material(sp_material);
+                       G_Fn_Set_Number(*m_sp_New_C_P, N_DB::E_Id_Column_Thk, G_Fn_Config(S_Name).m_Thickness, S_Name);
+                       G_Fn_Card_Color_Pick(m_p_Proj->M_Fn_Get_Mgr_D_DB_C_P(), *m_sp_New_C_P);
+                   });
 }
 
 void C_Dlg_Model::M_Fn_Type_Change(std::int32_t i_Index)
@@ -323,12 +323,7 @@ lesser_shared_ptr<T_Card> G_Fn_Type_Change(N_DB::E_Type_Relation i_Type, const s
     const N_DB::C_Info_Table* p_table = G_Fn_Schema(i_Function).M_Fn_Info_Table_Lookup_By_Relation(i_Type, i_Title);
     if (!p_table)
         VT_THROW(i_Function);
-    lesser_shared_ptr<T_Card> sp_new;
-    try {
-        sp_new.reset(new T_Card(p_table));
-    } catch (const std::bad_alloc&) {
-        VT_THROW(i_Function);
-    }
+    lesser_shared_ptr<T_Card> sp_new = G_Fn_Card_New<T_Card>(*p_table, i_Function);
     std::array<float, 4> color = G_Fn_Color_Cyan();
     if (i_Modify) {
         if (!i_p_Stored)
@@ -354,16 +349,7 @@ void C_Dlg_Model::M_Fn_Type_Change_D_DB_C_M(const std::wstring& i_Title)
         {N_DB::E_Id_Column_Name, N_DB::E_Id_Column_Key_primary_C_Material, N_DB::E_Id_Column_Density_Mass,
          N_DB::E_Id_Column_Ratio_Poisson, N_DB::E_Id_Column_Modulus_E, N_DB::E_Id_Column_Limit_Stress_Y,
          N_DB::E_Id_Column_Limit_Stress_U},
-        [&](N_DB::C_Row& ro_Row) {
-            G_Fn_Set_Text(ro_Row, N_DB::E_Id_Column_Name, L"Untitled Material", S_Name);
-            G_Fn_Set_Number(ro_Row, N_DB::E_Id_Column_Key_primary_C_Material, 0.0, S_Name);
-            G_Fn_Set_Number(ro_Row, N_DB::E_Id_Column_Density_Mass, config.m_Density, S_Name);
-            G_Fn_Set_Number(ro_Row, N_DB::E_Id_Column_Ratio_Poisson, config.m_Poisson, S_Name);
-            G_Fn_Set_Number(ro_Row, N_DB::E_Id_Column_Modulus_E, config.m_Modulus, S_Name);
-            G_Fn_Set_Number(ro_Row, N_DB::E_Id_Column_Limit_Stress_Y, config.m_Yield, S_Name);
-            G_Fn_Set_Number(ro_Row, N_DB::E_Id_Column_Limit_Stress_U, config.m_Ultimate, S_Name);
-        },
-        S_Name);
+        [&](N_DB::C_Row& ro_Row) { G_Fn_Card_Defaults_C_M(ro_Row, config, S_Name); }, S_Name);
     if (m_Mode == E_Mode_Create)
         m_sp_New_C_M = sp_new;
     // The target stays the stored card: Apply gives it the new table.
@@ -392,14 +378,26 @@ void C_Dlg_Model::M_Fn_Type_Change_D_DB_C_P(const std::wstring& i_Title)
     m_Ctrl.M_Fn_Data_Set_D_DB_C_P(*sp_new, m_Read_Only);
 }
 
-std::uint32_t C_Dlg_Model::M_Fn_Id_Next() const
+namespace {
+
+// Create mode's Apply for one card kind: the new card (missing: C_Exception in the name of
+// i_Function) takes the grid's working row, a material or property card also the grid's colour, and
+// the manager's create command adds it under the next free slot, o_Id.
+template <class T_Mgr, class T_Card>
+void G_Fn_Card_Add(T_Mgr& ro_Mgr, const lesser_shared_ptr<T_Card>& ro_sp_New, C_Ctrl& ro_Ctrl, std::uint32_t& o_Id,
+                   const char* i_Function)
 {
-    switch (m_Kind) {
-    case E_Kind_C_S: return m_p_Proj->M_Fn_Get_Mgr_D_DB_C().M_Fn_Get_Store().next_index();
-    case E_Kind_C_M: return m_p_Proj->M_Fn_Get_Mgr_D_DB_C_M().M_Fn_Get_Store().next_index();
-    default: return m_p_Proj->M_Fn_Get_Mgr_D_DB_C_P().M_Fn_Get_Store().next_index();
-    }
+    if (!ro_sp_New)
+        VT_THROW(i_Function);
+    N_Biz::N_Proj::N_Impl::G_Fn_Row_Data_Swap(*ro_sp_New, ro_Ctrl.M_Fn_Row_Working());
+    if constexpr (!std::is_same_v<T_Card, N_DB::C_Row_Common>)
+        ro_sp_New->m_Display.M_Fn_Color_Set(ro_Ctrl.M_Fn_Color_Get());
+    o_Id = ro_Mgr.M_Fn_Get_Store().next_index();
+    auto sp_card = ro_sp_New;
+    ro_Mgr.M_Fn_Proc_Cmd_Top_Add(o_Id, sp_card);
 }
+
+} // namespace
 
 bool C_Dlg_Model::M_Fn_Apply()
 {
@@ -411,39 +409,13 @@ bool C_Dlg_Model::M_Fn_Apply()
     }
     if (m_Mode != E_Mode_Create || !m_p_Proj)
         VT_THROW(S_Name);
-    N_DB::C_Row_Any& working = m_Ctrl.M_Fn_Row_Working();
     switch (m_Kind) {
-    case E_Kind_C_S: {
-        if (!m_sp_New_C_S)
-            VT_THROW(S_Name);
-        N_Biz::N_Proj::N_Impl::G_Fn_Row_Data_Swap(*m_sp_New_C_S, working);
-        m_Id_New = M_Fn_Id_Next();
-        auto sp_card = m_sp_New_C_S;
-        m_p_Proj->M_Fn_Get_Mgr_D_DB_C().M_Fn_Proc_Cmd_Top_Add(m_Id_New, sp_card);
-        return true;
-    }
-    case E_Kind_C_M: {
-        if (!m_sp_New_C_M)
-            VT_THROW(S_Name);
-        N_Biz::N_Proj::N_Impl::G_Fn_Row_Data_Swap(*m_sp_New_C_M, working);
-        m_sp_New_C_M->m_Display.M_Fn_Color_Set(m_Ctrl.M_Fn_Color_Get());
-        m_Id_New = M_Fn_Id_Next();
-        auto sp_card = m_sp_New_C_M;
-        m_p_Proj->M_Fn_Get_Mgr_D_DB_C_M().M_Fn_Proc_Cmd_Top_Add(m_Id_New, sp_card);
-        return true;
-    }
-    case E_Kind_C_P: {
-        if (!m_sp_New_C_P)
-            VT_THROW(S_Name);
-        N_Biz::N_Proj::N_Impl::G_Fn_Row_Data_Swap(*m_sp_New_C_P, working);
-        m_sp_New_C_P->m_Display.M_Fn_Color_Set(m_Ctrl.M_Fn_Color_Get());
-        m_Id_New = M_Fn_Id_Next();
-        auto sp_card = m_sp_New_C_P;
-        m_p_Proj->M_Fn_Get_Mgr_D_DB_C_P().M_Fn_Proc_Cmd_Top_Add(m_Id_New, sp_card);
-        return true;
-    }
+    case E_Kind_C_S: G_Fn_Card_Add(m_p_Proj->M_Fn_Get_Mgr_D_DB_C(), m_sp_New_C_S, m_Ctrl, m_Id_New, S_Name); break;
+    case E_Kind_C_M: G_Fn_Card_Add(m_p_Proj->M_Fn_Get_Mgr_D_DB_C_M(), m_sp_New_C_M, m_Ctrl, m_Id_New, S_Name); break;
+    case E_Kind_C_P: G_Fn_Card_Add(m_p_Proj->M_Fn_Get_Mgr_D_DB_C_P(), m_sp_New_C_P, m_Ctrl, m_Id_New, S_Name); break;
     default: VT_THROW(S_Name);
     }
+    return true;
 }
 
 } // namespace N_UI::N_Property

@@ -18,7 +18,8 @@
 
 namespace N_UI::N_Property {
 
-class C_Dlg_Model {
+// The shown object's pointers (C_Target_Objects) are the caller's fields too.
+class C_Dlg_Model : public C_Target_Objects {
 public:
     enum E_Mode : std::uint32_t { E_Mode_Create = 1, E_Mode_Modify = 2 };
     enum E_Kind : std::uint32_t {
@@ -39,18 +40,10 @@ public:
     C_Dlg_Model(const C_Dlg_Model&) = delete;
     C_Dlg_Model& operator=(const C_Dlg_Model&) = delete;
 
-    // The caller's fields, set before M_Fn_Init.
+    // The caller's fields, set before M_Fn_Init, besides the shown object's pointers.
     std::uint32_t m_Mode = 0;
     std::uint32_t m_Kind = 0;
     std::uint32_t m_Id_Geom = 0;
-    N_Biz::N_DB::C_Row_Node* m_p_Row_N = nullptr;
-    N_Biz::N_DB::C_Row_Common* m_p_Row_C_S = nullptr;
-    N_Biz::N_DB::C_Row_C_Material* m_p_Row_C_M = nullptr;
-    N_Biz::N_DB::C_Row_C_Property* m_p_Row_C_P = nullptr;
-    N_Biz::N_DB::C_Row_Element_2D* m_p_Row_E = nullptr;
-    N_Biz::N_Model::C_Model* m_p_Model = nullptr;
-    N_Biz::N_Sect::C_Sect* m_p_Sect = nullptr;
-    N_Biz::N_Proj::C_Proj* m_p_Proj = nullptr;
     bool m_Read_Only = false;
 
     // The dialog's own state.
@@ -81,12 +74,19 @@ private:
     void M_Fn_Init_D_DB_C_S();
     void M_Fn_Init_D_DB_C_M();
     void M_Fn_Init_D_DB_C_P();
+    // The card kinds' common course: the project is required (else C_Exception in the name of
+    // i_Function); Create mode builds the new card ro_sp_New by i_Fn_New; the grid's target is the
+    // caller's card i_p_Target, and it shows that card, or the new one in Create mode (none:
+    // C_Exception); the type list of relation type i_Type has the shown card's table selected.
+    template <class T_Card, class T_Shown, class F>
+    void M_Fn_Init_Card(const N_Common::N_Pointer::lesser_shared_ptr<T_Card>& ro_sp_New, T_Card* i_p_Target,
+                        void (C_Ctrl::*i_pfn_Target)(N_Biz::N_Proj::C_Proj*, T_Card*),
+                        void (C_Ctrl::*i_pfn_Data)(const T_Shown&, bool), N_Biz::N_DB::E_Type_Relation i_Type,
+                        const char* i_Function, F&& i_Fn_New);
     // The type list of relation type i_Type with ro_Title selected (missing title: C_Exception).
     void M_Fn_Types_Fill(N_Biz::N_DB::E_Type_Relation i_Type, const std::wstring& ro_Title);
     void M_Fn_Type_Change_D_DB_C_M(const std::wstring& i_Title);
     void M_Fn_Type_Change_D_DB_C_P(const std::wstring& i_Title);
-    // Create mode: the first free slot of the card manager of this kind.
-    std::uint32_t M_Fn_Id_Next() const;
 
     std::vector<std::wstring> m_Types;
 };

@@ -52,11 +52,8 @@ bool C_Ctrl::M_Fn_Row_Edit(C_Row& ro_Row, const std::wstring& i_Text)
         M_Fn_Raise_Changed(ro_Row);
         return true;
     }
-    if (ro_Row.m_Data < 0 || static_cast<std::size_t>(ro_Row.m_Data) >= m_Elems.size())
-        VT_THROW(S_Name);
-    const C_Data_Elem& elem = *m_Elems[static_cast<std::size_t>(ro_Row.m_Data)];
+    const C_Data_Elem& elem = M_Fn_Row_Elem(ro_Row, S_Name);
     const N_DB::C_Visitor_Field& field = elem.m_Field_Working;
-
     std::wistringstream in(i_Text);
     in.imbue(std::locale::classic());
     const N_DB::E_Type_Obj type = field.M_Fn_Type();
@@ -114,9 +111,7 @@ bool C_Ctrl::M_Fn_Row_Button(C_Row& ro_Row)
     static constexpr const char* S_Name = "N_UI::N_Property::C_Elem_Field_Key::OnClickButton";
     if (ro_Row.m_Kind != E_Row_Key || ro_Row.m_Read_Only || !m_p_Proj)
         return false;
-    if (ro_Row.m_Data < 0 || static_cast<std::size_t>(ro_Row.m_Data) >= m_Elems.size())
-        VT_THROW(S_Name);
-    const C_Data_Elem& elem = *m_Elems[static_cast<std::size_t>(ro_Row.m_Data)];
+    const C_Data_Elem& elem = M_Fn_Row_Elem(ro_Row, S_Name);
     const N_DB::C_Visitor_Field& field = elem.m_Field_Working;
     std::uint32_t kind = 0;
     std::uint32_t current = 0;
@@ -161,31 +156,27 @@ void C_Ctrl::M_Fn_Modify()
     static constexpr const char* S_Name = "N_UI::N_Property::C_Ctrl::M_Fn_Modify";
     if (!m_Filled || m_Target == E_Target_None)
         VT_THROW(S_Name);
+    // A card kind commits its card row through the project's manager of that kind.
+    const auto card_proj = [&](const void* i_p_Row) -> N_Biz::N_Proj::C_Proj& {
+        if (!i_p_Row || !m_p_Proj)
+            VT_THROW(S_Name);
+        return *m_p_Proj;
+    };
     switch (m_Target) {
     case E_Target_D_DB_C:
-        if (!m_p_Row_C || !m_p_Proj)
-            VT_THROW(S_Name);
-        m_p_Proj->M_Fn_Get_Mgr_D_DB_C().M_Fn_Proc_Cmd_Top_Modify(m_p_Row_C, m_Row_Working);
+        card_proj(m_p_Row_C_S).M_Fn_Get_Mgr_D_DB_C().M_Fn_Proc_Cmd_Top_Modify(m_p_Row_C_S, m_Row_Working);
         break;
     case E_Target_D_DB_C_M:
-        if (!m_p_Row_C_M || !m_p_Proj)
-            VT_THROW(S_Name);
-        m_p_Proj->M_Fn_Get_Mgr_D_DB_C_M().M_Fn_Proc_Cmd_Top_Modify(m_p_Row_C_M, m_Row_Working, m_Color);
+        card_proj(m_p_Row_C_M).M_Fn_Get_Mgr_D_DB_C_M().M_Fn_Proc_Cmd_Top_Modify(m_p_Row_C_M, m_Row_Working, m_Color);
         break;
     case E_Target_D_DB_C_P:
-        if (!m_p_Row_C_P || !m_p_Proj)
-            VT_THROW(S_Name);
-        m_p_Proj->M_Fn_Get_Mgr_D_DB_C_P().M_Fn_Proc_Cmd_Top_Modify(m_p_Row_C_P, m_Row_Working, m_Color);
+        card_proj(m_p_Row_C_P).M_Fn_Get_Mgr_D_DB_C_P().M_Fn_Proc_Cmd_Top_Modify(m_p_Row_C_P, m_Row_Working, m_Color);
         break;
     case E_Target_D_DB_N:
-        if (!m_p_Row_N || !m_p_Proj)
-            VT_THROW(S_Name);
-        m_p_Proj->M_Fn_Get_Mgr_D_DB_N().M_Fn_Proc_Cmd_Top_Modify(m_p_Row_N, m_Row_Working);
+        card_proj(m_p_Row_N).M_Fn_Get_Mgr_D_DB_N().M_Fn_Proc_Cmd_Top_Modify(m_p_Row_N, m_Row_Working);
         break;
     case E_Target_D_DB_E:
-        if (!m_p_Row_E || !m_p_Proj)
-            VT_THROW(S_Name);
-        m_p_Proj->M_Fn_Get_Mgr_D_DB_E().M_Fn_Proc_Cmd_Top_Modify(m_p_Row_E, m_Row_Working);
+        card_proj(m_p_Row_E).M_Fn_Get_Mgr_D_DB_E().M_Fn_Proc_Cmd_Top_Modify(m_p_Row_E, m_Row_Working);
         break;
     case E_Target_D_M:
     case E_Target_D_S:
@@ -254,24 +245,22 @@ void C_Ctrl::M_Fn_Modify_Geom_E()
         m_sp_Entity->m_Key_C_P = key;
         changed = true;
     }
-    switch (m_sp_Entity->M_Fn_Type_Get()) {
-    case N_Sect::C_D_Geom::E_Type_Arc: {
-        auto& arc = static_cast<N_Sect::C_D_Geom_E_Arc&>(*m_sp_Entity);
-        const bool clockwise = row(6)->m_Text == L"True";
-        if (clockwise != (arc.m_Direction != 0)) {
-            arc.m_Direction = clockwise ? 1 : 0;
+    // A boolean row's choice into the entity's 0/1 switch.
+    const auto take_bool = [&](std::size_t i_Row, std::int32_t& io_Switch) {
+        const bool value = row(i_Row)->m_Text == L"True";
+        if (value != (io_Switch != 0)) {
+            io_Switch = value ? 1 : 0;
             changed = true;
         }
+    };
+    switch (m_sp_Entity->M_Fn_Type_Get()) {
+    case N_Sect::C_D_Geom::E_Type_Arc:
+        take_bool(6, static_cast<N_Sect::C_D_Geom_E_Arc&>(*m_sp_Entity).m_Direction);
         break;
-    }
     case N_Sect::C_D_Geom::E_Type_NURBS: break;
     case N_Sect::C_D_Geom::E_Type_Line: {
         auto& line = static_cast<N_Sect::C_D_Geom_E_Line&>(*m_sp_Entity);
-        const bool own = row(5)->m_Text == L"True";
-        if (own != (line.m_Thk_Individual_Switch != 0)) {
-            line.m_Thk_Individual_Switch = own ? 1 : 0;
-            changed = true;
-        }
+        take_bool(5, line.m_Thk_Individual_Switch);
         bool changed_thk = false;
         M_Fn_Property_Modified_Check(line.m_Thk_Individual, row(6), changed_thk);
         changed = changed || changed_thk;

@@ -65,9 +65,10 @@ void C_Pane_Model::M_Fn_Clear()
 void C_Pane_Model::M_Fn_On_Signal_Proj(N_Proj::C_Proj& ro_Proj, std::int32_t i_Code)
 {
     G_Fn_Catch_All("N_UI::N_Property::C_Wnd::M_Fn_On_Signal_Proj", __FILE__, __LINE__, [&] {
+        const bool shown = &ro_Proj == m_p_Proj;
         switch (i_Code) {
         case N_Proj::E_Signal_Destroy:
-            if (&ro_Proj == m_p_Proj || (m_p_Sect && m_p_Sect->M_Fn_Get_Proj() == &ro_Proj))
+            if (shown || (m_p_Sect && m_p_Sect->M_Fn_Get_Proj() == &ro_Proj))
                 M_Fn_Clear();
             m_Connections_Sect.clear();
             break;
@@ -79,21 +80,9 @@ void C_Pane_Model::M_Fn_On_Signal_Proj(N_Proj::C_Proj& ro_Proj, std::int32_t i_C
         }
         case N_Proj::E_Signal_Sel_Mode:
         case N_Proj::E_Signal_Sel_Data:
-        case N_Proj::E_Signal_State_Task:
-            if (&ro_Proj == m_p_Proj)
-                M_Fn_Update();
-            break;
-        case N_Proj::E_Signal_Frame_Activate:
-            if (&ro_Proj != m_p_Proj) {
-                m_p_Sect = nullptr;
-                m_p_Proj = &ro_Proj;
-                M_Fn_Update();
-            }
-            break;
-        case N_Proj::E_Signal_Frame_Deactivate:
-            if (&ro_Proj == m_p_Proj)
-                M_Fn_Clear();
-            break;
+        case N_Proj::E_Signal_State_Task: M_Fn_Follow(shown, E_Follow_Update); break;
+        case N_Proj::E_Signal_Frame_Activate: M_Fn_Follow(shown, E_Follow_Show, &ro_Proj); break;
+        case N_Proj::E_Signal_Frame_Deactivate: M_Fn_Follow(shown, E_Follow_Clear); break;
         default: break;
         }
     });
@@ -102,31 +91,36 @@ void C_Pane_Model::M_Fn_On_Signal_Proj(N_Proj::C_Proj& ro_Proj, std::int32_t i_C
 void C_Pane_Model::M_Fn_On_Signal_Sect(N_Sect::C_Sect& ro_Sect, std::int32_t i_Code)
 {
     G_Fn_Catch_All("N_UI::N_Property::C_Wnd::M_Fn_On_Signal_Sect", __FILE__, __LINE__, [&] {
+        const bool shown = &ro_Sect == m_p_Sect;
         switch (i_Code) {
         case N_Sect::E_Signal_Destroy:
-            if (&ro_Sect == m_p_Sect)
-                M_Fn_Clear();
-            break;
+        case N_Sect::E_Signal_Frame_Deactivate: M_Fn_Follow(shown, E_Follow_Clear); break;
         case N_Sect::E_Signal_Sel_Reset:
         case N_Sect::E_Signal_Sel_Data:
-        case N_Sect::E_Signal_State_Task:
-            if (&ro_Sect == m_p_Sect)
-                M_Fn_Update();
-            break;
+        case N_Sect::E_Signal_State_Task: M_Fn_Follow(shown, E_Follow_Update); break;
         case N_Sect::E_Signal_Frame_Activate:
-            if (&ro_Sect != m_p_Sect) {
-                m_p_Sect = &ro_Sect;
-                m_p_Proj = ro_Sect.M_Fn_Get_Proj();
-                M_Fn_Update();
-            }
-            break;
-        case N_Sect::E_Signal_Frame_Deactivate:
-            if (&ro_Sect == m_p_Sect)
-                M_Fn_Clear();
+            M_Fn_Follow(shown, E_Follow_Show, ro_Sect.M_Fn_Get_Proj(), &ro_Sect);
             break;
         default: break;
         }
     });
+}
+
+void C_Pane_Model::M_Fn_Follow(bool i_Shown, E_Follow i_Follow, N_Proj::C_Proj* i_p_Proj, N_Sect::C_Sect* i_p_Sect)
+{
+    if (i_Follow == E_Follow_Show) {
+        // Activating the window already shown keeps its rows.
+        if (!i_Shown) {
+            m_p_Sect = i_p_Sect;
+            m_p_Proj = i_p_Proj;
+            M_Fn_Update();
+        }
+    } else if (i_Shown) {
+        if (i_Follow == E_Follow_Update)
+            M_Fn_Update();
+        else
+            M_Fn_Clear();
+    }
 }
 
 void C_Pane_Model::M_Fn_Update()
@@ -196,6 +190,17 @@ std::size_t G_Fn_Show_Card(C_Ctrl& ro_Ctrl, N_Proj::C_Proj& ro_Proj, T_Mgr& ro_M
     }
     return sel.size();
 }
+
+// Modes 1 and 2 of both windows: the selected material or property cards.
+std::size_t G_Fn_Show_Cards(C_Ctrl& ro_Ctrl, N_Proj::C_Proj& ro_Proj, std::uint32_t i_Mode, bool i_Read_Only,
+                            const char* i_Function)
+{
+    if (i_Mode == 1)
+        return G_Fn_Show_Card(ro_Ctrl, ro_Proj, ro_Proj.M_Fn_Get_Mgr_D_DB_C_M(), &C_Ctrl::M_Fn_Target_Set_D_DB_C_M,
+                              &C_Ctrl::M_Fn_Data_Set_D_DB_C_M, i_Read_Only, i_Function);
+    return G_Fn_Show_Card(ro_Ctrl, ro_Proj, ro_Proj.M_Fn_Get_Mgr_D_DB_C_P(), &C_Ctrl::M_Fn_Target_Set_D_DB_C_P,
+                          &C_Ctrl::M_Fn_Data_Set_D_DB_C_P, i_Read_Only, i_Function);
+}
 } // namespace
 
 void C_Pane_Model::M_Fn_Update_Proj()
@@ -208,17 +213,12 @@ void C_Pane_Model::M_Fn_Update_Proj()
     const bool read_only = proj.M_Fn_Get_Mgr_State().M_Fn_Get_Machine()->M_Fn_Get_Id_Sub(
                                N_Proj::N_State::C_Machine_Top::E_Region_Task) != N_Proj::N_State::C_Machine_Top::E_Id_Task_Idle;
     std::size_t count = 0;
-    switch (proj.M_Fn_Get_Mgr_Sel().M_Fn_Get_Mode()) {
+    const std::uint32_t mode = proj.M_Fn_Get_Mgr_Sel().M_Fn_Get_Mode();
+    switch (mode) {
     case 0:
     case 7: return;
     case 1:
-        count = G_Fn_Show_Card(m_Ctrl, proj, proj.M_Fn_Get_Mgr_D_DB_C_M(), &C_Ctrl::M_Fn_Target_Set_D_DB_C_M,
-                               &C_Ctrl::M_Fn_Data_Set_D_DB_C_M, read_only, S_Name);
-        break;
-    case 2:
-        count = G_Fn_Show_Card(m_Ctrl, proj, proj.M_Fn_Get_Mgr_D_DB_C_P(), &C_Ctrl::M_Fn_Target_Set_D_DB_C_P,
-                               &C_Ctrl::M_Fn_Data_Set_D_DB_C_P, read_only, S_Name);
-        break;
+    case 2: count = G_Fn_Show_Cards(m_Ctrl, proj, mode, read_only, S_Name); break;
     case 3:
     case 4:
     case 5: {
@@ -275,33 +275,32 @@ void C_Pane_Model::M_Fn_Update_Sect()
     const auto& entities = sect.M_Fn_Get_Mgr_D_Geom_E().M_Fn_Sel_P1_Get();
     const auto& nodes = sect.M_Fn_Get_Mgr_D_Tess_N().M_Fn_Sel_P1_Get();
     const auto& elements = sect.M_Fn_Get_Mgr_D_Tess_E().M_Fn_Sel_P1_Get();
+    // A picked point or node: one that is not a point or node of the section (index 0) is only a
+    // position, shown only where a free position may be picked.
+    const auto show_position = [&](const auto& ro_Handle, bool i_Free_Allowed, const auto& i_Fn_Show) {
+        if (ro_Handle.m_Index != 0)
+            return i_Fn_Show(ro_Handle.m_Index);
+        if (!i_Free_Allowed)
+            VT_THROW(S_Name);
+        m_Ctrl.M_Fn_Data_Set_Point_2D(ro_Handle.m_Pos.x, ro_Handle.m_Pos.y);
+    };
     const auto show_point = [&](bool i_Free_Allowed) {
-        const N_Sect::C_Handle_D_Geom_P& handle = points.front();
-        if (handle.m_Index == 0) {
-            if (!i_Free_Allowed)
-                VT_THROW(S_Name);
-            m_Ctrl.M_Fn_Data_Set_Point_2D(handle.m_Pos.x, handle.m_Pos.y);
-            return;
-        }
-        m_Ctrl.M_Fn_Target_Set_D_S_D_Geom_P(&sect, handle.m_Index);
-        m_Ctrl.M_Fn_Data_Set_D_S_D_Geom_P(read_only);
+        show_position(points.front(), i_Free_Allowed, [&](std::uint32_t i_Id) {
+            m_Ctrl.M_Fn_Target_Set_D_S_D_Geom_P(&sect, i_Id);
+            m_Ctrl.M_Fn_Data_Set_D_S_D_Geom_P(read_only);
+        });
+    };
+    const auto show_node = [&](bool i_Free_Allowed) {
+        show_position(nodes.front(), i_Free_Allowed, [&](std::uint32_t i_Id) {
+            m_Ctrl.M_Fn_Target_Set_D_S_D_Tess_N(&sect, i_Id);
+            m_Ctrl.M_Fn_Data_Set_D_S_D_Tess_N();
+        });
     };
     const auto show_entity = [&] {
         if (!entities.front())
             VT_THROW(S_Name);
         m_Ctrl.M_Fn_Target_Set_D_S_D_Geom_E(&sect, static_cast<std::uint32_t>(entities.front()->m_Id));
         m_Ctrl.M_Fn_Data_Set_D_S_D_Geom_E(read_only);
-    };
-    const auto show_node = [&](bool i_Free_Allowed) {
-        const N_Sect::C_Handle_D_Tess_N& handle = nodes.front();
-        if (handle.m_Index == 0) {
-            if (!i_Free_Allowed)
-                VT_THROW(S_Name);
-            m_Ctrl.M_Fn_Data_Set_Point_2D(handle.m_Pos.x, handle.m_Pos.y);
-            return;
-        }
-        m_Ctrl.M_Fn_Target_Set_D_S_D_Tess_N(&sect, handle.m_Index);
-        m_Ctrl.M_Fn_Data_Set_D_S_D_Tess_N();
     };
     const auto show_element = [&] {
         if (!elements.front())
@@ -326,13 +325,7 @@ void C_Pane_Model::M_Fn_Update_Sect()
     const std::uint32_t mode = sect.M_Fn_Get_Mgr_Sel().M_Fn_Mode_Get();
     switch (mode) {
     case 1:
-        count = G_Fn_Show_Card(m_Ctrl, proj, proj.M_Fn_Get_Mgr_D_DB_C_M(), &C_Ctrl::M_Fn_Target_Set_D_DB_C_M,
-                               &C_Ctrl::M_Fn_Data_Set_D_DB_C_M, read_only, S_Name);
-        break;
-    case 2:
-        count = G_Fn_Show_Card(m_Ctrl, proj, proj.M_Fn_Get_Mgr_D_DB_C_P(), &C_Ctrl::M_Fn_Target_Set_D_DB_C_P,
-                               &C_Ctrl::M_Fn_Data_Set_D_DB_C_P, read_only, S_Name);
-        break;
+    case 2: count = G_Fn_Show_Cards(m_Ctrl, proj, mode, read_only, S_Name); break;
     case 3:
     case 4:
     case 5:

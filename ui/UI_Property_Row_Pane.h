@@ -53,6 +53,12 @@ public:
     std::function<void(std::function<void()>)> m_Fn_Defer;
 
 private:
+    // What a change code of a project or section window asks, i_Shown telling whether that window is
+    // the one shown: its rows again, the window shown instead (i_p_Proj, i_p_Sect; nothing when it is
+    // shown already), or nothing shown; a code about another window changes nothing.
+    enum E_Follow : std::uint32_t { E_Follow_Update, E_Follow_Show, E_Follow_Clear };
+    void M_Fn_Follow(bool i_Shown, E_Follow i_Follow, N_Biz::N_Proj::C_Proj* i_p_Proj = nullptr,
+                     N_Biz::N_Sect::C_Sect* i_p_Sect = nullptr);
     // The update of the shown object, or its deferral while a commit runs.
     void M_Fn_Update();
     void M_Fn_Update_Now();
