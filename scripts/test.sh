@@ -11,6 +11,8 @@ if [ "${1:-}" = "--sanitize" ]; then
   opts=(-DCMAKE_BUILD_TYPE=Debug -DVT_SANITIZE=ON -DVT_BUILD_BENCH=OFF)
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  echo "Leak checking covers every suite but the window tests and end-to-end scripts (label gui);"
+  echo "those keep AddressSanitizer's other checks and UBSan (tests/CMakeLists.txt says why)."
 fi
 bash scripts/build.sh "$dir" "${opts[@]}"
 jobs=$(nproc)
