@@ -15,6 +15,7 @@
 #include "biz/proj/Biz_Proj_Mgr_D_DB_C_P.h"
 #include "biz/proj/Biz_Proj_Mgr_D_DB_E.h"
 #include "biz/proj/Biz_Proj_Mgr_D_DB_N.h"
+#include "biz/proj/Biz_Proj_Mgr_D_Model.h"
 #include "biz/sect/Biz_Sect.h"
 #include "biz/sect/Biz_Sect_D_Geom_E_Arc.h"
 #include "biz/sect/Biz_Sect_D_Geom_E_Curve_NURBS.h"
@@ -56,6 +57,13 @@ std::wstring G_Fn_Text_Field(const N_DB::C_Visitor_Field_Const& ro_Field)
     out.imbue(std::locale::classic());
     N_DB::G_Fn_Obj_Ops(ro_Field.M_Fn_Type()).m_pfn_WText_O(ro_Field.M_Fn_Value(), out);
     return out.str();
+}
+
+std::wstring C_Ctrl::S_Fn_Text_Elem(const C_Data_Elem& ro_Elem)
+{
+    if (!ro_Elem.m_p_Nodes)
+        return G_Fn_Text_Field(ro_Elem.m_Field_Working);
+    return G_Fn_Text(N_DB::C_Row_Element_2D::S_Fn_Node_Id_At(*ro_Elem.m_p_Nodes, ro_Elem.m_Field_Working.M_Fn_Get<std::int32_t>()));
 }
 
 void C_Ctrl::S_Fn_Msg(const std::wstring& i_Text)
@@ -178,8 +186,12 @@ void C_Ctrl::M_Fn_Data_Set_DB_Row_Layer_Field(C_Row* i_p_Group, N_DB::C_Row& ro_
     up_elem->m_Kind = kind;
     up_elem->m_Field_Working = N_DB::C_Visitor_Field(ro_Working.M_Fn_Field_Addr(ro_Column), &ro_Column);
     up_elem->m_Field_Accepted = N_DB::C_Visitor_Field(ro_Accepted.M_Fn_Field_Addr(ro_Column), &ro_Column);
-    C_Row* p_row = M_Fn_Row_Add(i_p_Group, kind, ro_Column.M_Fn_Name(), ro_Column.M_Fn_Desc(),
-                                G_Fn_Text_Field(up_elem->m_Field_Working), i_Read_Only || ro_Column.M_Fn_Is_Read_Only());
+    if (m_Target == E_Target_D_DB_E && m_p_Model &&
+        ro_Working.M_Fn_Info_Table()->M_Fn_Type_Relation() == N_DB::E_Type_Relation_Element_2D &&
+        N_DB::C_Row_Element_2D::S_Fn_Is_Column_Node(ro_Column.M_Fn_Id()))
+        up_elem->m_p_Nodes = &m_p_Model->M_Fn_Data().m_Nodes;
+    C_Row* p_row = M_Fn_Row_Add(i_p_Group, kind, ro_Column.M_Fn_Name(), ro_Column.M_Fn_Desc(), S_Fn_Text_Elem(*up_elem),
+                                i_Read_Only || ro_Column.M_Fn_Is_Read_Only());
     p_row->m_Button = key;
     M_Fn_Row_Elem_Add(*p_row, std::move(up_elem));
 }
@@ -302,7 +314,15 @@ void C_Ctrl::M_Fn_Target_Set_D_DB_N(N_Biz::N_Proj::C_Proj* i_p_Proj, N_DB::C_Row
 
 void C_Ctrl::M_Fn_Target_Set_D_DB_E(N_Biz::N_Proj::C_Proj* i_p_Proj, N_DB::C_Row_Element_2D* i_p_Row)
 {
-    M_Fn_Target_Begin_Card(E_Target_D_DB_E, i_p_Proj, &C_Ctrl::m_p_Row_E, i_p_Row, "N_UI::N_Property::C_Ctrl::M_Fn_Target_Set_D_DB_E");
+    static constexpr const char* S_Name = "N_UI::N_Property::C_Ctrl::M_Fn_Target_Set_D_DB_E";
+    M_Fn_Target_Begin_Card(E_Target_D_DB_E, i_p_Proj, &C_Ctrl::m_p_Row_E, i_p_Row, S_Name);
+    if (!i_p_Row)
+        return;
+    m_p_Model = i_p_Proj->M_Fn_Get_Mgr_D_Model().M_Fn_Get_Model_Of(*i_p_Row);
+    if (!m_p_Model) {
+        M_Fn_Reset();
+        VT_THROW(S_Name);
+    }
 }
 
 void C_Ctrl::M_Fn_Target_Set_D_M(N_Biz::N_Proj::C_Proj* i_p_Proj, N_Biz::N_Model::C_Model* i_p_Model)
@@ -455,8 +475,11 @@ void C_Ctrl::M_Fn_Data_Set_D_DB_N(const N_DB::C_Row& ro_Row, bool i_Read_Only)
 
 void C_Ctrl::M_Fn_Data_Set_D_DB_E(const N_DB::C_Row& ro_Row, bool i_Read_Only)
 {
-    M_Fn_Data_Set_DB_Row(E_Target_D_DB_E, ro_Row, nullptr, i_Read_Only,
-                         "N_UI::N_Property::C_Ctrl::M_Fn_Data_Set_D_DB_E");
+    static constexpr const char* S_Name = "N_UI::N_Property::C_Ctrl::M_Fn_Data_Set_D_DB_E";
+    // Without its model's nodes the node rows could only show positions.
+    if (!m_p_Model)
+        VT_THROW(S_Name);
+    M_Fn_Data_Set_DB_Row(E_Target_D_DB_E, ro_Row, nullptr, i_Read_Only, S_Name);
 }
 
 void C_Ctrl::M_Fn_Data_Set_D_M()

@@ -87,6 +87,9 @@ public:
     std::uint32_t m_Kind = 0;
     N_Biz::N_DB::C_Visitor_Field m_Field_Working;
     N_Biz::N_DB::C_Visitor_Field m_Field_Accepted;
+    // An element's node reference: its model's node array. The fields keep the node's position
+    // there; the row shows, and takes typed, the node's own id.
+    const N_Biz::N_DB::T_Nodes* m_p_Nodes = nullptr;
 };
 
 struct C_Row {
@@ -103,7 +106,8 @@ struct C_Row {
 };
 
 // The objects a grid or the property dialog shows, none owned: the card row of each card kind (a
-// section card is a generic card), the model, the section, and the project that owns them.
+// section card is a generic card), the model (shown, or the one whose element row is shown), the
+// section, and the project that owns them.
 struct C_Target_Objects {
     N_Biz::N_DB::C_Row_Common* m_p_Row_C_S = nullptr;
     N_Biz::N_DB::C_Row_C_Material* m_p_Row_C_M = nullptr;
@@ -144,7 +148,8 @@ public:
 
     // --- targets: each resets the grid and records the kind and its object ---
     // A null project, model or section, or an id of 0, throws C_Exception; a card row is stored as
-    // given, also null (a card being created).
+    // given, also null (a card being created). An element row must lie in a model of the project
+    // (else C_Exception): its nodes are shown by their ids through that model's nodes.
     void M_Fn_Target_Set_D_DB_C(N_Biz::N_Proj::C_Proj* i_p_Proj, N_Biz::N_DB::C_Row_Common* i_p_Row);
     void M_Fn_Target_Set_D_DB_C_M(N_Biz::N_Proj::C_Proj* i_p_Proj, N_Biz::N_DB::C_Row_C_Material* i_p_Row);
     void M_Fn_Target_Set_D_DB_C_P(N_Biz::N_Proj::C_Proj* i_p_Proj, N_Biz::N_DB::C_Row_C_Property* i_p_Row);
@@ -286,6 +291,8 @@ private:
     // The property link row of an entity or mesh element, built from the standard "Element" table.
     void M_Fn_Data_Set_Link_C_P(C_Row* i_p_Group, const N_Biz::N_DB::C_Key_C_Property& ro_Key, bool i_Read_Only);
     void M_Fn_Field_Restore(C_Row& ro_Row, const C_Data_Elem& ro_Elem);
+    // The text of a schema row's working field: G_Fn_Text_Field, or a node reference's node id.
+    static std::wstring S_Fn_Text_Elem(const C_Data_Elem& ro_Elem);
     void M_Fn_Modify_Geom_P();
     void M_Fn_Modify_Geom_E();
     void M_Fn_Raise_Changed(C_Row& ro_Row);

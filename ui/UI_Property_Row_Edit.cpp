@@ -66,11 +66,13 @@ bool C_Ctrl::M_Fn_Row_Edit(C_Row& ro_Row, const std::wstring& i_Text)
         in >> std::ws;
         read = in.eof();
     }
-    if (!read) {
+    const auto reject_invalid = [&] {
         S_Fn_Msg(L"Warning: The new value is invalid for this field, changing has been rejected.");
         M_Fn_Field_Restore(ro_Row, elem);
         return false;
-    }
+    };
+    if (!read)
+        return reject_invalid();
     bool lower = true, upper = true, third = true;
     if (!N_DB::C_Visitor_Field_Const(field).M_Fn_Is_in_range(lower, upper, third)) {
         std::wstring text = L"Warning: The new value is out of range,";
@@ -83,8 +85,17 @@ bool C_Ctrl::M_Fn_Row_Edit(C_Row& ro_Row, const std::wstring& i_Text)
         M_Fn_Field_Restore(ro_Row, elem);
         return false;
     }
+    if (elem.m_p_Nodes) {
+        // A node is typed by its id (the bounds above are the deck's bounds of an id); the field
+        // keeps the node's position. An id that names no node of the model is refused.
+        const std::int32_t position =
+            N_DB::C_Row_Element_2D::S_Fn_Node_Position_Find(*elem.m_p_Nodes, field.M_Fn_Get<std::int32_t>());
+        if (position < 0)
+            return reject_invalid();
+        field.M_Fn_Ref<std::int32_t>() = position;
+    }
     elem.m_Field_Accepted.M_Fn_Assign(field);
-    ro_Row.m_Text = ro_Row.m_Text_Base = G_Fn_Text_Field(field);
+    ro_Row.m_Text = ro_Row.m_Text_Base = S_Fn_Text_Elem(elem);
     M_Fn_Raise_Changed(ro_Row);
     return true;
 }

@@ -613,12 +613,19 @@ void C_Row::M_Fn_Select_multiple_List(std::vector<C_Route_Request>& ro_Requests,
 
 void C_Row::M_Fn_Get_wstring_Desc(const std::wstring& i_Indent, std::vector<std::wstring>& ro_Lines) const
 {
+    M_Fn_Get_wstring_Desc(i_Indent, ro_Lines, [](const C_Info_Column&, std::wostream&) { return false; });
+}
+
+void C_Row::M_Fn_Get_wstring_Desc(const std::wstring& i_Indent, std::vector<std::wstring>& ro_Lines,
+                                  const std::function<bool(const C_Info_Column&, std::wostream&)>& i_Fn_Text) const
+{
     if (!m_ro_Info_Table)
         return;
     ro_Lines.push_back(i_Indent + L"TYPE: " + m_ro_Info_Table->M_Fn_Title());
     for (const auto& column : m_ro_Info_Table->M_Fn_Columns_Practical()) {
         std::wostringstream text;
-        G_Fn_Obj_Ops(column->M_Fn_Type()).m_pfn_WText_O(G_Fn_Obj_Value(M_Fn_Field_Addr(*column), column->M_Fn_Is_Indirect()), text);
+        if (!i_Fn_Text(*column, text))
+            G_Fn_Obj_Ops(column->M_Fn_Type()).m_pfn_WText_O(G_Fn_Obj_Value(M_Fn_Field_Addr(*column), column->M_Fn_Is_Indirect()), text);
         ro_Lines.push_back(i_Indent + column->M_Fn_Name() + L": " + text.str());
     }
 }

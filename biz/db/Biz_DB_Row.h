@@ -131,7 +131,8 @@ public:
                                    bool i_Stop_At_Relations);
 
     // Appends indent + "TYPE: " + the table's title, then for each practical column indent + name +
-    // ": " + the value's wide text. An empty row appends nothing.
+    // ": " + the value's wide text. An empty row appends nothing. (An element row hides this form:
+    // its node references need the model's nodes to be told as the deck's node ids.)
     void M_Fn_Get_wstring_Desc(const std::wstring& i_Indent, std::vector<std::wstring>& ro_Lines) const;
 
     // After loading: turns the id key of a column (found without following relations) back into a
@@ -152,6 +153,11 @@ public:
         const N_Common::N_Container::slotvec<N_Common::N_Pointer::lesser_shared_ptr<Row>>& ro_Table);
 
 protected:
+    // The description above, with the value text of a column written by i_Fn_Text instead when it
+    // answers true.
+    void M_Fn_Get_wstring_Desc(const std::wstring& i_Indent, std::vector<std::wstring>& ro_Lines,
+                               const std::function<bool(const C_Info_Column&, std::wostream&)>& i_Fn_Text) const;
+
     struct C_No_Repeat {};
     // Copies without the repeat chain (the chain is copied iteratively by the caller).
     C_Row(const C_Row& ro_Other, C_No_Repeat);

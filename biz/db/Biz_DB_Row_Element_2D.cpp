@@ -1,10 +1,13 @@
 #include "biz/db/Biz_DB_Row_Element_2D.h"
 
+#include "biz/db/Biz_DB_Info_Column.h"
 #include "common/Common_Exception.h"
 
 #include <bit>
+#include <cstdint>
 #include <cstring>
 #include <new>
+#include <string>
 
 namespace N_Biz::N_DB {
 
@@ -96,6 +99,35 @@ std::int32_t C_Row_Element_2D::M_Fn_Node_Get(std::uint32_t i_Index) const
 void C_Row_Element_2D::M_Fn_Node_Set(std::uint32_t i_Index, std::int32_t i_Node)
 {
     std::memcpy(M_Fn_Storage() + M_Fn_Node_Offset(i_Index), &i_Node, sizeof(i_Node));
+}
+
+std::int32_t C_Row_Element_2D::S_Fn_Node_Id_At(const T_Nodes& ro_Nodes, std::int32_t i_Position)
+{
+    if (i_Position < 0 || static_cast<std::size_t>(i_Position) >= ro_Nodes.size())
+        VT_THROW("N_Biz::N_DB::C_Row_Element_2D::S_Fn_Node_Id_At");
+    return ro_Nodes[static_cast<std::size_t>(i_Position)].M_Fn_Id_Get();
+}
+
+std::int32_t C_Row_Element_2D::S_Fn_Node_Position_Find(const T_Nodes& ro_Nodes, std::int32_t i_Id)
+{
+    // One look-up per typed id: a walk costs less than keeping a map beside every model.
+    for (std::size_t i = 0; i < ro_Nodes.size(); ++i)
+        if (ro_Nodes[i].M_Fn_Info_Table() && ro_Nodes[i].M_Fn_Id_Get() == i_Id)
+            return static_cast<std::int32_t>(i);
+    return -1;
+}
+
+void C_Row_Element_2D::M_Fn_Get_wstring_Desc(const std::wstring& i_Indent, std::vector<std::wstring>& ro_Lines,
+                                             const T_Nodes& ro_Nodes) const
+{
+    C_Row::M_Fn_Get_wstring_Desc(i_Indent, ro_Lines, [&](const C_Info_Column& ro_Column, std::wostream& ro_Text) {
+        if (!S_Fn_Is_Column_Node(ro_Column.M_Fn_Id()))
+            return false;
+        std::int32_t position = 0;
+        std::memcpy(&position, M_Fn_Field_Addr(ro_Column), sizeof(position));
+        ro_Text << std::to_wstring(S_Fn_Node_Id_At(ro_Nodes, position));
+        return true;
+    });
 }
 
 const N_Common::N_Math::C_Vector3<float>& C_Row_Element_2D::M_Fn_Get_o_Vector3_f32_From_Nodes(const T_Nodes& ro_Nodes)

@@ -2,6 +2,11 @@
 // members of the storage; it also keeps its unit normal. Tail of its binary form: one byte (0xFF
 // when the four-node flag 0x40 is set, 0x00 when clear; read back from the byte's lowest bit), then
 // the normal as three floats.
+//
+// Once its model holds it, a node reference is the node's position in the model's node array (what
+// drawing, picking and the section cut index by, and what the project file stores). People know a
+// node by the id the deck gave it, so whatever shows a node reference or takes one typed translates
+// through the node array (S_Fn_Node_Id_At, S_Fn_Node_Position_Find).
 #pragma once
 
 #include "biz/db/Biz_DB_Key.h"
@@ -46,6 +51,24 @@ public:
     {
         return M_Fn_Node_Get(i_Index == 3 && M_Fn_Node_Num() == 3 ? 2 : i_Index);
     }
+
+    // Whether i_Id is one of the node reference columns (Key_foreign_Node_1 to _4).
+    static bool S_Fn_Is_Column_Node(E_Id_Column i_Id)
+    {
+        return i_Id >= E_Id_Column_Key_foreign_Node_1 && i_Id <= E_Id_Column_Key_foreign_Node_4;
+    }
+    // The own id of the node at i_Position of ro_Nodes. A position outside the array throws
+    // C_Exception.
+    static std::int32_t S_Fn_Node_Id_At(const T_Nodes& ro_Nodes, std::int32_t i_Position);
+    // The position of the first node of id i_Id in ro_Nodes, -1 when there is none. The first is
+    // the one that an import or a ".bea" file wires an element to when a deck repeats an id.
+    static std::int32_t S_Fn_Node_Position_Find(const T_Nodes& ro_Nodes, std::int32_t i_Id);
+
+    // The description of C_Row::M_Fn_Get_wstring_Desc with every node reference shown as the id of
+    // the node at that position of ro_Nodes (the model's node array). A reference outside ro_Nodes
+    // throws C_Exception. This hides the form without nodes, which would show positions.
+    void M_Fn_Get_wstring_Desc(const std::wstring& i_Indent, std::vector<std::wstring>& ro_Lines,
+                               const T_Nodes& ro_Nodes) const;
 
     // Normal from the first three nodes P1, P2, P3 (node references taken as positions in
     // ro_Nodes): (P3 - P2) x (P1 - P2), normalised (a zero vector becomes (0, 0, 1)), stored and

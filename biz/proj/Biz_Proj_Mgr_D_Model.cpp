@@ -18,6 +18,7 @@
 #include "common/Common_Exception.h"
 
 #include <exception>
+#include <functional>
 #include <mutex>
 
 namespace N_Biz::N_Proj {
@@ -92,6 +93,19 @@ N_Model::C_Model& C_Mgr_D_Model::M_Fn_Get_Model_At(std::uint32_t i_Index, const 
     if (!sp_model)
         VT_THROW(i_Function);
     return *sp_model;
+}
+
+N_Model::C_Model* C_Mgr_D_Model::M_Fn_Get_Model_Of(const N_DB::C_Row_Element_2D& ro_Row) const
+{
+    const std::less<const N_DB::C_Row_Element_2D*> before;
+    for (std::uint32_t i = 1; i < m_Models.size(); ++i) {
+        if (!m_Models.is_used_at(i) || !m_Models.at(i))
+            continue;
+        const auto& rows = m_Models.at(i)->M_Fn_Data().m_Elements;
+        if (!rows.empty() && !before(&ro_Row, rows.data()) && before(&ro_Row, rows.data() + rows.size()))
+            return m_Models.at(i).get();
+    }
+    return nullptr;
 }
 
 void C_Mgr_D_Model::M_Fn_Import(E_Format i_Format, const std::wstring& i_Path, const std::wstring& i_Name)

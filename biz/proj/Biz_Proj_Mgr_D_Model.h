@@ -31,6 +31,9 @@
 namespace N_Biz::N_Model {
 class C_Model;
 }
+namespace N_Biz::N_DB {
+class C_Row_Element_2D;
+}
 
 namespace N_Biz::N_Proj {
 
@@ -68,6 +71,9 @@ public:
     // The model in slot i_Index: a free or out-of-range slot throws C_Exception from the table, a
     // slot without a model (slot 0 among them) C_Exception naming i_Function.
     N_Model::C_Model& M_Fn_Get_Model_At(std::uint32_t i_Index, const char* i_Function) const;
+    // The model whose element rows hold ro_Row (a row reached by a pointer, as the property
+    // windows reach it), null when no model of the project holds it.
+    N_Model::C_Model* M_Fn_Get_Model_Of(const N_DB::C_Row_Element_2D& ro_Row) const;
 
     // The import commands (worker thread): the file at i_Path becomes a new model named i_Name, as
     // the entry "Input Dyna" ("Input Nastran"). A failed import keeps only the cards it added (an

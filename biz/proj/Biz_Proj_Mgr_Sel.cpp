@@ -482,11 +482,13 @@ void C_Mgr_Sel::M_Fn_Sel_P0_Desc_Update()
         const C_Mgr_D_DB_E& mgr = m_p_Proj->M_Fn_Get_Mgr_D_DB_E();
         count = mgr.M_Fn_Get_P0_Count();
         if (count == 1) {
+            const C_Handle_D_DB_E& handle = mgr.M_Fn_Get_P0_Handle();
             const N_DB::C_Row_Element_2D& row = G_Fn_Row_Or_Throw(
-                [&]() -> N_DB::C_Row_Element_2D& { return mgr.M_Fn_Get_P0_Handle().M_Fn_Get_ro_Row_Element_2D(*m_p_Proj); },
-                s_Function);
+                [&]() -> N_DB::C_Row_Element_2D& { return handle.M_Fn_Get_ro_Row_Element_2D(*m_p_Proj); }, s_Function);
+            // The element names its nodes by the deck's ids, read through its model's nodes.
+            const N_Model::C_Model& model = m_p_Proj->M_Fn_Get_Mgr_D_Model().M_Fn_Get_Model_At(handle.m_Model, s_Function);
             m_Desc = {L"Element:", L""};
-            row.M_Fn_Get_wstring_Desc(indent, m_Desc);
+            row.M_Fn_Get_wstring_Desc(indent, m_Desc, model.M_Fn_Data().m_Nodes);
         }
         break;
     }

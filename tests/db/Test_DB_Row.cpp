@@ -482,6 +482,61 @@ TEST(C_Row, DescriptionListsTheColumns)
                                                 L"  CD: 0", L"  PS: 0", L"  SEID: 0"}));
 }
 
+TEST(C_Row, ElementDescriptionNamesItsNodesByTheDecksIds)
+{
+    C_Schema_App m_App;
+    // A model's node array as a deck leaves it: ids from 1001 with gaps, not in id order, and a
+    // second node 1005 (a ".bea" file keeps a repeated number; elements use the first).
+    const T_Nodes nodes = {G_Fn_Node(2003, 0, 0, 0), G_Fn_Node(1001, 1, 0, 0), G_Fn_Node(1005, 1, 1, 0),
+                           G_Fn_Node(1002, 0, 1, 0), G_Fn_Node(1005, 9, 9, 9)};
+    const auto node_lines = [](const C_Row_Element_2D& ro_Row, const T_Nodes& ro_Nodes, const std::wstring& i_Prefix) {
+        std::vector<std::wstring> lines, picked;
+        ro_Row.M_Fn_Get_wstring_Desc(L"  ", lines, ro_Nodes);
+        for (const std::wstring& line : lines)
+            if (line.rfind(i_Prefix, 0) == 0)
+                picked.push_back(line);
+        return picked;
+    };
+    const auto element = [](const C_Info_Table* i_p_Table, std::initializer_list<std::int32_t> i_Positions) {
+        C_Row_Element_2D row(i_p_Table);
+        row.M_Fn_Id_Set(501);
+        std::uint32_t i = 0;
+        for (std::int32_t position : i_Positions)
+            row.M_Fn_Node_Set(i++, position);
+        return row;
+    };
+
+    // The quadrilateral on the deck's nodes 1001, 1002, 1005, 2003 refers to positions 1, 3, 2, 0.
+    C_Row_Element_2D quad = element(G_Fn_Card(3, "CQUAD4"), {1, 3, 2, 0});
+    EXPECT_EQ(node_lines(quad, nodes, L"  G"),
+              std::vector<std::wstring>({L"  G1: 1001", L"  G2: 1002", L"  G3: 1005", L"  G4: 2003"}));
+    std::vector<std::wstring> lines;
+    quad.M_Fn_Get_wstring_Desc(L"  ", lines, nodes);
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0], L"  TYPE: Nastran: CQUAD4");
+    EXPECT_EQ(lines[1], L"  EID: 501");
+    // The row keeps its positions.
+    EXPECT_EQ(quad.M_Fn_Node_Get(0), 1);
+    EXPECT_EQ(quad.M_Fn_Node_Get(3), 0);
+    // A triangle has no G4.
+    EXPECT_EQ(node_lines(element(G_Fn_Card(3, "CTRIA3"), {0, 1, 3}), nodes, L"  G"),
+              std::vector<std::wstring>({L"  G1: 2003", L"  G2: 1001", L"  G3: 1002"}));
+    // A reference outside the node array names no node.
+    quad.M_Fn_Node_Set(3, 5);
+    EXPECT_THROW(node_lines(quad, nodes, L"  G"), C_Exception);
+    quad.M_Fn_Node_Set(3, -1);
+    EXPECT_THROW(node_lines(quad, nodes, L"  G"), C_Exception);
+
+    // Back from an id to the position: the first node of that id; an id no node has (a position
+    // among them) gives -1.
+    EXPECT_EQ(C_Row_Element_2D::S_Fn_Node_Position_Find(nodes, 1005), 2);
+    EXPECT_EQ(C_Row_Element_2D::S_Fn_Node_Position_Find(nodes, 2003), 0);
+    EXPECT_EQ(C_Row_Element_2D::S_Fn_Node_Position_Find(nodes, 1003), -1);
+    EXPECT_EQ(C_Row_Element_2D::S_Fn_Node_Position_Find(nodes, 3), -1);
+    EXPECT_EQ(C_Row_Element_2D::S_Fn_Node_Id_At(nodes, 4), 1005);
+    EXPECT_THROW(C_Row_Element_2D::S_Fn_Node_Id_At(nodes, 5), C_Exception);
+}
+
 TEST(C_Row, CopiesAreDeepAndAlike)
 {
     C_Schema_App m_App;

@@ -22,20 +22,7 @@ namespace {
 
 class C_Proj_BEA : public C_Proj_Stream_Test {
 protected:
-    // A new project reading i_Text; -1 as result when an exception ended the read.
-    C_Read M_Fn_Read_BEA(const std::string& i_Text)
-    {
-        C_Read read;
-        read.m_up_Proj = std::make_unique<C_Proj>();
-        read.m_up_Proj->M_Fn_Tree_Add();
-        std::istringstream in(i_Text);
-        try {
-            read.m_Result = static_cast<E_Result>(read.m_up_Proj->M_Fn_Stream_Format_BEA_I(in));
-        } catch (const N_Common::N_Exception::C_Exception&) {
-            read.m_Result = -1;
-        }
-        return read;
-    }
+    C_Read M_Fn_Read_BEA(const std::string& i_Text) { return G_Fn_Read_BEA(i_Text); }
     static const N_Biz::N_Model::C_Model& S_Fn_Model(const C_Proj& ro_Proj)
     {
         return *ro_Proj.M_Fn_Get_Mgr_D_Model().M_Fn_Get_Models().at(1);

@@ -104,4 +104,20 @@ inline std::string G_Fn_Box_File(const std::string& i_Sections, int i_Count)
            G_Fn_Block(2, 0, i_Count) + i_Sections + G_Fn_Block(8, 0, 0);
 }
 
+// A new project (in the tree, as the application makes one) reading i_Text as a ".bea" file; -1 as
+// result when an exception ended the read.
+inline C_Read G_Fn_Read_BEA(const std::string& i_Text)
+{
+    C_Read read;
+    read.m_up_Proj = std::make_unique<N_Biz::N_Proj::C_Proj>();
+    read.m_up_Proj->M_Fn_Tree_Add();
+    std::istringstream in(i_Text);
+    try {
+        read.m_Result = static_cast<E_Result>(read.m_up_Proj->M_Fn_Stream_Format_BEA_I(in));
+    } catch (const N_Common::N_Exception::C_Exception&) {
+        read.m_Result = -1;
+    }
+    return read;
+}
+
 } // namespace N_Test_Proj

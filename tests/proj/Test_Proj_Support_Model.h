@@ -34,18 +34,42 @@ inline const char* const G_Deck_2 = "BEGIN BULK\n"
                                     "CTRIA3,20,7,1,2,3\nCTRIA3,21,7,1,3,4\n"
                                     "PSHELL,7,3,1.5\nMAT1,3,7.+4,,.33\nENDDATA\n";
 
+// Six nodes numbered from 1001 with gaps and written out of id order, and three elements on
+// property 1: quadrilaterals 501 (nodes 1001, 1002, 1005, 1010) and 502 (2001, 2003, 1005, 1002)
+// and triangle 503 (2001, 2003, 1005). In the model's node array (deck order) the nodes stand at
+// positions 0 (2003), 1 (1001), 2 (1002), 3 (1005), 4 (1010) and 5 (2001).
+inline const char* const G_Deck_Gaps = "BEGIN BULK\n"
+                                       "GRID,2003,,2.,1.,0.\nGRID,1001,,0.,0.,0.\nGRID,1002,,1.,0.,0.\n"
+                                       "GRID,1005,,1.,1.,0.\nGRID,1010,,0.,1.,0.\nGRID,2001,,2.,0.,0.\n"
+                                       "CQUAD4,501,1,1001,1002,1005,1010\nCQUAD4,502,1,2001,2003,1005,1002\n"
+                                       "CTRIA3,503,1,2001,2003,1005\n"
+                                       "PSHELL,1,1,0.5\nMAT1,1,2.+5,,.3\nENDDATA\n";
+// The same nodes and elements as a Dyna keyword file (part 1; the triangle repeats its third node).
+inline const char* const G_Deck_Gaps_Dyna = "*KEYWORD\n"
+                                            "*SECTION_SHELL\n7,,,,,,,\n0.5,0.5,0.5,0.5\n"
+                                            "*MAT_ELASTIC\n3,7.8E-9,2.1+5,0.3\n"
+                                            "*PART\np\n1,7,3\n"
+                                            "*NODE\n2003,2.,1.,0.\n1001,0.,0.,0.\n1002,1.,0.,0.\n"
+                                            "1005,1.,1.,0.\n1010,0.,1.,0.\n2001,2.,0.,0.\n"
+                                            "*ELEMENT_SHELL\n501,1,1001,1002,1005,1010\n502,1,2001,2003,1005,1002\n"
+                                            "503,1,2001,2003,1005,1005\n"
+                                            "*END\n";
+
 using T_Handles = std::set<std::pair<std::uint32_t, std::uint32_t>>;
 
 class C_Proj_Model_Test : public C_Proj_Test {
 protected:
-    // Imports i_Deck as a new model (one history entry) and returns its slot.
-    std::uint32_t M_Fn_Import(const char* i_Deck)
+    // Imports i_Deck (Nastran, or Dyna) as a new model (one history entry) and returns its slot.
+    std::uint32_t M_Fn_Import(const char* i_Deck, bool i_Dyna = false)
     {
-        const std::filesystem::path path = m_App.dir() / ("deck" + std::to_string(++m_Decks) + ".bdf");
+        const std::filesystem::path path = m_App.dir() / ("deck" + std::to_string(++m_Decks) + (i_Dyna ? ".k" : ".bdf"));
         std::ofstream(path, std::ios::binary) << i_Deck;
         N_Biz::N_Proj::C_Mgr_D_Model& models = m_Proj.M_Fn_Get_Mgr_D_Model();
         const std::uint32_t slot = models.M_Fn_Get_Models().next_index();
-        models.M_Fn_Doc_On_Cmd_Proj_Edit_D_M_I_Nastran(path.wstring(), path.filename().wstring());
+        if (i_Dyna)
+            models.M_Fn_Doc_On_Cmd_Proj_Edit_D_M_I_Dyna(path.wstring(), path.filename().wstring());
+        else
+            models.M_Fn_Doc_On_Cmd_Proj_Edit_D_M_I_Nastran(path.wstring(), path.filename().wstring());
         EXPECT_TRUE(models.M_Fn_Get_Models().is_used_at(slot));
         return slot;
     }
