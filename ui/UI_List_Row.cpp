@@ -13,6 +13,7 @@
 #include "biz/sect/Biz_Sect.h"
 #include "biz/sect/Biz_Sect_Mgr_Calc.h"
 #include "common/Common_Exception.h"
+#include "common/Common_String_Number.h"
 #include "ui/UI_Property_Row.h"
 
 #include <locale>
@@ -87,7 +88,7 @@ std::wstring G_Fn_Value(N_DB::C_Row_Common& ro_Row, N_DB::E_Id_Column i_Id)
     }
     N_DB::G_Fn_Obj_Ops(field.M_Fn_Type()).m_pfn_WText_O(field.M_Fn_Value(), out);
     double value = 0;
-    if (!N_Property::G_Fn_Text_Read(out.str(), value))
+    if (!N_Common::N_String::G_Fn_Number_Whole(out.str(), value))
         return L"-";
     return G_Fn_Float(static_cast<float>(value));
 }

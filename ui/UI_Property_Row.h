@@ -17,6 +17,7 @@
 
 #include "biz/db/Biz_DB_Row_Any.h"
 #include "biz/db/Biz_DB_Visitor_Field.h"
+#include "common/Common_String_Number.h"
 
 #include <array>
 #include <cstdint>
@@ -314,23 +315,6 @@ private:
     std::uint64_t m_Generation = 0;
 };
 
-// Reads i_Text as T: the whole text but blanks at its ends must be one number ("C" locale).
-template <class T>
-bool G_Fn_Text_Read(const std::wstring& i_Text, T& o_Value)
-{
-    std::wistringstream in(i_Text);
-    in.imbue(std::locale::classic());
-    T value{};
-    in >> value;
-    if (in.fail())
-        return false;
-    in >> std::ws;
-    if (!in.eof())
-        return false;
-    o_Value = value;
-    return true;
-}
-
 // 1. A null row throws C_Exception; o_Changed becomes false.
 // 2. A row whose text equals its base text is left alone: io_Value keeps the object's own value,
 //    so a row that was not edited never rewrites the object with its rounded text.
@@ -346,7 +330,7 @@ void C_Ctrl::M_Fn_Property_Modified_Check(T& io_Value, C_Row* i_p_Row, bool& o_C
     if (i_p_Row->m_Text == i_p_Row->m_Text_Base)
         return;
     T value{};
-    if (!G_Fn_Text_Read(i_p_Row->m_Text, value)) {
+    if (!N_Common::N_String::G_Fn_Number_Whole(i_p_Row->m_Text, value)) {
         i_p_Row->m_Text = i_p_Row->m_Text_Base;
         return;
     }

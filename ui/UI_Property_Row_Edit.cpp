@@ -20,8 +20,10 @@
 #include "biz/sect/Biz_Sect_Mgr_D_Geom_E.h"
 #include "biz/sect/Biz_Sect_Mgr_D_Geom_P.h"
 #include "common/Common_Exception.h"
+#include "common/Common_String_Number.h"
 
 #include <locale>
+#include <sstream>
 
 namespace N_UI::N_Property {
 
@@ -61,11 +63,10 @@ bool C_Ctrl::M_Fn_Row_Edit(C_Row& ro_Row, const std::wstring& i_Text)
     if (in.bad())
         VT_THROW(S_Name);
     bool read = !in.fail();
-    // A number must be the whole text (blanks aside): "12abc" is refused, not cut to 12.
-    if (read && type != N_DB::E_Type_Obj_string && type != N_DB::E_Type_Obj_wstring) {
-        in >> std::ws;
-        read = in.eof();
-    }
+    // A number must be the whole text (blanks aside): "12abc" and "3,7" are refused, not cut to 12
+    // and 3. A text column takes the whole line anyway.
+    if (read && type != N_DB::E_Type_Obj_string && type != N_DB::E_Type_Obj_wstring)
+        read = N_Common::N_String::G_Fn_Rest_Is_Blank(in);
     const auto reject_invalid = [&] {
         S_Fn_Msg(L"Warning: The new value is invalid for this field, changing has been rejected.");
         M_Fn_Field_Restore(ro_Row, elem);

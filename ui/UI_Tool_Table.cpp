@@ -1,6 +1,7 @@
 #include "ui/UI_Tool_Table.h"
 
 #include "biz/config/Biz_Config.h"
+#include "common/Common_String_Number.h"
 
 #include <cmath>
 #include <locale>
@@ -94,10 +95,8 @@ bool G_Fn_Cmd_Is_Forwarded(int i_Id)
 
 std::optional<float> G_Fn_Parse_Float(const std::wstring& i_Text)
 {
-    std::wistringstream stream(i_Text);
-    stream.imbue(std::locale::classic());
     float value = 0.0f;
-    if (!(stream >> value))
+    if (!N_Common::N_String::G_Fn_Number_Whole(i_Text, value))
         return std::nullopt;
     return value;
 }

@@ -54,8 +54,9 @@ bool G_Fn_Cmd_Is_Forwarded(int i_Id);
 
 // --- typed values --------------------------------------------------------------------------------
 
-// A number as the dialogs read it: the text into a wide string stream ("C" numbers), one 32-bit
-// float extracted; what follows the number is not read. Nothing when the extraction fails.
+// A number as the dialogs read it: one 32-bit float ("C" numbers) that is the whole text, blanks
+// at its ends aside. Nothing for any other text: "1,5" or "2x" is refused like "abc", never cut
+// to the number it begins with.
 std::optional<float> G_Fn_Parse_Float(const std::wstring& i_Text);
 // A float as the dialogs write it: a wide string stream's default (six significant digits).
 std::wstring G_Fn_Format_Float(float i_Value);

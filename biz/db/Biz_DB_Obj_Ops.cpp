@@ -4,6 +4,7 @@
 #include "biz/db/Biz_DB_Row_C_Property.h"
 #include "biz/db/Biz_DB_Row_Common.h"
 #include "common/Common_String.h"
+#include "common/Common_String_Number.h"
 
 #include <array>
 #include <bit>
@@ -564,11 +565,7 @@ int G_Fn_Obj_Text_I_Whole(E_Type_Obj i_Type, void* io_p_Value, const std::string
     G_Fn_Obj_Ops(i_Type).m_pfn_Text_I(io_p_Value, stream);
     if (stream.fail())
         return 0;
-    char rest = 0;
-    while (stream.get(rest))
-        if (!G_Fn_Is_Blank(rest))
-            return 0;
-    return 1;
+    return N_Common::N_String::G_Fn_Rest_Is_Blank(stream) ? 1 : 0;
 }
 
 int G_Fn_Obj_Text_I_Field(E_Type_Obj i_Type, void* io_p_Value, std::string_view i_Text)

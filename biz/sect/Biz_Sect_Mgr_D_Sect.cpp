@@ -22,6 +22,7 @@
 #include "biz/sect/Biz_Sect_Mgr_State.h"
 #include "common/Common_Exception.h"
 #include "common/Common_String.h"
+#include "common/Common_String_Number.h"
 
 #include <algorithm>
 #include <cmath>
@@ -494,15 +495,9 @@ int C_Mgr_D_Sect::M_Fn_Proc_Sub_IGES_Export_Process_Data(N_Biz::N_IGES::N_Export
 
 bool C_Mgr_D_Sect::S_Fn_Scale_Parse(const std::wstring& i_Text, float& o_Value)
 {
-    std::wistringstream stream(i_Text);
-    stream.imbue(std::locale::classic());
-    float value = 0;
-    stream >> value;
-    if (stream.fail())
-        return false;
     // The whole text must be the number ("10abc" and "5,5" are not 10 and 5).
-    stream >> std::ws;
-    if (!stream.eof() || !(value >= 0.1f && value <= 10.0f))
+    float value = 0;
+    if (!N_Common::N_String::G_Fn_Number_Whole(i_Text, value) || !(value >= 0.1f && value <= 10.0f))
         return false;
     o_Value = value;
     return true;

@@ -1,10 +1,12 @@
 #include "common/Common_Exception.h"
 #include "common/Common_String.h"
+#include "common/Common_String_Number.h"
 
 #include "tests/foundation/Test_Thrown.h"
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <sstream>
 #include <string>
 #include <thread>
 
@@ -43,6 +45,34 @@ TEST(G_Fn_Trim, RemovesOnlyOuterBlanksTabsAndLineEnds)
     EXPECT_EQ(S::G_Fn_Trim(""), "");
     EXPECT_EQ(S::G_Fn_Trim("a\t\tb"), "a\t\tb");
     EXPECT_EQ(S::G_Fn_Trim("\vx\v"), "\vx\v"); // only the four characters count
+}
+
+TEST(N_String, ATypedNumberIsTheWholeTextWhateverTheLocale)
+{
+    // The process locale's decimal comma (where the machine has the locale) does not make "1,5" a
+    // number, nor "1.5" none.
+    const char* const set = std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
+    const std::string locale = set ? set : "C";
+    double value = -1;
+    EXPECT_TRUE(S::G_Fn_Number_Whole(L" 2.5e-1\t", value));
+    EXPECT_EQ(value, 0.25);
+    EXPECT_TRUE(S::G_Fn_Number_Whole(L"+1e300", value));
+    EXPECT_EQ(value, 1e300);
+    for (const wchar_t* text : {L"1,5", L"+-1", L"+", L"1e400", L"1d3", L"7.+7", L"0x1p3", L"1_000"}) {
+        value = -1;
+        EXPECT_FALSE(S::G_Fn_Number_Whole(text, value)) << locale;
+        EXPECT_EQ(value, -1.0); // untouched
+    }
+    std::setlocale(LC_NUMERIC, "C");
+    // A stream reader's rest: blanks only, or anything else.
+    std::wistringstream blanks(L"3 \t ");
+    int number = 0;
+    blanks >> number;
+    EXPECT_TRUE(S::G_Fn_Rest_Is_Blank(blanks));
+    std::wistringstream comma(L"3,7");
+    comma >> number;
+    EXPECT_EQ(number, 3);
+    EXPECT_FALSE(S::G_Fn_Rest_Is_Blank(comma));
 }
 
 TEST(N_String, GbkRoundTripKeepsTheProcessLocaleAndStopsAtABadCharacter)

@@ -8,8 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace N_UI::N_Tool;
@@ -99,12 +101,22 @@ TEST(C_Tool_Table, RoutingToTheMainWindow)
 
 TEST(C_Tool_Table, TypedValuesParsedAndWrittenAsTheStreamDoes)
 {
-    EXPECT_EQ(G_Fn_Parse_Float(L"1.5abc"), 1.5f);
-    EXPECT_EQ(G_Fn_Parse_Float(L"  2"), 2.0f);
-    EXPECT_EQ(G_Fn_Parse_Float(L"-1e2"), -100.0f);
-    EXPECT_FALSE(G_Fn_Parse_Float(L""));
-    EXPECT_FALSE(G_Fn_Parse_Float(L"abc"));
-    EXPECT_FALSE(G_Fn_Parse_Float(L"."));
+    // A typed value is one number, blanks at its ends aside, in the "C" notation.
+    const std::pair<const wchar_t*, float> accepted[] = {
+        {L"1.5", 1.5f},     {L"  2", 2.0f},    {L" -2 ", -2.0f},  {L"-1e2", -100.0f}, {L"1e3", 1000.0f},
+        {L"+7", 7.0f},      {L".5", 0.5f},     {L"3.", 3.0f},     {L"\t4\n", 4.0f},   {L"0", 0.0f},
+        {L"2.5E-1", 0.25f}, {L"1e-3", 0.001f},
+    };
+    for (const auto& [text, value] : accepted) {
+        const std::optional<float> read = G_Fn_Parse_Float(text);
+        ASSERT_TRUE(read) << text;
+        EXPECT_EQ(*read, value) << text;
+    }
+    // Refused like a text that is no number: a number with anything after it is not cut short
+    // ("1,5" is not 1), nor are two numbers, other notations or a value beyond a float's range.
+    for (const wchar_t* text : {L"", L" ", L"abc", L".", L"-", L"1,5", L"1.5abc", L"2x", L"1 2", L"1.5.2", L"3,7",
+                                L"1e", L"1e+", L"0x10", L"--1", L"1-", L"inf", L"nan", L"1e39", L"\u0661", L"1\u00a0"})
+        EXPECT_FALSE(G_Fn_Parse_Float(text)) << text;
     EXPECT_EQ(G_Fn_Format_Float(10.0f), L"10");
     EXPECT_EQ(G_Fn_Format_Float(2.5f), L"2.5");
     EXPECT_EQ(G_Fn_Format_Float(1234567.0f), L"1.23457e+06");
@@ -131,6 +143,14 @@ TEST(C_Tool_Table, GridScaleAtLeastOne)
         EXPECT_EQ(check.m_Value_F, value);
     }
     EXPECT_EQ(G_Fn_Check_Edit_Grid_Scale(L"10", 10.0f).m_Kind, C_Edit_Check::E_Same);
+    // A number with more after it is no number: "2x" is not 2, "12,5" not 12.
+    for (const wchar_t* text : {L"2x", L"12,5", L"10 20"}) {
+        const C_Edit_Check check = G_Fn_Check_Edit_Grid_Scale(text, 10.0f);
+        EXPECT_EQ(check.m_Kind, C_Edit_Check::E_Refused) << text;
+        EXPECT_EQ(check.m_Message, message);
+        EXPECT_EQ(check.m_Text, L"10");
+    }
+    EXPECT_EQ(G_Fn_Check_Edit_Grid_Scale(L" 1.5 ", 10.0f).m_Value_F, 1.5f);
     // What the edit shows of a value with more digits counts as the value itself.
     EXPECT_EQ(G_Fn_Check_Edit_Grid_Scale(L"1.23457", 1.2345678f).m_Kind, C_Edit_Check::E_Same);
 }
@@ -139,7 +159,7 @@ TEST(C_Tool_Table, MergeAngleInDegreesStoredInRadians)
 {
     const std::wstring message = L"Invalid value, valid range: 0.0 - 6.0.";
     const float word = 0.05235988f; // the default, 3 degrees
-    for (const wchar_t* text : {L"6.01", L"-1", L"x", L"7"}) {
+    for (const wchar_t* text : {L"6.01", L"-1", L"x", L"7", L"4,5", L"5deg"}) {
         const C_Edit_Check check = G_Fn_Check_Edit_Merge_Angle(text, word);
         EXPECT_EQ(check.m_Kind, C_Edit_Check::E_Refused) << text;
         EXPECT_EQ(check.m_Message, message);
@@ -160,7 +180,7 @@ TEST(C_Tool_Table, MergeAngleInDegreesStoredInRadians)
 TEST(C_Tool_Table, LengthOverThicknessZeroToFour)
 {
     const std::wstring message = L"Invalid value, valid range: 0.0 - 4.0.";
-    for (const wchar_t* text : {L"4.01", L"-0.5", L"?"}) {
+    for (const wchar_t* text : {L"4.01", L"-0.5", L"?", L"1,5", L"3/2"}) {
         const C_Edit_Check check = G_Fn_Check_Edit_Merge_L_Thk(text, 2.0f);
         EXPECT_EQ(check.m_Kind, C_Edit_Check::E_Refused) << text;
         EXPECT_EQ(check.m_Message, message);
@@ -173,7 +193,7 @@ TEST(C_Tool_Table, LengthOverThicknessZeroToFour)
 TEST(C_Tool_Table, ExtraSectionsZeroToTwentyTruncated)
 {
     const std::wstring message = L"Invalid value, valid range: 0 ~ 20.";
-    for (const wchar_t* text : {L"20.5", L"-1", L"21", L"none", L""}) {
+    for (const wchar_t* text : {L"20.5", L"-1", L"21", L"none", L"", L"7,9", L"3x", L"1 2"}) {
         const C_Edit_Check check = G_Fn_Check_Edit_Extra(text, 5);
         EXPECT_EQ(check.m_Kind, C_Edit_Check::E_Refused) << text;
         EXPECT_EQ(check.m_Message, message);
@@ -190,13 +210,16 @@ TEST(C_Tool_Table, ExtraSectionsZeroToTwentyTruncated)
 
 TEST(C_Tool_Table, PointEntryReadsInOrderAndStopsAtTheFirstBadValue)
 {
-    const std::vector<std::wstring> bad_x = {L"abc", L"y"};
-    EXPECT_EQ(G_Fn_Check_Point(bad_x).m_Message, L"Invalid X value.");
-    const std::vector<std::wstring> bad_y = {L"1", L""};
-    EXPECT_EQ(G_Fn_Check_Point(bad_y).m_Message, L"Invalid Y value.");
-    const std::vector<std::wstring> bad_z = {L"1", L"2", L"z"};
-    EXPECT_EQ(G_Fn_Check_Point(bad_z).m_Message, L"Invalid Z value.");
-    const std::vector<std::wstring> good = {L"1.5", L"-2", L"1e1"};
+    // The first text that is no number names its coordinate; a number with more after it is none
+    // ("1,5" is no X, not 1).
+    const std::pair<std::vector<std::wstring>, const wchar_t*> bad[] = {
+        {{L"abc", L"y"}, L"Invalid X value."},    {{L"1", L""}, L"Invalid Y value."},
+        {{L"1", L"2", L"z"}, L"Invalid Z value."}, {{L"1,5", L"2"}, L"Invalid X value."},
+        {{L"1.5", L"2y"}, L"Invalid Y value."},    {{L"1", L"2", L"3 4"}, L"Invalid Z value."},
+    };
+    for (const auto& [texts, message] : bad)
+        EXPECT_EQ(G_Fn_Check_Point(texts).m_Message, message) << texts.front();
+    const std::vector<std::wstring> good = {L"1.5", L" -2 ", L"1e1"};
     const C_Point_Check point = G_Fn_Check_Point(good);
     EXPECT_FALSE(point.m_Message);
     EXPECT_EQ(point.m_Value[0], 1.5f);

@@ -53,6 +53,19 @@ protected:
         m_up_Proj->M_Fn_Get_Mgr_D_DB_C_M().M_Fn_D_Add_At(1, sp);
         return *sp;
     }
+    // That card shown in the grid, editable.
+    N_Biz::N_DB::C_Row_C_Material& M_Fn_Material_Shown()
+    {
+        N_Biz::N_DB::C_Row_C_Material& card = M_Fn_Material();
+        m_Ctrl.M_Fn_Target_Set_D_DB_C_M(m_up_Proj.get(), &card);
+        m_Ctrl.M_Fn_Data_Set_D_DB_C_M(card, false);
+        return card;
+    }
+    // Its row i_Name.
+    C_Row* M_Fn_Material_Row(const wchar_t* i_Name)
+    {
+        return m_Ctrl.M_Fn_Row_Find(L"(Recommended) Simple Material", i_Name);
+    }
     static float S_Fn_Get(N_Biz::N_DB::C_Row& ro_Row, N_Biz::N_DB::E_Id_Column i_Id)
     {
         return ro_Row.M_Fn_Column_Practical_Get_o_Visitor_Field(i_Id).M_Fn_Get<float>();
@@ -65,11 +78,9 @@ protected:
 
 TEST_F(C_Property_Grid, RejectedEditsWarnAndKeepTheAcceptedValue)
 {
-    N_Biz::N_DB::C_Row_C_Material& card = M_Fn_Material();
-    m_Ctrl.M_Fn_Target_Set_D_DB_C_M(m_up_Proj.get(), &card);
-    m_Ctrl.M_Fn_Data_Set_D_DB_C_M(card, false);
-    C_Row* p_e = m_Ctrl.M_Fn_Row_Find(L"(Recommended) Simple Material", L"E");
-    C_Row* p_nu = m_Ctrl.M_Fn_Row_Find(L"(Recommended) Simple Material", L"NU");
+    N_Biz::N_DB::C_Row_C_Material& card = M_Fn_Material_Shown();
+    C_Row* p_e = M_Fn_Material_Row(L"E");
+    C_Row* p_nu = M_Fn_Material_Row(L"NU");
     ASSERT_TRUE(p_e && p_nu);
     EXPECT_EQ(p_e->m_Text, L"210000");
     int changes = 0;
@@ -103,6 +114,82 @@ TEST_F(C_Property_Grid, RejectedEditsWarnAndKeepTheAcceptedValue)
     EXPECT_TRUE(M_Fn_Logged("Msg: Done: Modify material card"));
     EXPECT_EQ(S_Fn_Get(card, N_Biz::N_DB::E_Id_Column_Modulus_E), 200000.0f);
     EXPECT_EQ(S_Fn_Get(card, N_Biz::N_DB::E_Id_Column_Ratio_Poisson), 0.3f);
+}
+
+TEST_F(C_Property_Grid, ANumberWithMoreAfterItIsRefusedLikeNoNumber)
+{
+    M_Fn_Material_Shown();
+    C_Row* p_e = M_Fn_Material_Row(L"E");
+    C_Row* p_mid = M_Fn_Material_Row(L"MID");
+    ASSERT_TRUE(p_e && p_mid);
+    int changes = 0;
+    m_Ctrl.m_Fn_Changed = [&](C_Row&) { ++changes; };
+
+    // A float and an integer column: a decimal comma, a unit, two numbers, a fraction in an integer.
+    const std::wstring invalid = L"Warning: The new value is invalid for this field, changing has been rejected.";
+    std::size_t boxes = 0;
+    for (const auto& [p_row, text] : {std::pair{p_e, L"3,7"}, {p_e, L"1,5"}, {p_e, L"2x"}, {p_e, L"1 2"},
+                                      {p_e, L"1.5.2"}, {p_mid, L"3,7"}, {p_mid, L"1.5"}, {p_mid, L"7x"}}) {
+        EXPECT_FALSE(m_Ctrl.M_Fn_Row_Edit(*p_row, text)) << text;
+        EXPECT_EQ(M_Fn_Boxes().size(), ++boxes) << text;
+        EXPECT_EQ(M_Fn_Boxes().back(), invalid) << text;
+    }
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(p_e->m_Text, L"210000");
+    EXPECT_EQ(p_mid->m_Text, L"0");
+    EXPECT_EQ(S_Fn_Get(m_Ctrl.M_Fn_Row_Working(), N_Biz::N_DB::E_Id_Column_Modulus_E), 210000.0f);
+
+    // One number with blanks around it is taken.
+    EXPECT_TRUE(m_Ctrl.M_Fn_Row_Edit(*p_e, L"1.5"));
+    EXPECT_EQ(p_e->m_Text, L"1.5");
+    EXPECT_TRUE(m_Ctrl.M_Fn_Row_Edit(*p_e, L" 7e4 "));
+    EXPECT_EQ(p_e->m_Text, L"70000");
+    EXPECT_TRUE(m_Ctrl.M_Fn_Row_Edit(*p_mid, L" 12 "));
+    EXPECT_EQ(p_mid->m_Text, L"12");
+    EXPECT_EQ(changes, 3);
+    EXPECT_EQ(M_Fn_Boxes().size(), boxes);
+
+    // A point's coordinate: "1,5" goes back to the base text as "abc" does, and nothing is
+    // committed; "1.5" moves the point.
+    std::uint32_t id = 0;
+    M_Fn_Run(L"Point", [&](const T_sp_Group& ro_sp_Group) { id = M_Fn_Point(ro_sp_Group, 4.0f, 2.0f); });
+    m_Ctrl.M_Fn_Target_Set_D_S_D_Geom_P(&sect(), id);
+    m_Ctrl.M_Fn_Data_Set_D_S_D_Geom_P(false);
+    C_Row* p_x = m_Ctrl.M_Fn_Row_At(0, 2);
+    ASSERT_TRUE(p_x);
+    const std::size_t before = M_Fn_History_Size();
+    for (const wchar_t* text : {L"abc", L"1,5", L"-1.5e"}) {
+        m_Ctrl.M_Fn_Row_Edit(*p_x, text);
+        m_Ctrl.M_Fn_Modify();
+        EXPECT_EQ(p_x->m_Text, L"4") << text;
+        EXPECT_EQ(M_Fn_History_Size(), before) << text;
+        EXPECT_EQ(points().M_Fn_Get_At(id).m_X, 4.0f) << text;
+    }
+    m_Ctrl.M_Fn_Row_Edit(*p_x, L" 1.5 ");
+    m_Ctrl.M_Fn_Modify();
+    EXPECT_EQ(M_Fn_History_Size(), before + 1);
+    EXPECT_EQ(points().M_Fn_Get_At(id).m_X, 1.5f);
+
+    // A line's own thickness likewise.
+    M_Fn_Run(L"Line", [&](const T_sp_Group& ro_sp_Group) { id = M_Fn_Line_XY(ro_sp_Group, 0, 0, 10, 0); });
+    const_cast<C_D_Geom_E_Line&>(M_Fn_Line_At(id)).m_Thk_Individual = 2.0f;
+    m_Ctrl.M_Fn_Target_Set_D_S_D_Geom_E(&sect(), id);
+    m_Ctrl.M_Fn_Data_Set_D_S_D_Geom_E(false);
+    C_Row* p_thk = m_Ctrl.M_Fn_Row_At(0, 6);
+    ASSERT_TRUE(p_thk);
+    const std::size_t before_thk = M_Fn_History_Size();
+    m_Ctrl.M_Fn_Row_Edit(*p_thk, L"3,7");
+    m_Ctrl.M_Fn_Modify();
+    EXPECT_EQ(p_thk->m_Text, L"2");
+    EXPECT_EQ(M_Fn_History_Size(), before_thk);
+    EXPECT_EQ(M_Fn_Line_At(id).m_Thk_Individual, 2.0f);
+    m_Ctrl.M_Fn_Row_Edit(*p_thk, L"3.7");
+    m_Ctrl.M_Fn_Modify();
+    EXPECT_EQ(M_Fn_History_Size(), before_thk + 1);
+    EXPECT_EQ(M_Fn_Line_At(id).m_Thk_Individual, 3.7f);
+    // These rows go back without a word, as for "abc": no warning more.
+    const auto warnings = M_Fn_Boxes();
+    EXPECT_EQ(static_cast<std::size_t>(std::count(warnings.begin(), warnings.end(), invalid)), boxes);
 }
 
 TEST_F(C_Property_Grid, TheGridRefusesMisuse)
