@@ -71,6 +71,14 @@
 #                               typed.
 #   file_choose REGEX PATH      in the file chooser named REGEX: the path entered and read back
 #                               ("/" opens an Open dialog's location line), Enter, the chooser gone.
+#   choose X Y                  marks the radio button whose label starts at X Y: clicked until
+#                               its circle shows the theme's mark (marked X Y tests it).
+#   point_entry X V...          the values V typed into the tools pane's point entry whose edits
+#                               stand at x = X (three values: the project's X, Y, Z; two: the
+#                               section's X, Y), then its "Specify Point" pressed.
+#   section_group_typed         on the Project page of a first start, a section group along the
+#                               axis (0, 0, 0) to (0, 0, 100): "Section" mode, Create (C), the two
+#                               ends typed into the point entry, Apply, "Done: Create section group".
 # Pictures (GEOM is WxH+X+Y of the screen)
 #   crop GEOM FILE                        the rectangle as an image file.
 #   differ A B                            pixels that differ between two images of one size.
@@ -79,6 +87,9 @@
 #   wait_still GEOM FILE [SECONDS]        the rectangle drawn the same twice in a row; in FILE.
 #   wait_change GEOM BEFORE AFTER [MIN] [SECONDS]  the rectangle differs from the image BEFORE in
 #                                         more than MIN pixels (0) and then holds still; in AFTER.
+#   colour X Y                            the screen's colour there as rrggbb; is_colour X Y RRGGBB
+#                                         and not_colour X Y RRGGBB test it, wait_colour X Y RRGGBB
+#                                         waits for it.
 
 e2e_begin() {
   if [ $# -ne 3 ]; then
@@ -292,7 +303,50 @@ file_choose() {
   fail "the file chooser \"$1\" stayed"
 }
 
+# A page just shown may not take the first click: the radio button is clicked until its circle, up
+# to 14 pixels left of the label, shows the theme's blue mark.
+marked() {
+  import -window root -crop "14x1+$(($1 - 14))+$2" -depth 8 txt:- |
+    awk -F'[(),]' 'NR > 1 && $3 < 128 && $5 > 200 { found = 1 } END { exit !found }'
+}
+choose() {
+  local i
+  for i in $(seq 1 10); do
+    click "$1" "$2"
+    poll 1 marked "$1" "$2" && return 0
+  done
+  fail "the radio button at ($1, $2) stays unmarked"
+}
+
+# The edits of a point entry and its button below them, where a first start on this screen puts
+# them.
+point_entry() {
+  local x=$1 k=0 v y
+  shift
+  if [ $# -eq 3 ]; then y=(655 684 713 745); else y=(595 624 656); fi
+  for v in "$@"; do
+    click "$x" "${y[$k]}"
+    xdotool type -- "$v"
+    k=$((k + 1))
+  done
+  click 1130 "${y[$k]}"
+}
+
+section_group_typed() {
+  choose 1002 514
+  xdotool mousemove 600 500 key c
+  wait_colour 1150 655 ffffff # the X edit, usable
+  point_entry 1150 0 0 0
+  point_entry 1150 0 0 100
+  click 1130 601 # "Apply (Enter)"
+  wait_log "Msg: Done: Create section group"
+}
+
 crop() { import -window root -crop "$1" +repage "$2"; }
+colour() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | awk 'NR == 2 { print tolower(substr($3, 2)) }'; }
+is_colour() { [ "$(colour "$1" "$2")" = "$3" ]; }
+not_colour() { ! is_colour "$@"; }
+wait_colour() { poll 30 is_colour "$1" "$2" "$3" || fail "($1, $2) is $(colour "$1" "$2"), not $3"; }
 differ() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
 count_near() {
   convert "$1" -fuzz "${3:-20}%" -fill black +opaque "$2" -fill white -opaque "$2" -format "%[fx:round(mean*w*h)]" info:

@@ -16,11 +16,6 @@ set -euo pipefail
 e2e_begin input "$@"
 unset VT_TEST_BOX_ANSWER
 
-# The screen's colour at ($1, $2) as rrggbb; whether it is (or is not) $3.
-colour() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | awk 'NR == 2 { print tolower(substr($3, 2)) }'; }
-is_colour() { [ "$(colour "$1" "$2")" = "$3" ]; }
-not_colour() { ! is_colour "$@"; }
-wait_colour() { poll 30 is_colour "$1" "$2" "$3" || fail "($1, $2) is $(colour "$1" "$2"), not $3"; }
 # Whether window $1's centre lies inside window $2.
 centred_in() {
   local X Y WIDTH HEIGHT SCREEN cx cy
@@ -30,38 +25,9 @@ centred_in() {
   eval "$(xdotool getwindowgeometry --shell "$2")"
   [ "$cx" -gt "$X" ] && [ "$cx" -lt $((X + WIDTH)) ] && [ "$cy" -gt "$Y" ] && [ "$cy" -lt $((Y + HEIGHT)) ]
 }
-# Marks the radio button whose label starts at ($1, $2): clicked until its circle, up to 14 pixels
-# to the left, shows the theme's blue mark (a page just shown may not take the first click).
-marked() {
-  import -window root -crop "14x1+$(($1 - 14))+$2" -depth 8 txt:- |
-    awk -F'[(),]' 'NR > 1 && $3 < 128 && $5 > 200 { found = 1 } END { exit !found }'
-}
-choose() {
-  local i
-  for i in $(seq 1 10); do
-    click "$1" "$2"
-    poll 1 marked "$1" "$2" && return 0
-  done
-  fail "the radio button at ($1, $2) stays unmarked"
-}
-# Types the values $2... into the point entry whose edits stand at x = $1 (three values: the
-# project's X, Y, Z; two: the section's X, Y), then presses its "Specify Point" button.
-point_entry() {
-  local x=$1 k=0 v y
-  shift
-  if [ $# -eq 3 ]; then y=(655 684 713 745); else y=(595 624 656); fi
-  for v in "$@"; do
-    click "$x" "${y[$k]}"
-    xdotool type -- "$v"
-    k=$((k + 1))
-  done
-  click 1130 "${y[$k]}"
-}
 
 # Where a first start on this screen puts things (the frame maximized).
 tool_mode_property="1002 418" # the select & edit mode radios of the project's Edit group
-tool_mode_section="1002 514"
-tool_apply="1130 601"         # "Apply (Enter)" of the section-axis page
 tool_mode_geometry="1002 442" # the section's Edit group
 tool_create_line="1130 577"
 tree_materials="101 150"
@@ -116,13 +82,7 @@ wait_window_gone '^List$'
 
 # --- 3. a section group along a typed axis --------------------------------------------------------------
 step="3 project point entry"
-choose $tool_mode_section
-xdotool mousemove 600 500 key c
-wait_colour 1150 655 ffffff # the X edit, usable
-point_entry 1150 0 0 0
-point_entry 1150 0 0 100
-click $tool_apply
-wait_log "Msg: Done: Create section group"
+section_group_typed
 grep -q "^Msg: Invalid" "$work/log.txt" && fail "a typed value was refused: $(grep "^Msg: Invalid" "$work/log.txt")"
 
 # --- 4. a section line typed, exported ------------------------------------------------------------------
