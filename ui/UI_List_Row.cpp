@@ -99,6 +99,13 @@ std::wstring G_Fn_Model_Name(const N_DB::C_Row_Common& ro_Row)
     return p_data && p_data->m_p_Owner ? p_data->m_p_Owner->M_Fn_Name_Get() : L"-";
 }
 
+// Select and Detail without a row to act on.
+void G_Fn_Msg_Select_First()
+{
+    if (C_App* p_app = C_App::S_Fn_Get())
+        p_app->M_Fn_Msg(L"Please select a row first.");
+}
+
 } // namespace
 
 void C_List_Model::M_Fn_Changed()
@@ -299,8 +306,7 @@ void C_List_Model::M_Fn_On_Radio(std::size_t i_Button)
 bool C_List_Model::M_Fn_On_Select(long i_Selected)
 {
     if (i_Selected < 0 || static_cast<std::size_t>(i_Selected) >= m_Items.size()) {
-        if (C_App* p_app = C_App::S_Fn_Get())
-            p_app->M_Fn_Msg(L"Please select a row first.");
+        G_Fn_Msg_Select_First();
         return false;
     }
     m_Result = static_cast<std::int32_t>(m_Items[static_cast<std::size_t>(i_Selected)].m_Data);
@@ -327,17 +333,26 @@ void C_List_Model::M_Fn_On_Detail(long i_Selected)
     if (!m_p_Proj)
         return;
     if (i_Selected < 0 || static_cast<std::size_t>(i_Selected) >= m_Items.size()) {
-        if (C_App* p_app = C_App::S_Fn_Get())
-            p_app->M_Fn_Msg(L"Please select a row first.");
+        G_Fn_Msg_Select_First();
         return;
     }
     const std::uint32_t slot = static_cast<std::uint32_t>(m_Items[static_cast<std::size_t>(i_Selected)].m_Data);
+    // The card in the slot, none when it has left the project since the list was filled.
+    const auto card_at = [slot](const auto& ro_Mgr) -> N_DB::C_Row_Relation* {
+        return ro_Mgr.M_Fn_Get_Store().is_used_at(slot) ? ro_Mgr.M_Fn_Get_At(slot).get() : nullptr;
+    };
     N_DB::C_Row_Relation* p_card = nullptr;
     switch (m_Kind) {
-    case 1: p_card = m_p_Proj->M_Fn_Get_Mgr_D_DB_C().M_Fn_Get_At(slot).get(); break;
-    case 2: p_card = m_p_Proj->M_Fn_Get_Mgr_D_DB_C_M().M_Fn_Get_At(slot).get(); break;
-    case 3: p_card = m_p_Proj->M_Fn_Get_Mgr_D_DB_C_P().M_Fn_Get_At(slot).get(); break;
+    case 1: p_card = card_at(m_p_Proj->M_Fn_Get_Mgr_D_DB_C()); break;
+    case 2: p_card = card_at(m_p_Proj->M_Fn_Get_Mgr_D_DB_C_M()); break;
+    case 3: p_card = card_at(m_p_Proj->M_Fn_Get_Mgr_D_DB_C_P()); break;
     default: VT_THROW(S_Name);
+    }
+    // A row whose card is gone: the list shows what is there now, with nothing selected.
+    if (!p_card) {
+        M_Fn_Fill_Cards(0);
+        G_Fn_Msg_Select_First();
+        return;
     }
     N_Biz::N_Proj::C_Dlg::S_Fn_Property_Run(*m_p_Proj, N_Biz::N_Proj::C_Dlg::E_Mode_Property_Modify,
                                             static_cast<std::uint32_t>(m_Kind), p_card);

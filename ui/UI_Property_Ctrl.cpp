@@ -133,6 +133,8 @@ void C_Ctrl_Wx::M_Fn_Render()
     // An open editor of the old rows is closed first; what it commits belongs to an old build.
     p_grid->CommitChangesFromEditor();
     ClearPage(0);
+    // The description area keeps the help of the last selected row otherwise, also of a row gone.
+    SetDescription(wxEmptyString, wxEmptyString);
     m_Names.clear();
     m_Generation_Drawn = m_Ctrl.M_Fn_Generation();
     for (C_Row* p_top : m_Ctrl.M_Fn_Rows_Top()) {

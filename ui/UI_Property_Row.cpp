@@ -72,6 +72,44 @@ void C_Ctrl::S_Fn_Msg(const std::wstring& i_Text)
 }
 
 namespace {
+// Whether ro_Store holds i_p_Card in one of its slots; compared by address only, since a card that
+// left the store may be gone.
+template <class T_Store, class T_Card>
+bool G_Fn_Card_Stored(const T_Store& ro_Store, const T_Card* i_p_Card)
+{
+    for (std::uint32_t i = 1; i_p_Card && i < ro_Store.size(); ++i)
+        if (ro_Store.is_used_at(i) && ro_Store.at(i).get() == i_p_Card)
+            return true;
+    return false;
+}
+} // namespace
+
+bool C_Ctrl::M_Fn_Target_Exists() const
+{
+    switch (m_Target) {
+    case E_Target_D_DB_C:
+        return m_p_Proj && G_Fn_Card_Stored(m_p_Proj->M_Fn_Get_Mgr_D_DB_C().M_Fn_Get_Store(), m_p_Row_C_S);
+    case E_Target_D_DB_C_M:
+        return m_p_Proj && G_Fn_Card_Stored(m_p_Proj->M_Fn_Get_Mgr_D_DB_C_M().M_Fn_Get_Store(), m_p_Row_C_M);
+    case E_Target_D_DB_C_P:
+        return m_p_Proj && G_Fn_Card_Stored(m_p_Proj->M_Fn_Get_Mgr_D_DB_C_P().M_Fn_Get_Store(), m_p_Row_C_P);
+    case E_Target_D_S_D_Geom_P: return m_p_Sect && m_p_Sect->M_Fn_Get_Mgr_D_Geom_P().M_Fn_Get_Store().is_used_at(m_Id);
+    case E_Target_D_S_D_Geom_E: {
+        if (!m_p_Sect)
+            return false;
+        const auto& store = m_p_Sect->M_Fn_Get_Mgr_D_Geom_E().M_Fn_Get_Store();
+        return store.is_used_at(m_Id) && store.at(m_Id);
+    }
+    default: return true;
+    }
+}
+
+void C_Ctrl::S_Fn_Refuse_Gone()
+{
+    S_Fn_Msg(L"Warning: The object being edited no longer exists, changing has been rejected.");
+}
+
+namespace {
 // Calls i_Fn with each sub-row pair of the options of kind i_Option (0 keyword, 1 conditional) of
 // ro_Table that both copies hold, in option order.
 template <class F>

@@ -201,6 +201,15 @@ public:
     // or project).
     void M_Fn_Modify_D_DB_E();
     void M_Fn_Modify_D_DB_N();
+    // Whether the shown object is still where a commit would reach it: a card in its manager's
+    // slot, a section's point or entity in its slot. An undo or redo takes objects away while the
+    // grid shows them; the pane and the dialog then refuse the edit (M_Fn_Refuse_Gone) instead of
+    // committing it. The kinds that commit nothing, and model rows (which leave only with their
+    // model, whose removal empties the node and element selections), count as there.
+    bool M_Fn_Target_Exists() const;
+    // The refusal: "Warning: The object being edited no longer exists, changing has been
+    // rejected." goes to the user.
+    static void S_Fn_Refuse_Gone();
 
     // The parse-and-compare step of a float row: see the definition.
     template <class T>

@@ -403,8 +403,12 @@ bool C_Dlg_Model::M_Fn_Apply()
 {
     static constexpr const char* S_Name = "N_UI::N_Property::C_Dlg::M_Fn_On_Button_Apply_Clicked";
     if (m_Mode == E_Mode_Modify) {
-        if (m_Modified)
+        // A card that an undo took away while the dialog showed it takes no edit; the dialog ends
+        // all the same, since what it shows is no longer there to edit.
+        if (m_Modified && m_Ctrl.M_Fn_Target_Exists())
             m_Ctrl.M_Fn_Modify();
+        else if (m_Modified)
+            C_Ctrl::S_Fn_Refuse_Gone();
         return true;
     }
     if (m_Mode != E_Mode_Create || !m_p_Proj)

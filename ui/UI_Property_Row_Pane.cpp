@@ -78,6 +78,11 @@ void C_Pane_Model::M_Fn_On_Signal_Proj(N_Proj::C_Proj& ro_Proj, std::int32_t i_C
                 M_Fn_Sect_Connect(*sp_sect);
             break;
         }
+        // After every change of the history (an undo or redo above all, which takes objects away
+        // or brings them back) the rows show what is there now, for the project and for its
+        // sections alike: the selections have let go of what left, but only the history's code
+        // comes after the whole change.
+        case N_Proj::E_Signal_Cmd:
         case N_Proj::E_Signal_Sel_Mode:
         case N_Proj::E_Signal_Sel_Data:
         case N_Proj::E_Signal_State_Task: M_Fn_Follow(shown, E_Follow_Update); break;
@@ -147,7 +152,14 @@ void C_Pane_Model::M_Fn_On_Row_Changed()
     // for waits until it has returned.
     m_Committing = true;
     try {
-        m_Ctrl.M_Fn_Modify();
+        // An object taken away since the rows were built takes no edit: the rows are built again
+        // from what is there now.
+        if (m_Ctrl.M_Fn_Target_Exists()) {
+            m_Ctrl.M_Fn_Modify();
+        } else {
+            C_Ctrl::S_Fn_Refuse_Gone();
+            m_Pending = true;
+        }
     } catch (...) {
         m_Committing = false;
         throw;

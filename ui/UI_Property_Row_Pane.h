@@ -39,7 +39,8 @@ public:
     void M_Fn_Update_Proj();
     void M_Fn_Update_Sect();
 
-    // The grid's change notification: the edit is committed at once.
+    // The grid's change notification: the edit is committed at once, unless the shown object is
+    // gone (C_Ctrl::M_Fn_Target_Exists): then it is refused and the rows rebuilt.
     void M_Fn_On_Row_Changed();
 
     C_Ctrl& M_Fn_Ctrl() { return m_Ctrl; }

@@ -1,6 +1,9 @@
 #include "biz/proj/Biz_Proj_Cmd_Entry_C.h"
 
+#include "app/App.h"
 #include "biz/proj/Biz_Proj.h"
+#include "biz/proj/Biz_Proj_Mgr_D_Sect.h"
+#include "biz/proj/Biz_Proj_Mgr_Sel.h"
 #include "biz/proj/Biz_Proj_Mgr_State.h"
 #include "common/Common_Exception.h"
 
@@ -31,13 +34,36 @@ void C_Entry_C::MV_Fn_On_Redo_Pre()
     M_Fn_Task_Cancel();
 }
 
+void C_Entry_C::M_Fn_Sel_Refresh()
+{
+    C_Proj* p_proj = m_p_Proj;
+    // The change itself is done and must be recorded as done: a failure here is only reported. A
+    // cancelled import reverts its entry on the worker thread; the views are the interface
+    // thread's, so the refresh waits for it there.
+    const auto refresh = [p_proj] {
+        try {
+            p_proj->M_Fn_Get_Mgr_Sel().M_Fn_Sel_Refresh();
+            p_proj->M_Fn_Get_Mgr_D_Sect().M_Fn_Sel_Refresh_All();
+        } catch (...) {
+            C_Proj::S_Fn_Report_Exception_Current("N_Biz::N_Proj::N_Cmd::C_Entry_C::M_Fn_Sel_Refresh", __FILE__,
+                                                  __LINE__);
+        }
+    };
+    if (C_App* p_app = C_App::S_Fn_Get())
+        p_app->M_Fn_UI_Post(refresh);
+    else
+        refresh();
+}
+
 int C_Entry_C::MV_Fn_On_Undo_Post()
 {
+    M_Fn_Sel_Refresh();
     return 1;
 }
 
 int C_Entry_C::MV_Fn_On_Redo_Post()
 {
+    M_Fn_Sel_Refresh();
     return 1;
 }
 

@@ -4,6 +4,9 @@
 // cancelled (C_Event_C_Cancel into the project's machine), so no task goes on collecting picks
 // against data that change under it:
 //   auto sp_entry = std::make_shared<C_Entry_C>(L"Create material card", &proj);
+// After the change the selections of the project and of its sections describe what they pick
+// now: an object that the change took away has left them already, but their descriptions would
+// still name it.
 // The project must outlive the entry's last undo or redo; the history never calls an entry's hooks
 // while it is being destroyed.
 #pragma once
@@ -28,7 +31,7 @@ public:
     // Both post C_Event_C_Cancel to the project's machine before the data change.
     void MV_Fn_On_Undo_Pre() override;
     void MV_Fn_On_Redo_Pre() override;
-    // Nothing after the change; result 1.
+    // Both refresh the selections' descriptions after the change; result 1.
     int MV_Fn_On_Undo_Post() override;
     int MV_Fn_On_Redo_Post() override;
 
@@ -36,6 +39,7 @@ public:
 
 private:
     void M_Fn_Task_Cancel();
+    void M_Fn_Sel_Refresh();
 
     C_Proj* m_p_Proj;
 };

@@ -6,6 +6,7 @@
 #include "biz/sect/Biz_Sect.h"
 #include "biz/sect/Biz_Sect_Mgr_Calc.h"
 #include "biz/sect/Biz_Sect_Mgr_Frame.h"
+#include "biz/sect/Biz_Sect_Mgr_Sel.h"
 #include "biz/sect/Biz_Sect_Result.h"
 #include "common/Common_Exception.h"
 
@@ -180,27 +181,41 @@ void C_Mgr_D_Sect::M_Fn_D_Individual_Remove_At(std::uint32_t i_Group, std::uint3
 
 // --- all sections --------------------------------------------------------------------------------
 
-void C_Mgr_D_Sect::M_Fn_Invalidate_All(std::uint32_t i_Calc, std::uint32_t i_View_Main, std::uint32_t i_View_Graph,
-                                       std::uint32_t i_View_Sheet, std::uint32_t i_Sheet_Refill)
+void C_Mgr_D_Sect::M_Fn_Sects_Each(const char* i_Function,
+                                   const std::function<void(N_Biz::N_Sect::C_Sect&)>& i_Fn) const
 {
     for (std::uint32_t g = 1; g < m_Groups.size(); ++g) {
         if (!m_Groups.is_used_at(g))
             continue;
         const T_sp_Group& sp_group = m_Groups.at(g);
         if (!sp_group)
-            VT_THROW("N_Biz::N_Proj::C_Mgr_D_Sect::M_Fn_Invalidate_All");
+            VT_THROW(i_Function);
         for (std::uint32_t s = 1; s < sp_group->m_Sects.size(); ++s) {
             if (!sp_group->m_Sects.is_used_at(s))
                 continue;
             const T_sp_Sect& sp_sect = sp_group->m_Sects.at(s);
             if (!sp_sect)
-                VT_THROW("N_Biz::N_Proj::C_Mgr_D_Sect::M_Fn_Invalidate_All");
-            if (i_Calc)
-                sp_sect->M_Fn_Get_Mgr_Calc().M_Fn_Stale_Set();
-            sp_sect->M_Fn_Get_Mgr_Frame().M_Fn_View_Invalidate(i_View_Main != 0, i_View_Graph != 0, i_View_Sheet != 0,
-                                                               i_Sheet_Refill != 0);
+                VT_THROW(i_Function);
+            i_Fn(*sp_sect);
         }
     }
+}
+
+void C_Mgr_D_Sect::M_Fn_Invalidate_All(std::uint32_t i_Calc, std::uint32_t i_View_Main, std::uint32_t i_View_Graph,
+                                       std::uint32_t i_View_Sheet, std::uint32_t i_Sheet_Refill)
+{
+    M_Fn_Sects_Each("N_Biz::N_Proj::C_Mgr_D_Sect::M_Fn_Invalidate_All", [&](N_Biz::N_Sect::C_Sect& ro_Sect) {
+        if (i_Calc)
+            ro_Sect.M_Fn_Get_Mgr_Calc().M_Fn_Stale_Set();
+        ro_Sect.M_Fn_Get_Mgr_Frame().M_Fn_View_Invalidate(i_View_Main != 0, i_View_Graph != 0, i_View_Sheet != 0,
+                                                          i_Sheet_Refill != 0);
+    });
+}
+
+void C_Mgr_D_Sect::M_Fn_Sel_Refresh_All()
+{
+    M_Fn_Sects_Each("N_Biz::N_Proj::C_Mgr_D_Sect::M_Fn_Sel_Refresh_All",
+                    [](N_Biz::N_Sect::C_Sect& ro_Sect) { ro_Sect.M_Fn_Get_Mgr_Sel().M_Fn_Sel_Refresh(); });
 }
 
 } // namespace N_Biz::N_Proj

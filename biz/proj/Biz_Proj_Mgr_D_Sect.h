@@ -104,6 +104,10 @@ public:
     // occupied slot holding no group or section throws C_Exception.
     void M_Fn_Invalidate_All(std::uint32_t i_Calc, std::uint32_t i_View_Main, std::uint32_t i_View_Graph,
                              std::uint32_t i_View_Sheet, std::uint32_t i_Sheet_Refill);
+    // For every section of every group, in slot order: its selection's description is rebuilt from
+    // what it picks now (after the history changed the data under it). An occupied slot holding
+    // no group or section throws C_Exception.
+    void M_Fn_Sel_Refresh_All();
 
     // --- plane and cut aids ----------------------------------------------------------------------
     // Every aid returns 1 on success and passes any other result of a step up unchanged.
@@ -273,6 +277,10 @@ public:
 
 private:
     using T_sp_Elem_Group = std::shared_ptr<N_Biz::N_Cmd::C_Elem_Group>;
+
+    // Calls i_Fn with every section of every group, groups and sections in slot order; an occupied
+    // slot holding no group or section throws C_Exception naming i_Function.
+    void M_Fn_Sects_Each(const char* i_Function, const std::function<void(N_Biz::N_Sect::C_Sect&)>& i_Fn) const;
 
     // The application's configuration (none: C_Exception naming i_Function).
     static N_Biz::N_Config::C_Config& S_Fn_Config(const char* i_Function);

@@ -136,6 +136,12 @@ void C_Mgr_Sel::M_Fn_Sel_P1_Clear()
     m_p_Proj->M_Fn_Get_Mgr_Frame().M_Fn_View_Main_Redraw();
 }
 
+void C_Mgr_Sel::M_Fn_Sel_Refresh()
+{
+    M_Fn_Sel_P0_Desc_Update();
+    m_p_Proj->M_Fn_Get_Mgr_Frame().M_Fn_View_Main_Redraw();
+}
+
 // --- selection set ---------------------------------------------------------------------------------
 
 void C_Mgr_Sel::M_Fn_Sel_P1_Update(bool i_Shift, bool i_Ctrl)

@@ -82,6 +82,12 @@ public:
     // C_Event_Sel_P1_Update is posted and the view invalidated.
     void M_Fn_Sel_P1_Set_Scrn(const N_Common::N_Math::C_Vector3<float>& ro_Position);
 
+    // After the history reverted or re-applied an edit: the objects that left their managers have
+    // already left the current pick and the selection set with them, but the description still
+    // names them. It is rebuilt from what is picked now (M_Fn_Sel_P0_Desc_Update, with its
+    // exceptions) and the view invalidated.
+    void M_Fn_Sel_Refresh();
+
     // Hit records of a P0 update. Cards, nodes and elements: the row index in the model being
     // rendered and a depth (smaller is nearer). Sections: the selection buffer's minimum and maximum
     // depth and the hit's name (a name that names no section: C_Exception).

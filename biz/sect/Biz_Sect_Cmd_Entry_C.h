@@ -5,6 +5,8 @@
 // against data that change under it. The entry reaches the machine through the section's machine
 // holder, which every section owns; the section's own constructor can build entries from it:
 //   auto sp_entry = std::make_shared<C_Entry_C>(L"Create section point", sect.<its C_Mgr_State>);
+// After the change the section's selection describes what it picks now: an object that the change
+// took away has left the selection already, but the description would still name it.
 // The holder (and with it the section) must outlive the entry's last undo or redo; the history
 // never calls an entry's hooks while it is being destroyed.
 #pragma once
@@ -30,7 +32,7 @@ public:
     // Both post C_Event_C_Cancel to the section's machine before the data change.
     void MV_Fn_On_Undo_Pre() override;
     void MV_Fn_On_Redo_Pre() override;
-    // Nothing after the change; result 1.
+    // Both refresh the section's selection description after the change; result 1.
     int MV_Fn_On_Undo_Post() override;
     int MV_Fn_On_Redo_Post() override;
 
@@ -40,6 +42,7 @@ public:
 
 private:
     void M_Fn_Task_Cancel();
+    void M_Fn_Sel_Refresh();
 
     C_Sect* m_p_Sect;
     C_Mgr_State* m_p_Mgr_State;

@@ -217,6 +217,12 @@ void C_Mgr_Sel::M_Fn_Sel_P1_Set_Scrn(const C_Vector2f& ro_Pos)
     M_Fn_Redraw();
 }
 
+void C_Mgr_Sel::M_Fn_Sel_Refresh()
+{
+    M_Fn_Sel_P0_Desc_Update();
+    M_Fn_Redraw();
+}
+
 void C_Mgr_Sel::M_Fn_Sel_P0_Set_Pos_Geom_P(const C_Vector2f& ro_Pos)
 {
     C_Mgr_D_Geom_P& points = m_p_Sect->M_Fn_Get_Mgr_D_Geom_P();

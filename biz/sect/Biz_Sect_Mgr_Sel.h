@@ -104,6 +104,11 @@ public:
     // C_Event_Sel_P1_Update is posted; redraws. Other modes throw C_Exception.
     void M_Fn_Sel_P1_Set_Scrn(const C_Vector2f& ro_Pos);
 
+    // After the history reverted or re-applied an edit: the objects that left their stores have
+    // already left the current pick and the selection set with them, but the description still
+    // names them. It is rebuilt from what is picked now, and the main view redrawn unless frozen.
+    void M_Fn_Sel_Refresh();
+
     C_Sect* M_Fn_Get_Sect() const { return m_p_Sect; }
     std::uint32_t M_Fn_Mode_Get() const { return m_Mode; }
     std::uint32_t M_Fn_Options_Get() const { return m_Options; }

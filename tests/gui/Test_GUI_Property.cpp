@@ -430,3 +430,61 @@ TEST_F(C_Property_Window, TheMaterialListShowsTheCardsAndDetailOpensOne)
         });
     EXPECT_TRUE(detail);
 }
+
+// Undo and redo in a section window: the pane lets go of a point and of a material card that an
+// undo takes away, and takes the edit of a point that a redo brought back.
+TEST_F(C_Property_Window, ThePaneShowsWhatAnUndoLeavesAndEditsWhatARedoBringsBack)
+{
+    C_Sect& sect = M_Fn_Sect_Open();
+    N_UI::N_Property::C_Ctrl_Wx* p_grid = pane().M_Fn_Grid();
+    // Once the pane has drawn what it was asked to show.
+    const auto settled = [&] { return !pane().M_Fn_Model().M_Fn_Update_Pending() && !p_grid->M_Fn_Render_Pending(); };
+    const auto empty = [&] { return settled() && p_grid->GetGrid()->GetRoot()->GetChildCount() == 0; };
+    const auto shows = [&](const char* i_Name) { return settled() && p_grid->GetProperty(i_Name) != nullptr; };
+
+    // A point through the create command and a typed position, then picked as a click picks it.
+    auto& points = sect.M_Fn_Get_Mgr_D_Geom_P();
+    const std::uint32_t id = points.M_Fn_Next_Index();
+    m_Shell.M_Fn_Command(N_Cmd::E_Id_Sect_Edit_D_Geom_C_Point);
+    sect.M_Fn_Get_Mgr_Sel().M_Fn_Sel_P1_Set_Scrn({1000, 2000});
+    ASSERT_TRUE(M_Fn_Logged("Msg: Done: Create section point"));
+    m_Shell.M_Fn_Command(N_Cmd::E_Id_Edit_Cancel);
+    const auto pick = [&] {
+        points.M_Fn_Sel_P0_Add(N_Biz::N_Sect::C_Handle_D_Geom_P(id, {}));
+        sect.M_Fn_Get_Mgr_Sel().M_Fn_Sel_P1_Update(false, false);
+    };
+    pick();
+    ASSERT_TRUE(G_Fn_Wait_For([&] { return shows("X"); }));
+    EXPECT_EQ(p_grid->GetProperty("X")->GetValueAsString(), "1000");
+
+    m_Shell.M_Fn_Command(N_Cmd::E_Id_Edit_Undo);
+    EXPECT_TRUE(M_Fn_Logged("Msg: Undo: Create section point"));
+    EXPECT_FALSE(points.M_Fn_Get_Store().is_used_at(id));
+    EXPECT_TRUE(G_Fn_Wait_For(empty));
+    EXPECT_TRUE(sect.M_Fn_Get_Mgr_Sel().M_Fn_Desc_Get().empty());
+
+    m_Shell.M_Fn_Command(N_Cmd::E_Id_Edit_Redo);
+    EXPECT_TRUE(M_Fn_Logged("Msg: Redo: Create section point"));
+    EXPECT_TRUE(G_Fn_Wait_For(empty));
+    pick();
+    ASSERT_TRUE(G_Fn_Wait_For([&] { return shows("X"); }));
+    EXPECT_TRUE(p_grid->GetGrid()->ChangePropertyValue(p_grid->GetProperty("X"), wxString("1500")));
+    EXPECT_TRUE(M_Fn_Logged("Msg: Done: Modify section point"));
+    EXPECT_EQ(points.M_Fn_Get_At(id).m_X, 1500.0f);
+
+    // A material card created and selected in the window's material mode, then undone.
+    auto& materials = proj().M_Fn_Get_Mgr_D_DB_C_M();
+    const std::uint32_t slot = materials.M_Fn_Get_Store().next_index();
+    N_Common::N_Pointer::lesser_shared_ptr<N_DB::C_Row_C_Material> sp_card(
+        new N_DB::C_Row_C_Material(m_Shell.core().m_sp_Schema->M_Fn_Info_Table_Lookup_By_Format(1, "Material")));
+    materials.M_Fn_Proc_Cmd_Top_Add(slot, sp_card);
+    m_Shell.M_Fn_Command(N_Cmd::E_Id_Edit_Sel_Material);
+    materials.M_Fn_Sel().M_Fn_Sel_P0_Add(sp_card);
+    materials.M_Fn_Sel().M_Fn_Sel_P1_Update_Yes();
+    ASSERT_TRUE(G_Fn_Wait_For([&] { return shows("E"); }));
+    m_Shell.M_Fn_Command(N_Cmd::E_Id_Edit_Undo);
+    EXPECT_TRUE(M_Fn_Logged("Msg: Undo: Create material card"));
+    EXPECT_FALSE(materials.M_Fn_Get_Store().is_used_at(slot));
+    EXPECT_TRUE(G_Fn_Wait_For(empty));
+    EXPECT_FALSE(M_Fn_Logged("Exception caught at:"));
+}

@@ -189,6 +189,68 @@ TEST_F(C_Mgr_Sel_Test, SectionsDescribedByNameAndClearedBySettingAMode)
     m_Proj.M_Fn_Get_Mgr_Cmd().M_Fn_Clear();
 }
 
+// An undo or a redo leaves no pick of an object that is gone, and the description that the view
+// shows names only what is picked now: a section, a material card, the elements of a model.
+TEST_F(C_Mgr_Sel_Test, UndoAndRedoLeaveNoPickOrDescriptionOfWhatIsGone)
+{
+    auto& history = m_Proj.M_Fn_Get_Mgr_Cmd();
+    const auto pick_and_select = [&](auto& ro_Sel, const auto& ro_Handle) {
+        ro_Sel.M_Fn_Sel_P0_Add(ro_Handle);
+        sel().M_Fn_Sel_P1_Update(false, false);
+        sel().M_Fn_Sel_P0_Desc_Update();
+    };
+    using T_Desc = std::vector<std::wstring>;
+
+    m_Proj.M_Fn_Tree_Add();
+    C_Sect* p_sect = M_Fn_Sect_Add(1, L"Front rail");
+    auto& sects = m_Proj.M_Fn_Get_Mgr_D_Sect().M_Fn_Sel();
+    M_Fn_Mode(8, 7);
+    pick_and_select(sects, p_sect);
+    ASSERT_EQ(sel().M_Fn_Get_Desc(), T_Desc{L"Front rail"});
+    history.M_Fn_Undo();
+    EXPECT_TRUE(sects.M_Fn_Sel_P0_Get().empty());
+    EXPECT_TRUE(sects.M_Fn_Sel_P1_Get().empty());
+    EXPECT_EQ(p_sect->m_Flag, 0u);
+    EXPECT_TRUE(sel().M_Fn_Get_Desc().empty());
+    // Back by the redo, unpicked; picked again as before.
+    history.M_Fn_Redo();
+    EXPECT_TRUE(sects.M_Fn_Sel_P1_Get().empty());
+    EXPECT_TRUE(sel().M_Fn_Get_Desc().empty());
+    pick_and_select(sects, p_sect);
+    EXPECT_EQ(sel().M_Fn_Get_Desc(), T_Desc{L"Front rail"});
+
+    auto& materials = m_Proj.M_Fn_Get_Mgr_D_DB_C_M();
+    auto sp_card = M_Fn_Material(L"Steel");
+    const std::uint32_t slot = materials.M_Fn_Get_Store().next_index();
+    materials.M_Fn_Proc_Cmd_Top_Add(slot, sp_card);
+    M_Fn_Mode(1, 7);
+    pick_and_select(materials.M_Fn_Sel(), sp_card);
+    ASSERT_FALSE(sel().M_Fn_Get_Desc().empty());
+    EXPECT_EQ(sel().M_Fn_Get_Desc()[0], L"Material:");
+    history.M_Fn_Undo();
+    EXPECT_FALSE(materials.M_Fn_Get_Store().is_used_at(slot));
+    EXPECT_TRUE(materials.M_Fn_Sel().M_Fn_Sel_P0_Get().empty());
+    EXPECT_TRUE(materials.M_Fn_Sel().M_Fn_Sel_P1_Get().empty());
+    EXPECT_TRUE(sel().M_Fn_Get_Desc().empty());
+    history.M_Fn_Redo();
+    ASSERT_EQ(materials.M_Fn_Get_At(slot), sp_card);
+    pick_and_select(materials.M_Fn_Sel(), sp_card);
+    EXPECT_EQ(materials.M_Fn_Sel().M_Fn_Sel_P1_Get().size(), 1u);
+
+    ASSERT_EQ(M_Fn_Import(N_Test_Proj::G_Deck_3), 1u);
+    M_Fn_Mode(6, 7);
+    M_Fn_Pick_E({{1, 2}});
+    sel().M_Fn_Sel_P1_Update(false, false);
+    sel().M_Fn_Sel_P0_Desc_Update();
+    ASSERT_FALSE(sel().M_Fn_Get_Desc().empty());
+    EXPECT_EQ(sel().M_Fn_Get_Desc()[0], L"Element:");
+    history.M_Fn_Undo();
+    EXPECT_EQ(m_Proj.M_Fn_Get_Mgr_D_DB_E().M_Fn_Get_P0_Count(), 0u);
+    EXPECT_EQ(m_Proj.M_Fn_Get_Mgr_D_DB_E().M_Fn_Get_P1_Count(), 0u);
+    EXPECT_TRUE(sel().M_Fn_Get_Desc().empty());
+    history.M_Fn_Clear();
+}
+
 TEST_F(C_Mgr_Sel_Test, TypedPositionsAndRefusedModes)
 {
     auto& nodes = m_Proj.M_Fn_Get_Mgr_D_DB_N().M_Fn_Sel();

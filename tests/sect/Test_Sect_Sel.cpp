@@ -6,6 +6,7 @@
 #include "biz/sect/Biz_Sect_Mgr_D_Tess_N.h"
 #include "common/Common_Exception.h"
 
+#include <algorithm>
 #include <map>
 
 namespace N_Test_Sect_Geom {
@@ -220,6 +221,51 @@ TEST_F(C_Sel_Test, FreePositionsHaveNoRowAndAreNeverToggled)
     points().M_Fn_Sel_P1_Update_Yes(); // replace by an empty pick
     EXPECT_TRUE(sel_points().empty());
     EXPECT_EQ(points().M_Fn_Get_At(1).m_Flag & 0x3u, 0u);
+}
+
+// An undo or a redo leaves no pick of an object that is gone, and the description under the prompt
+// names only what is picked now; an object brought back by a redo is picked as before.
+TEST_F(C_Sel_Test, UndoAndRedoLeaveNoPickOrDescriptionOfWhatIsGone)
+{
+    M_Fn_Run(L"Create section line", [&](const T_sp_Group& g) { M_Fn_Line_XY(g, -20, 0, 0, 0); });
+    std::uint32_t point = 0;
+    M_Fn_Run(L"Create section point", [&](const T_sp_Group& g) { point = M_Fn_Point(g, 10, -10); });
+    ASSERT_EQ(point, 3u); // after the line's two ends
+    click(10, -10);
+    ASSERT_EQ(sel_points(), T_Ids{point});
+    ASSERT_FALSE(desc().empty());
+    ASSERT_EQ(desc()[0], L"Point:");
+    const int redraws = m_View.m_Count;
+
+    history().M_Fn_Undo();
+    EXPECT_FALSE(points().M_Fn_Get_Store().is_used_at(point));
+    EXPECT_TRUE(sel_points().empty());
+    EXPECT_TRUE(points().M_Fn_Sel_P0_Get().empty());
+    EXPECT_TRUE(desc().empty());
+    EXPECT_GT(m_View.m_Count, redraws);
+
+    // Back by the redo, unpicked; a click picks it again.
+    history().M_Fn_Redo();
+    ASSERT_TRUE(points().M_Fn_Get_Store().is_used_at(point));
+    EXPECT_TRUE(sel_points().empty());
+    EXPECT_TRUE(desc().empty());
+    click(10, -10);
+    EXPECT_EQ(sel_points(), T_Ids{point});
+    const std::vector<std::wstring> d = desc();
+    EXPECT_NE(std::find(d.begin(), d.end(), L"  Point Id: 3"), d.end());
+
+    // The line picked; undoing the point leaves it picked and described, undoing the line does not.
+    click(-10, 0);
+    EXPECT_EQ(sel_entities(), T_Ids{1});
+    history().M_Fn_Undo();
+    EXPECT_EQ(sel_entities(), T_Ids{1});
+    ASSERT_FALSE(desc().empty());
+    EXPECT_EQ(desc()[0], L"Entity:");
+    history().M_Fn_Undo();
+    EXPECT_EQ(entities().M_Fn_Count(), 0u);
+    EXPECT_TRUE(sel_entities().empty());
+    EXPECT_TRUE(entities().M_Fn_Sel_P0_Get().empty());
+    EXPECT_TRUE(desc().empty());
 }
 
 } // namespace

@@ -107,6 +107,30 @@ TEST_F(C_List, MaterialCardsInSlotOrderWithTheirColumns)
     EXPECT_EQ(m_List.m_Result, 3);
 }
 
+// Detail on a row whose card an undo took away: no dialog, the list shows what is there now and asks
+// for a row.
+TEST_F(C_List, DetailOfACardThatIsGoneRefillsTheList)
+{
+    M_Fn_Material(L"A", 11, 1);
+    lesser_shared_ptr<N_DB::C_Row_C_Material> sp(
+        new N_DB::C_Row_C_Material(G_Fn_Schema()->M_Fn_Info_Table_Lookup_By_Format(1, "Material")));
+    sp->M_Fn_Column_Practical_Get_o_Visitor_Field(N_DB::E_Id_Column_Name).M_Fn_Ref<std::wstring>() = L"B";
+    proj().M_Fn_Get_Mgr_D_DB_C_M().M_Fn_Proc_Cmd_Top_Add(2, sp);
+    int opened = 0;
+    N_Biz::N_Proj::C_Dlg::S_Fn_Property = [&](N_Biz::N_Proj::C_Proj&, std::uint32_t, std::uint32_t,
+                                              N_DB::C_Row_Relation*) { ++opened; };
+    m_List.m_Kind = 2;
+    m_List.m_p_Proj = &proj();
+    m_List.M_Fn_Init();
+    ASSERT_EQ(M_Fn_Column(0), (std::vector<std::wstring>{L"A", L"B"}));
+    history().M_Fn_Undo();
+    EXPECT_NO_THROW(m_List.M_Fn_On_Detail(1));
+    EXPECT_EQ(opened, 0);
+    EXPECT_EQ(M_Fn_Column(0), std::vector<std::wstring>{L"A"});
+    ASSERT_FALSE(m_App.port().M_Fn_Texts(L"box").empty());
+    EXPECT_EQ(m_App.port().M_Fn_Texts(L"box").back(), L"Please select a row first.");
+}
+
 TEST_F(C_List, PropertyCardsNameTheirMaterialAndCreateRefillsWithTheSelection)
 {
     auto sp_a = M_Fn_Material(L"A", 11, 1);

@@ -225,6 +225,28 @@ TEST_F(C_Property_Dlg, ApplyWithoutAChangeAddsNoEntry)
     EXPECT_EQ(M_Fn_History_Size(), before);
 }
 
+// A card that an undo took away while the dialog showed it: Apply refuses the edit with a warning
+// and ends the dialog; nothing is thrown or committed.
+TEST_F(C_Property_Dlg, ApplyRefusesTheEditOfACardThatIsGone)
+{
+    lesser_shared_ptr<N_DB::C_Row_C_Material> sp(
+        new N_DB::C_Row_C_Material(G_Fn_Schema()->M_Fn_Info_Table_Lookup_By_Format(1, "Material")));
+    proj().M_Fn_Get_Mgr_D_DB_C_M().M_Fn_Proc_Cmd_Top_Add(1, sp);
+    M_Fn_Modify_Init(m_Dlg, sp.get());
+    m_Dlg.m_Ctrl.m_Fn_Changed = [&](C_Row&) { m_Dlg.m_Modified = true; }; // as the window does
+    C_Row* p_e = m_Dlg.m_Ctrl.M_Fn_Row_Find(L"(Recommended) Simple Material", L"E");
+    ASSERT_NE(p_e, nullptr);
+    ASSERT_TRUE(m_Dlg.m_Ctrl.M_Fn_Row_Edit(*p_e, L"70000"));
+    history().M_Fn_Undo();
+    ASSERT_FALSE(proj().M_Fn_Get_Mgr_D_DB_C_M().M_Fn_Get_Store().is_used_at(1));
+    const std::size_t before = M_Fn_History_Size();
+    bool ended = false;
+    EXPECT_NO_THROW(ended = m_Dlg.M_Fn_Apply());
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(M_Fn_History_Size(), before);
+    EXPECT_TRUE(M_Fn_Logged("Msg: Warning: The object being edited no longer exists, changing has been rejected."));
+}
+
 TEST_F(C_Property_Dlg, ASectionCardGoesIntoTheDynaSectionShellWithItsFourThicknesses)
 {
     m_App.app().m_sp_Config->M_Fn_Data().m_Thickness = 2.5f;

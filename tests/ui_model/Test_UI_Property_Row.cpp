@@ -527,3 +527,37 @@ TEST_F(C_Property_Pane, MeshNodesAndSegmentsAreShownReadOnly)
     EXPECT_EQ(grid().M_Fn_Row_Find(L"Section Node", L"X")->m_Text, N_UI::N_Property::G_Fn_Text(nodes.M_Fn_Get_At(node).m_X));
     EXPECT_TRUE(grid().M_Fn_Row_Find(L"Section Node", L"X")->m_Read_Only);
 }
+
+// An undo that takes the shown point away: a pane that follows the project's history shows what is
+// left; a pane that missed it refuses the edit of the gone point with a warning, commits nothing,
+// throws nothing and shows what is there now. After the redo the point is picked and edited again.
+TEST_F(C_Property_Pane, AnUndoneObjectIsNeitherShownNorEdited)
+{
+    C_Pane_Model follower;
+    follower.M_Fn_Proj_Connect(*m_up_Proj);
+    follower.M_Fn_Sect_Connect(sect());
+    sect().M_Fn_Signal_Fire(N_Biz::N_Sect::E_Signal_Frame_Activate);
+    std::uint32_t point = 0;
+    M_Fn_Run(L"Create section point", [&](const T_sp_Group& g) { point = M_Fn_Point(g, 50, 60); });
+    M_Fn_Pick(point);
+    ASSERT_NE(follower.M_Fn_Ctrl().M_Fn_Row_Find(L"Section Geometric Point", L"X"), nullptr);
+
+    history().M_Fn_Undo();
+    EXPECT_TRUE(follower.M_Fn_Ctrl().M_Fn_Rows_Top().empty());
+    // The other pane heard the point leave the selection while it was still stored, and shows it.
+    C_Row* p_x = grid().M_Fn_Row_Find(L"Section Geometric Point", L"X");
+    ASSERT_NE(p_x, nullptr);
+    const std::size_t before = M_Fn_History_Size();
+    EXPECT_NO_THROW(grid().M_Fn_Row_Edit(*p_x, L"5"));
+    EXPECT_TRUE(M_Fn_Logged("Msg: Warning: The object being edited no longer exists, changing has been rejected."));
+    EXPECT_EQ(M_Fn_History_Size(), before);
+    EXPECT_TRUE(grid().M_Fn_Rows_Top().empty());
+
+    history().M_Fn_Redo();
+    M_Fn_Pick(point);
+    p_x = follower.M_Fn_Ctrl().M_Fn_Row_Find(L"Section Geometric Point", L"X");
+    ASSERT_NE(p_x, nullptr);
+    EXPECT_TRUE(follower.M_Fn_Ctrl().M_Fn_Row_Edit(*p_x, L"5"));
+    EXPECT_EQ(points().M_Fn_Get_At(point).m_X, 5.0f);
+    EXPECT_EQ(M_Fn_History_Size(), before + 1);
+}
