@@ -13,6 +13,7 @@
 #include "biz/proj/Biz_Proj_State_Machine_Top.h"
 #include "common/Common_Exception.h"
 #include "common/Common_Math_Quaternion.h"
+#include "common/Common_Math_Zoom.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -308,16 +309,25 @@ void C_Mgr_Frame::M_Fn_View_Main_Reset()
     M_Fn_View_Main_Invalidate();
 }
 
-void C_Mgr_Frame::M_Fn_View_Main_Adjust()
+float C_Mgr_Frame::M_Fn_Zoom_Fit_Get() const
 {
     const C_Vector3f s(m_Box_Max.x - m_Box_Min.x, m_Box_Max.y - m_Box_Min.y, m_Box_Max.z - m_Box_Min.z);
     // The box centre seen from the rotation centre: m + t = m - c.
     const C_Vector3f m((m_Box_Max.x + m_Box_Min.x) / 2.0f - m_Center_Rotate.x,
                        (m_Box_Max.y + m_Box_Min.y) / 2.0f - m_Center_Rotate.y,
                        (m_Box_Max.z + m_Box_Min.z) / 2.0f - m_Center_Rotate.z);
-    const float r = m.M_Fn_Length() + s.M_Fn_Length() / 2.0f;
-    float f = r > 1e-6f ? m_Fit_Radius / r : 1.0f;
-    f = std::clamp(f, S_Zoom_Min, S_Zoom_Max);
+    return N_Common::N_Math::G_Fn_Zoom_Fit(m_Fit_Radius, m.M_Fn_Length() + s.M_Fn_Length() / 2.0f);
+}
+
+void C_Mgr_Frame::M_Fn_Zoom_Bounds_Get(float& o_Min, float& o_Max) const
+{
+    N_Common::N_Math::G_Fn_Zoom_Bounds(M_Fn_Zoom_Fit_Get(), S_Zoom_Min, S_Zoom_Max, o_Min, o_Max);
+}
+
+void C_Mgr_Frame::M_Fn_View_Main_Adjust()
+{
+    // The bounds are made around this zoom, so it always lies within them.
+    const float f = M_Fn_Zoom_Fit_Get();
     m_Zoom = f;
     m_W = C_Matrix4f();
     m_W.m_Data[0] = m_W.m_Data[5] = m_W.m_Data[10] = f;
@@ -395,10 +405,11 @@ C_Vector3f C_Mgr_Frame::M_Fn_View_Main_Get_Dir_View() const
 
 void C_Mgr_Frame::M_Fn_Zoom_By(float i_Factor)
 {
-    const float z = m_Zoom * i_Factor;
-    if (!(z >= S_Zoom_Min && z <= S_Zoom_Max))
+    float lo = S_Zoom_Min, hi = S_Zoom_Max;
+    M_Fn_Zoom_Bounds_Get(lo, hi);
+    if (!N_Common::N_Math::G_Fn_Zoom_Step_Allowed(m_Zoom, i_Factor, lo, hi))
         return;
-    m_Zoom = z;
+    m_Zoom *= i_Factor;
     m_W.M_Fn_Scale_Pre(i_Factor, i_Factor, i_Factor);
     M_Fn_View_Main_Invalidate();
 }

@@ -67,6 +67,8 @@ public:
         E_Disp_Sect_Geometry = 4,
         E_Disp_Sect_Element = 5,
     };
+    // The zoom bounds of a content that fits at zoom 1; a content that fits at zoom f keeps this
+    // room around f (M_Fn_Zoom_Bounds_Get).
     static constexpr float S_Zoom_Min = 0.0625f;
     static constexpr float S_Zoom_Max = 16.0f;
 
@@ -154,9 +156,17 @@ public:
     // Standard orientation (model z up the screen, turned 45 degrees about y and 30 about x), then
     // Adjust.
     void M_Fn_View_Main_Reset();
-    // Fits the bounding box into the view: zoom = fit radius over the box's reach from the rotation
-    // centre (1 for a point box), clamped to [0.0625, 16]; the pan is removed.
+    // Fits the bounding box into the view: zoom = the fitted zoom (M_Fn_Zoom_Fit_Get); the pan is
+    // removed.
     void M_Fn_View_Main_Adjust();
+    // The zoom at which the bounding box fits the view: fit radius over the box's reach from the
+    // rotation centre (its centre's distance plus half its diagonal); 1 for a point box at the
+    // centre or a reach that gives no usable scale.
+    float M_Fn_Zoom_Fit_Get() const;
+    // The zoom bounds now: [0.0625, 16] widened by the fitted zoom f to [0.0625 f, 16 f] on the
+    // side where f lies beyond 1, so that a model of any unit fits and has room either way.
+    // Recomputed from the box, the rotation centre and the view size at every zoom step.
+    void M_Fn_Zoom_Bounds_Get(float& o_Min, float& o_Max) const;
     // Removes the pan: zoom, rotation and centre stay.
     void M_Fn_View_Main_Center();
     // The six axis views: R set as a whole; t and W stay.
@@ -258,8 +268,8 @@ public:
     C_Light m_Light;
 
 private:
-    // Multiplies the zoom by i_Factor when the result stays within [0.0625, 16] (W scaled on the
-    // left, so the pan scales with it) and invalidates; otherwise nothing changes.
+    // Multiplies the zoom by i_Factor when the step is allowed within the zoom bounds (W scaled on
+    // the left, so the pan scales with it) and invalidates; otherwise nothing changes.
     void M_Fn_Zoom_By(float i_Factor);
     // The wheel zoom of one wheel record (Shift or Ctrl held).
     void M_Fn_View_Main_Wheel(const N_Biz::N_Input::C_Input& ro_Input);

@@ -12,6 +12,7 @@
 #include "biz/sect/Biz_Sect_State_Machine_Top.h"
 #include "common/Common_Exception.h"
 #include "common/Common_Math_Quaternion.h"
+#include "common/Common_Math_Zoom.h"
 
 #include <GL/gl.h>
 
@@ -169,16 +170,26 @@ void C_Mgr_Frame::M_Fn_View_Main_Reset()
     M_Fn_View_Main_Redraw();
 }
 
-void C_Mgr_Frame::M_Fn_View_Main_Adjust()
+float C_Mgr_Frame::M_Fn_View_Main_Zoom_Fit_Get() const
 {
-    m_Matrix_View = m_Matrix_Rotate;
     C_Vector2f lo(0, 0), hi(0, 0);
     m_p_Sect->M_Fn_Get_Mgr_Calc().M_Fn_Geom_P_Bound_Get(lo, hi);
     const float cx = (lo.x + hi.x) * 0.5f;
     const float cy = (lo.y + hi.y) * 0.5f;
     const float d = std::sqrt(cx * cx + cy * cy) + 0.5f * std::sqrt((hi.x - lo.x) * (hi.x - lo.x) + (hi.y - lo.y) * (hi.y - lo.y));
-    float zoom = d > 1e-6f ? m_Radius_Fit / d : 1.0f;
-    zoom = std::clamp(zoom, m_Zoom_Min, m_Zoom_Max);
+    return N_Common::N_Math::G_Fn_Zoom_Fit(m_Radius_Fit, d);
+}
+
+void C_Mgr_Frame::M_Fn_View_Main_Zoom_Bounds_Get(float& o_Min, float& o_Max) const
+{
+    N_Common::N_Math::G_Fn_Zoom_Bounds(M_Fn_View_Main_Zoom_Fit_Get(), m_Zoom_Min, m_Zoom_Max, o_Min, o_Max);
+}
+
+void C_Mgr_Frame::M_Fn_View_Main_Adjust()
+{
+    m_Matrix_View = m_Matrix_Rotate;
+    // The limits are made around this zoom, so it always lies within them.
+    const float zoom = M_Fn_View_Main_Zoom_Fit_Get();
     m_Zoom = zoom;
     m_Matrix_View.M_Fn_Scale_Pre(zoom, zoom, zoom);
     M_Fn_View_Main_Redraw();
@@ -192,10 +203,11 @@ void C_Mgr_Frame::M_Fn_View_Main_Center()
 
 void C_Mgr_Frame::M_Fn_View_Main_Zoom(float i_Factor)
 {
-    const float zoom = m_Zoom * i_Factor;
-    if (!(zoom >= m_Zoom_Min && zoom <= m_Zoom_Max))
+    float lo = m_Zoom_Min, hi = m_Zoom_Max;
+    M_Fn_View_Main_Zoom_Bounds_Get(lo, hi);
+    if (!N_Common::N_Math::G_Fn_Zoom_Step_Allowed(m_Zoom, i_Factor, lo, hi))
         return;
-    m_Zoom = zoom;
+    m_Zoom *= i_Factor;
     m_Matrix_View.M_Fn_Scale_Pre(i_Factor, i_Factor, i_Factor);
     M_Fn_View_Main_Redraw();
 }

@@ -103,10 +103,16 @@ public:
     // --- navigation --------------------------------------------------------------------------------
     // Rotation := identity, then the fit; redraw unless frozen.
     void M_Fn_View_Main_Reset();
-    // The fit: the view matrix becomes the rotation alone and is scaled so that the circle about
-    // the section origin holding the points' bounding box fills the fit radius (zoom 1 for a
-    // section without extent; the zoom kept within its limits); redraw unless frozen.
+    // The fit: the view matrix becomes the rotation alone and is scaled by the fitted zoom
+    // (M_Fn_View_Main_Zoom_Fit_Get); redraw unless frozen.
     void M_Fn_View_Main_Adjust();
+    // The zoom at which the circle about the section origin holding the points' bounding box fills
+    // the fit radius; 1 for a section without extent or one that gives no usable scale.
+    float M_Fn_View_Main_Zoom_Fit_Get() const;
+    // The zoom limits now: [m_Zoom_Min, m_Zoom_Max] widened by the fitted zoom f to
+    // [m_Zoom_Min f, m_Zoom_Max f] on the side where f lies beyond 1, so that a section of any unit
+    // fits and has room either way. Recomputed from the points and the view size at every step.
+    void M_Fn_View_Main_Zoom_Bounds_Get(float& o_Min, float& o_Max) const;
     // Removes the pan, keeping zoom and rotation; redraw unless frozen.
     void M_Fn_View_Main_Center();
     // One navigation step from the previous to the current cursor position (none when they are
@@ -115,7 +121,7 @@ public:
     void M_Fn_View_Main_Scale_Drag();
     void M_Fn_View_Main_Rotate_Drag();
     void M_Fn_View_Main_Translate_Drag();
-    // Zooms by i_Factor when the new zoom stays within [minimum, maximum] (the view matrix scaled
+    // Zooms by i_Factor when the step is allowed within the zoom limits (the view matrix scaled
     // uniformly on the screen side); otherwise nothing changes. Redraw unless frozen.
     void M_Fn_View_Main_Zoom(float i_Factor);
 
@@ -174,6 +180,7 @@ public:
     // Half the smaller side of the main view in pixels.
     float m_Radius_Fit = 1.0f;
     float m_Zoom = 1.0f;
+    // The zoom limits of a section that fits at zoom 1 (see M_Fn_View_Main_Zoom_Bounds_Get).
     float m_Zoom_Min = 0.0625f;
     float m_Zoom_Max = 64.0f;
     // How the running navigation began (E_Nav_*); keeps its last value after a gesture.

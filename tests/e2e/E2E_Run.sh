@@ -34,6 +34,9 @@
 #                             picture holds still); sets pid and wid.
 #   wait_exit [SECONDS]       waits for the program to end by itself; sets status.
 #   stop_program              ends the program whose id is in pid.
+#   import_nastran DECK       a new project (Ctrl+N) takes the Nastran deck DECK through Edit >
+#                             Model > IMport Nastran and the file chooser; waits until the import
+#                             is done and its progress dialog gone.
 # Tests (true or false: for poll, wait_for and if)
 #   log_has LINE [COUNT]      the log has the line LINE (whole line) COUNT times (1) or more.
 #   has_window REGEX          a mapped window is named REGEX.
@@ -393,4 +396,23 @@ e2e_differs() {
 wait_change() {
   wait_for "${5:-30}" "the picture at $1 did not change (more than ${4:-0} pixels)" e2e_differs "$1" "$2" "$3" "${4:-0}"
   wait_still "$1" "$3" "${5:-30}"
+}
+
+import_nastran() {
+  local bar="400x22+0+0" # the frame's menu bar
+  crop "$bar" "$work/.menu_0.png"
+  xdotool mousemove --sync 600 500
+  xdotool key ctrl+n
+  wait_title "Veltrane - Project 1"
+  # The frame's title comes before its menu bar has the project's menus, and until then Alt+E is
+  # nobody's key: the bar is waited for.
+  wait_change "$bar" "$work/.menu_0.png" "$work/.menu_1.png"
+  # Edit > Model (the menu's last entry but one) > IMport Nastran (its second entry).
+  key_popup alt+e
+  key_popup Up Up Right
+  xdotool key Down Return
+  file_choose '^Open$' "$1"
+  wait_log "Msg: Done: Input Nastran" 60
+  # The progress dialog may still be on its way out, and would take the key.
+  wait_window_gone '^Progress$'
 }

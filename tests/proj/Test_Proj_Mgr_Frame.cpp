@@ -225,15 +225,16 @@ TEST_F(C_Mgr_Frame_Test, AdjustFitsTheBoxAndDragsFollowTheCursor)
     frame().M_Fn_Center_Set({-20, 0, 0});
     frame().M_Fn_View_Main_Adjust();
     EXPECT_EQ(frame().M_Fn_Get_Zoom(), 2.5f);
-    // A point box at the centre: zoom 1. A tiny box: clamped to 16.
+    // A point box at the centre: zoom 1. A tiny box fits as well: it reaches 0.05 + 0.05 from the
+    // centre, so 50 / 0.1, far above the 16 that would hold a box of unit size.
     frame().M_Fn_Box_Set({20, 0, 0}, {20, 0, 0});
     frame().M_Fn_View_Main_Adjust();
     EXPECT_EQ(frame().M_Fn_Get_Zoom(), 1.0f);
     frame().M_Fn_Box_Set({20, 0, 0}, {20.1f, 0, 0});
     frame().M_Fn_View_Main_Adjust();
-    EXPECT_EQ(frame().M_Fn_Get_Zoom(), 16.0f);
+    EXPECT_NEAR(frame().M_Fn_Get_Zoom(), 500.0f, 0.01f);
     // Markers keep their size on screen: fit radius * 0.005 / zoom.
-    EXPECT_NEAR(frame().M_Fn_Marker_Size(), 50 * 0.005f / 16, 1e-7f);
+    EXPECT_NEAR(frame().M_Fn_Marker_Size(), 50 * 0.005f / 500, 1e-7f);
 
     // Translate: the image follows the cursor, one unit per pixel.
     frame().M_Fn_View_Main_Preset_XY();

@@ -97,10 +97,11 @@ TEST_F(C_Frame_Nav, FitHoldsTheCircleAboutTheOriginAroundTheBox)
 {
     frame().M_Fn_View_Main_Adjust();
     EXPECT_EQ(frame().m_Zoom, 1.0f); // no points
-    // A tiny section is held at the largest zoom: 32 / 0.05 is far above 64.
+    // A tiny section fits as well: the circle about the origin reaches 0.025 + 0.025, so 32 / 0.05,
+    // far above the 64 that would hold a section of unit size.
     M_Fn_Run(L"Points", [&](const T_sp_Group& g) { M_Fn_Point(g, 0.05f, 0); });
     frame().M_Fn_View_Main_Adjust();
-    EXPECT_EQ(frame().m_Zoom, 64.0f);
+    EXPECT_NEAR(frame().m_Zoom, 640.0f, 1e-3f);
     history().M_Fn_Undo();
     M_Fn_Run(L"Points", [&](const T_sp_Group& g) {
         M_Fn_Point(g, 10, 0);

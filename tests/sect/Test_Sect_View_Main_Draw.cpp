@@ -35,17 +35,6 @@ protected:
         frame().M_Fn_View_Main_Draw();
         EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
     }
-    // A closed square wall of side 2 x i_Half about the origin with property thickness i_Thk; the
-    // property card is red.
-    void M_Fn_Square(float i_Half, float i_Thk)
-    {
-        const auto key = M_Fn_Property(i_Thk);
-        m_Cards.back()->m_Display.M_Fn_Color_Set({1, 0, 0, 1});
-        const std::int32_t a = M_Fn_Point(-i_Half, -i_Half), b = M_Fn_Point(i_Half, -i_Half);
-        const std::int32_t c = M_Fn_Point(i_Half, i_Half), d = M_Fn_Point(-i_Half, i_Half);
-        for (auto [p, q] : {std::pair{a, b}, {b, c}, {c, d}, {d, a}})
-            M_Fn_Line(p, q, key);
-    }
     // The plane whose matrix is i_Matrix (column-major) as the section's.
     void M_Fn_Plane(const std::array<float, 16>& i_Matrix)
     {

@@ -24,6 +24,7 @@
 #include <array>
 #include <cmath>
 #include <memory>
+#include <utility>
 
 namespace N_Test_Sect_View {
 
@@ -105,6 +106,17 @@ protected:
     static T_RGB S_Fn_At(float i_X, float i_Y, float i_Zoom = 1.0f)
     {
         return G_Fn_Pixel(int(std::floor(32.0f + i_X * i_Zoom + 0.5f)), int(std::floor(32.0f + i_Y * i_Zoom + 0.5f)));
+    }
+    // A closed square wall of side 2 x i_Half about the origin with property thickness i_Thk; the
+    // property card is red.
+    void M_Fn_Square(float i_Half, float i_Thk)
+    {
+        const auto key = M_Fn_Property(i_Thk);
+        m_Cards.back()->m_Display.M_Fn_Color_Set({1, 0, 0, 1});
+        const std::int32_t a = M_Fn_Point(-i_Half, -i_Half), b = M_Fn_Point(i_Half, -i_Half);
+        const std::int32_t c = M_Fn_Point(i_Half, i_Half), d = M_Fn_Point(-i_Half, i_Half);
+        for (auto [p, q] : {std::pair{a, b}, {b, c}, {c, d}, {d, a}})
+            M_Fn_Line(p, q, key);
     }
     // The result of a successful run with nothing in it: valid, no marks.
     void M_Fn_Result_Valid()
