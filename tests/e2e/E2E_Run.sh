@@ -157,8 +157,7 @@ e2e_launch() {
 
 e2e_start() {
   e2e_launch "$@"
-  wid=$(timeout 60 xdotool search --sync --onlyvisible --pid "$pid" --name '^Veltrane' | head -n 1) ||
-    fail "no main frame appeared"
+  wait_for 60 "no main frame appeared" e2e_main_frame
   eval "$(xdotool getwindowgeometry --shell "$wid")"
   wait_still "${WIDTH}x${HEIGHT}+${X}+${Y}" "$work/.start.png" 30
 }
@@ -198,11 +197,36 @@ count_log() { grep -cxF "$1" "$work/log.txt" 2>/dev/null || true; }
 log_has() { [ "$(count_log "$1")" -ge "${2:-1}" ]; }
 wait_log() { wait_for "${2:-30}" "no log line \"$1\"" log_has "$1" "${3:-1}"; }
 
-wait_window() {
-  dlg=$(timeout "${2:-30}" xdotool search --sync --onlyvisible --name "$1" | head -n 1) || fail "no window \"$1\""
+# xdotool search dies of an X error (BadWindow) when a window it looks at goes away meanwhile, a
+# menu or a dialog closing just then, and names no window at all: a search that failed with a
+# complaint is made again. Status 0 with the ids found, 1 when no window matches, 2 when every try
+# failed.
+e2e_search() {
+  local try
+  for try in 1 2 3 4 5 6 7 8 9 10; do
+    if xdotool search "$@" 2> "$work/.search_err"; then
+      return 0
+    fi
+    [ -s "$work/.search_err" ] || return 1
+  done
+  return 2
 }
-has_window() { xdotool search --onlyvisible --name "$1" > /dev/null 2>&1; }
-no_window() { ! has_window "$1"; }
+e2e_main_frame() {
+  wid=$(e2e_search --onlyvisible --pid "$pid" --name '^Veltrane' | head -n 1)
+  [ -n "$wid" ]
+}
+e2e_window_named() {
+  dlg=$(e2e_search --onlyvisible --name "$1" | head -n 1)
+  [ -n "$dlg" ]
+}
+wait_window() { wait_for "${2:-30}" "no window \"$1\"" e2e_window_named "$1"; }
+has_window() { e2e_search --onlyvisible --name "$1" > /dev/null; }
+# Only a search that found nothing says the window is gone.
+no_window() {
+  local status=0
+  e2e_search --onlyvisible --name "$1" > /dev/null || status=$?
+  [ "$status" -eq 1 ]
+}
 wait_window_gone() { wait_for "${2:-30}" "the window \"$1\" stayed" no_window "$1"; }
 
 title() { xdotool getwindowname "$wid"; }
@@ -210,7 +234,7 @@ title_is() { [ "$(title)" = "$1" ]; }
 # The message names the title the wait ended with.
 wait_title() { poll "${2:-30}" title_is "$1" || fail "the title is \"$(title)\", not \"$1\""; }
 
-toplevels() { xdotool search --maxdepth 1 --onlyvisible --classname veltrane 2>/dev/null | tr '\n' ' '; }
+toplevels() { { e2e_search --maxdepth 1 --onlyvisible --classname veltrane || true; } | tr '\n' ' '; }
 # True when a top-level window not among the ids $1 is mapped (a tooltip that goes meanwhile does
 # not count against it).
 e2e_new_toplevel() {

@@ -17,18 +17,27 @@ set -euo pipefail
 e2e_begin frame "$@"
 
 # The popup menu that is up: a mapped override-redirect window of the program (GTK keeps a 10x10
-# helper of its own off screen); sets px, py, pw, ph.
+# helper of its own off screen); sets px, py, pw, ph. A window that goes between the search and its
+# look-up is passed over. Status 0 when one is up, 1 when none is, 2 when the search kept failing.
 popup_up() {
-  local w
-  for w in $(xdotool search --onlyvisible --name '^veltrane$' 2>/dev/null); do
-    eval "$(xwininfo -id "$w" | awk '/Absolute upper-left X/ { print "px=" $4 } /Absolute upper-left Y/ { print "py=" $4 }
-                                     /Width:/ { print "pw=" $2 } /Height:/ { print "ph=" $2 }
-                                     /Override Redirect State/ { print "ovr=" $4 }')"
+  local w ids info status=0
+  ids=$(e2e_search --onlyvisible --name '^veltrane$') || status=$?
+  [ "$status" -le 1 ] || return 2
+  for w in $ids; do
+    info=$(xwininfo -id "$w" 2> /dev/null) || continue
+    px= py= pw=0 ph=0 ovr=
+    eval "$(awk '/Absolute upper-left X/ { print "px=" $4 } /Absolute upper-left Y/ { print "py=" $4 }
+                 /Width:/ { print "pw=" $2 } /Height:/ { print "ph=" $2 }
+                 /Override Redirect State/ { print "ovr=" $4 }' <<< "$info")"
     [ "$ovr" = yes ] && [ "$pw" -gt 20 ] && [ "$ph" -gt 20 ] && return 0
   done
   return 1
 }
-popup_gone() { ! popup_up; }
+popup_gone() {
+  local status=0
+  popup_up || status=$?
+  [ "$status" -eq 1 ]
+}
 clipboard_is() { [ "$(timeout 5 xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
 
 # Where a first start on this screen puts things (the frame maximized).
