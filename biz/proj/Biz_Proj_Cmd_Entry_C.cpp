@@ -49,10 +49,16 @@ void C_Entry_C::M_Fn_Sel_Refresh()
                                                   __LINE__);
         }
     };
-    if (C_App* p_app = C_App::S_Fn_Get())
-        p_app->M_Fn_UI_Post(refresh);
-    else
+    C_App* p_app = C_App::S_Fn_Get();
+    if (!p_app || p_app->M_Fn_Is_UI_Thread()) {
         refresh();
+        return;
+    }
+    // Queued from a worker: by the time it runs the project may have been closed.
+    p_app->M_Fn_UI_Post([p_app, p_proj, refresh] {
+        if (p_app->m_sp_Proj.get() == p_proj)
+            refresh();
+    });
 }
 
 int C_Entry_C::MV_Fn_On_Undo_Post()
