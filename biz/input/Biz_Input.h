@@ -7,9 +7,16 @@
 // x and y (S_Fn_Y_From_Window) for button, wheel and move events, the wheel angle
 // (S_Fn_Wheel_Angle) for wheel events. A move into a view that is not tracking the mouse yet is
 // sent as a "mouse entered" record followed by the "move" record.
+//
+// A button record need not follow a move to its position: GTK sends moves as motion hints and
+// drops a move that comes in before the previous one was handled, so a program that falls behind
+// may see a press or release where no move brought the cursor. The view managers handle such a
+// record after the move it implies (S_Fn_Move_Implied), so that what the button does happens at
+// the button's position.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 namespace N_Biz::N_Input {
 
@@ -93,6 +100,12 @@ public:
     // Wheel turn in radians of a signed wheel delta (120 per notch): (float)(delta * 0.125) *
     // 0.0174533, so one notch is 15 degrees.
     static float S_Fn_Wheel_Angle(std::int32_t i_Delta);
+
+    // The move that the button record ro_Input implies when the cursor was last seen at
+    // (i_X_Cur, i_Y_Cur): null for any other kind or when the record is at that position; otherwise
+    // a move record at the record's position with its flags as they stood before the press or
+    // release (the button up before its press, held before its release).
+    static std::shared_ptr<C_Input> S_Fn_Move_Implied(const C_Input& ro_Input, std::int32_t i_X_Cur, std::int32_t i_Y_Cur);
 
     // The upward y of a window y (counted downward from the top) in a view i_Height pixels high.
     static std::int32_t S_Fn_Y_From_Window(std::int32_t i_Height, std::int32_t i_Window_Y) { return i_Height - i_Window_Y; }

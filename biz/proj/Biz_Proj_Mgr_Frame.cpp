@@ -156,6 +156,10 @@ void C_Mgr_Frame::M_Fn_View_Main_On_Input(const std::shared_ptr<C_Input>& ro_sp_
     // picks after the dialog against positions and a rendering context that are no longer its own.
     if (m_p_Proj->M_Fn_Get_Mgr_State().M_Fn_Get_Machine()->M_Fn_Get_Busy())
         return;
+    // A press or release where no move brought the cursor: its move first, so that the picks and
+    // gesture steps run at the button's position and not where the last move left the cursor.
+    if (const std::shared_ptr<C_Input> sp_move = C_Input::S_Fn_Move_Implied(*ro_sp_Input, m_Pos_Cur.x, m_Pos_Cur.y))
+        M_Fn_View_Main_On_Input(sp_move);
     const C_Input& input = *ro_sp_Input;
     const C_Pos pos{input.m_X, input.m_Y};
     switch (input.m_Kind) {

@@ -119,7 +119,8 @@ public:
     // machine, then the wheel zoom (Shift or Ctrl held) or, for a move, the current position
     // copied into the previous one. While the machine is processing an event (a dialog opened by
     // a task runs its own message loop) the message is dropped: nothing changes and nothing is
-    // picked. A null record: C_Exception.
+    // picked. A button message at another position than the current one is handled after the
+    // move it implies (C_Input::S_Fn_Move_Implied). A null record: C_Exception.
     void M_Fn_View_Main_On_Input(const std::shared_ptr<N_Biz::N_Input::C_Input>& ro_sp_Input);
     // One frame (context current): pending picks, clear, objects, input cue, triad, text. The
     // frozen flag is set for the frame; however the frame ends, the flag is cleared and the matrix

@@ -80,6 +80,10 @@ void C_Mgr_Frame::M_Fn_View_Main_On_Input(const T_sp_Input& ro_sp_Input)
 {
     if (!ro_sp_Input)
         VT_THROW("N_Biz::N_Sect::C_Mgr_Frame::M_Fn_View_Main_On_Input");
+    // A press or release where no move brought the cursor: its move first, so that the picks and
+    // gesture steps run at the button's position and not where the last move left the cursor.
+    if (const T_sp_Input sp_move = C_Input::S_Fn_Move_Implied(*ro_sp_Input, m_Pos_Curr[0], m_Pos_Curr[1]))
+        M_Fn_View_Main_On_Input(sp_move);
     const C_Input& input = *ro_sp_Input;
     const T_Pos pos{input.m_X, input.m_Y};
     switch (input.m_Kind) {

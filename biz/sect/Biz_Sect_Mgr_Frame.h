@@ -80,7 +80,9 @@ public:
     void M_Fn_View_Main_On_Size(std::int32_t i_Width, std::int32_t i_Height);
     // One input of the main view: records the positions, posts C_Event_View_Main_On_Input to the
     // section's machine, then zooms on a wheel input with Shift or Ctrl and makes the previous
-    // position the current one after a move. A null input throws C_Exception.
+    // position the current one after a move. A button input at another position than the current
+    // one comes after the move it implies (C_Input::S_Fn_Move_Implied). A null input throws
+    // C_Exception.
     void M_Fn_View_Main_On_Input(const T_sp_Input& ro_sp_Input);
     // Forget the window; throw C_Exception when none is kept.
     void M_Fn_View_Main_On_Destroy();

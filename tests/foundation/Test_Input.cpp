@@ -49,3 +49,45 @@ TEST(C_Input, WheelNotchIsFifteenDegreesAndYCountsUpFromTheBottomEdge)
     EXPECT_EQ(C_Input::S_Fn_Y_From_Window(600, 599), 1); // bottom row
     EXPECT_EQ(C_Input::S_Fn_Y_From_Window(600, 250), 350);
 }
+
+// A press or release away from where the cursor was last seen implies the move that brought it
+// there, with the buttons as they stood before: up before its press, held before its release.
+TEST(C_Input, AButtonRecordAwayFromTheCursorImpliesAMoveWithTheButtonsBeforeIt)
+{
+    struct C_Case {
+        std::int32_t m_Kind;
+        std::uint32_t m_Flags;
+        std::uint32_t m_Flags_Move;
+    };
+    const C_Case cases[] = {
+        {E_Kind_Left_Down, E_Flag_Left | E_Flag_Shift, E_Flag_Shift},
+        {E_Kind_Left_Up, E_Flag_Ctrl, E_Flag_Ctrl | E_Flag_Left},
+        {E_Kind_Right_Down, E_Flag_Right | E_Flag_Middle, E_Flag_Middle},
+        {E_Kind_Right_Up, E_Flag_Alt, E_Flag_Alt | E_Flag_Right},
+        {E_Kind_Middle_Down, E_Flag_Middle | 0x40u, 0x40u},
+        {E_Kind_Middle_Up, 0, E_Flag_Middle},
+    };
+    for (const C_Case& c : cases) {
+        C_Input in;
+        in.m_Kind = c.m_Kind;
+        in.m_X = 120;
+        in.m_Y = 45;
+        in.m_Flags = c.m_Flags;
+        const std::shared_ptr<C_Input> sp = C_Input::S_Fn_Move_Implied(in, 100, 45);
+        ASSERT_TRUE(sp) << c.m_Kind;
+        EXPECT_EQ(sp->m_Kind, E_Kind_Move) << c.m_Kind;
+        EXPECT_EQ(sp->m_X, 120) << c.m_Kind;
+        EXPECT_EQ(sp->m_Y, 45) << c.m_Kind;
+        EXPECT_EQ(sp->m_Flags, c.m_Flags_Move) << c.m_Kind;
+        // Where the cursor already is, nothing is implied.
+        EXPECT_FALSE(C_Input::S_Fn_Move_Implied(in, 120, 45)) << c.m_Kind;
+    }
+    // Moves, the wheel, keys and the cursor entering or leaving carry no button position.
+    for (std::int32_t kind : {E_Kind_None, E_Kind_Key_Down, E_Kind_Key_Up, E_Kind_Wheel, E_Kind_Move, E_Kind_Enter,
+                              E_Kind_Leave}) {
+        C_Input in;
+        in.m_Kind = kind;
+        in.m_X = 7;
+        EXPECT_FALSE(C_Input::S_Fn_Move_Implied(in, 0, 0)) << kind;
+    }
+}

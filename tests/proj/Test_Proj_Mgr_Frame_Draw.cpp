@@ -77,10 +77,12 @@ protected:
         return C_Vector3f(e.x + K_W / 2.0f, e.y + K_H / 2.0f, e.z);
     }
     // The cursor moves onto the pixel of a model point: a hover pick is pending.
-    void M_Fn_Hover(const C_Vector3f& ro_P)
+    void M_Fn_Hover(const C_Vector3f& ro_P) { M_Fn_Input_At(N_Biz::N_Input::E_Kind_Move, ro_P); }
+    // An input record at the pixel of a model point.
+    void M_Fn_Input_At(std::int32_t i_Kind, const C_Vector3f& ro_P)
     {
         const C_Vector3f w = M_Fn_Window(ro_P);
-        M_Fn_Input(N_Biz::N_Input::E_Kind_Move, std::int32_t(std::lround(w.x)), std::int32_t(std::lround(w.y)));
+        M_Fn_Input(i_Kind, std::int32_t(std::lround(w.x)), std::int32_t(std::lround(w.y)));
     }
     void M_Fn_Input(std::int32_t i_Kind, std::int32_t i_X, std::int32_t i_Y, std::uint32_t i_Flags = 0)
     {
@@ -159,8 +161,9 @@ TEST_F(C_Proj_View_Test, OnePixelPickAtAnElementsCentreMakesItTheCurrentPick)
     frame().M_Fn_View_Main_On_Draw();
     EXPECT_EQ(mgr.M_Fn_Get_P0_Count(), 1u);
     EXPECT_EQ(mgr.M_Fn_Get_P0_Handle(), (N_Biz::N_Proj::C_Handle_D_DB_E{1, 1}));
-    // The left-button release takes the pick into the set; beside the model the pick is empty.
-    M_Fn_Input(N_Biz::N_Input::E_Kind_Left_Up, 0, 0);
+    // The left-button release (where the cursor hovers) takes the pick into the set; beside the
+    // model the pick is empty.
+    M_Fn_Input_At(N_Biz::N_Input::E_Kind_Left_Up, {1.0f / 3, 2.0f / 3, 5});
     EXPECT_EQ(M_Fn_Flagged(2), (N_Test_Proj::T_Handles{{1, 1}}));
     M_Fn_Hover({3, 3, 5});
     frame().M_Fn_View_Main_On_Draw();

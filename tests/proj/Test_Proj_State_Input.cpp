@@ -65,8 +65,8 @@ protected:
             const C_Camera before = M_Fn_Camera();
             in(s.m_Kind, x, y, s.m_Flags);
             EXPECT_EQ(input_state(), s.m_State);
-            // Only a move moves the cursor; a press or release inside a gesture makes a step of no
-            // length.
+            // Only a move's step is checked here; a press or release makes the step of the move it
+            // implies first.
             if (s.m_Kind == E_Kind_Move) {
                 EXPECT_EQ(M_Fn_Effect(before), s.m_Effect);
             }
@@ -188,6 +188,33 @@ TEST_F(C_State_Input_Test, LeftReleasePicksAndUpdatesTheSelectionOnce)
     EXPECT_NEAR(b.x - a.x, 10.0f, 1e-4f);
     EXPECT_NEAR(b.y - a.y, 0.0f, 1e-4f);
     EXPECT_EQ(task(), 20u);
+}
+
+// The toolkit may report a press or release where no move brought the cursor (a slow program
+// loses moves that GTK sends as motion hints): the button still acts at its own position. At
+// zoom 1 in the XY view a pixel is one unit, the view's centre (200, 150) the origin.
+TEST_F(C_State_Input_Test, APressOrReleaseWithoutAMoveActsAtItsOwnPosition)
+{
+    m_Proj.M_Fn_Event_Post_D_Sect_Group_Create();
+    auto& nodes = m_Proj.M_Fn_Get_Mgr_D_DB_N().M_Fn_Sel();
+    in(E_Kind_Move, 210, 150);
+    in(E_Kind_Left_Down, 260, 170, L);
+    in(E_Kind_Left_Up, 260, 170, 0);
+    ASSERT_EQ(nodes.M_Fn_Sel_P1_Get().size(), 1u);
+    const C_Vector3f a = nodes.M_Fn_Sel_P1_Get().front().m_Position;
+    EXPECT_NEAR(a.x, 60.0f, 1e-4f);
+    EXPECT_NEAR(a.y, 20.0f, 1e-4f);
+    EXPECT_NEAR(a.z, 0.0f, 1e-4f);
+    esc();
+
+    // A middle drag whose release comes 20 and 15 pixels on from the last move: the image
+    // follows the cursor all the way, 30 and 15 pixels from the press.
+    in(E_Kind_Middle_Down, 100, 80, M);
+    in(E_Kind_Move, 110, 80, M);
+    in(E_Kind_Middle_Up, 130, 95, 0);
+    EXPECT_EQ(input_state(), 3u);
+    EXPECT_NEAR(frame().M_Fn_Get_W().m_Data[12], 30.0f, 1e-4f);
+    EXPECT_NEAR(frame().M_Fn_Get_W().m_Data[13], 15.0f, 1e-4f);
 }
 
 } // namespace

@@ -72,6 +72,23 @@ TEST_F(C_Task_Run, LineFromTwoClicksWithRegionIdsAndSignals)
     EXPECT_EQ(msgs(), std::vector<std::string>{"Done: Create section line"});
 }
 
+// Clicks that no move preceded (a slow program loses moves that GTK sends as motion hints) still
+// pick where they are.
+TEST_F(C_Task_Run, LineFromTwoClicksThatNoMovePreceded)
+{
+    entities().M_Fn_Doc_On_Cmd_Sect_Edit_D_Geom_Create_Line();
+    for (const auto& pos : {std::array<float, 2>{-20, 0}, std::array<float, 2>{20, 10}}) {
+        in(N_In::E_Kind_Left_Down, px(pos[0]), px(pos[1]), N_In::E_Flag_Left);
+        in(N_In::E_Kind_Left_Up, px(pos[0]), px(pos[1]));
+    }
+    M_Fn_Expect_Geometry_Default();
+    ASSERT_EQ(entities().M_Fn_Count(), 1u);
+    const C_D_Geom_E_Line& line = M_Fn_Line_At(1);
+    const C_D_Geom_Point& a = points().M_Fn_Get_At(static_cast<std::uint32_t>(line.m_Ref_Points[0].m_Id_Point));
+    const C_D_Geom_Point& b = points().M_Fn_Get_At(static_cast<std::uint32_t>(line.m_Ref_Points[1].m_Id_Point));
+    EXPECT_EQ((std::array<float, 4>{a.m_X, a.m_Y, b.m_X, b.m_Y}), (std::array<float, 4>{-20, 0, 20, 10}));
+}
+
 TEST_F(C_Task_Run, LineSnapsToAnExistingPointAndApplyChangesNothing)
 {
     M_Fn_Two_Lines();
