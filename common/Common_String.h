@@ -12,6 +12,27 @@
 
 namespace N_Common::N_String {
 
+// The blanks that surround a typed number or a card field: ' ', '\t', '\n', '\v', '\f', '\r'
+// (the "C" locale's white space), for narrow and wide text alike.
+template <class Ch>
+constexpr bool G_Fn_Is_Blank(Ch i_Char)
+{
+    return i_Char == Ch(' ') || i_Char == Ch('\t') || i_Char == Ch('\n') || i_Char == Ch('\r') || i_Char == Ch('\v') ||
+           i_Char == Ch('\f');
+}
+
+// The view of i_Text without its leading and trailing blanks (G_Fn_Is_Blank); empty when all is
+// blank.
+template <class Ch>
+constexpr std::basic_string_view<Ch> G_Fn_Trim_Blank(std::basic_string_view<Ch> i_Text)
+{
+    while (!i_Text.empty() && G_Fn_Is_Blank(i_Text.front()))
+        i_Text.remove_prefix(1);
+    while (!i_Text.empty() && G_Fn_Is_Blank(i_Text.back()))
+        i_Text.remove_suffix(1);
+    return i_Text;
+}
+
 // Copy of i_text without leading and trailing ' ', '\t', '\r', '\n'. Inner white space stays.
 std::string G_Fn_Trim(std::string_view i_text);
 

@@ -1,5 +1,7 @@
 #include "common/Common_String_Number.h"
 
+#include "common/Common_String.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -10,22 +12,13 @@ namespace N_Common::N_String {
 
 namespace {
 
-bool G_Fn_Is_Blank(wchar_t i_Char)
-{
-    return i_Char == L' ' || i_Char == L'\t' || i_Char == L'\n' || i_Char == L'\v' || i_Char == L'\f' ||
-           i_Char == L'\r';
-}
-
 // from_chars reads the number without the locale; it takes no leading '+' (a stream does, so a
 // typed "+7" stays a number) and stops at the first character it cannot use, which the caller
 // must find at the text's end.
 template <class T>
 bool G_Fn_Number_Whole_Of(std::wstring_view i_Text, T& o_Value)
 {
-    while (!i_Text.empty() && G_Fn_Is_Blank(i_Text.front()))
-        i_Text.remove_prefix(1);
-    while (!i_Text.empty() && G_Fn_Is_Blank(i_Text.back()))
-        i_Text.remove_suffix(1);
+    i_Text = G_Fn_Trim_Blank(i_Text);
     if (!i_Text.empty() && i_Text.front() == L'+') {
         i_Text.remove_prefix(1);
         if (!i_Text.empty() && (i_Text.front() == L'+' || i_Text.front() == L'-'))

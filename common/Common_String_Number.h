@@ -8,6 +8,8 @@
 // so that such a text is refused exactly like one that is no number at all.
 #pragma once
 
+#include "common/Common_String.h"
+
 #include <istream>
 #include <string_view>
 
@@ -22,13 +24,16 @@ namespace N_Common::N_String {
 bool G_Fn_Number_Whole(std::wstring_view i_Text, float& o_Value);
 bool G_Fn_Number_Whole(std::wstring_view i_Text, double& o_Value);
 
-// After a successful extraction from ro_Stream: true when nothing but blanks follows (they are
-// consumed), false when anything else does. For the readers that must stay streams.
+// After a successful extraction from ro_Stream: true when nothing but blanks (G_Fn_Is_Blank)
+// follows (they are consumed), false when anything else does. For the readers that must stay streams.
 template <class Ch>
 bool G_Fn_Rest_Is_Blank(std::basic_istream<Ch>& ro_Stream)
 {
-    ro_Stream >> std::ws;
-    return ro_Stream.eof();
+    Ch rest{};
+    while (ro_Stream.get(rest))
+        if (!G_Fn_Is_Blank(rest))
+            return false;
+    return true;
 }
 
 } // namespace N_Common::N_String

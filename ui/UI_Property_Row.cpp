@@ -30,6 +30,7 @@
 #include "common/Common_Exception.h"
 
 #include <locale>
+#include <sstream>
 
 namespace N_UI::N_Property {
 

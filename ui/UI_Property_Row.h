@@ -24,7 +24,6 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 

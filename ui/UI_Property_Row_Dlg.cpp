@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <locale>
 #include <new>
+#include <sstream>
 #include <type_traits>
 
 namespace N_UI::N_Property {

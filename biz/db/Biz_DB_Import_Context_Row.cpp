@@ -11,6 +11,7 @@
 #include "biz/db/Biz_DB_Row_Node.h"
 #include "biz/db/Biz_DB_Visitor_Field.h"
 #include "common/Common_Exception.h"
+#include "common/Common_String.h"
 
 #include <typeinfo>
 #include <utility>
@@ -66,10 +67,7 @@ bool G_Fn_Is_In_Range(const C_Info_Column& ro_Column, T i_Value, bool& o_Lower, 
 
 bool G_Fn_Is_Blank(std::string_view i_Text)
 {
-    for (char c : i_Text)
-        if (c != ' ' && c != '\t' && c != '\r' && c != '\n' && c != '\v' && c != '\f')
-            return false;
-    return true;
+    return N_Common::N_String::G_Fn_Trim_Blank(i_Text).empty();
 }
 
 } // namespace

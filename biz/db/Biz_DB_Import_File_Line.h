@@ -8,6 +8,8 @@
 // must not take all memory.
 #pragma once
 
+#include "common/Common_String.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -19,11 +21,7 @@ namespace N_Biz::N_DB::N_Import {
 // i_Text without the blanks (space, tab, CR, LF, VT, FF) at both ends, as a view into it.
 inline std::string_view G_Fn_Trim_View(std::string_view i_Text)
 {
-    constexpr std::string_view blanks = " \t\r\n\v\f";
-    const std::size_t first = i_Text.find_first_not_of(blanks);
-    if (first == std::string_view::npos)
-        return {};
-    return i_Text.substr(first, i_Text.find_last_not_of(blanks) - first + 1);
+    return N_Common::N_String::G_Fn_Trim_Blank(i_Text);
 }
 
 class C_File_Line {

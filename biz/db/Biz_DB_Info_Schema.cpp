@@ -33,10 +33,7 @@ std::wstring G_Fn_Quoted(const std::string& i_Text)
     return L"\"" + G_Fn_W(i_Text) + L"\"";
 }
 
-bool G_Fn_Is_Blank(char i_Char)
-{
-    return i_Char == ' ' || i_Char == '\t' || i_Char == '\r' || i_Char == '\n' || i_Char == '\v' || i_Char == '\f';
-}
+using N_Common::N_String::G_Fn_Is_Blank;
 
 // Index of a format id (1-3) or a card relation type (2-4) in the registry's arrays.
 std::size_t G_Fn_Format_Index(std::uint32_t i_Format)

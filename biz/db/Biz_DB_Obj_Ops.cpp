@@ -221,12 +221,7 @@ void Fn_Obj_Binary_Get(void* io_p_Value, const char* i_Bytes)
 
 // --- text forms ---------------------------------------------------------------------------------
 
-template <class Ch>
-bool G_Fn_Is_Blank(Ch i_Char)
-{
-    return i_Char == Ch(' ') || i_Char == Ch('\t') || i_Char == Ch('\n') || i_Char == Ch('\r') || i_Char == Ch('\v') ||
-           i_Char == Ch('\f');
-}
+using N_Common::N_String::G_Fn_Is_Blank;
 
 // Longest word a number reader looks at; what follows stays in the stream.
 constexpr std::size_t G_Token_Max = 512;
@@ -471,10 +466,7 @@ int Fn_Obj_Text_I_Field(void* io_p_Value, std::string_view i_Text)
         G_Fn_Ref<T>(io_p_Value) = N_Common::N_String::G_Fn_To_Wide(std::string(i_Text));
         return 1;
     } else {
-        while (!i_Text.empty() && G_Fn_Is_Blank(i_Text.front()))
-            i_Text.remove_prefix(1);
-        while (!i_Text.empty() && G_Fn_Is_Blank(i_Text.back()))
-            i_Text.remove_suffix(1);
+        i_Text = N_Common::N_String::G_Fn_Trim_Blank(i_Text);
         if (i_Text.empty() || i_Text.size() > G_Token_Max)
             return 0;
         std::size_t used = 0;
